@@ -1,0 +1,31 @@
+// sondalog-cli: the logger's core without windows, for scripts and tests.
+
+#include "cli/commands.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+int Usage()
+{
+    QTextStream err(stderr);
+    err << "usage: sondalog-cli config [--config-dir DIR] [--write-example FILE]\n";
+    return 2;
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty()) {
+        return Usage();
+    }
+    const QString command = args.takeFirst();
+    if (command == QLatin1String("config")) {
+        return sondalog::cli::ConfigCommand(args);
+    }
+    return Usage();
+}

@@ -1,0 +1,51 @@
+#include "util/cp1252.h"
+
+#include <array>
+
+namespace sondalog {
+
+namespace {
+// 0x80..0x9F; 0 marks the five unassigned codes, which decode as their C1 control.
+constexpr std::array<char16_t, 32> kHigh = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+}  // namespace
+
+QString DecodeCp1252(const QByteArray& bytes)
+{
+    QString text;
+    text.resize(bytes.size());
+    QChar* out = text.data();
+    for (const char b : bytes) {
+        const auto u = static_cast<unsigned char>(b);
+        const char16_t mapped = (u >= 0x80 && u <= 0x9F && kHigh[u - 0x80] != 0) ? kHigh[u - 0x80] : u;
+        *out++ = QChar(mapped);
+    }
+    return text;
+}
+
+QByteArray EncodeCp1252(const QString& text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            bytes.append(static_cast<char>(u));
+            continue;
+        }
+        char out = '?';
+        for (std::size_t i = 0; i < kHigh.size(); ++i) {
+            if (kHigh[i] == u || (kHigh[i] == 0 && u == 0x80 + i)) {
+                out = static_cast<char>(0x80 + i);
+                break;
+            }
+        }
+        bytes.append(out);
+    }
+    return bytes;
+}
+
+}  // namespace sondalog

@@ -1,0 +1,13 @@
+#pragma once
+// Windows-1252, the character set of the instrument, the configuration files and the recordings.
+
+#include <QByteArray>
+#include <QString>
+
+namespace sondalog {
+
+QString DecodeCp1252(const QByteArray& bytes);
+/// Characters Windows-1252 cannot hold become '?'.
+QByteArray EncodeCp1252(const QString& text);
+
+}  // namespace sondalog

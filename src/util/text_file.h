@@ -1,0 +1,24 @@
+#pragma once
+// Whole-file text reading and writing in Windows-1252 with CR LF line ends.
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace sondalog {
+
+/// The lines of a Windows-1252 file; CR LF and bare LF both end a line. nullopt when it cannot be read.
+std::optional<QStringList> ReadTextLines(const QString& path);
+
+/// Splits decoded text into lines (CR LF, LF); a final line end adds no empty line.
+QStringList SplitLines(const QString& text);
+
+/// Every line followed by CR LF, in Windows-1252.
+QByteArray JoinCrLf(const QStringList& lines);
+
+/// Writes the bytes through a temporary file renamed into place, so an earlier file of that
+/// name survives a failed write. Returns an empty text on success, else why it failed.
+QString WriteFileAtomically(const QString& path, const QByteArray& bytes);
+
+}  // namespace sondalog

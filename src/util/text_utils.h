@@ -1,0 +1,46 @@
+#pragma once
+// Text and number helpers shared by every part of the program: blank trimming,
+// field extraction and decimal-sign-tolerant number conversion.
+
+#include <QChar>
+#include <QString>
+
+namespace sondalog {
+
+/// Outcome of a number conversion: `malformed` tells "not a valid number" apart from a true 0.
+template <typename T>
+struct Parsed {
+    T value{};
+    bool malformed = false;
+    QString message;  ///< the user-facing conversion message when malformed
+};
+
+QString TrimTrailingSpaces(const QString& text);
+/// Removes leading blanks but never the last character (an all-blank text keeps one blank).
+QString TrimLeadingSpaces(const QString& text);
+QString TrimSpaces(const QString& text);
+int CountChar(QChar c, const QString& text);
+void ReplaceChar(QChar from, QChar to, QString& text);
+/// Turns '.' and ',' into `decimalSign` and drops every character that is not a number character.
+void NormalizeDecimal(QString& text, QChar decimalSign);
+/// 0 for an empty text or one not ending in a digit; `malformed` for a text that still is no number.
+Parsed<double> ParseReal(const QString& text, QChar decimalSign);
+Parsed<int> ParseInt(const QString& text, QChar decimalSign);
+/// Field n (from 1) of `text` split at `sep`, runs of separators collapsed, trimmed.
+QString FieldText(const QString& text, int n, QChar sep);
+int FieldInt(const QString& text, int n, QChar sep, int fallback);
+/// Maps the French top-row keys to digits and swallows (returns code 0 for) non-numeric keys.
+QChar NumericKeyFilter(QChar typed);
+QString BoolText(bool flag);
+bool IsTrueText(const QString& text);
+
+/// Keeps only the characters of `allowed`, in order.
+QString KeepOnly(const QString& text, const QString& allowed);
+
+/// The number characters for a given decimal sign: + - 0-9 E and the sign.
+bool IsNumberChar(QChar c, QChar decimalSign);
+
+/// A real in the shortest decimal form with '.' (750, 0.5).
+QString ShortestReal(double value);
+
+}  // namespace sondalog
