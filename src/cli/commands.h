@@ -6,5 +6,7 @@
 namespace sondalog::cli {
 
 int ConfigCommand(const QStringList& args);
+int DemoCommand(const QStringList& args);
+int ReplayCommand(const QStringList& args);
 
 }  // namespace sondalog::cli

@@ -11,7 +11,10 @@ namespace {
 int Usage()
 {
     QTextStream err(stderr);
-    err << "usage: sondalog-cli config [--config-dir DIR] [--write-example FILE]\n";
+    err << "usage: sondalog-cli config [--config-dir DIR] [--write-example FILE]\n"
+           "       sondalog-cli demo --readings N [run options]\n"
+           "       sondalog-cli replay FILE [--as auto] [run options]\n"
+           "run options: --config-dir DIR --t0 K --now \"yyyy-MM-dd hh:mm:ss\" --step S --locale NAME --out FILE\n";
     return 2;
 }
 }  // namespace
@@ -26,6 +29,12 @@ int main(int argc, char** argv)
     const QString command = args.takeFirst();
     if (command == QLatin1String("config")) {
         return sondalog::cli::ConfigCommand(args);
+    }
+    if (command == QLatin1String("demo")) {
+        return sondalog::cli::DemoCommand(args);
+    }
+    if (command == QLatin1String("replay")) {
+        return sondalog::cli::ReplayCommand(args);
     }
     return Usage();
 }

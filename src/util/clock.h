@@ -9,6 +9,8 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual QDateTime Now() const = 0;
+    /// Told after each stored reading; a test clock steps on here.
+    virtual void ReadingStored() {}
 };
 
 class SystemClock final : public Clock {
@@ -22,6 +24,7 @@ public:
     FixedClock(QDateTime start, qint64 stepSeconds) : now_(std::move(start)), step_(stepSeconds) {}
     QDateTime Now() const override { return now_; }
     void Advance() { now_ = now_.addSecs(step_); }
+    void ReadingStored() override { Advance(); }
     void Set(const QDateTime& now) { now_ = now; }
     qint64 Step() const { return step_; }
 

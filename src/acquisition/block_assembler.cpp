@@ -1,0 +1,140 @@
+#include "acquisition/block_assembler.h"
+
+#include "acquisition/block_stamps.h"
+#include "util/line_field.h"
+#include "util/text_utils.h"
+
+namespace sondalog {
+
+namespace {
+bool Contains(const QString& text, const QString& what)
+{
+    return !what.isEmpty() && text.contains(what);
+}
+
+QString Field(const QStringList& fields, qsizetype j)
+{
+    return j >= 1 && j <= fields.size() ? TrimSpaces(fields.at(j - 1)) : QString();
+}
+}  // namespace
+
+QString BlockAssembler::BlockKey(const InstrumentConfig& config, const BlockOptions& options)
+{
+    return options.threeProbes ? options.blockKeyChoice : config.q1.marker;
+}
+
+void BlockAssembler::Append(const QString& line)
+{
+    pending_ = pending_.isEmpty() ? line : pending_ + u';' + line;
+}
+
+BlockAssembler::Step BlockAssembler::Feed(const QString& rawLine, const InstrumentConfig& config,
+                                          const BlockOptions& options, int sampleCount, bool stopRequested)
+{
+    QString line = DropControlChars(rawLine, 17);
+    line.replace(QChar(0xE6), QChar(0xB5));
+    if (line.contains(u';')) {
+        return CsvLine(line, config, options, sampleCount, stopRequested);
+    }
+    return PlainLine(line, config, options, stopRequested);
+}
+
+BlockAssembler::Step BlockAssembler::CsvLine(const QString& line, const InstrumentConfig& config,
+                                             const BlockOptions& options, int sampleCount, bool stopRequested)
+{
+    Step s;
+    s.log << QString() << line;
+    s.counterIncrement = 1;
+    if (line.isEmpty() || stopRequested) {
+        return s;
+    }
+    const QString key = BlockKey(config, options);
+    if (!Contains(line, key)) {
+        Append(line);
+        return s;
+    }
+    pending_ = pending_ + u';' + line;
+    s.log << QStringLiteral("  ===>") + pending_;
+    if (sampleCount > 3) {
+        const StampComparison stamps = CompareBlockStamps(pending_);
+        if (stamps.result != 3) {
+            s.label21 = QStringLiteral("-> mesures à dates différentes (dt=1pas)  n =") + QString::number(sampleCount) +
+                        QStringLiteral("\n\n") + stamps.listing + QStringLiteral("\n\n") +
+                        QStringLiteral(" modifier dans les Paramètres la valeur [dernière grandeur affichée sur "
+                                       "l'écran du WTW] \n") +
+                        QStringLiteral(" actuellement   => ") + key +
+                        QStringLiteral(" parmi (pH, Ox, Cond) ....  click pour fermer cette fenêtre");
+        }
+    }
+
+    const QStringList fields = SplitFields(pending_, u';');
+    const int k = CountChar(u';', pending_);
+    QString time, q1, q2, ph, ox;
+    for (int i = 1; i <= k + 1; ++i) {
+        const QString f = Field(fields, i);
+        if (f.contains(u':')) {
+            time = f;
+        }
+        if (Contains(f, config.q1.marker)) {
+            q1 = config.q1.marker + Field(fields, i - 2) + u' ' + Field(fields, i - 1);
+        }
+        if (Contains(f, config.q2.marker)) {
+            q2 = Field(fields, i - 1) + u' ' + config.q2.marker;
+        }
+        if (options.threeProbes) {
+            if (Contains(f, options.phMarker)) {
+                ph = options.phMarker + u' ' + Field(fields, i - 2);
+            }
+            if (Contains(f, options.oxMarker)) {
+                ox = options.oxMarker + u' ' + Field(fields, i - 2) + QStringLiteral(" %");
+            }
+        }
+    }
+    s.counterIncrement += 1;
+    const QString values = q1 + u' ' + q2 + u' ' + ph + u' ' + ox;
+    s.readings << time << values;
+    s.log << QStringLiteral("      =>") + values << QStringLiteral("________________");
+    pending_.clear();
+    return s;
+}
+
+BlockAssembler::Step BlockAssembler::PlainLine(const QString& line, const InstrumentConfig& config,
+                                               const BlockOptions& options, bool stopRequested)
+{
+    Step s;
+    if (line.isEmpty() || stopRequested) {
+        return s;
+    }
+    s.log << line;
+    if (!HasClockMark(line)) {
+        Append(line);
+        return s;
+    }
+    pending_ = line + u';' + pending_;
+    QString time, q1, ph, ox;
+    const QStringList fields = SplitFields(pending_, u';');
+    const int k = CountChar(u';', pending_);
+    for (int i = 1; i <= k + 1; ++i) {
+        const QString f = RemoveChar(u'$', Field(fields, i));
+        if (CountChar(u':', f) == 2) {
+            time = f;
+        }
+        if (Contains(f, config.q1.marker)) {
+            q1 = LineField(f, 1, u',');
+        }
+        if (options.threeProbes) {
+            if (Contains(f, options.phMarker)) {
+                ph = options.phMarker + u' ' + LineField(f, 2, u' ');
+            }
+            if (Contains(f, options.oxMarker)) {
+                ox = options.oxMarker + u' ' + LineField(f, 2, u' ') + u' ' + LineField(f, 3, u' ');
+            }
+        }
+    }
+    pending_.clear();
+    s.counterIncrement = 1;
+    s.readings << time << q1 + u' ' + ph + u' ' + ox;
+    return s;
+}
+
+}  // namespace sondalog

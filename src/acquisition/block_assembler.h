@@ -1,0 +1,52 @@
+#pragma once
+// String and CSV mode: received lines are gathered into the instrument's measurement blocks;
+// a complete block gives the texts to hand to ProcessReading (time first, then the values).
+
+#include "instrument/instrument_config.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace sondalog {
+
+/// What the block assembler needs besides the quantities.
+struct BlockOptions {
+    bool threeProbes = false;
+    QString phMarker = QStringLiteral("pH");
+    QString oxMarker = QStringLiteral("Ox");
+    QString blockKeyChoice = QStringLiteral("Cond");  ///< ComboBox_cond_ph_ox
+};
+
+class BlockAssembler {
+public:
+    struct Step {
+        QStringList log;
+        QStringList readings;            ///< ProcessReading calls, in order (time text, then values)
+        int counterIncrement = 0;        ///< reading counter
+        std::optional<QString> label21;  ///< warning: the three probes' stamps differ
+    };
+
+    /// Feeds one received line (control characters not yet dropped). `sampleCount` is the
+    /// series' count before this line; `stopRequested` ends the cycle without decoding.
+    Step Feed(const QString& rawLine, const InstrumentConfig& config, const BlockOptions& options, int sampleCount,
+              bool stopRequested);
+
+    const QString& PendingBlock() const { return pending_; }
+    void Clear() { pending_.clear(); }
+
+    /// The quantity whose CSV line closes a block.
+    static QString BlockKey(const InstrumentConfig& config, const BlockOptions& options);
+
+private:
+    Step CsvLine(const QString& line, const InstrumentConfig& config, const BlockOptions& options, int sampleCount,
+                 bool stopRequested);
+    Step PlainLine(const QString& line, const InstrumentConfig& config, const BlockOptions& options,
+                   bool stopRequested);
+    void Append(const QString& line);
+
+    QString pending_;
+};
+
+}  // namespace sondalog

@@ -1,0 +1,50 @@
+#pragma once
+// Character mode: a burst of instrument lines becomes one '|'-separated line, in which the
+// time field and the values text are found by the active instrument's markers.
+
+#include "instrument/instrument_config.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace sondalog {
+
+inline const QString kCsvDetectedLog =
+    QStringLiteral("CSV détecté, changer l'option vers <par chaîne de caractères et CSV>");
+inline const QString kCsvDetectedMessage =
+    QStringLiteral("CSV détecté, changer l'option vers <par chaîne de caractères et CSV> ET RTS activé!");
+
+/// The burst as the raw log shows it and as one line: CR -> '|', LF -> blank, 0xE6 -> µ,
+/// control characters dropped.
+struct CleanedBurst {
+    QStringList log;
+    QString line;
+};
+CleanedBurst CleanBurst(const QString& raw, int count);
+
+/// The first of the k fields before the last '|' in which the time mark occurs exactly its count.
+QString FindTimeField(const QString& line, const QuantityConfig& q1);
+/// Quantity text + " " + pH text + " " + oxygen text, from the fields holding their markers.
+QString ExtractValues(const QString& line, const QuantityConfig& q1, const QString& phMarker, const QString& oxMarker);
+
+/// The text state of the character-mode loop between cycles.
+class CharacterDecoder {
+public:
+    struct Cycle {
+        QStringList log;
+        bool csvDetected = false;  ///< the run must end: the instrument sends CSV
+        bool handOver = false;     ///< a reading is ready for processing
+        QString timeText;
+        QString valuesText;
+    };
+
+    /// Steps 5 to 7 of a cycle on a cleaned line.
+    Cycle Decode(const QString& line, const QuantityConfig& q1, const QString& phMarker, const QString& oxMarker,
+                 bool stopRequested);
+
+private:
+    QString timeText_;
+    QString valuesText_;
+};
+
+}  // namespace sondalog

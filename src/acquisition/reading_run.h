@@ -1,0 +1,73 @@
+#pragma once
+// One run's decoding and processing, whatever feeds it: demonstration lines, bursts of the
+// character mode, lines of the string mode or of a stored file. The acquisition session and
+// the command line drive it; it never waits and never touches a port or a window.
+
+#include "acquisition/block_assembler.h"
+#include "acquisition/character_decoder.h"
+#include "processing/process_reading.h"
+#include "util/clock.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <map>
+#include <optional>
+#include <vector>
+
+namespace sondalog {
+
+/// What one cycle produced, for the windows.
+struct CycleOutput {
+    QStringList log;                   ///< raw-line log
+    std::vector<DisplayTexts> texts;   ///< one per ProcessReading call that stored a sample
+    bool csvDetected = false;          ///< character mode received CSV: the run ends
+    std::optional<QString> label21;    ///< three-probe stamps differ
+};
+
+class ReadingRun {
+public:
+    explicit ReadingRun(Clock& clock) : clock_(clock) {}
+
+    ProcessingState state;
+    InstrumentConfig config;
+    ProcessOptions options;
+    BlockOptions blockOptions;
+    ChartFeed feed;
+
+    QString instrumentTime;      ///< the loop's instrument-time text
+    QStringList records;         ///< the record list a recording file holds
+    int readingCounter = 0;
+    int demoCounter = 0;
+    bool stopRequested = false;
+    /// The latest text of every caption processing set (control name -> text).
+    std::map<QString, QString> captions;
+
+    /// A new run: counters and texts cleared; the series reset unless a loaded recording is continued.
+    void Start(bool continuing);
+    /// Opening a port starts the string mode from an empty block.
+    void ClearPendingBlock() { assembler_.Clear(); }
+    /// Go: t0 is marked at the time the next reading will get.
+    void MarkT0();
+
+    /// One demonstration cycle (character mode).
+    CycleOutput DemoCycle();
+    /// One character-mode cycle on a received burst (`count` characters).
+    CycleOutput BurstCycle(const QString& raw, int count);
+    /// One string-mode cycle on a received or stored line.
+    CycleOutput LineCycle(const QString& line);
+
+    /// ProcessReading on one decoded line, at the clock's time; records and captions kept.
+    DisplayTexts Process(const QString& line);
+
+    Clock& clock() { return clock_; }
+
+private:
+    CycleOutput CharacterLine(const QString& line);
+
+    Clock& clock_;
+    CharacterDecoder decoder_;
+    BlockAssembler assembler_;
+};
+
+}  // namespace sondalog

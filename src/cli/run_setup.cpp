@@ -1,0 +1,90 @@
+#include "cli/run_setup.h"
+
+#include "util/text_file.h"
+#include "util/text_utils.h"
+
+#include <QCoreApplication>
+
+namespace sondalog::cli {
+
+QStringList RunValueOptions()
+{
+    return {QStringLiteral("--config-dir"), QStringLiteral("--t0"),     QStringLiteral("--now"),
+            QStringLiteral("--step"),       QStringLiteral("--locale"), QStringLiteral("--out")};
+}
+
+std::optional<RunSetup> PrepareRun(const Options& o, QTextStream& err)
+{
+    RunSetup s;
+    s.regional = o.Has(QStringLiteral("--locale")) ? Regional::FromLocale(QLocale(o.Value(QStringLiteral("--locale"))))
+                                                   : Regional::System();
+    if (o.Has(QStringLiteral("--t0"))) {
+        bool ok = false;
+        const int k = o.Value(QStringLiteral("--t0")).toInt(&ok);
+        if (!ok || k < 0) {
+            err << "--t0 needs a whole number of readings, 0 or more\n";
+            return std::nullopt;
+        }
+        s.t0 = k;
+    }
+    if (o.Has(QStringLiteral("--now"))) {
+        const QDateTime now =
+            QDateTime::fromString(o.Value(QStringLiteral("--now")), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+        bool ok = true;
+        const qint64 step = o.Has(QStringLiteral("--step")) ? o.Value(QStringLiteral("--step")).toLongLong(&ok) : 1;
+        if (!now.isValid() || !ok) {
+            err << "--now needs \"yyyy-MM-dd hh:mm:ss\" and --step whole seconds\n";
+            return std::nullopt;
+        }
+        s.clock = std::make_unique<FixedClock>(now, step);
+    } else {
+        s.clock = std::make_unique<SystemClock>();
+    }
+    s.paths = ConfigPaths::Resolve(o.Value(QStringLiteral("--config-dir")), QCoreApplication::applicationDirPath());
+    s.startup = LoadStartup(s.paths, s.regional.decimalSign, [&](const QString& text) { err << text << '\n'; });
+    return s;
+}
+
+void MaybeMarkT0(RunSetup& setup, ReadingRun& run)
+{
+    if (setup.t0 && !setup.t0Marked && run.state.series.sampleCount >= *setup.t0) {
+        run.MarkT0();
+        setup.t0Marked = true;
+    }
+}
+
+void PrintSummary(QTextStream& out, const ReadingRun& run)
+{
+    const ProcessingState& s = run.state;
+    auto kv = [&](const QString& key, const QString& value) { out << KeyValue(key, value) << '\n'; };
+    auto real = [](long double v) { return ShortestReal(static_cast<double>(v)); };
+    kv(QStringLiteral("n"), QString::number(s.series.sampleCount));
+    kv(QStringLiteral("tracingStartIndex"), QString::number(s.tracingStartIndex));
+    kv(QStringLiteral("baseline"), real(s.baseline));
+    kv(QStringLiteral("area"), real(s.area));
+    kv(QStringLiteral("y1.min"), real(s.axisY1.min));
+    kv(QStringLiteral("y1.max"), real(s.axisY1.max));
+    kv(QStringLiteral("y1.graduation"), real(s.axisY1.graduation));
+    kv(QStringLiteral("y1.maxRead"), real(s.axisY1.maxRead));
+    kv(QStringLiteral("y1.minRead"), real(s.axisY1.minRead));
+    kv(QStringLiteral("y2.min"), real(s.axisY2.min));
+    kv(QStringLiteral("y2.max"), real(s.axisY2.max));
+    kv(QStringLiteral("y2.graduation"), real(s.axisY2.graduation));
+    for (const char* name : {"Label_n", "Label_zero", "Label_hauteur", "Label_val_grand1", "Label_val_grand2",
+                             "Label_tracage"}) {
+        const auto it = run.captions.find(QString::fromLatin1(name));
+        kv(QString::fromLatin1(name), it == run.captions.end() ? QString() : it->second);
+    }
+}
+
+bool WriteRecords(const QString& path, const QStringList& records, QTextStream& err)
+{
+    const QString failure = WriteFileAtomically(path, JoinCrLf(records));
+    if (!failure.isEmpty()) {
+        err << "Impossible de créer le fichier " << path << " (" << failure << ")\n";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace sondalog::cli

@@ -1,0 +1,41 @@
+#pragma once
+// What the run commands (demo, replay) share: options, configuration, clock, summary.
+
+#include "acquisition/reading_run.h"
+#include "app/startup.h"
+#include "cli/cli_options.h"
+#include "util/clock.h"
+#include "util/regional.h"
+
+#include <QTextStream>
+
+#include <memory>
+#include <optional>
+
+namespace sondalog::cli {
+
+/// The options every run command takes.
+QStringList RunValueOptions();
+
+struct RunSetup {
+    Startup startup;
+    ConfigPaths paths;
+    Regional regional;
+    std::unique_ptr<Clock> clock;
+    std::optional<int> t0;  ///< Go when sampleCount reaches it
+    bool t0Marked = false;
+};
+
+/// Reads the common options; nullopt (with a message on `err`) when they do not fit.
+std::optional<RunSetup> PrepareRun(const Options& o, QTextStream& err);
+
+/// Presses Go when the reading count has reached --t0.
+void MaybeMarkT0(RunSetup& setup, ReadingRun& run);
+
+/// n, t0, baseline, area, axes and captions as key=value lines.
+void PrintSummary(QTextStream& out, const ReadingRun& run);
+
+/// Writes the record list as a recording file would hold it; false (with a message) on failure.
+bool WriteRecords(const QString& path, const QStringList& records, QTextStream& err);
+
+}  // namespace sondalog::cli

@@ -1,0 +1,333 @@
+#include "processing/process_reading.h"
+
+#include "processing/decimals.h"
+#include "util/line_field.h"
+#include "util/number_format.h"
+#include "util/text_utils.h"
+
+namespace sondalog {
+
+namespace {
+const QString kTimeChars = QStringLiteral(" -./0123456789:");
+const QString kValueChars = QStringLiteral("+,-.0123456789E");
+
+QString ReduceTime(const QString& text)
+{
+    return KeepOnly(text.left(255), kTimeChars);
+}
+
+bool Contains(const QString& text, const QString& what)
+{
+    return !what.isEmpty() && text.contains(what);
+}
+
+/// The word after the marker word: where the three-probe values stand in either reading mode.
+QString WordAfter(const QString& line, const QString& marker, QChar sep)
+{
+    if (marker.isEmpty()) {
+        return {};
+    }
+    const QStringList fields = SplitFields(line, sep);
+    for (qsizetype i = 0; i + 1 < fields.size(); ++i) {
+        if (TrimSpaces(fields.at(i)) == marker) {
+            return TrimSpaces(fields.at(i + 1));
+        }
+    }
+    for (qsizetype i = 0; i + 1 < fields.size(); ++i) {
+        if (fields.at(i).contains(marker)) {
+            return TrimSpaces(fields.at(i + 1));
+        }
+    }
+    return {};
+}
+
+double InstrumentNumber(const QString& text, QChar decimalSign, QStringList& log)
+{
+    const Parsed<double> parsed = ParseReal(text, decimalSign);
+    if (parsed.malformed) {
+        // A run must never stop on a garbled number: it counts 0 and the log says so.
+        log << QStringLiteral("valeur illisible <") + text + QStringLiteral("> comptée 0");
+    }
+    return parsed.value;
+}
+
+QString FileSign(const QString& text, int choice)
+{
+    QString out = text;
+    if (choice == 0) {
+        out.replace(u'.', u',');
+    } else if (choice == 1) {
+        out.replace(u',', u'.');
+    }
+    return out;
+}
+
+QString ShortestLocal(double value, QChar decimalSign)
+{
+    QString text = ShortestReal(value);
+    text.replace(u'.', decimalSign);
+    return text;
+}
+
+void ShowAxis(const AxisChange& c, const AxisScale& a, QChar sign, std::optional<QString>& graduation,
+              std::optional<QString>& max, std::optional<QString>& min)
+{
+    if (c.graduationChanged) {
+        graduation = ShortestLocal(a.graduation, sign);
+    }
+    if (c.maxChanged) {
+        max = ShortestLocal(a.max, sign);
+    }
+    if (c.minChanged) {
+        min = ShortestLocal(a.min, sign);
+    }
+}
+}  // namespace
+
+QString RecordHeader(const ProcessingState& state, const InstrumentConfig& config, const ProcessOptions& options)
+{
+    QString header = options.prefix + QStringLiteral("-heure-") + options.instrumentCaption + u'\t' + u'n' + u'\t' +
+                     QStringLiteral("heure") + u'\t' + QStringLiteral("heure-traçage") + u'\t' + config.q1.name + u'[' +
+                     state.initialPrefix + config.q1.unit + u']' + u'\t' + config.q2.name;
+    if (options.threeProbes) {
+        header += u'\t' + options.phMarker + u'\t' + options.oxMarker + QStringLiteral("_%");
+    }
+    return header;
+}
+
+DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& config, const ProcessOptions& options,
+                            const QString& receivedLine, QString& instrumentTime, const QDateTime& now,
+                            const ChartFeed& feed)
+{
+    DisplayTexts out;
+    const QChar sign = options.regional.decimalSign;
+    const QuantityConfig& q1 = config.q1;
+    const QuantityConfig& q2 = config.q2;
+    SampleSeries& series = state.series;
+    const bool stringMode = options.mode == ReadMode::StringCsv;
+    QString line = receivedLine;
+
+    // 1-3: the instrument time, and no first reading before a time is known.
+    instrumentTime = ReduceTime(instrumentTime);
+    if (options.withoutProcessing) {
+        return out;
+    }
+    if (CountChar(q1.timeMarkChar, line) == q1.timeMarkCount) {
+        instrumentTime = line;
+    }
+    if (series.sampleCount == 0 && instrumentTime.isEmpty()) {
+        line.clear();
+    }
+    if (series.sampleCount == 0) {
+        state.displayDecimals = QStringLiteral("1");
+        state.area = 0;
+    }
+
+    // 5: only lines of the active instrument's quantity 1.
+    if (!Contains(line, q1.marker) || Contains(line, q1.markerNote)) {
+        return out;
+    }
+    instrumentTime = ReduceTime(instrumentTime);
+
+    // 6-7: the slot.
+    series.EnsureRoomForNext();
+    if (!(stringMode && CountChar(u':', line) == 2)) {
+        ++series.sampleCount;
+    }
+    const int n = series.sampleCount;
+    if (!(stringMode && options.replaying) || n % 10 == 0) {
+        const QString shown = FormatGrouped(n);
+        out.Label_n = QStringLiteral("n = ") + shown;
+        out.Label_n_parametres = shown;
+    }
+
+    // 8-9: the values and the unit prefix.
+    QString valueText = LineField(line, q1.occurrence, q1.separator);
+    const QString unitText = LineField(line, q1.occurrence + 1, q1.separator);
+    const QString prefix = unitText.left(1);
+    if (n <= 3) {
+        state.initialPrefix = prefix;
+        state.prefixFactor = 1;
+        out.Label_multiple_initial = u'[' + state.initialPrefix + QStringLiteral("]°");
+    } else {
+        state.currentPrefix = prefix;
+        if (prefix == QLatin1String("m") && state.initialPrefix == QStringLiteral("µ")) {
+            state.prefixFactor = 1000;
+        } else if (prefix == QStringLiteral("µ") && state.initialPrefix == QLatin1String("m")) {
+            state.prefixFactor = 0.001;
+        } else {
+            state.prefixFactor = 1;
+        }
+        out.Label_multiple_courant = state.currentPrefix;
+    }
+    valueText = KeepOnly(valueText, kValueChars);
+    QString valueText2 = KeepOnly(LineField(line, q2.occurrence, q2.separator), kValueChars);
+
+    // 10-11: the PC time and the interval check.
+    if (n == 2) {
+        state.timeOfReading2 = now;
+    }
+    if (n == 12 && !(options.mode == ReadMode::Character && options.demo) && state.timeOfReading2.isValid()) {
+        const double measured = state.timeOfReading2.msecsTo(now) / 10.0 / 1000.0;
+        double configured = ParseReal(options.intervalCell, sign).value;
+        if (configured == 0) {
+            configured = 1;
+        }
+        double ratio = measured / configured;
+        if (ratio == 0) {
+            ratio = 1;
+        }
+        if (ratio < 1 / ratio) {
+            ratio = 1 / ratio;
+        }
+        if (ratio > 1.2) {
+            out.showLabel7 = true;
+            out.Label7 = QStringLiteral("? rapport des intervalles ") + FormatGeneral(ratio, 3, 1, sign);
+        }
+    }
+
+    // 12: numbers.
+    Sample sample;
+    sample.value1 = InstrumentNumber(valueText, sign, out.logLines) * state.prefixFactor;
+    state.displayDecimals = DecimalsFor(options.decimalsSetting, state.initialPrefix);
+    if (state.displayDecimals.isEmpty()) {
+        state.displayDecimals = QStringLiteral("0");
+    }
+    const int shownDecimals = DecimalsFromText(state.displayDecimals, 0);
+    const QString displayText1 = FormatFixed(sample.value1, 8, shownDecimals, sign);
+    const QString fileText1 =
+        FormatFixed(sample.value1, 8, DecimalsFromText(DecimalsFor(options.decimalsSetting, QStringLiteral("F")), 4), sign);
+    NormalizeDecimal(valueText2, sign);
+    sample.value2 = InstrumentNumber(valueText2, sign, out.logLines);
+    QString phText;
+    QString oxText;
+    if (options.threeProbes) {
+        phText = WordAfter(receivedLine, options.phMarker, q2.separator);
+        oxText = WordAfter(receivedLine, options.oxMarker, q2.separator);
+        NormalizeDecimal(phText, sign);
+        NormalizeDecimal(oxText, sign);
+        sample.phValue = InstrumentNumber(phText, sign, out.logLines);
+        sample.oxValue = InstrumentNumber(oxText, sign, out.logLines);
+    }
+
+    // 13: store.
+    sample.time = TimeValue(now);
+    if (options.mode == ReadMode::Character && options.demo) {
+        sample.phValue = 7.1 + std::uniform_int_distribution<int>(0, 99)(state.random) / 100.0;
+        sample.oxValue = 80 + std::uniform_int_distribution<int>(0, 1999)(state.random) / 100.0;
+    }
+    series.At(n) = sample;
+    out.stored = true;
+    if (feed) {
+        feed(n, sample);
+    }
+
+    // 14-15: the recorded lines.
+    const bool tracing = n >= state.tracingStartIndex;
+    const qint64 traceSeconds = state.tracingStartTime.isValid() ? state.tracingStartTime.secsTo(now) : 0;
+    const QString traceText = FormatDuration(traceSeconds);
+    const QString stamp = series.StampText(n, options.regional);
+    if (n == 1) {
+        out.recordLines << RecordHeader(state, config, options);
+    }
+    QString lineTime = stamp;
+    if (options.mode == ReadMode::Character && options.demo) {
+        lineTime = now.date().toString(options.regional.shortDateFormat) + u' ' +
+                   QTime(0, 0).addSecs(n % 86400).toString(QStringLiteral("hh:mm:ss"));
+    }
+    QStringList tail;
+    tail << (tracing ? traceText : QString()) << fileText1 << valueText2;
+    if (options.threeProbes) {
+        tail << phText << oxText;
+    }
+    out.recordLines << lineTime + u'\t' + QString::number(n) + u'\t' + instrumentTime + u'\t' +
+                           FileSign(tail.join(u'\t'), options.recordingDecimalSign);
+
+    // 16-17: baseline before t0, area from t0 on.
+    const int d = shownDecimals;
+    auto f5 = [&](long double v) { return FormatFixed(static_cast<double>(v), 5, d, sign) + u' '; };
+    if (!tracing) {
+        state.baseline = series.MeanOfLast(100);
+        state.area = 0;
+        out.Label_zero = QStringLiteral("base = ") + f5(state.baseline) + QStringLiteral("   Hmax = ") +
+                         f5(state.axisY1.maxRead);
+    } else {
+        const qint64 t1 = series.At(n).time;
+        const qint64 t0 = n >= 1 ? series.At(n - 1).time : kNoTime;
+        // An interval with an empty slot (Go before the first reading) or an unknown time adds nothing.
+        const qint64 dt = (t1 == kNoTime || t0 == kNoTime) ? 0 : t1 - t0;
+        state.area += (static_cast<long double>(sample.value1) - state.baseline) * dt * options.areaFactor;
+        out.Label_zero = QStringLiteral("base = ") + f5(state.baseline) + QStringLiteral("   dhMAX = ") +
+                         f5(state.axisY1.maxRead - state.baseline) + QStringLiteral("   hMAX = ") +
+                         f5(state.axisY1.maxRead) + QStringLiteral("   aire[") + state.initialPrefix + q1.unit +
+                         QStringLiteral(".s]x") + TrimSpaces(options.factorText) + QStringLiteral(" = ") +
+                         FormatFixed(static_cast<double>(state.area), 8, 5, sign) + u' ';
+    }
+
+    // 18-19: height and axes.
+    out.Label_hauteur = QStringLiteral("(moy. des 60 der. val.) - base = ") +
+                        FormatFixed(series.MeanOfLast(60) - static_cast<double>(state.baseline), 8, 1, sign) + u' ';
+    const AxisChange c1 = WidenAxis(state.axisY1, sample.value1, true, true);
+    ShowAxis(c1, state.axisY1, sign, out.Edit_y1_graduation, out.Edit_max_y1, out.Edit_min_y1);
+    const AxisChange c2 = WidenAxis(state.axisY2, sample.value2, false, false);
+    ShowAxis(c2, state.axisY2, sign, out.Edit_y2_graduation, out.Edit_max_y2, out.Edit_min_y2);
+    if (c1.maxReadChanged) {
+        out.Label_y1_max_lu = FormatFixed(sample.value1, 5, 1, sign);
+    }
+    if (c1.minReadChanged) {
+        out.Label_y1_min_lu = FormatFixed(sample.value1, 5, 1, sign);
+    }
+    if (c2.maxReadChanged) {
+        out.Label_y2_max_lu = FormatFixed(sample.value2, 5, 1, sign);
+    }
+    if (c2.minReadChanged) {
+        out.Label_y2_min_lu = FormatFixed(sample.value2, 5, 1, sign);
+    }
+
+    // 20-21: labels and the view.
+    out.Label_val_grand1 = TrimSpaces(displayText1 + u' ' + state.initialPrefix + q1.unit);
+    out.Label_grandeur1 = q1.name;
+    out.Label_val_grand2 = FormatFixed(sample.value2, 5, 1, sign) + u' ' + q2.unit;
+    out.Label_grandeur2 = q2.name;
+    out.Label_heure = stamp;
+    out.Label_tracage = tracing ? traceText : QStringLiteral("---");
+    state.view.last = n;
+    out.viewLast = n;
+    out.redraw = !(stringMode && options.replaying);
+    return out;
+}
+
+std::vector<std::pair<QString, QString>> DisplayTexts::Captions() const
+{
+    std::vector<std::pair<QString, QString>> list;
+    auto add = [&](const char* name, const std::optional<QString>& text) {
+        if (text) {
+            list.emplace_back(QString::fromLatin1(name), *text);
+        }
+    };
+    add("Label_n", Label_n);
+    add("Label_multiple_initial", Label_multiple_initial);
+    add("Label_multiple_courant", Label_multiple_courant);
+    add("Label7", Label7);
+    add("Label_zero", Label_zero);
+    add("Label_hauteur", Label_hauteur);
+    add("Label_y1_max_lu", Label_y1_max_lu);
+    add("Label_y1_min_lu", Label_y1_min_lu);
+    add("Label_y2_max_lu", Label_y2_max_lu);
+    add("Label_y2_min_lu", Label_y2_min_lu);
+    add("Label_val_grand1", Label_val_grand1);
+    add("Label_val_grand2", Label_val_grand2);
+    add("Label_grandeur1", Label_grandeur1);
+    add("Label_grandeur2", Label_grandeur2);
+    add("Label_heure", Label_heure);
+    add("Label_tracage", Label_tracage);
+    add("Edit_y1_graduation", Edit_y1_graduation);
+    add("Edit_max_y1", Edit_max_y1);
+    add("Edit_min_y1", Edit_min_y1);
+    add("Edit_y2_graduation", Edit_y2_graduation);
+    add("Edit_max_y2", Edit_max_y2);
+    add("Edit_min_y2", Edit_min_y2);
+    return list;
+}
+
+}  // namespace sondalog

@@ -1,0 +1,66 @@
+#pragma once
+// One decoded reading becomes a sample: prefix conversion, baseline, peak, area, axes,
+// the recorded line and every caption the windows show.
+
+#include "instrument/instrument_config.h"
+#include "processing/processing_state.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace sondalog {
+
+/// What the windows must show after a reading; a caption left empty (nullopt) is unchanged.
+struct DisplayTexts {
+    std::optional<QString> Label_n;
+    std::optional<QString> Label_n_parametres;  ///< the parameters window's Label_n
+    std::optional<QString> Label_multiple_initial;
+    std::optional<QString> Label_multiple_courant;
+    std::optional<QString> Label7;
+    bool showLabel7 = false;
+    std::optional<QString> Label_zero;
+    std::optional<QString> Label_hauteur;
+    std::optional<QString> Label_y1_max_lu;
+    std::optional<QString> Label_y1_min_lu;
+    std::optional<QString> Label_y2_max_lu;
+    std::optional<QString> Label_y2_min_lu;
+    std::optional<QString> Label_val_grand1;
+    std::optional<QString> Label_val_grand2;
+    std::optional<QString> Label_grandeur1;
+    std::optional<QString> Label_grandeur2;
+    std::optional<QString> Label_heure;
+    std::optional<QString> Label_tracage;
+    std::optional<QString> Edit_y1_graduation;
+    std::optional<QString> Edit_max_y1;
+    std::optional<QString> Edit_min_y1;
+    std::optional<QString> Edit_y2_graduation;
+    std::optional<QString> Edit_max_y2;
+    std::optional<QString> Edit_min_y2;
+
+    QStringList recordLines;  ///< appended to both record lists (header first at n = 1)
+    QStringList logLines;     ///< raw-line log (values received that were not numbers)
+    bool stored = false;      ///< a sample was stored
+    bool redraw = false;
+    std::optional<int> viewLast;
+
+    /// Every caption set, as (control name, text), in a fixed order.
+    std::vector<std::pair<QString, QString>> Captions() const;
+};
+
+/// Called once per stored sample (the charts window's feed).
+using ChartFeed = std::function<void(int n, const Sample&)>;
+
+/// Processes one decoded line. `instrumentTime` belongs to the calling loop and may be rewritten.
+DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& config, const ProcessOptions& options,
+                            const QString& line, QString& instrumentTime, const QDateTime& now,
+                            const ChartFeed& feed = {});
+
+/// The recorded header line for the run's first reading.
+QString RecordHeader(const ProcessingState& state, const InstrumentConfig& config, const ProcessOptions& options);
+
+}  // namespace sondalog

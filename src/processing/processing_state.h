@@ -1,0 +1,68 @@
+#pragma once
+// Everything per-sample processing keeps between readings, and what it reads from the settings.
+
+#include "instrument/instrument_config.h"
+#include "processing/axis_scale.h"
+#include "processing/sample_series.h"
+#include "util/regional.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <random>
+
+namespace sondalog {
+
+enum class ReadMode { Character = 0, StringCsv = 1 };
+
+inline constexpr int kNotTracing = 32000;
+
+/// First and last sample index drawn on the graph.
+struct ViewWindow {
+    int first = 0;
+    int last = 0;
+};
+
+/// What ProcessReading reads from the windows' controls and the configuration.
+struct ProcessOptions {
+    ReadMode mode = ReadMode::Character;
+    bool demo = false;
+    bool replaying = false;          ///< a stored file is being replayed line by line
+    bool withoutProcessing = false;  ///< "lecture sans traitement (pour les tests)"
+    bool threeProbes = false;
+    QString phMarker = QStringLiteral("pH");
+    QString oxMarker = QStringLiteral("Ox");
+    QString decimalsSetting = QStringLiteral("µ=0;m=3;k=1;F=3");
+    QString factorText = QStringLiteral("1.02");
+    double areaFactor = 1.02;
+    int recordingDecimalSign = 0;  ///< 0 "virgule", 1 "point"
+    QString prefix;                ///< Edit_Prefixe
+    QString instrumentCaption;     ///< Label_multimetre
+    QString intervalCell;          ///< "intervalle" of the active row
+    Regional regional;
+};
+
+struct ProcessingState {
+    SampleSeries series;
+    AxisScale axisY1;
+    AxisScale axisY2;
+    int tracingStartIndex = kNotTracing;
+    QDateTime tracingStartTime;
+    long double baseline = 0;
+    long double area = 0;
+    QString initialPrefix;
+    QString currentPrefix;
+    double prefixFactor = 1;
+    QString displayDecimals = QStringLiteral("1");
+    QDateTime timeOfReading2;
+    ViewWindow view;
+    std::mt19937 random{20091009};
+
+    /// A new run: no readings, t0 unmarked, extremes and the Y1 graduation reset, limits
+    /// taken from the axis boxes (the configuration's bounds).
+    void ResetRun(const InstrumentConfig& config);
+    /// Go: t0 is the current reading count, at `now`.
+    void MarkT0(const QDateTime& now);
+};
+
+}  // namespace sondalog

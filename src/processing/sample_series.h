@@ -1,0 +1,65 @@
+#pragma once
+// The readings of a run, indexed by their number n (slot 0 holds no reading).
+
+#include "util/regional.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <limits>
+#include <vector>
+
+namespace sondalog {
+
+inline constexpr qint64 kNoTime = std::numeric_limits<qint64>::min();
+
+/// One accepted reading. The PC time is kept as a value (local seconds since the epoch), and
+/// its text is made from it when asked, so that a week of readings stays small.
+struct Sample {
+    qint64 time = kNoTime;  ///< kNoTime for an empty slot or a loaded stamp that did not parse
+    double value1 = 0;
+    double value2 = 0;
+    double phValue = 0;
+    double oxValue = 0;
+    qint32 stampIndex = -1;  ///< index of a kept stamp text (loaded recordings whose stamp did not parse)
+};
+
+/// Local date-time <-> seconds as stored in a Sample.
+qint64 TimeValue(const QDateTime& localTime);
+QDateTime TimeFromValue(qint64 time);
+
+class SampleSeries {
+public:
+    static constexpr int kGrowth = 10000;
+
+    SampleSeries() { slots_.resize(kGrowth); }
+
+    int sampleCount = 0;
+
+    int Capacity() const { return static_cast<int>(slots_.size()); }
+    /// Grows by 10000 slots when slot sampleCount + 1 would not fit.
+    void EnsureRoomForNext();
+    /// Sets the slot count (loading a stored recording).
+    void Resize(int capacity);
+
+    const Sample& At(int n) const { return slots_.at(static_cast<std::size_t>(n)); }
+    Sample& At(int n) { return slots_.at(static_cast<std::size_t>(n)); }
+
+    /// "dd/MM/yyyy hh:mm:ss" in the PC's short date format, cut at 80 characters; empty for no time.
+    QString StampText(int n, const Regional& regional) const;
+    /// Keeps a stamp text that has no time value (a loaded recording); returns its index.
+    qint32 KeepStamp(const QString& text);
+
+    /// Mean of value1 over the last k slots up to sampleCount (fewer when there are fewer).
+    double MeanOfLast(int k) const;
+
+private:
+    std::vector<Sample> slots_;
+    QStringList keptStamps_;
+};
+
+/// The PC date-time text of a stamp: the short date, a blank, hh:mm:ss.
+QString StampFromTime(const QDateTime& time, const Regional& regional);
+
+}  // namespace sondalog

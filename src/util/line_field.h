@@ -1,0 +1,21 @@
+#pragma once
+// Fields of a received text for a one-character separator, as both reading modes and the
+// per-sample processing cut them.
+
+#include <QChar>
+#include <QString>
+#include <QStringList>
+
+namespace sondalog {
+
+/// The fields of `text`: a run of blanks counts as one blank separator; with any other
+/// separator two adjacent ones delimit an empty field. Fields are not trimmed.
+QStringList SplitFields(const QString& text, QChar sep);
+/// Field n (from 1), trimmed of blanks; empty for n out of range.
+QString LineField(const QString& text, int n, QChar sep);
+/// Keeps only the characters whose code is at least `threshold`.
+QString DropControlChars(const QString& text, int threshold);
+/// Removes every occurrence of c.
+QString RemoveChar(QChar c, const QString& text);
+
+}  // namespace sondalog
