@@ -13,7 +13,7 @@ void ReadingRun::Start(bool continuing)
     if (!continuing) {
         state.ResetRun(config);
         records.clear();
-        captions.clear();
+        shown = DisplayTexts();
         demoCounter = 0;
     }
 }
@@ -30,9 +30,7 @@ DisplayTexts ReadingRun::Process(const QString& line)
     if (texts.stored) {
         clock_.ReadingStored();
         records << texts.recordLines;
-        for (const auto& [name, text] : texts.Captions()) {
-            captions[name] = text;
-        }
+        shown.MergeCaptions(texts);
     }
     return texts;
 }

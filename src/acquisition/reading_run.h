@@ -11,7 +11,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <map>
 #include <optional>
 #include <vector>
 
@@ -40,8 +39,8 @@ public:
     int readingCounter = 0;
     int demoCounter = 0;
     bool stopRequested = false;
-    /// The latest text of every caption processing set (control name -> text).
-    std::map<QString, QString> captions;
+    /// The captions on screen: the latest text processing gave each of them.
+    DisplayTexts shown;
 
     /// A new run: counters and texts cleared; the series reset unless a loaded recording is continued.
     void Start(bool continuing);

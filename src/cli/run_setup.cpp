@@ -70,11 +70,13 @@ void PrintSummary(QTextStream& out, const ReadingRun& run)
     kv(QStringLiteral("y2.min"), real(s.axisY2.min));
     kv(QStringLiteral("y2.max"), real(s.axisY2.max));
     kv(QStringLiteral("y2.graduation"), real(s.axisY2.graduation));
-    for (const char* name : {"Label_n", "Label_zero", "Label_hauteur", "Label_val_grand1", "Label_val_grand2",
-                             "Label_tracage"}) {
-        const auto it = run.captions.find(QString::fromLatin1(name));
-        kv(QString::fromLatin1(name), it == run.captions.end() ? QString() : it->second);
-    }
+    const DisplayTexts& t = run.shown;
+    kv(QStringLiteral("Label_n"), t.Label_n.value_or(QString()));
+    kv(QStringLiteral("Label_zero"), t.Label_zero.value_or(QString()));
+    kv(QStringLiteral("Label_hauteur"), t.Label_hauteur.value_or(QString()));
+    kv(QStringLiteral("Label_val_grand1"), t.Label_val_grand1.value_or(QString()));
+    kv(QStringLiteral("Label_val_grand2"), t.Label_val_grand2.value_or(QString()));
+    kv(QStringLiteral("Label_tracage"), t.Label_tracage.value_or(QString()));
 }
 
 bool WriteRecords(const QString& path, const QStringList& records, QTextStream& err)

@@ -1,8 +1,10 @@
 #include "processing/axis_scale.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace sondalog {
 
@@ -15,8 +17,9 @@ void Regraduate(AxisScale& a, double v, bool always, AxisChange& change)
     const double lo = std::min(a.min, v);
     const double hi = std::max(a.max, v);
     if (always) {
-        a.graduation = NiceStep(lo, hi);
-        change.graduationChanged = true;
+        const double step = NiceStep(lo, hi);
+        change.graduationChanged = change.graduationChanged || step != a.graduation;
+        a.graduation = step;
         return;
     }
     if (a.graduation == 0) {
@@ -24,8 +27,9 @@ void Regraduate(AxisScale& a, double v, bool always, AxisChange& change)
     }
     const double steps = (hi - lo) / a.graduation;
     if (steps > 6 || steps < 3) {
-        a.graduation = NiceStep(lo, hi);
-        change.graduationChanged = true;
+        const double step = NiceStep(lo, hi);
+        change.graduationChanged = change.graduationChanged || step != a.graduation;
+        a.graduation = step;
     }
 }
 }  // namespace
@@ -36,10 +40,12 @@ double RoundSignificant(double x, int digits, bool up)
         return x;
     }
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", x);
-    char* end = nullptr;
-    const double mantissa = std::strtod(buffer, &end);
-    const int exponent = static_cast<int>(std::strtol(end + 1, nullptr, 10));
+    const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer - 1, x, std::chars_format::scientific, 14);
+    *r.ptr = '\0';
+    char* e = std::strchr(buffer, 'e');
+    const int exponent = static_cast<int>(std::strtol(e + 1, nullptr, 10));
+    *e = '\0';
+    const double mantissa = std::strtod(buffer, nullptr);
     const double scale = std::pow(10.0, digits - 1);
     // Rounding noise of the mantissa must not push an exact value up a step.
     const double scaled = std::round(mantissa * scale * 1e9) / 1e9;

@@ -21,13 +21,17 @@ bool Contains(const QString& text, const QString& what)
     return !what.isEmpty() && text.contains(what);
 }
 
+QString FieldOf(const QStringList& fields, int n)
+{
+    return n >= 1 && n <= fields.size() ? TrimSpaces(fields.at(n - 1)) : QString();
+}
+
 /// The word after the marker word: where the three-probe values stand in either reading mode.
-QString WordAfter(const QString& line, const QString& marker, QChar sep)
+QString WordAfter(const QStringList& fields, const QString& marker)
 {
     if (marker.isEmpty()) {
         return {};
     }
-    const QStringList fields = SplitFields(line, sep);
     for (qsizetype i = 0; i + 1 < fields.size(); ++i) {
         if (TrimSpaces(fields.at(i)) == marker) {
             return TrimSpaces(fields.at(i + 1));
@@ -142,8 +146,11 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
     }
 
     // 8-9: the values and the unit prefix.
-    QString valueText = LineField(line, q1.occurrence, q1.separator);
-    const QString unitText = LineField(line, q1.occurrence + 1, q1.separator);
+    // The line is cut once per separator; the fields are then read by number.
+    const QStringList fields1 = SplitFields(line, q1.separator);
+    const QStringList fields2 = q2.separator == q1.separator ? fields1 : SplitFields(line, q2.separator);
+    QString valueText = FieldOf(fields1, q1.occurrence);
+    const QString unitText = FieldOf(fields1, q1.occurrence + 1);
     const QString prefix = unitText.left(1);
     if (n <= 3) {
         state.initialPrefix = prefix;
@@ -161,7 +168,7 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
         out.Label_multiple_courant = state.currentPrefix;
     }
     valueText = KeepOnly(valueText, kValueChars);
-    QString valueText2 = KeepOnly(LineField(line, q2.occurrence, q2.separator), kValueChars);
+    QString valueText2 = KeepOnly(FieldOf(fields2, q2.occurrence), kValueChars);
 
     // 10-11: the PC time and the interval check.
     if (n == 2) {
@@ -189,21 +196,29 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
     // 12: numbers.
     Sample sample;
     sample.value1 = InstrumentNumber(valueText, sign, out.logLines) * state.prefixFactor;
-    state.displayDecimals = DecimalsFor(options.decimalsSetting, state.initialPrefix);
-    if (state.displayDecimals.isEmpty()) {
-        state.displayDecimals = QStringLiteral("0");
+    ProcessingState::DecimalsCache& cache = state.decimals;
+    if (!cache.valid || cache.setting != options.decimalsSetting || cache.prefix != state.initialPrefix) {
+        cache.setting = options.decimalsSetting;
+        cache.prefix = state.initialPrefix;
+        cache.shown = DecimalsFor(options.decimalsSetting, state.initialPrefix);
+        if (cache.shown.isEmpty()) {
+            cache.shown = QStringLiteral("0");
+        }
+        cache.file = DecimalsFromText(DecimalsFor(options.decimalsSetting, QStringLiteral("F")), 4);
+        cache.valid = true;
     }
+    state.displayDecimals = cache.shown;
     const int shownDecimals = DecimalsFromText(state.displayDecimals, 0);
     const QString displayText1 = FormatFixed(sample.value1, 8, shownDecimals, sign);
-    const QString fileText1 =
-        FormatFixed(sample.value1, 8, DecimalsFromText(DecimalsFor(options.decimalsSetting, QStringLiteral("F")), 4), sign);
+    const QString fileText1 = FormatFixed(sample.value1, 8, cache.file, sign);
     NormalizeDecimal(valueText2, sign);
     sample.value2 = InstrumentNumber(valueText2, sign, out.logLines);
     QString phText;
     QString oxText;
     if (options.threeProbes) {
-        phText = WordAfter(receivedLine, options.phMarker, q2.separator);
-        oxText = WordAfter(receivedLine, options.oxMarker, q2.separator);
+        const QStringList received = receivedLine == line ? fields2 : SplitFields(receivedLine, q2.separator);
+        phText = WordAfter(received, options.phMarker);
+        oxText = WordAfter(received, options.oxMarker);
         NormalizeDecimal(phText, sign);
         NormalizeDecimal(oxText, sign);
         sample.phValue = InstrumentNumber(phText, sign, out.logLines);
@@ -245,7 +260,7 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
 
     // 16-17: baseline before t0, area from t0 on.
     const int d = shownDecimals;
-    auto f5 = [&](long double v) { return FormatFixed(static_cast<double>(v), 5, d, sign) + u' '; };
+    auto f5 = [&](long double v) -> QString { return FormatFixed(static_cast<double>(v), 5, d, sign) + u' '; };
     if (!tracing) {
         state.baseline = series.MeanOfLast(100);
         state.area = 0;
@@ -297,37 +312,64 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
     return out;
 }
 
+namespace {
+// Visits every caption field with its control name.
+template <typename Texts, typename Visit>
+void ForEachCaption(Texts& t, Visit&& visit)
+{
+    visit("Label_n", t.Label_n);
+    visit("Label_n_parametres", t.Label_n_parametres);
+    visit("Label_multiple_initial", t.Label_multiple_initial);
+    visit("Label_multiple_courant", t.Label_multiple_courant);
+    visit("Label7", t.Label7);
+    visit("Label_zero", t.Label_zero);
+    visit("Label_hauteur", t.Label_hauteur);
+    visit("Label_y1_max_lu", t.Label_y1_max_lu);
+    visit("Label_y1_min_lu", t.Label_y1_min_lu);
+    visit("Label_y2_max_lu", t.Label_y2_max_lu);
+    visit("Label_y2_min_lu", t.Label_y2_min_lu);
+    visit("Label_val_grand1", t.Label_val_grand1);
+    visit("Label_val_grand2", t.Label_val_grand2);
+    visit("Label_grandeur1", t.Label_grandeur1);
+    visit("Label_grandeur2", t.Label_grandeur2);
+    visit("Label_heure", t.Label_heure);
+    visit("Label_tracage", t.Label_tracage);
+    visit("Edit_y1_graduation", t.Edit_y1_graduation);
+    visit("Edit_max_y1", t.Edit_max_y1);
+    visit("Edit_min_y1", t.Edit_min_y1);
+    visit("Edit_y2_graduation", t.Edit_y2_graduation);
+    visit("Edit_max_y2", t.Edit_max_y2);
+    visit("Edit_min_y2", t.Edit_min_y2);
+}
+}  // namespace
+
+void DisplayTexts::MergeCaptions(const DisplayTexts& newer)
+{
+    std::vector<const std::optional<QString>*> from;
+    from.reserve(24);
+    ForEachCaption(newer, [&](const char*, const std::optional<QString>& text) { from.push_back(&text); });
+    std::size_t i = 0;
+    ForEachCaption(*this, [&](const char*, std::optional<QString>& text) {
+        if (*from[i]) {
+            text = *from[i];
+        }
+        ++i;
+    });
+    if (newer.showLabel7) {
+        showLabel7 = true;
+    }
+}
+
 std::vector<std::pair<QString, QString>> DisplayTexts::Captions() const
 {
     std::vector<std::pair<QString, QString>> list;
-    auto add = [&](const char* name, const std::optional<QString>& text) {
+    ForEachCaption(*this, [&](const char* name, const std::optional<QString>& text) {
         if (text) {
             list.emplace_back(QString::fromLatin1(name), *text);
         }
-    };
-    add("Label_n", Label_n);
-    add("Label_multiple_initial", Label_multiple_initial);
-    add("Label_multiple_courant", Label_multiple_courant);
-    add("Label7", Label7);
-    add("Label_zero", Label_zero);
-    add("Label_hauteur", Label_hauteur);
-    add("Label_y1_max_lu", Label_y1_max_lu);
-    add("Label_y1_min_lu", Label_y1_min_lu);
-    add("Label_y2_max_lu", Label_y2_max_lu);
-    add("Label_y2_min_lu", Label_y2_min_lu);
-    add("Label_val_grand1", Label_val_grand1);
-    add("Label_val_grand2", Label_val_grand2);
-    add("Label_grandeur1", Label_grandeur1);
-    add("Label_grandeur2", Label_grandeur2);
-    add("Label_heure", Label_heure);
-    add("Label_tracage", Label_tracage);
-    add("Edit_y1_graduation", Edit_y1_graduation);
-    add("Edit_max_y1", Edit_max_y1);
-    add("Edit_min_y1", Edit_min_y1);
-    add("Edit_y2_graduation", Edit_y2_graduation);
-    add("Edit_max_y2", Edit_max_y2);
-    add("Edit_min_y2", Edit_min_y2);
+    });
     return list;
 }
+
 
 }  // namespace sondalog

@@ -50,6 +50,8 @@ struct DisplayTexts {
 
     /// Every caption set, as (control name, text), in a fixed order.
     std::vector<std::pair<QString, QString>> Captions() const;
+    /// Takes over every caption `newer` sets (the texts on screen after it).
+    void MergeCaptions(const DisplayTexts& newer);
 };
 
 /// Called once per stored sample (the charts window's feed).

@@ -56,6 +56,14 @@ struct ProcessingState {
     QString displayDecimals = QStringLiteral("1");
     QDateTime timeOfReading2;
     ViewWindow view;
+    /// Decimals of the screen and the file, looked up again only when their inputs change.
+    struct DecimalsCache {
+        QString setting;
+        QString prefix;
+        QString shown;
+        int file = 4;
+        bool valid = false;
+    } decimals;
     std::mt19937 random{20091009};
 
     /// A new run: no readings, t0 unmarked, extremes and the Y1 graduation reset, limits

@@ -1,5 +1,7 @@
 #include "processing/sample_series.h"
 
+#include <cstdlib>
+
 namespace sondalog {
 
 qint64 TimeValue(const QDateTime& localTime)
@@ -15,10 +17,66 @@ QDateTime TimeFromValue(qint64 time)
     return QDateTime(utc.date(), utc.time());
 }
 
+namespace {
+void AppendNumber(QString& out, int value, int width)
+{
+    QChar digits[12];
+    int count = 0;
+    unsigned v = static_cast<unsigned>(std::abs(value));
+    do {
+        digits[count++] = QChar(u'0' + v % 10);
+        v /= 10;
+    } while (v != 0 && count < 12);
+    while (count < width && count < 12) {
+        digits[count++] = u'0';
+    }
+    for (int i = count - 1; i >= 0; --i) {
+        out.append(digits[i]);
+    }
+}
+
+// The short date formats of regional settings use only d, M and y; others go through Qt.
+QString FormatDate(const QDate& date, const QString& format)
+{
+    QString out;
+    out.reserve(format.size() + 2);
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format.at(i);
+        qsizetype run = 1;
+        while (i + run < format.size() && format.at(i + run) == c) {
+            ++run;
+        }
+        if (c == u'd' && run <= 2) {
+            AppendNumber(out, date.day(), static_cast<int>(run));
+        } else if (c == u'M' && run <= 2) {
+            AppendNumber(out, date.month(), static_cast<int>(run));
+        } else if (c == u'y' && run == 4) {
+            AppendNumber(out, date.year(), 4);
+        } else if (c == u'y' && run == 2) {
+            AppendNumber(out, date.year() % 100, 2);
+        } else if (c.isLetter() || c == u'\'') {
+            return date.toString(format);
+        } else {
+            out.append(QString(run, c));
+        }
+        i += run;
+    }
+    return out;
+}
+}  // namespace
+
 QString StampFromTime(const QDateTime& time, const Regional& regional)
 {
-    return (time.date().toString(regional.shortDateFormat) + u' ' + time.time().toString(QStringLiteral("hh:mm:ss")))
-        .left(80);
+    QString stamp = FormatDate(time.date(), regional.shortDateFormat);
+    stamp.reserve(stamp.size() + 9);
+    stamp.append(u' ');
+    const QTime t = time.time();
+    AppendNumber(stamp, t.hour(), 2);
+    stamp.append(u':');
+    AppendNumber(stamp, t.minute(), 2);
+    stamp.append(u':');
+    AppendNumber(stamp, t.second(), 2);
+    return stamp.left(80);
 }
 
 void SampleSeries::EnsureRoomForNext()

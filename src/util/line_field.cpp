@@ -6,28 +6,23 @@ namespace sondalog {
 
 QStringList SplitFields(const QString& text, QChar sep)
 {
-    QString work = text;
     if (sep == u' ') {
-        const QString two(2, sep);
-        while (work.contains(two)) {
-            work.replace(two, QString(sep));
-        }
+        // Runs of blanks are one separator, and blanks at the ends open or close the text,
+        // so the fields are exactly the non-empty words.
+        return text.split(sep, Qt::SkipEmptyParts);
     }
-    if (work.isEmpty()) {
+    if (text.isEmpty()) {
         return {};
     }
-    if (!work.startsWith(sep)) {
-        work.prepend(sep);
+    QStringList parts = text.split(sep);
+    // A separator at either end is the text's own opening or closing one, not an empty field.
+    if (text.startsWith(sep)) {
+        parts.removeFirst();
     }
-    if (!work.endsWith(sep)) {
-        work.append(sep);
+    if (text.endsWith(sep) && !parts.isEmpty()) {
+        parts.removeLast();
     }
-    QStringList parts = work.split(sep);
-    // The text before the first separator and after the last are not fields.
-    if (parts.size() < 2) {
-        return {};
-    }
-    return parts.mid(1, parts.size() - 2);
+    return parts;
 }
 
 QString LineField(const QString& text, int n, QChar sep)
@@ -44,13 +39,14 @@ QString LineField(const QString& text, int n, QChar sep)
 
 QString DropControlChars(const QString& text, int threshold)
 {
-    QString out;
-    out.reserve(text.size());
+    QString out(text.size(), Qt::Uninitialized);
+    QChar* p = out.data();
     for (const QChar c : text) {
         if (c.unicode() >= threshold) {
-            out.append(c);
+            *p++ = c;
         }
     }
+    out.truncate(p - out.constData());
     return out;
 }
 

@@ -1,8 +1,8 @@
 #include "util/text_utils.h"
 
 #include <QLocale>
-#include <QRegularExpression>
 
+#include <charconv>
 #include <limits>
 #include <optional>
 
@@ -11,16 +11,75 @@ namespace sondalog {
 namespace {
 constexpr QChar kBlank = u' ';
 
-// Converts a normalised text; '.' stands for the decimal sign here.
+// True for [+-]digits[.digits][E[+-]digits] with at least one digit before the exponent;
+// '.' stands for the decimal sign here.
+bool IsRealSyntax(const QString& text)
+{
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+        ++i;
+    }
+    int digits = 0;
+    while (i < n && text[i].isDigit()) {
+        ++i;
+        ++digits;
+    }
+    if (i < n && text[i] == u'.') {
+        ++i;
+        while (i < n && text[i].isDigit()) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0) {
+        return false;
+    }
+    if (i < n && text[i] == u'E') {
+        ++i;
+        if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+            ++i;
+        }
+        int exponentDigits = 0;
+        while (i < n && text[i].isDigit()) {
+            ++i;
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0) {
+            return false;
+        }
+    }
+    return i == n;
+}
+
+bool IsWholeSyntax(const QString& text)
+{
+    qsizetype i = !text.isEmpty() && (text[0] == u'+' || text[0] == u'-') ? 1 : 0;
+    if (i == text.size()) {
+        return false;
+    }
+    for (; i < text.size(); ++i) {
+        if (!text[i].isDigit()) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::optional<double> ToDouble(const QString& text)
 {
-    static const QRegularExpression real(QStringLiteral(R"(^[+-]?(\d+\.?\d*|\.\d+)(E[+-]?\d+)?$)"));
-    if (!real.match(text).hasMatch()) {
+    if (!IsRealSyntax(text)) {
         return std::nullopt;
     }
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    if (!ok) {
+    // The syntax is plain ASCII here, so from_chars can read it without Qt's locale machinery.
+    const QByteArray ascii = text.toLatin1();
+    const char* begin = ascii.constData();
+    if (*begin == '+') {
+        ++begin;
+    }
+    double value = 0;
+    const std::from_chars_result r = std::from_chars(begin, ascii.constData() + ascii.size(), value);
+    if (r.ec != std::errc() || r.ptr != ascii.constData() + ascii.size()) {
         return std::nullopt;
     }
     return value;
@@ -67,16 +126,17 @@ bool IsNumberChar(QChar c, QChar decimalSign)
 
 void NormalizeDecimal(QString& text, QChar decimalSign)
 {
-    QString out;
-    out.reserve(text.size());
-    for (QChar c : text) {
+    QString out(text.size(), Qt::Uninitialized);
+    QChar* p = out.data();
+    for (QChar c : std::as_const(text)) {
         if (c == u'.' || c == u',') {
             c = decimalSign;
         }
         if (IsNumberChar(c, decimalSign)) {
-            out.append(c);
+            *p++ = c;
         }
     }
+    out.truncate(p - out.constData());
     text = out;
 }
 
@@ -102,9 +162,8 @@ Parsed<int> ParseInt(const QString& text, QChar decimalSign)
     if (normal.isEmpty() || !normal.back().isDigit()) {
         return {};
     }
-    static const QRegularExpression whole(QStringLiteral(R"(^[+-]?\d+$)"));
     bool ok = false;
-    const qlonglong value = whole.match(normal).hasMatch() ? normal.toLongLong(&ok) : 0;
+    const qlonglong value = IsWholeSyntax(normal) ? normal.toLongLong(&ok) : 0;
     if (ok && value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max()) {
         return {static_cast<int>(value), false, {}};
     }
@@ -147,9 +206,8 @@ QString FieldText(const QString& text, int n, QChar sep)
 
 int FieldInt(const QString& text, int n, QChar sep, int fallback)
 {
-    static const QRegularExpression whole(QStringLiteral(R"(^[+-]?\d+$)"));
     const QString field = FieldText(text, n, sep);
-    if (!whole.match(field).hasMatch()) {
+    if (!IsWholeSyntax(field)) {
         return fallback;
     }
     bool ok = false;
@@ -180,13 +238,15 @@ bool IsTrueText(const QString& text)
 
 QString KeepOnly(const QString& text, const QString& allowed)
 {
-    QString out;
-    out.reserve(text.size());
-    for (QChar c : text) {
+    // Runs on every received value: fill a buffer in place rather than append char by char.
+    QString out(text.size(), Qt::Uninitialized);
+    QChar* p = out.data();
+    for (const QChar c : text) {
         if (allowed.contains(c)) {
-            out.append(c);
+            *p++ = c;
         }
     }
+    out.truncate(p - out.constData());
     return out;
 }
 

@@ -1,0 +1,135 @@
+#include "cli_runner.h"
+#include "util/text_file.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using sondalog::JoinCrLf;
+using sondalog::ReadTextLines;
+using sondalog::WriteFileAtomically;
+
+namespace {
+const QString kData = QStringLiteral(SONDALOG_TEST_DATA);
+
+/// A configuration folder for a string-mode instrument: both quantities with "::" as time mark.
+void WriteStringModeConfig(const QString& dir, const QString& q1Occurrence, const QString& q2Marker,
+                           const QString& q2Occurrence, bool threeProbes)
+{
+    QStringList table = {QStringLiteral("17"), QStringLiteral("3"),
+                         QStringLiteral("n,actif,multimètre,COMx,vitesse,intervalle,grandeur,max,min,graduation,couleur,"
+                                        "épaisseur,repère,séparateur,occurence,\"rep hms\",\"fin de bloc\""),
+                         QStringLiteral("1,x,WTW3430,COM7,9600,1,conductivité,750,700,50,\"0,100,255\",7,Cond,espace,") +
+                             q1Occurrence + QStringLiteral(",::,"),
+                         QStringLiteral("2,,,,,,température,30,10,5,\"200,0,88\",5,") + q2Marker +
+                             QStringLiteral(",espace,") + q2Occurrence + QStringLiteral(",::,")};
+    ASSERT_TRUE(WriteFileAtomically(dir + QStringLiteral("/Sondalog.ini"), JoinCrLf(table)).isEmpty());
+    QStringList settings(30);
+    settings[1] = QStringLiteral("false");
+    settings[10] = QStringLiteral("1");
+    settings[11] = QStringLiteral("essai");
+    settings[19] = QStringLiteral("µ=0;m=3;k=1;F=3");
+    settings[21] = QStringLiteral("1");
+    settings[22] = threeProbes ? QStringLiteral("true") : QStringLiteral("false");
+    ASSERT_TRUE(WriteFileAtomically(dir + QStringLiteral("/Sondalog.prm"), JoinCrLf(settings)).isEmpty());
+}
+
+QStringList RunArgs(const QString& dir, const QString& out)
+{
+    return {QStringLiteral("--now"),   QStringLiteral("2026-12-07 10:00:00"), QStringLiteral("--step"), QStringLiteral("1"),
+            QStringLiteral("--locale"), QStringLiteral("fr_FR"), QStringLiteral("--config-dir"), dir,
+            QStringLiteral("--out"),    out};
+}
+}  // namespace
+
+TEST(CliDemo, ThreeHundredReadingsWithGoBeforeTheFirst)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("F.txt"));
+    QStringList args = {QStringLiteral("demo"), QStringLiteral("--readings"), QStringLiteral("300"), QStringLiteral("--t0"),
+                        QStringLiteral("0")};
+    args << RunArgs(dir.filePath(QStringLiteral("D")), out);
+    const CliResult r = RunCli(args);
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QStringList lines = ReadTextLines(out).value();
+    ASSERT_EQ(lines.size(), 301);
+    EXPECT_EQ(lines[0], QStringLiteral("Forage1-heure-DEMO\tn\theure\theure-traçage\tconductivité[µS/cm]\ttempérature"));
+    EXPECT_EQ(lines[100].section(u'\t', 4, 4), QStringLiteral(" 752,000"));
+    EXPECT_EQ(lines[140].section(u'\t', 4, 4), QStringLiteral(" 800,000"));
+    EXPECT_EQ(lines[300].section(u'\t', 4, 4), QStringLiteral(" 638,000"));
+    EXPECT_EQ(lines[1].section(u'\t', 0, 1), QStringLiteral("07/12/2026 00:00:01\t1"));
+
+    double sum = 0;
+    for (int n = 2; n <= 300; ++n) {
+        sum += lines[n].section(u'\t', 4, 4).trimmed().replace(u',', u'.').toDouble() * 1.0;
+    }
+    EXPECT_NEAR(r.Value(QStringLiteral("area")).toDouble(), 1.02 * sum, 1e-6);
+    EXPECT_EQ(r.Value(QStringLiteral("n")), QStringLiteral("300"));
+    EXPECT_EQ(r.Value(QStringLiteral("tracingStartIndex")), QStringLiteral("0"));
+    EXPECT_EQ(r.Value(QStringLiteral("baseline")), QStringLiteral("0"));
+    EXPECT_EQ(r.Value(QStringLiteral("Label_tracage")), QStringLiteral("00:04:59"));
+    EXPECT_EQ(r.Value(QStringLiteral("Label_val_grand1")), QStringLiteral("638 µS/cm"));
+}
+
+TEST(CliDemo, BaselineIsTheMeanBeforeGo)
+{
+    QTemporaryDir dir;
+    QStringList args = {QStringLiteral("demo"), QStringLiteral("--readings"), QStringLiteral("60"), QStringLiteral("--t0"),
+                        QStringLiteral("20")};
+    args << RunArgs(dir.filePath(QStringLiteral("D")), dir.filePath(QStringLiteral("F.txt")));
+    const CliResult r = RunCli(args);
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.Value(QStringLiteral("tracingStartIndex")), QStringLiteral("20"));
+    EXPECT_EQ(r.Value(QStringLiteral("baseline")), QStringLiteral("600"));
+    const QStringList lines = ReadTextLines(dir.filePath(QStringLiteral("F.txt"))).value();
+    EXPECT_EQ(lines[20].section(u'\t', 3, 3), QString());
+    EXPECT_EQ(lines[21].section(u'\t', 3, 3), QStringLiteral("00:00:00"));
+}
+
+TEST(CliReplay, ThreeProbeCsvLoggingFile)
+{
+    QTemporaryDir dir;
+    WriteStringModeConfig(dir.path(), QStringLiteral("1"), QStringLiteral("°C"), QStringLiteral("3"), true);
+    const QString out = dir.filePath(QStringLiteral("F.txt"));
+    QStringList args = {QStringLiteral("replay"), kData + QStringLiteral("/auto_three_probes.csv")};
+    args << RunArgs(dir.path(), out);
+    const CliResult r = RunCli(args);
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.Value(QStringLiteral("n")), QStringLiteral("6"));
+    const QStringList lines = ReadTextLines(out).value();
+    ASSERT_EQ(lines.size(), 7);
+    EXPECT_EQ(lines[0], QStringLiteral("essai-heure-WTW3430\tn\theure\theure-traçage\tconductivité[µS/cm]\ttempérature\tpH\tOx_%"));
+    EXPECT_EQ(lines[1], QStringLiteral("07/12/2026 10:00:00\t1\t26.09.2009 04:19:39\t\t 600,300\t22,9\t7,01\t85,2"));
+    EXPECT_EQ(lines[4], QStringLiteral("07/12/2026 10:00:03\t4\t26.09.2009 04:19:42\t\t 650,100\t22,9\t7,03\t84,8"));
+    EXPECT_EQ(lines[6], QStringLiteral("07/12/2026 10:00:05\t6\t26.09.2009 04:19:44\t\t 605,000\t22,9\t7,04\t84,7"));
+    EXPECT_EQ(r.Value(QStringLiteral("y1.maxRead")), QStringLiteral("650.1"));
+}
+
+TEST(CliReplay, PlainLineLoggingFile)
+{
+    QTemporaryDir dir;
+    WriteStringModeConfig(dir.path(), QStringLiteral("2"), QStringLiteral("Cond"), QStringLiteral("4"), false);
+    const QString out = dir.filePath(QStringLiteral("F.txt"));
+    QStringList args = {QStringLiteral("replay"), kData + QStringLiteral("/auto_plain.txt"), QStringLiteral("--t0"),
+                        QStringLiteral("2")};
+    args << RunArgs(dir.path(), out);
+    const CliResult r = RunCli(args);
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QStringList lines = ReadTextLines(out).value();
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_EQ(lines[0], QStringLiteral("essai-heure-WTW3430\tn\theure\theure-traçage\tconductivité[µS/cm]\ttempérature"));
+    EXPECT_EQ(lines[1], QStringLiteral("07/12/2026 10:00:00\t1\t26.09.2009 04:19:39\t\t 600,300\t22,9"));
+    EXPECT_EQ(lines[3], QStringLiteral("07/12/2026 10:00:02\t3\t26.09.2009 04:19:41\t00:00:00\t 650,500\t22,9"));
+    EXPECT_EQ(r.Value(QStringLiteral("baseline")), QStringLiteral("600.65"));
+    // Area: (650.5 - 600.65) x 1 s + (620.2 - 600.65) x 1 s, times the factor 1.
+    EXPECT_NEAR(r.Value(QStringLiteral("area")).toDouble(), 49.85 + 19.55, 1e-9);
+}
+
+TEST(CliReplay, UnreadableFileIsReported)
+{
+    QTemporaryDir dir;
+    const CliResult r = RunCli({QStringLiteral("replay"), dir.filePath(QStringLiteral("none.txt")),
+                                QStringLiteral("--config-dir"), dir.path()});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Impossible d'ouvrir le fichier")));
+}

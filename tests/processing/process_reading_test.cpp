@@ -1,0 +1,280 @@
+#include "processing/process_reading.h"
+
+#include <gtest/gtest.h>
+
+using namespace sondalog;
+
+namespace {
+InstrumentConfig ExampleConfig()
+{
+    InstrumentConfig c;
+    c.q1.name = QStringLiteral("conductivité");
+    c.q1.unit = QStringLiteral("S/cm");
+    c.q1.marker = QStringLiteral("Cond");
+    c.q1.occurrence = 2;
+    c.q1.axisMin = 400;
+    c.q1.axisMax = 1000;
+    c.q2.name = QStringLiteral("température");
+    c.q2.unit = QStringLiteral("°C");
+    c.q2.marker = QStringLiteral("Cond");
+    c.q2.occurrence = 4;
+    c.q2.axisMin = 10;
+    c.q2.axisMax = 30;
+    c.q2.graduation = 5;
+    return c;
+}
+
+struct Bench {
+    ProcessingState state;
+    InstrumentConfig config = ExampleConfig();
+    ProcessOptions options;
+    QString time;
+    QDateTime now{QDate(2026, 12, 7), QTime(10, 0, 0)};
+    QStringList records;
+
+    Bench()
+    {
+        options.regional = Regional::French();
+        options.prefix = QStringLiteral("Forage1");
+        options.instrumentCaption = QStringLiteral("WTW3430");
+        options.intervalCell = QStringLiteral("1");
+        state.ResetRun(config);
+    }
+    DisplayTexts Feed(const QString& values, int stepSeconds = 1)
+    {
+        time = QStringLiteral("26.09.2009 04:19:39");
+        DisplayTexts t = ProcessReading(state, config, options, values, time, now);
+        records << t.recordLines;
+        now = now.addSecs(stepSeconds);
+        return t;
+    }
+    QString Reading(double v, const QString& unit = QStringLiteral("µS/cm"))
+    {
+        return QStringLiteral("Cond %1 %2 22.9 °C  ").arg(v).arg(unit);
+    }
+};
+}  // namespace
+
+TEST(ProcessReading, FirstReadingGivesHeaderLineAndCaptions)
+{
+    Bench r;
+    const DisplayTexts t = r.Feed(r.Reading(600.3));
+    ASSERT_TRUE(t.stored);
+    ASSERT_EQ(t.recordLines.size(), 2);
+    EXPECT_EQ(t.recordLines[0], QStringLiteral("Forage1-heure-WTW3430\tn\theure\theure-traçage\tconductivité[µS/cm]\ttempérature"));
+    EXPECT_EQ(t.recordLines[1], QStringLiteral("07/12/2026 10:00:00\t1\t26.09.2009 04:19:39\t\t 600,300\t22,9"));
+    EXPECT_EQ(*t.Label_n, QStringLiteral("n = 1"));
+    EXPECT_EQ(*t.Label_multiple_initial, QStringLiteral("[µ]°"));
+    EXPECT_EQ(*t.Label_val_grand1, QStringLiteral("600 µS/cm"));
+    EXPECT_EQ(*t.Label_val_grand2, QStringLiteral(" 22,9 °C"));
+    EXPECT_EQ(*t.Label_zero, QStringLiteral("base =   600    Hmax =     0 "));
+    EXPECT_EQ(*t.Label_tracage, QStringLiteral("---"));
+    EXPECT_EQ(*t.Label_heure, QStringLiteral("07/12/2026 10:00:00"));
+    EXPECT_EQ(*t.Label_y1_max_lu, QStringLiteral("600,3"));
+    EXPECT_EQ(*t.Edit_y1_graduation, QStringLiteral("60"));
+    EXPECT_EQ(*t.viewLast, 1);
+    EXPECT_TRUE(t.redraw);
+}
+
+TEST(ProcessReading, RejectsWithoutMarkerOrTimeOrWithTheNote)
+{
+    struct Case {
+        QString line;
+        QString time;
+        QString note;
+        bool stored;
+    };
+    const Case cases[] = {
+        {QStringLiteral("Cond 600 µS/cm 22 °C"), QStringLiteral("04:19:39"), {}, true},
+        {QStringLiteral("Temp 600 µS/cm 22 °C"), QStringLiteral("04:19:39"), {}, false},
+        {QStringLiteral("Cond 600 µS/cm 22 °C"), QString(), {}, false},  // no first reading before a time
+        {QStringLiteral("Cond 600 pH/Cond"), QStringLiteral("04:19:39"), QStringLiteral("pH/Cond"), false},
+    };
+    for (const Case& c : cases) {
+        Bench r;
+        r.config.q1.markerNote = c.note;
+        QString time = c.time;
+        EXPECT_EQ(ProcessReading(r.state, r.config, r.options, c.line, time, r.now).stored, c.stored)
+            << c.line.toStdString();
+    }
+    Bench r;
+    r.options.withoutProcessing = true;
+    QString time = QStringLiteral("t=04:19:39!");
+    EXPECT_FALSE(ProcessReading(r.state, r.config, r.options, r.Reading(1), time, r.now).stored);
+    EXPECT_EQ(time, QStringLiteral("04:19:39"));
+}
+
+TEST(ProcessReading, PrefixOfTheFirstReadingsRules)
+{
+    Bench r;
+    for (int i = 0; i < 3; ++i) {
+        r.Feed(r.Reading(600));
+    }
+    DisplayTexts m = r.Feed(r.Reading(0.8, QStringLiteral("mS/cm")));
+    EXPECT_DOUBLE_EQ(r.state.series.At(4).value1, 800);
+    EXPECT_EQ(*m.Label_multiple_courant, QStringLiteral("m"));
+    EXPECT_EQ(*m.Label_val_grand1, QStringLiteral("800 µS/cm"));
+    r.Feed(r.Reading(0.9, QStringLiteral("kS/cm")));
+    EXPECT_DOUBLE_EQ(r.state.series.At(5).value1, 0.9);
+
+    Bench milli;
+    for (int i = 0; i < 3; ++i) {
+        milli.Feed(milli.Reading(0.6, QStringLiteral("mS/cm")));
+    }
+    const DisplayTexts t = milli.Feed(milli.Reading(700));
+    EXPECT_DOUBLE_EQ(milli.state.series.At(4).value1, 0.7);
+    EXPECT_EQ(*t.Label_val_grand1, QStringLiteral("0,700 mS/cm"));
+    EXPECT_TRUE(milli.records.back().contains(QStringLiteral("\t   0,700\t")));
+
+    Bench unknown;
+    EXPECT_EQ(*unknown.Feed(QStringLiteral("Cond 600,26 S/cm 22 °C")).Label_val_grand1, QStringLiteral("600 SS/cm"));  // the prefix is the unit's first letter
+    Bench fileDecimals;
+    fileDecimals.options.decimalsSetting = QStringLiteral("4");  // the settings file's default
+    EXPECT_EQ(*fileDecimals.Feed(fileDecimals.Reading(600.26)).Label_val_grand1, QStringLiteral("600,2600 µS/cm"));
+    EXPECT_TRUE(fileDecimals.records.back().contains(QStringLiteral("\t600,2600\t")));
+}
+
+TEST(ProcessReading, BaselineThenAreaInValueSeconds)
+{
+    Bench r;
+    r.options.areaFactor = 1.0;
+    r.options.factorText = QStringLiteral(" 1.0 ");
+    for (int v : {600, 602, 604}) {
+        r.Feed(r.Reading(v));
+    }
+    EXPECT_DOUBLE_EQ(static_cast<double>(r.state.baseline), 602);
+    r.state.MarkT0(r.now);
+    const DisplayTexts t = r.Feed(r.Reading(612), 10);
+    EXPECT_DOUBLE_EQ(static_cast<double>(r.state.baseline), 602);
+    EXPECT_NEAR(static_cast<double>(r.state.area), 10.0 * 1, 1e-9);  // (612 - 602) x 1 s
+    r.Feed(r.Reading(622));
+    EXPECT_NEAR(static_cast<double>(r.state.area), 10.0 + 20.0 * 10, 1e-9);
+    EXPECT_EQ(*t.Label_zero,
+              QStringLiteral("base =   602    dhMAX =     2    hMAX =   604    aire[µS/cm.s]x1.0 = 10,00000 "));
+    EXPECT_EQ(*t.Label_tracage, QStringLiteral("00:00:00"));
+    EXPECT_TRUE(r.records.back().contains(QStringLiteral("\t00:00:10\t")));
+}
+
+TEST(ProcessReading, GoBeforeTheFirstReadingAddsNoFirstInterval)
+{
+    Bench r;
+    r.options.areaFactor = 2;
+    r.state.MarkT0(r.now);
+    EXPECT_EQ(r.state.tracingStartIndex, 0);
+    r.Feed(r.Reading(100));
+    EXPECT_DOUBLE_EQ(static_cast<double>(r.state.area), 0);
+    r.Feed(r.Reading(100), 3);
+    EXPECT_DOUBLE_EQ(static_cast<double>(r.state.area), 100 * 1 * 2);
+}
+
+TEST(ProcessReading, MalformedInstrumentNumberCountsZeroAndIsLogged)
+{
+    Bench r;
+    const DisplayTexts t = r.Feed(QStringLiteral("Cond 1.2.3 µS/cm 22.9 °C"));
+    ASSERT_TRUE(t.stored);
+    EXPECT_DOUBLE_EQ(r.state.series.At(1).value1, 0);
+    ASSERT_EQ(t.logLines.size(), 1);
+    EXPECT_TRUE(t.logLines[0].contains(QStringLiteral("1.2.3")));
+}
+
+TEST(ProcessReading, ThreeProbeValuesFollowTheirMarkersInBothModes)
+{
+    struct Case {
+        ReadMode mode;
+        int q1Occurrence;
+        int q2Occurrence;
+        QString line;
+    };
+    const Case cases[] = {
+        {ReadMode::Character, 2, 4, QStringLiteral("Cond 600.3 µS/cm 22.9 °C pH 7.01 Ox 85.2 %")},
+        {ReadMode::StringCsv, 1, 3, QStringLiteral("Cond600.3 µS/cm 22.9 °C pH 7.01 Ox 85.2 %")},
+    };
+    for (const Case& c : cases) {
+        Bench r;
+        r.options.mode = c.mode;
+        r.options.threeProbes = true;
+        r.config.q1.occurrence = c.q1Occurrence;
+        r.config.q2.occurrence = c.q2Occurrence;
+        const DisplayTexts t = r.Feed(c.line);
+        const Sample& s = r.state.series.At(1);
+        EXPECT_DOUBLE_EQ(s.value1, 600.3);
+        EXPECT_DOUBLE_EQ(s.value2, 22.9);
+        EXPECT_DOUBLE_EQ(s.phValue, 7.01);
+        EXPECT_DOUBLE_EQ(s.oxValue, 85.2);
+        EXPECT_TRUE(t.recordLines[0].endsWith(QStringLiteral("\ttempérature\tpH\tOx_%")));
+        EXPECT_TRUE(t.recordLines[1].endsWith(QStringLiteral("\t22,9\t7,01\t85,2"))) << t.recordLines[1].toStdString();
+    }
+}
+
+TEST(ProcessReading, RecordingDecimalSignAppliesFromColumnFour)
+{
+    Bench r;
+    r.options.recordingDecimalSign = 1;
+    r.state.MarkT0(r.now);
+    r.time = QStringLiteral("1.2");
+    const DisplayTexts t = r.Feed(r.Reading(600.5));
+    EXPECT_EQ(t.recordLines[1], QStringLiteral("07/12/2026 10:00:00\t1\t26.09.2009 04:19:39\t00:00:00\t 600.500\t22.9"));
+}
+
+TEST(ProcessReading, StringModeTimeLineOverwritesTheCurrentSlot)
+{
+    Bench r;
+    r.options.mode = ReadMode::StringCsv;
+    r.Feed(r.Reading(600));
+    r.Feed(QStringLiteral("Cond 700 µS/cm 04:19:40"));
+    EXPECT_EQ(r.state.series.sampleCount, 1);
+    EXPECT_DOUBLE_EQ(r.state.series.At(1).value1, 700);
+
+    Bench c;
+    c.Feed(c.Reading(600));
+    c.Feed(QStringLiteral("Cond 700 µS/cm 04:19:40"));
+    EXPECT_EQ(c.state.series.sampleCount, 2);
+}
+
+TEST(ProcessReading, ReplayShowsEveryTenthCountAndDoesNotRedraw)
+{
+    Bench r;
+    r.options.mode = ReadMode::StringCsv;
+    r.options.replaying = true;
+    for (int i = 1; i <= 10; ++i) {
+        const DisplayTexts t = r.Feed(r.Reading(600));
+        EXPECT_EQ(t.Label_n.has_value(), i == 10);
+        EXPECT_FALSE(t.redraw);
+    }
+}
+
+TEST(ProcessReading, IntervalCheckAtTheTwelfthReading)
+{
+    struct Case {
+        int step;
+        bool demo;
+        bool shown;
+        QString caption;
+    };
+    const Case cases[] = {
+        {1, false, false, {}},
+        {3, false, true, QStringLiteral("? rapport des intervalles   3")},
+        {3, true, false, {}},
+    };
+    for (const Case& c : cases) {
+        Bench r;
+        r.options.demo = c.demo;
+        DisplayTexts last;
+        for (int i = 0; i < 12; ++i) {
+            last = r.Feed(r.Reading(600), c.step);
+        }
+        EXPECT_EQ(last.showLabel7, c.shown);
+        EXPECT_EQ(last.Label7.value_or(QString()), c.caption);
+    }
+}
+
+TEST(ProcessReading, SeriesGrowsPastItsCapacity)
+{
+    Bench r;
+    r.options.mode = ReadMode::StringCsv;
+    for (int i = 0; i < 10001; ++i) {
+        r.Feed(r.Reading(600));
+    }
+    EXPECT_EQ(r.state.series.sampleCount, 10001);
+    EXPECT_EQ(r.state.series.Capacity(), 20000);
+}

@@ -1,0 +1,53 @@
+#include "util/line_field.h"
+#include "util/number_format.h"
+
+#include <gtest/gtest.h>
+
+using namespace sondalog;
+
+TEST(LineField, CountsFieldsPerSeparatorRule)
+{
+    struct Case {
+        QString text;
+        int n;
+        QChar sep;
+        QString expected;
+    };
+    const Case cases[] = {
+        {QStringLiteral("a  b c"), 2, u' ', QStringLiteral("b")},
+        {QStringLiteral("a||b"), 2, u'|', QString()},
+        {QStringLiteral("a||b"), 3, u'|', QStringLiteral("b")},
+        {QString(), 1, u'|', QString()},
+        {QStringLiteral("a|b"), 0, u'|', QString()},
+        {QStringLiteral("a|b"), 3, u'|', QString()},
+        {QStringLiteral(";L3"), 1, u';', QStringLiteral("L3")},
+        {QStringLiteral("  x ;  y  "), 2, u';', QStringLiteral("y")},
+        {QStringLiteral("Cond 600.3 µS/cm 22.9 °C  "), 4, u' ', QStringLiteral("22.9")},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(LineField(c.text, c.n, c.sep), c.expected) << c.text.toStdString() << " n=" << c.n;
+    }
+}
+
+TEST(LineField, DropsCharactersBelowThreshold)
+{
+    EXPECT_EQ(DropControlChars(QStringLiteral("a\tb\x1d" "c\x1e"), 30), QStringLiteral("bc\x1e").prepend(u'a'));
+    EXPECT_EQ(DropControlChars(QStringLiteral("a\x10" "b\x11"), 17), QStringLiteral("ab\x11"));
+    EXPECT_EQ(RemoveChar(u'$', QStringLiteral("$a$b")), QStringLiteral("ab"));
+}
+
+TEST(NumberFormat, ClassicFormats)
+{
+    EXPECT_EQ(FormatFixed(752, 8, 3, u','), QStringLiteral(" 752,000"));
+    EXPECT_EQ(FormatFixed(800.3, 8, 0, u'.'), QStringLiteral("     800"));
+    EXPECT_EQ(FormatGrouped(0), QString());
+    EXPECT_EQ(FormatGrouped(7), QStringLiteral("7"));
+    EXPECT_EQ(FormatGrouped(1234), QStringLiteral("1 234"));
+    EXPECT_EQ(FormatGrouped(123456789), QStringLiteral("123 456 789"));
+    EXPECT_EQ(FormatGrouped(1234567890), QStringLiteral("1234 567 890"));
+    EXPECT_EQ(FormatGeneral(1.5, 3, 1, u','), QStringLiteral("  2"));
+    EXPECT_EQ(FormatGeneral(12, 3, 1, u','), QStringLiteral("1E1"));
+    EXPECT_EQ(FormatGeneral(1.25, 3, 2, u','), QStringLiteral("1,2"));
+    EXPECT_EQ(FormatDuration(59), QStringLiteral("00:00:59"));
+    EXPECT_EQ(FormatDuration(90061), QStringLiteral("25:01:01"));
+}
