@@ -35,13 +35,10 @@ int DemoCommand(const QStringList& args)
         MaybeMarkT0(*setup, run);
         run.DemoCycle();
     }
-    if (o.Has(QStringLiteral("--out")) && !WriteRecords(o.Value(QStringLiteral("--out")), run.records, err)) {
-        return 1;
-    }
     QTextStream out(stdout);
     out.setEncoding(QStringConverter::Utf8);
     PrintSummary(out, run);
-    return 0;
+    return WriteRunFiles(o, *setup, run, out, err) ? 0 : 1;
 }
 
 }  // namespace sondalog::cli

@@ -1,10 +1,53 @@
-#include "acquisition/stored_lines.h"
 #include "app/run_options.h"
 #include "cli/commands.h"
 #include "cli/run_setup.h"
+#include "recording/stored_files.h"
 #include "util/text_file.h"
+#include "util/text_utils.h"
+
+#include <QFileInfo>
 
 namespace sondalog::cli {
+
+namespace {
+int ReplayAuto(const Options& o, RunSetup& setup, const QStringList& lines, QTextStream& err)
+{
+    Settings settings = setup.startup.settings;
+    settings.CheckBox_demo = false;
+    settings.readMode = 1;
+    ReadingRun run(*setup.clock);
+    run.config = setup.startup.config;
+    run.options = MakeProcessOptions(settings, setup.startup.table, run.config, setup.regional);
+    run.blockOptions = MakeBlockOptions(settings);
+    LoadAutoFile(lines, run, {}, [&] { MaybeMarkT0(setup, run); });
+
+    QTextStream out(stdout);
+    out.setEncoding(QStringConverter::Utf8);
+    PrintSummary(out, run);
+    return WriteRunFiles(o, setup, run, out, err) ? 0 : 1;
+}
+
+int ReplayOwn(const RunSetup& setup, const QStringList& lines)
+{
+    ProcessingState state;
+    const OwnRecordingLoad load = LoadOwnRecording(lines, state, setup.regional);
+    QTextStream out(stdout);
+    out.setEncoding(QStringConverter::Utf8);
+    auto kv = [&](const QString& key, const QString& value) { out << KeyValue(key, value) << '\n'; };
+    kv(QStringLiteral("n"), QString::number(load.count));
+    kv(QStringLiteral("Label_multimetre"), load.Label_multimetre);
+    kv(QStringLiteral("Edit_Prefixe"), load.Edit_Prefixe);
+    kv(QStringLiteral("viewFirst"), QString::number(load.view.first));
+    kv(QStringLiteral("viewLast"), QString::number(load.view.last));
+    const Sample& last = state.series.At(load.count);
+    kv(QStringLiteral("last.stampText"), state.series.StampText(load.count, setup.regional));
+    kv(QStringLiteral("last.value1"), ShortestReal(last.value1));
+    kv(QStringLiteral("last.value2"), ShortestReal(last.value2));
+    kv(QStringLiteral("last.phValue"), ShortestReal(last.phValue));
+    kv(QStringLiteral("last.oxValue"), ShortestReal(last.oxValue));
+    return 0;
+}
+}  // namespace
 
 int ReplayCommand(const QStringList& args)
 {
@@ -17,8 +60,8 @@ int ReplayCommand(const QStringList& args)
         return 2;
     }
     const QString as = o.Value(QStringLiteral("--as"));
-    if (!as.isEmpty() && as != QLatin1String("auto")) {
-        err << "sondalog-cli replay: --as takes auto\n";
+    if (!as.isEmpty() && as != QLatin1String("auto") && as != QLatin1String("own")) {
+        err << "sondalog-cli replay: --as takes auto or own\n";
         return 2;
     }
     std::optional<RunSetup> setup = PrepareRun(o, err);
@@ -28,29 +71,19 @@ int ReplayCommand(const QStringList& args)
     const QString path = o.positional.first();
     const std::optional<QStringList> lines = ReadTextLines(path);
     if (!lines) {
-        err << "Impossible d'ouvrir le fichier " << path << '\n';
+        err << QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path) << '\n';
         return 1;
     }
-    Settings settings = setup->startup.settings;
-    settings.CheckBox_demo = false;
-    settings.readMode = 1;
-    ReadingRun run(*setup->clock);
-    run.config = setup->startup.config;
-    run.options = MakeProcessOptions(settings, setup->startup.table, run.config, setup->regional);
-    run.blockOptions = MakeBlockOptions(settings);
-    run.Start(false);
-    // The instrument's file starts with four lines of its own; "fin" closes the last block.
-    QStringList stored = lines->mid(4);
-    stored << QStringLiteral("fin");
-    ReplayStoredLines(run, stored, {}, [&] { MaybeMarkT0(*setup, run); });
-
-    if (o.Has(QStringLiteral("--out")) && !WriteRecords(o.Value(QStringLiteral("--out")), run.records, err)) {
-        return 1;
+    bool asAuto = as == QLatin1String("auto");
+    if (as.isEmpty()) {
+        const int length = BlockLength(*lines, setup->startup.config.active.endOfBlock);
+        asAuto = length > 0;
+        err << QFileInfo(path).fileName()
+            << (asAuto ? QStringLiteral(": blocs de %1 lignes, lu comme un fichier d'acquisition AUTOmatique").arg(length)
+                       : QStringLiteral(": aucun bloc, lu comme un fichier SondaLOG"))
+            << '\n';
     }
-    QTextStream out(stdout);
-    out.setEncoding(QStringConverter::Utf8);
-    PrintSummary(out, run);
-    return 0;
+    return asAuto ? ReplayAuto(o, *setup, *lines, err) : ReplayOwn(*setup, *lines);
 }
 
 }  // namespace sondalog::cli

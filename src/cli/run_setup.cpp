@@ -1,5 +1,6 @@
 #include "cli/run_setup.h"
 
+#include "recording/recording_writer.h"
 #include "util/text_file.h"
 #include "util/text_utils.h"
 
@@ -9,8 +10,8 @@ namespace sondalog::cli {
 
 QStringList RunValueOptions()
 {
-    return {QStringLiteral("--config-dir"), QStringLiteral("--t0"),     QStringLiteral("--now"),
-            QStringLiteral("--step"),       QStringLiteral("--locale"), QStringLiteral("--out")};
+    return {QStringLiteral("--config-dir"), QStringLiteral("--t0"),  QStringLiteral("--now"), QStringLiteral("--step"),
+            QStringLiteral("--locale"),     QStringLiteral("--out"), QStringLiteral("--save")};
 }
 
 std::optional<RunSetup> PrepareRun(const Options& o, QTextStream& err)
@@ -85,6 +86,38 @@ bool WriteRecords(const QString& path, const QStringList& records, QTextStream& 
     if (!failure.isEmpty()) {
         err << "Impossible de créer le fichier " << path << " (" << failure << ")\n";
         return false;
+    }
+    return true;
+}
+
+}  // namespace sondalog::cli
+
+namespace sondalog::cli {
+
+bool WriteRunFiles(const Options& o, const RunSetup& setup, const ReadingRun& run, QTextStream& out, QTextStream& err)
+{
+    if (o.Has(QStringLiteral("--out")) && !WriteRecords(o.Value(QStringLiteral("--out")), run.records, err)) {
+        return false;
+    }
+    if (!o.Has(QStringLiteral("--save"))) {
+        return true;
+    }
+    SaveRequest request;
+    request.workingDirectory = o.Value(QStringLiteral("--save"));
+    request.name.prefix = setup.startup.settings.Edit_Prefixe;
+    request.name.demo = run.options.demo;
+    request.name.now = setup.clock->Now();
+    request.name.sampleCount = run.state.series.sampleCount;
+    request.name.maxCaption = run.shown.Label_y1_max_lu.value_or(QStringLiteral("max lu"));
+    request.name.minCaption = run.shown.Label_y1_min_lu.value_or(QStringLiteral("min lu"));
+    RecordingWriter writer;
+    const SaveResult saved = writer.Write(run.records, request);
+    if (!saved.error.isEmpty()) {
+        err << saved.error << '\n';
+        return false;
+    }
+    if (saved.written) {
+        out << KeyValue(QStringLiteral("saved"), saved.path) << '\n';
     }
     return true;
 }

@@ -38,4 +38,9 @@ void PrintSummary(QTextStream& out, const ReadingRun& run);
 /// Writes the record list as a recording file would hold it; false (with a message) on failure.
 bool WriteRecords(const QString& path, const QStringList& records, QTextStream& err);
 
+/// --out and --save after a run: the record list as a file, and the recording Stop + save
+/// would write into the --save folder ("saved=<path>" on `out`). False when a write failed.
+bool WriteRunFiles(const Options& o, const RunSetup& setup, const ReadingRun& run, QTextStream& out,
+                   QTextStream& err);
+
 }  // namespace sondalog::cli

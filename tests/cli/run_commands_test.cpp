@@ -12,28 +12,6 @@ using sondalog::WriteFileAtomically;
 namespace {
 const QString kData = QStringLiteral(SONDALOG_TEST_DATA);
 
-/// A configuration folder for a string-mode instrument: both quantities with "::" as time mark.
-void WriteStringModeConfig(const QString& dir, const QString& q1Occurrence, const QString& q2Marker,
-                           const QString& q2Occurrence, bool threeProbes)
-{
-    QStringList table = {QStringLiteral("17"), QStringLiteral("3"),
-                         QStringLiteral("n,actif,multimètre,COMx,vitesse,intervalle,grandeur,max,min,graduation,couleur,"
-                                        "épaisseur,repère,séparateur,occurence,\"rep hms\",\"fin de bloc\""),
-                         QStringLiteral("1,x,WTW3430,COM7,9600,1,conductivité,750,700,50,\"0,100,255\",7,Cond,espace,") +
-                             q1Occurrence + QStringLiteral(",::,"),
-                         QStringLiteral("2,,,,,,température,30,10,5,\"200,0,88\",5,") + q2Marker +
-                             QStringLiteral(",espace,") + q2Occurrence + QStringLiteral(",::,")};
-    ASSERT_TRUE(WriteFileAtomically(dir + QStringLiteral("/Sondalog.ini"), JoinCrLf(table)).isEmpty());
-    QStringList settings(30);
-    settings[1] = QStringLiteral("false");
-    settings[10] = QStringLiteral("1");
-    settings[11] = QStringLiteral("essai");
-    settings[19] = QStringLiteral("µ=0;m=3;k=1;F=3");
-    settings[21] = QStringLiteral("1");
-    settings[22] = threeProbes ? QStringLiteral("true") : QStringLiteral("false");
-    ASSERT_TRUE(WriteFileAtomically(dir + QStringLiteral("/Sondalog.prm"), JoinCrLf(settings)).isEmpty());
-}
-
 QStringList RunArgs(const QString& dir, const QString& out)
 {
     return {QStringLiteral("--now"),   QStringLiteral("2026-12-07 10:00:00"), QStringLiteral("--step"), QStringLiteral("1"),
@@ -91,7 +69,7 @@ TEST(CliReplay, ThreeProbeCsvLoggingFile)
     QTemporaryDir dir;
     WriteStringModeConfig(dir.path(), QStringLiteral("1"), QStringLiteral("°C"), QStringLiteral("3"), true);
     const QString out = dir.filePath(QStringLiteral("F.txt"));
-    QStringList args = {QStringLiteral("replay"), kData + QStringLiteral("/auto_three_probes.csv")};
+    QStringList args = {QStringLiteral("replay"), kData + QStringLiteral("/auto_three_probes.csv"), QStringLiteral("--as"), QStringLiteral("auto")};
     args << RunArgs(dir.path(), out);
     const CliResult r = RunCli(args);
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
@@ -110,7 +88,7 @@ TEST(CliReplay, PlainLineLoggingFile)
     QTemporaryDir dir;
     WriteStringModeConfig(dir.path(), QStringLiteral("2"), QStringLiteral("Cond"), QStringLiteral("4"), false);
     const QString out = dir.filePath(QStringLiteral("F.txt"));
-    QStringList args = {QStringLiteral("replay"), kData + QStringLiteral("/auto_plain.txt"), QStringLiteral("--t0"),
+    QStringList args = {QStringLiteral("replay"), kData + QStringLiteral("/auto_plain.txt"), QStringLiteral("--as"), QStringLiteral("auto"), QStringLiteral("--t0"),
                         QStringLiteral("2")};
     args << RunArgs(dir.path(), out);
     const CliResult r = RunCli(args);

@@ -1,0 +1,58 @@
+#pragma once
+// Writing the record list as a recording file, by hand (Stop, exit) or as an automatic backup.
+
+#include "recording/recording_name.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace sondalog {
+
+inline const QString kAutoSaveFolder = QStringLiteral("sauvegarde_auto");
+
+struct SaveRequest {
+    QString workingDirectory;
+    RecordingNameParts name;
+    bool autoSaving = false;  ///< the timer's backup: sub-folder, previous backup replaced, no editor
+};
+
+struct SaveResult {
+    bool written = false;
+    QString path;
+    QString error;       ///< set when the save failed; nothing counts as saved then
+    QString Label22;     ///< the file name
+    QString Label11;     ///< " sauvegardé à 14H05"
+    QString Label11Hint; ///< the path
+    bool openInEditor = false;
+};
+
+/// The record list's writer and what it remembers between saves.
+class RecordingWriter {
+public:
+    /// Writes the record list unless nothing is new since the last save or the name is empty.
+    /// A failed save changes nothing it remembers and leaves any earlier file as it was.
+    SaveResult Write(const QStringList& records, const SaveRequest& request);
+
+    /// A new run (not a continuation): nothing saved yet.
+    void ResetRun() { savedRecordCount_ = 0; }
+    /// Start: a new run never deletes the backup of an earlier one.
+    void ForgetAutoSave() { lastAutoSaveFile_.clear(); }
+
+    /// Lines of the record list at the last save, minus the header line.
+    int lastSavedLineCount() const { return std::max(0, savedRecordCount_ - 1); }
+    const QString& lastAutoSaveFile() const { return lastAutoSaveFile_; }
+    bool HasUnsavedLines(const QStringList& records) const { return records.size() > savedRecordCount_; }
+
+private:
+    int savedRecordCount_ = 0;
+    QString lastAutoSaveFile_;
+};
+
+/// The record list as the clipboard receives it.
+QString ClipboardText(const QStringList& records);
+/// The question panel's report after a save by hand.
+QString SaveReport(int lineCount, const QString& path);
+
+}  // namespace sondalog

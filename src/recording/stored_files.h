@@ -1,0 +1,53 @@
+#pragma once
+// Opening stored files: the program's own recordings (to view or continue them) and the
+// instrument's AUTO logging files (decoded as if their lines came from the serial link).
+
+#include "acquisition/reading_run.h"
+#include "acquisition/stored_lines.h"
+#include "processing/processing_state.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace sondalog {
+
+/// Lines per block of the end-of-block marker; 0 when no block is found (or blocks of 50).
+int BlockLength(const QStringList& lines, const QString& marker);
+
+inline const QString kOpenChoiceMessage = QStringLiteral(
+    "\n ____________________________  Ouverture de fichiers textes ______________________________________________ "
+    "\n\n2 options \n      Fichiers SondaLOG enregistrés avec ce logiciel\n      Fichiers d'acquisition AUTOmatique "
+    "enregistrés avec le Multimètre lui même\n\n");
+/// The question when an own recording was chosen but the file has blocks.
+QString LooksLikeAutoQuestion(const QString& fileName, int blockLength);
+/// The question when an AUTO file was chosen but no block marker was found.
+QString LooksLikeOwnQuestion(const QString& fileName, const QString& endOfBlock);
+
+struct OwnRecordingLoad {
+    int count = 0;
+    QString Label_multimetre;
+    QString Edit_Prefixe;
+    QString Label_n;  ///< "n = 1 500"
+    ViewWindow view;
+};
+
+/// Rebuilds the series from an own recording (columns 1, 5, 6, 7, 8). A stamp the PC's date
+/// format cannot read is kept as text and gives the area no interval.
+OwnRecordingLoad LoadOwnRecording(const QStringList& lines, ProcessingState& state, const Regional& regional);
+
+struct AutoFileLoad {
+    QString Label_nmax_nf;             ///< expected readings, "   => 1234"
+    QString Label_n;                   ///< "n = 1 234"
+    QString Label_n_parametres;        ///< "1 234"
+    std::optional<QString> label21;    ///< the last stamp warning, if any
+};
+
+/// The expected-readings caption: line count (with "fin") div block length, minus 1.
+QString ExpectedReadings(int lineCount, int blockLength);
+
+/// Decodes an AUTO file's lines as a new run (first four lines skipped, "fin" appended), each
+/// reading processed and recorded as in a live run. `progress` gets the fraction done.
+AutoFileLoad LoadAutoFile(const QStringList& lines, ReadingRun& run, const Progress& progress = {},
+                          const std::function<void()>& beforeLine = {});
+
+}  // namespace sondalog
