@@ -8,5 +8,6 @@ namespace sondalog::cli {
 int ConfigCommand(const QStringList& args);
 int DemoCommand(const QStringList& args);
 int ReplayCommand(const QStringList& args);
+int AcquireCommand(const QStringList& args);
 
 }  // namespace sondalog::cli

@@ -1,0 +1,308 @@
+#include "acquisition/acquisition_session.h"
+
+#include "acquisition/block_stamps.h"
+#include "acquisition/countdown.h"
+#include "acquisition/demo_generator.h"
+#include "util/line_field.h"
+#include "util/text_utils.h"
+
+namespace sondalog {
+
+AcquisitionSession::AcquisitionSession(ReadingRun& run, QObject* parent)
+    : QObject(parent), run_(run), burst_(this), line_(this)
+{
+    stepTimer_.setSingleShot(true);
+    connect(&stepTimer_, &QTimer::timeout, this, [this] {
+        auto step = std::move(nextStep_);
+        nextStep_ = nullptr;
+        if (step) {
+            step();
+        }
+    });
+    connect(&demoTimer_, &QTimer::timeout, this, &AcquisitionSession::OnDemoTick);
+    countdownTimer_.setInterval(200);
+    connect(&countdownTimer_, &QTimer::timeout, this, &AcquisitionSession::UpdateCountdown);
+    connect(&reconnectTimer_, &QTimer::timeout, this, &AcquisitionSession::TryReconnect);
+    connect(&burst_, &BurstPort::burstReceived, this, &AcquisitionSession::OnBurst);
+    connect(&line_, &LinePort::lineReceived, this, &AcquisitionSession::OnLine);
+    connect(&burst_, &BurstPort::lost, this, &AcquisitionSession::OnLost);
+    connect(&line_, &LinePort::lost, this, &AcquisitionSession::OnLost);
+}
+
+void AcquisitionSession::After(double ms, std::function<void()> step)
+{
+    nextStep_ = std::move(step);
+    stepTimer_.start(static_cast<int>(ms * settings_.waitScale));
+}
+
+void AcquisitionSession::Start(const SessionSettings& settings)
+{
+    if (phase_ != Phase::Idle) {
+        Finish();
+    }
+    settings_ = settings;
+    if (settings_.demo) {
+        settings_.mode = ReadMode::Character;
+        ApplyDemoSetup(run_.config);
+    }
+    run_.options.mode = settings_.mode;
+    run_.Start(settings_.continuing);
+    run_.ClearPendingBlock();
+    resyncing_ = false;
+    countdown_.clear();
+    phase_ = Phase::Opening;
+    burst_.SetSilence(settings_.burstSilenceMs);
+    if (settings_.mode == ReadMode::Character) {
+        OpenCharacterMode();
+    } else {
+        OpenStringMode();
+    }
+}
+
+void AcquisitionSession::OpenCharacterMode()
+{
+    const QString description = settings_.portDescription;
+    if (settings_.demo) {
+        emit logLine(QStringLiteral(" _Open ") + description);
+        BeginRun();
+        return;
+    }
+    if (!burst_.Open(description)) {
+        emit logLine(QStringLiteral(" _Open ") + description + QStringLiteral("  erreur"));
+        emit openFailed(QStringLiteral("Impossible d'ouvrir le port <") + PortName(description) + QStringLiteral("> : ") +
+                        burst_.ErrorText());
+        Finish();
+        return;
+    }
+    After(1000, [this, description] {
+        emit logLine(QStringLiteral(" _Open ") + description);
+        // A burst already under way after the settling wait is not a whole reading.
+        burst_.DiscardUntilSilence();
+        BeginRun();
+    });
+}
+
+void AcquisitionSession::OpenStringMode()
+{
+    const QString description = settings_.portDescription;
+    auto run = [this, description] {
+        const Parsed<int> n = ParseInt(settings_.timeoutsText, run_.options.regional.decimalSign);
+        if (n.malformed) {
+            emit logLine(n.message);
+        }
+        line_.SetDtr(settings_.dtr);
+        line_.SetRts(settings_.rts);
+        emit logLine(QStringLiteral(" Open ") + description + QStringLiteral(" timeouts = ") + QString::number(n.value));
+        line_.SetTimeouts(n.value);
+        if (!settings_.demo && !line_.IsOpen()) {
+            emit openFailed(QStringLiteral("Impossible d'ouvrir le port <") + PortName(description) + u'>');
+        }
+        BeginRun();
+    };
+    if (settings_.demo) {
+        run();
+        return;
+    }
+    // The first open writes the description's speed and framing into the port.
+    burst_.Open(description);
+    After(1000, [this, description, run] {
+        burst_.Close();
+        After(500, [this, description, run] {
+            line_.Open(description);
+            After(1000, [this, run] {
+                line_.SetQueues(2535);
+                line_.Purge();
+                run();
+            });
+        });
+    });
+}
+
+void AcquisitionSession::BeginRun()
+{
+    phase_ = Phase::Running;
+    UpdateCountdown();
+    countdownTimer_.start();
+    if (settings_.demo) {
+        demoTimer_.start(settings_.fast ? 10 : kDemoPeriodMs + 10);
+    }
+}
+
+bool AcquisitionSession::StopAtCycle()
+{
+    if (run_.stopRequested) {
+        Finish();
+        return true;
+    }
+    return false;
+}
+
+void AcquisitionSession::Finish()
+{
+    const bool wasRunning = phase_ != Phase::Idle;
+    stepTimer_.stop();
+    nextStep_ = nullptr;
+    demoTimer_.stop();
+    countdownTimer_.stop();
+    reconnectTimer_.stop();
+    if (settings_.mode == ReadMode::Character && !settings_.demo && wasRunning) {
+        burst_.SetDtr(settings_.dtr);
+        burst_.SetRts(settings_.rts);
+    }
+    phase_ = Phase::Idle;
+    if (wasRunning) {
+        emit finished();
+    }
+}
+
+void AcquisitionSession::RequestStop()
+{
+    run_.stopRequested = true;
+    if (phase_ != Phase::Idle) {
+        QTimer::singleShot(0, this, [this] {
+            if (phase_ != Phase::Idle && run_.stopRequested) {
+                Finish();
+            }
+        });
+    }
+}
+
+void AcquisitionSession::CloseSerial()
+{
+    emit logLine(QStringLiteral(" Close"));
+    emit logLine(QString());
+    run_.stopRequested = true;
+    if (settings_.mode == ReadMode::Character) {
+        burst_.Close();
+    } else {
+        line_.SetDtr(false);
+        line_.Close();
+    }
+    Finish();
+}
+
+void AcquisitionSession::ClosePorts()
+{
+    Finish();
+    burst_.Close();
+    line_.Close();
+}
+
+void AcquisitionSession::UpdateCountdown()
+{
+    const QString caption =
+        CountdownCaption(run_.clock().Now(), settings_.runStartTime, settings_.startInjectText, countdown_);
+    if (caption != countdown_) {
+        countdown_ = caption;
+        emit countdownChanged(caption);
+    }
+}
+
+void AcquisitionSession::Emit(const CycleOutput& out)
+{
+    for (const QString& line : out.log) {
+        emit logLine(line);
+    }
+    for (const DisplayTexts& texts : out.texts) {
+        emit readingProcessed(texts);
+    }
+    if (out.label21) {
+        emit label21Changed(*out.label21);
+    }
+    emit counterChanged(run_.readingCounter);
+}
+
+void AcquisitionSession::OnBurst(const QString& text, int count)
+{
+    if (phase_ != Phase::Running || settings_.mode != ReadMode::Character || StopAtCycle()) {
+        return;
+    }
+    UpdateCountdown();
+    const CycleOutput out = run_.BurstCycle(text, count);
+    Emit(out);
+    if (out.csvDetected) {
+        // The wrong reading mode: the run ends, the port stays open for the user to switch.
+        emit messageRequested(kCsvDetectedMessage);
+        Finish();
+    }
+}
+
+void AcquisitionSession::OnLine(const QString& line)
+{
+    if (phase_ != Phase::Running || settings_.mode != ReadMode::StringCsv || StopAtCycle()) {
+        return;
+    }
+    if (resyncing_) {
+        // After a reconnection, go on from the next whole block: drop lines up to a block's end.
+        const QString clean = DropControlChars(line, 17);
+        const bool csv = clean.contains(u';');
+        const QString key = BlockAssembler::BlockKey(run_.config, run_.blockOptions);
+        if ((csv && !key.isEmpty() && clean.contains(key)) || (!csv && HasClockMark(clean))) {
+            resyncing_ = false;
+            run_.ClearPendingBlock();
+        }
+        emit logLine(clean);
+        return;
+    }
+    UpdateCountdown();
+    Emit(run_.LineCycle(line));
+}
+
+void AcquisitionSession::OnDemoTick()
+{
+    if (phase_ != Phase::Running || StopAtCycle()) {
+        return;
+    }
+    UpdateCountdown();
+    Emit(run_.DemoCycle());
+}
+
+void AcquisitionSession::OnLost(const QString&)
+{
+    if (phase_ != Phase::Running) {
+        return;
+    }
+    phase_ = Phase::Reconnecting;
+    const QString port = PortName(settings_.portDescription);
+    const QString message = QStringLiteral("liaison perdue avec <") + port +
+                            QStringLiteral("> : nouvel essai toutes les 2 s, les mesures reçues sont conservées");
+    emit logLine(message);
+    emit linkLost(message);
+    reconnectTimer_.start(settings_.reconnectMs);
+}
+
+void AcquisitionSession::TryReconnect()
+{
+    if (phase_ != Phase::Reconnecting || run_.stopRequested) {
+        return;
+    }
+    const QString description = settings_.portDescription;
+    bool opened = false;
+    if (settings_.mode == ReadMode::Character) {
+        opened = burst_.Open(description);
+        if (opened) {
+            burst_.DiscardUntilSilence();
+        }
+    } else {
+        opened = line_.Open(description);
+        if (opened) {
+            const Parsed<int> n = ParseInt(settings_.timeoutsText, run_.options.regional.decimalSign);
+            line_.SetQueues(2535);
+            line_.SetDtr(settings_.dtr);
+            line_.SetRts(settings_.rts);
+            line_.SetTimeouts(n.value);
+            resyncing_ = true;
+        }
+    }
+    if (!opened) {
+        return;
+    }
+    reconnectTimer_.stop();
+    phase_ = Phase::Running;
+    const QString message = QStringLiteral("liaison rétablie avec <") + PortName(description) + u'>';
+    emit logLine(QStringLiteral(" _Open ") + description);
+    emit logLine(message);
+    emit linkRestored(message);
+}
+
+}  // namespace sondalog

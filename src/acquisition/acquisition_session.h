@@ -1,0 +1,95 @@
+#pragma once
+// One acquisition run, driven by events on the window thread: the open sequence, then a cycle
+// per burst (character mode), per line (string/CSV mode) or per demonstration reading. It never
+// blocks and never pumps events; stop, exit and "Close COM" take effect at once.
+
+#include "acquisition/reading_run.h"
+#include "serial/burst_port.h"
+#include "serial/line_port.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QTimer>
+
+namespace sondalog {
+
+struct SessionSettings {
+    ReadMode mode = ReadMode::Character;
+    bool demo = false;
+    bool fast = false;  ///< "rapide": a demonstration reading every cycle
+    QString portDescription;
+    QString timeoutsText = QStringLiteral("500");  ///< Edit_timeouts
+    bool dtr = false;
+    bool rts = false;
+    bool continuing = false;
+    int burstSilenceMs = kBurstSilenceMs;
+    double waitScale = 1.0;  ///< scales the open sequence's fixed waits (tests shorten them)
+    int reconnectMs = 2000;
+    QDateTime runStartTime;
+    QString startInjectText = QStringLiteral("traçage => t0");
+};
+
+class AcquisitionSession : public QObject {
+    Q_OBJECT
+public:
+    explicit AcquisitionSession(ReadingRun& run, QObject* parent = nullptr);
+
+    /// The open sequence, then the run; returns at once, `finished` tells when the run ends.
+    void Start(const SessionSettings& settings);
+    /// Stop: the run ends at once; the port stays open as it is.
+    void RequestStop();
+    /// "Close COM": logs, stops the run and closes the port.
+    void CloseSerial();
+    /// Closes both ports (exit).
+    void ClosePorts();
+    bool IsRunning() const { return phase_ != Phase::Idle; }
+    bool IsReconnecting() const { return phase_ == Phase::Reconnecting; }
+
+    BurstPort& burstPort() { return burst_; }
+    LinePort& linePort() { return line_; }
+
+signals:
+    void logLine(const QString& line);
+    void counterChanged(int readingCounter);
+    void countdownChanged(const QString& caption);
+    void readingProcessed(const DisplayTexts& texts);
+    void label21Changed(const QString& caption);
+    void messageRequested(const QString& message);
+    void openFailed(const QString& message);
+    void linkLost(const QString& message);
+    void linkRestored(const QString& message);
+    void finished();
+
+private:
+    enum class Phase { Idle, Opening, Running, Reconnecting };
+
+    void After(double ms, std::function<void()> step);
+    void OpenCharacterMode();
+    void OpenStringMode();
+    void BeginRun();
+    void Finish();
+    void Emit(const CycleOutput& out);
+    void UpdateCountdown();
+    bool StopAtCycle();
+
+    void OnBurst(const QString& text, int count);
+    void OnLine(const QString& line);
+    void OnDemoTick();
+    void OnLost(const QString& why);
+    void TryReconnect();
+
+    ReadingRun& run_;
+    BurstPort burst_;
+    LinePort line_;
+    QTimer demoTimer_;
+    QTimer countdownTimer_;
+    QTimer reconnectTimer_;
+    QTimer stepTimer_;
+    std::function<void()> nextStep_;
+    SessionSettings settings_;
+    Phase phase_ = Phase::Idle;
+    QString countdown_;
+    bool resyncing_ = false;  ///< string mode after a reconnection: wait for the end of a block
+};
+
+}  // namespace sondalog

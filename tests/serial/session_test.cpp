@@ -1,0 +1,259 @@
+#include "acquisition/acquisition_session.h"
+#include "pty_pair.h"
+#include "wait_until.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace sondalog;
+
+namespace {
+/// The simulated multimeter as a child process; what it sent is read from its output.
+class Simulator {
+public:
+    Simulator(const QString& link, const QStringList& args)
+    {
+        process_.start(QStringLiteral(SONDALOG_SIM), QStringList{link} + args);
+        process_.waitForStarted();
+        WaitUntil([&] { return QFile::exists(link); }, 5000);
+    }
+    ~Simulator()
+    {
+        process_.terminate();
+        process_.waitForFinished(3000);
+    }
+    /// The values sent, in order.
+    QList<double> Sent()
+    {
+        Read();
+        return sent_;
+    }
+    int Lost()
+    {
+        Read();
+        return lost_;
+    }
+    bool Finished() { return process_.state() == QProcess::NotRunning; }
+
+private:
+    void Read()
+    {
+        buffer_ += process_.readAllStandardOutput();
+        qsizetype end = buffer_.lastIndexOf('\n');
+        if (end < 0) {
+            return;
+        }
+        for (const QByteArray& line : buffer_.left(end).split('\n')) {
+            const QList<QByteArray> words = line.split(' ');
+            if (words.size() == 3 && words[0] == "sent") {
+                sent_ << words[2].toDouble();
+            } else if (words.size() == 3 && words[0] == "lost") {
+                ++lost_;
+            }
+        }
+        buffer_ = buffer_.mid(end + 1);
+    }
+
+    QProcess process_;
+    QByteArray buffer_;
+    QList<double> sent_;
+    int lost_ = 0;
+};
+
+InstrumentConfig PrintConfig()
+{
+    InstrumentConfig c;
+    c.q1.name = QStringLiteral("conductivité");
+    c.q1.unit = QStringLiteral("S/cm");
+    c.q1.marker = QStringLiteral("Cond");
+    c.q1.occurrence = 2;
+    c.q1.timeMarkCount = 2;
+    c.q2.marker = QStringLiteral("Cond");
+    c.q2.occurrence = 4;
+    c.q1.axisMin = 400;
+    c.q1.axisMax = 1000;
+    return c;
+}
+
+InstrumentConfig CsvConfig()
+{
+    InstrumentConfig c = PrintConfig();
+    c.q1.occurrence = 1;
+    c.q2.marker = QStringLiteral("°C");
+    c.q2.occurrence = 3;
+    return c;
+}
+
+struct Harness {
+    SystemClock clock;
+    ReadingRun run{clock};
+    AcquisitionSession session{run};
+    QStringList log;
+    QStringList lost;
+    QStringList messages;
+    bool finished = false;
+
+    Harness(const InstrumentConfig& config)
+    {
+        run.config = config;
+        run.options.regional = Regional::French();
+        QObject::connect(&session, &AcquisitionSession::logLine, [this](const QString& l) { log << l; });
+        QObject::connect(&session, &AcquisitionSession::linkLost, [this](const QString& m) { lost << m; });
+        QObject::connect(&session, &AcquisitionSession::messageRequested, [this](const QString& m) { messages << m; });
+        QObject::connect(&session, &AcquisitionSession::finished, [this] { finished = true; });
+    }
+    SessionSettings Settings(const QString& port, ReadMode mode) const
+    {
+        SessionSettings s;
+        s.mode = mode;
+        s.portDescription = port + QStringLiteral(": bauds=9600 parity=N data=8 stop=1");
+        s.waitScale = 0.05;
+        s.timeoutsText = QStringLiteral("200");
+        return s;
+    }
+    QList<double> Values() const
+    {
+        QList<double> v;
+        for (int n = 1; n <= run.state.series.sampleCount; ++n) {
+            v << run.state.series.At(n).value1;
+        }
+        return v;
+    }
+};
+}  // namespace
+
+TEST(Session, FiftyPrintReadingsInCharacterMode)
+{
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("port"));
+    Simulator sim(link, {QStringLiteral("--format"), QStringLiteral("print"), QStringLiteral("--interval"),
+                         QStringLiteral("0.08"), QStringLiteral("--count"), QStringLiteral("50"), QStringLiteral("--drift"),
+                         QStringLiteral("0.5"), QStringLiteral("--pulse-start"), QStringLiteral("20"),
+                         QStringLiteral("--delay"), QStringLiteral("0.3")});
+    Harness h(PrintConfig());
+    SessionSettings s = h.Settings(link, ReadMode::Character);
+    s.burstSilenceMs = 30;  // readings 80 ms apart: the line is silent between them
+    h.session.Start(s);
+    ASSERT_TRUE(WaitUntil([&] { return h.run.state.series.sampleCount >= 50 || sim.Finished(); }, 30000));
+    WaitUntil([&] { return h.run.state.series.sampleCount >= 50; }, 1000);
+    const QList<double> sent = sim.Sent();
+    ASSERT_EQ(sent.size(), 50);
+    EXPECT_EQ(h.Values(), sent);
+    EXPECT_TRUE(h.log.contains(QStringLiteral(" _Open ") + link + QStringLiteral(": bauds=9600 parity=N data=8 stop=1")));
+    EXPECT_EQ(h.run.records.size(), 51);
+
+    h.session.CloseSerial();
+    EXPECT_TRUE(h.finished);
+    EXPECT_EQ(h.log.mid(h.log.size() - 2), (QStringList{QStringLiteral(" Close"), QString()}));
+    EXPECT_FALSE(h.session.burstPort().IsOpen());
+}
+
+TEST(Session, TwentyThousandCsvLinesAsFastAsTheyCome)
+{
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("port"));
+    Simulator sim(link, {QStringLiteral("--format"), QStringLiteral("csv"), QStringLiteral("--interval"),
+                         QStringLiteral("0"), QStringLiteral("--count"), QStringLiteral("6667"), QStringLiteral("--drift"),
+                         QStringLiteral("0.1"), QStringLiteral("--delay"), QStringLiteral("0.3")});
+    Harness h(CsvConfig());
+    h.run.options.threeProbes = true;
+    h.run.blockOptions.threeProbes = true;
+    h.session.Start(h.Settings(link, ReadMode::StringCsv));
+    ASSERT_TRUE(WaitUntil([&] { return h.run.state.series.sampleCount >= 6667 || sim.Finished(); }, 60000));
+    WaitUntil([&] { return h.run.state.series.sampleCount >= 6667; }, 2000);
+    const QList<double> sent = sim.Sent();
+    ASSERT_EQ(sent.size(), 6667);
+    EXPECT_EQ(h.Values(), sent);
+    EXPECT_DOUBLE_EQ(h.run.state.series.At(6667).value2, 22.9);
+    EXPECT_GT(h.run.state.series.At(6667).phValue, 6.9);
+    EXPECT_GT(h.run.state.series.At(6667).oxValue, 84);
+    h.session.RequestStop();
+    EXPECT_TRUE(WaitUntil([&] { return h.finished; }, 2000));
+}
+
+TEST(Session, UnpluggedAdapterLosesOnlyWhatWasSentMeanwhile)
+{
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("port"));
+    Simulator sim(link, {QStringLiteral("--format"), QStringLiteral("print"), QStringLiteral("--interval"),
+                         QStringLiteral("0.2"), QStringLiteral("--count"), QStringLiteral("40"), QStringLiteral("--drift"),
+                         QStringLiteral("1"), QStringLiteral("--unplug-after"), QStringLiteral("10"),
+                         QStringLiteral("--unplug-for"), QStringLiteral("3"), QStringLiteral("--delay"),
+                         QStringLiteral("0.3")});
+    Harness h(PrintConfig());
+    h.session.Start(h.Settings(link, ReadMode::Character));
+    ASSERT_TRUE(WaitUntil([&] { return sim.Finished(); }, 60000));
+    QCoreApplication::processEvents();
+    WaitUntil([&] { return h.Values().size() >= sim.Sent().size(); }, 2000);
+    EXPECT_EQ(h.Values(), sim.Sent());
+    EXPECT_GT(sim.Lost(), 0);
+    EXPECT_GT(sim.Sent().size(), 20);
+    ASSERT_FALSE(h.lost.isEmpty());
+    EXPECT_TRUE(h.lost.first().startsWith(QStringLiteral("liaison perdue avec <") + link));
+    EXPECT_TRUE(h.log.contains(QStringLiteral("liaison rétablie avec <") + link + u'>'));
+
+    // The simulator is gone for good now: stop works while the session is trying to reconnect.
+    ASSERT_TRUE(WaitUntil([&] { return h.session.IsReconnecting(); }, 5000));
+    h.session.RequestStop();
+    EXPECT_TRUE(WaitUntil([&] { return h.finished; }, 1000));
+}
+
+TEST(Session, CsvInCharacterModeEndsTheRunWithTheMessage)
+{
+    PtyPair pty;
+    ASSERT_TRUE(pty.Ok());
+    Harness h(PrintConfig());
+    SessionSettings s = h.Settings(QString(), ReadMode::Character);
+    s.portDescription = pty.Description();
+    h.session.Start(s);
+    ASSERT_TRUE(WaitUntil([&] { return h.log.size() >= 1; }, 3000));
+    WaitUntil([] { return false; }, 150);  // the line silent once: the run takes what comes next
+    ASSERT_TRUE(pty.Send("26.09.2009 04:19:39;1;600.3;\xb5S/cm;Cond\r\n"));
+    ASSERT_TRUE(WaitUntil([&] { return h.finished; }, 3000));
+    EXPECT_EQ(h.messages, QStringList{QStringLiteral("CSV détecté, changer l'option vers <par chaîne de caractères et "
+                                                     "CSV> ET RTS activé!")});
+    EXPECT_TRUE(h.log.contains(QStringLiteral("CSV détecté, changer l'option vers <par chaîne de caractères et CSV>")));
+    EXPECT_TRUE(h.session.burstPort().IsOpen());
+    EXPECT_FALSE(h.run.stopRequested);
+}
+
+TEST(Session, StopDuringTheOpenSequenceAndFailedOpen)
+{
+    PtyPair pty;
+    Harness h(PrintConfig());
+    SessionSettings s = h.Settings(QString(), ReadMode::StringCsv);
+    s.portDescription = pty.Description();
+    s.waitScale = 1.0;
+    h.session.Start(s);
+    EXPECT_TRUE(h.session.IsRunning());
+    h.session.RequestStop();
+    ASSERT_TRUE(WaitUntil([&] { return h.finished; }, 500));
+
+    Harness bad(PrintConfig());
+    QStringList failures;
+    QObject::connect(&bad.session, &AcquisitionSession::openFailed, [&](const QString& m) { failures << m; });
+    bad.session.Start(bad.Settings(QStringLiteral("/nonexistent/ttyS9"), ReadMode::Character));
+    EXPECT_FALSE(bad.session.IsRunning());
+    EXPECT_EQ(bad.log, QStringList{QStringLiteral(" _Open /nonexistent/ttyS9: bauds=9600 parity=N data=8 stop=1  erreur")});
+    ASSERT_EQ(failures.size(), 1);
+}
+
+TEST(Session, DemonstrationPacing)
+{
+    Harness h(PrintConfig());
+    SessionSettings s;
+    s.demo = true;
+    s.fast = true;
+    h.run.options.demo = true;
+    h.session.Start(s);
+    ASSERT_TRUE(WaitUntil([&] { return h.run.state.series.sampleCount >= 20; }, 5000));
+    h.session.RequestStop();
+    ASSERT_TRUE(WaitUntil([&] { return h.finished; }, 1000));
+    const int n = h.run.state.series.sampleCount;
+    QThread::msleep(50);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(h.run.state.series.sampleCount, n);  // nothing after the stop
+    EXPECT_DOUBLE_EQ(h.run.state.series.At(1).value1, 600);
+}
