@@ -1,0 +1,64 @@
+// Sondalog: the tracer-test logger's windows.
+
+#include "app/config_paths.h"
+#include "app/main_window.h"
+#include "instrument/parameters_window.h"
+#include "util/regional.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCommandLineParser>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+/// Runs a short demonstration past t0 and saves a picture of the main window (README, checks).
+void ScreenshotRun(sondalog::MainWindow& window, const QString& file, int readings)
+{
+    window.parameters()->CheckBox_demo->setChecked(true);
+    window.parameters()->CheckBox_demo_rapide->setChecked(true);
+    window.confirm = [](const QString&) { return false; };
+    window.openEditor = nullptr;
+    auto* poll = new QTimer(&window);
+    QObject::connect(poll, &QTimer::timeout, &window, [&window, file, readings, poll] {
+        const int n = window.run().state.series.sampleCount;
+        if (window.runState() == sondalog::RunState::Baseline && n >= 40) {
+            window.Button_goClick();
+        }
+        if (window.runState() == sondalog::RunState::Tracing && n >= readings) {
+            poll->stop();
+            window.grab().save(file);
+            QCoreApplication::exit(0);
+        }
+    });
+    QTimer::singleShot(300, &window, [&window, poll] {
+        window.Button_STARTClick();
+        poll->start(20);
+    });
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Sondalog"));
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption configDir(QStringLiteral("config-dir"), QStringLiteral("configuration folder"),
+                                       QStringLiteral("DIR"));
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("run a short demonstration and save the window as FILE"),
+                                        QStringLiteral("FILE"));
+    parser.addOption(configDir);
+    parser.addOption(screenshot);
+    parser.process(app);
+
+    const sondalog::ConfigPaths paths =
+        sondalog::ConfigPaths::Resolve(parser.value(configDir), QCoreApplication::applicationDirPath());
+    sondalog::MainWindow window(paths, sondalog::Regional::System());
+    window.show();
+    if (parser.isSet(screenshot)) {
+        ScreenshotRun(window, parser.value(screenshot), 260);
+    }
+    return QApplication::exec();
+}

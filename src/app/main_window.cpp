@@ -1,0 +1,1020 @@
+#include "app/main_window.h"
+
+#include "acquisition/demo_generator.h"
+#include "app/run_options.h"
+#include "instrument/parameter_file.h"
+#include "instrument/parameters_window.h"
+#include "plot/graph_painter.h"
+#include "plot/graph_widget.h"
+#include "serial/port_description.h"
+#include "serial/raw_log.h"
+#include "util/text_utils.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QRadioButton>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace sondalog {
+
+namespace {
+template <typename W>
+W* Named(W* w, const char* name)
+{
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent)
+{
+    return Named(new QLabel(text, parent), name);
+}
+
+void SetFontColour(QWidget* w, const QColor& c)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, c);
+    p.setColor(QPalette::Text, c);
+    p.setColor(QPalette::ButtonText, c);
+    w->setPalette(p);
+}
+
+void AppendBounded(QPlainTextEdit* memo, const QString& line)
+{
+    if (memo->blockCount() > kRawLogLimit) {
+        memo->clear();
+    }
+    memo->appendPlainText(line);
+}
+}  // namespace
+
+MainWindow::MainWindow(const ConfigPaths& paths, const Regional& regional, QWidget* parent)
+    : QMainWindow(parent), paths_(paths), regional_(regional), run_(clock_)
+{
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("Sondalog  ") + kProgramVersion);
+    confirm = [this](const QString& question) {
+        return QMessageBox::question(this, QStringLiteral(" S o n d a L O G "), question) == QMessageBox::Yes;
+    };
+    info = [this](const QString& text) { ShowMessage(text); };
+    openEditor = [this](const QString& folder, const QString& fileName) {
+        const QString editor = CollectSettings().Edit_nom_blocnote;
+        QProcess::startDetached(editor, {QDir(folder).filePath(fileName)});
+    };
+    endProcess = [](int code) { QCoreApplication::exit(code); };
+
+    session_ = new AcquisitionSession(run_, this);
+    BuildControls();
+    BuildQuestionPanel();
+    params_ = new ParametersWindow(this);
+    WireParameters();
+    ResetRun();
+
+    // Creating the parameters window: table, configuration, settings.
+    LoadParameterFile();
+    ApplyTable();
+    LoadSettingsIntoControls();
+
+    connect(session_, &AcquisitionSession::logLine, this, &MainWindow::LogLine);
+    connect(session_, &AcquisitionSession::readingProcessed, this, &MainWindow::OnReading);
+    connect(session_, &AcquisitionSession::counterChanged, this,
+            [this](int n) { params_->Label_nlecture->setText(QString::number(n)); });
+    connect(session_, &AcquisitionSession::countdownChanged, this, [this](const QString& c) { Button_go->setText(c); });
+    connect(session_, &AcquisitionSession::label21Changed, this, [this](const QString& c) {
+        Label21->setText(c);
+        Panel_message->adjustSize();
+        Panel_message->show();
+        Panel_message->raise();
+    });
+    connect(session_, &AcquisitionSession::messageRequested, this, &MainWindow::ShowMessage);
+    connect(session_, &AcquisitionSession::openFailed, this, &MainWindow::ShowMessage);
+    connect(session_, &AcquisitionSession::linkLost, this, [this](const QString& m) {
+        Label18->setText(m);
+        SetFontColour(Label18, Qt::red);
+        Panel2->show();
+        Panel2->raise();
+    });
+    connect(session_, &AcquisitionSession::linkRestored, this, [this](const QString&) { Panel2->hide(); });
+    connect(session_, &AcquisitionSession::finished, this, &MainWindow::OnRunFinished);
+    connect(&mouseGuide_, &QTimer::timeout, this, [this] {
+        if (guideStep_ >= guidePath_.size()) {
+            mouseGuide_.stop();
+            return;
+        }
+        QCursor::setPos(guidePath_[guideStep_++]);
+    });
+    mouseGuide_.setInterval(1);
+    qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow()
+{
+    qApp->removeEventFilter(this);
+}
+
+void MainWindow::BuildControls()
+{
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* root = new QVBoxLayout(central);
+
+    Button_test_com = Named(new QPushButton(QStringLiteral("test COM"), central), "Button_test_com");
+    Button_test_com->setToolTip(QStringLiteral("bouton de test initial et d'arrêt du test  "));
+    Button_START = Named(new QPushButton(QStringLiteral("Start (base)"), central), "Button_START");
+    Button_START->setToolTip(QStringLiteral("  acquisition de la ligne de base  "));
+    Button_stop = Named(new QPushButton(QStringLiteral("Stop + save"), central), "Button_stop");
+    Button_stop->setToolTip(QStringLiteral("arrêt de l'acquisition et enregistrement"));
+    Button_stop->setEnabled(false);
+    Button_exit_ = Named(new QPushButton(QStringLiteral("exit + save"), central), "Button_exit_");
+    Button_exit_->setToolTip(QStringLiteral("sortie avec enregistrement (F12)"));
+    Button_parametres = Named(new QPushButton(QStringLiteral("Paramètres"), central), "Button_parametres");
+    Button1 = Named(new QPushButton(QStringLiteral("Graphiques associés"), central), "Button1");
+    Button1->setToolTip(QStringLiteral("si 3 sondes connectées "));
+    Button1->setEnabled(false);  // the charts window comes with its own work
+    Button_enreg_param = Named(new QPushButton(QStringLiteral("save paramètres"), central), "Button_enreg_param");
+    Button_enreg_param->setToolTip(QStringLiteral("enregistre les modifications dans le fichier des paramètres"));
+    CheckBox_demo = Named(new QCheckBox(QStringLiteral("démo"), central), "CheckBox_demo");
+    CheckBox_demo->setChecked(true);
+    Label_multimetre = MakeLabel("Label_multimetre", QString(), central);
+    QFont big = Label_multimetre->font();
+    big.setBold(true);
+    Label_multimetre->setFont(big);
+    Label_config = MakeLabel("Label_config", QString(), central);
+
+    auto* buttons = new QHBoxLayout;
+    for (QWidget* w : std::initializer_list<QWidget*>{Button_test_com, Button_START, Button_stop, Button_exit_,
+                                                     CheckBox_demo, Label_multimetre, Label_config}) {
+        buttons->addWidget(w);
+    }
+    buttons->addStretch();
+    for (QWidget* w : std::initializer_list<QWidget*>{Button_enreg_param, Button_parametres, Button1}) {
+        buttons->addWidget(w);
+    }
+    root->addLayout(buttons);
+
+    // The figures of the run.
+    Label_n = MakeLabel("Label_n", QStringLiteral("n = "), central);
+    Label_heure = MakeLabel("Label_heure", QString(), central);
+    Label15 = MakeLabel("Label15", QStringLiteral("durée traçage"), central);
+    Label_tracage = MakeLabel("Label_tracage", QStringLiteral("---"), central);
+    Label_grandeur1 = MakeLabel("Label_grandeur1", QString(), central);
+    Label_grand1 = MakeLabel("Label_grand1", QString(), central);
+    Label_val_grand1 = MakeLabel("Label_val_grand1", QString(), central);
+    Label_grandeur2 = MakeLabel("Label_grandeur2", QString(), central);
+    Label_grand2 = MakeLabel("Label_grand2", QString(), central);
+    Label_val_grand2 = MakeLabel("Label_val_grand2", QString(), central);
+    Label_multiple_initial = MakeLabel("Label_multiple_initial", QString(), central);
+    Label_multiple_courant = MakeLabel("Label_multiple_courant", QString(), central);
+    Label7 = MakeLabel("Label7", QString(), central);
+    Label7->hide();
+    QFont value = Label_val_grand1->font();
+    value.setPointSize(value.pointSize() + 8);
+    value.setBold(true);
+    Label_val_grand1->setFont(value);
+    Label_val_grand2->setFont(value);
+    Label_n->setFont(value);
+    auto* figures = new QHBoxLayout;
+    for (QWidget* w : std::initializer_list<QWidget*>{Label_n, Label_grandeur1, Label_val_grand1, Label_multiple_initial,
+                                                     Label_multiple_courant, Label_grand2, Label_val_grand2, Label15,
+                                                     Label_tracage, Label_heure, Label7}) {
+        figures->addWidget(w);
+        figures->addSpacing(12);
+    }
+    figures->addStretch();
+    root->addLayout(figures);
+
+    // Axis boxes to the left of the graph.
+    auto* middle = new QHBoxLayout;
+    auto* axes = new QGridLayout;
+    Edit_max_y1 = Named(new QLineEdit(QStringLiteral("1000"), central), "Edit_max_y1");
+    Edit_min_y1 = Named(new QLineEdit(QStringLiteral("400"), central), "Edit_min_y1");
+    Edit_y1_graduation = Named(new QLineEdit(QStringLiteral("200"), central), "Edit_y1_graduation");
+    Edit_max_y2 = Named(new QLineEdit(central), "Edit_max_y2");
+    Edit_min_y2 = Named(new QLineEdit(central), "Edit_min_y2");
+    Edit_y2_graduation = Named(new QLineEdit(central), "Edit_y2_graduation");
+    for (QLineEdit* e : {Edit_max_y1, Edit_min_y1, Edit_y1_graduation, Edit_max_y2, Edit_min_y2, Edit_y2_graduation}) {
+        e->setMaximumWidth(90);
+    }
+    Edit_max_y1->setToolTip(QStringLiteral("double clik = liste de choix"));
+    Edit_min_y1->setToolTip(QStringLiteral("double clik = liste de choix"));
+    Label_y1_max_lu = MakeLabel("Label_y1_max_lu", QStringLiteral("max lu"), central);
+    Label_y1_min_lu = MakeLabel("Label_y1_min_lu", QStringLiteral("min lu"), central);
+    Label_y2_max_lu = MakeLabel("Label_y2_max_lu", QStringLiteral("max lu"), central);
+    Label_y2_min_lu = MakeLabel("Label_y2_min_lu", QStringLiteral("min lu"), central);
+    CheckBox_y2 = Named(new QCheckBox(QStringLiteral("grandeur 2"), central), "CheckBox_y2");
+    CheckBox_y2->setToolTip(QStringLiteral("  affiche en plus le graphique de cette grandeur "));
+    CheckBox_af_integrale = Named(new QCheckBox(QStringLiteral("intégrale"), central), "CheckBox_af_integrale");
+    int row = 0;
+    axes->addWidget(Label_grand1, row++, 0, 1, 2);
+    axes->addWidget(new QLabel(QStringLiteral("max Y"), central), row, 0);
+    axes->addWidget(Edit_max_y1, row++, 1);
+    axes->addWidget(Label_y1_max_lu, row++, 1);
+    axes->addWidget(new QLabel(QStringLiteral("min Y"), central), row, 0);
+    axes->addWidget(Edit_min_y1, row++, 1);
+    axes->addWidget(Label_y1_min_lu, row++, 1);
+    axes->addWidget(new QLabel(QStringLiteral("graduation"), central), row, 0);
+    axes->addWidget(Edit_y1_graduation, row++, 1);
+    axes->addWidget(CheckBox_af_integrale, row++, 0, 1, 2);
+    axes->addWidget(CheckBox_y2, row++, 0, 1, 2);
+    axes->addWidget(Label_grandeur2, row++, 0, 1, 2);
+    axes->addWidget(Edit_max_y2, row, 1);
+    axes->addWidget(Label_y2_max_lu, row++, 0);
+    axes->addWidget(Edit_min_y2, row, 1);
+    axes->addWidget(Label_y2_min_lu, row++, 0);
+    axes->addWidget(Edit_y2_graduation, row++, 1);
+    axes->setRowStretch(row, 1);
+    middle->addLayout(axes);
+
+    Panel1 = Named(new QFrame(central), "Panel1");
+    Panel1->setFrameShape(QFrame::StyledPanel);
+    auto* graphLayout = new QVBoxLayout(Panel1);
+    graphLayout->setContentsMargins(0, 0, 0, 0);
+    ImageA = new GraphWidget(Panel1);
+    ImageA->onResized = [this] { Redraw(); };
+    graphLayout->addWidget(ImageA);
+    middle->addWidget(Panel1, 1);
+    root->addLayout(middle, 1);
+
+    Label_zero = MakeLabel("Label_zero", QString(), central);
+    Label_hauteur = MakeLabel("Label_hauteur", QString(), central);
+    Label_hauteur->hide();
+    auto* base = new QHBoxLayout;
+    base->addWidget(Label_zero);
+    base->addSpacing(20);
+    base->addWidget(Label_hauteur);
+    base->addStretch();
+    root->addLayout(base);
+
+    // The recording: name, folder, last save, record list.
+    Edit_Prefixe = Named(new QLineEdit(QStringLiteral("Forage1"), central), "Edit_Prefixe");
+    Edit_Prefixe->setToolTip(QStringLiteral("PEUT ÊTRE CHANGÉ EN COURS DE LECTURE  "));
+    auto* label16 = MakeLabel("Label16", QStringLiteral("nom"), central);
+    label16->setToolTip(Edit_Prefixe->toolTip());
+    CheckBox_date_heure = Named(new QCheckBox(QStringLiteral("+ date/heure"), central), "CheckBox_date_heure");
+    CheckBox_date_heure->setChecked(true);
+    CheckBox_date_heure->setToolTip(QStringLiteral("date et heure en début de nom"));
+    Edit_repertoire = Named(new QLineEdit(central), "Edit_repertoire");
+    Edit_repertoire->setReadOnly(true);
+    Label22 = MakeLabel("Label22", QStringLiteral("-/-"), central);
+    Label11 = MakeLabel("Label11", QStringLiteral("dernière sauvegarde => "), central);
+    Label11->setToolTip(QStringLiteral("fichier"));
+    auto* names = new QHBoxLayout;
+    names->addWidget(label16);
+    names->addWidget(Edit_Prefixe);
+    names->addWidget(CheckBox_date_heure);
+    names->addWidget(Edit_repertoire, 1);
+    names->addWidget(Label11);
+    names->addWidget(Label22);
+    root->addLayout(names);
+    Label20 = MakeLabel("Label20", QStringLiteral("n   heurePC  durée traçage  G1  G2   multimètre          "), central);
+    root->addWidget(Label20);
+    Memo2 = Named(new QPlainTextEdit(central), "Memo2");
+    Memo2->setReadOnly(true);
+    Memo2->setToolTip(QStringLiteral("lignes décodées du multimètre"));
+    Memo2->setMaximumBlockCount(10000);  // a view of the record list, which itself is never cut
+    Memo2->setMaximumHeight(140);
+    root->addWidget(Memo2);
+    Memo1 = Named(new QPlainTextEdit(central), "Memo1");
+    Memo1->hide();
+
+    Panel2 = Named(new QFrame(central), "Panel2");
+    Panel2->setFrameShape(QFrame::Box);
+    Panel2->setAutoFillBackground(true);
+    Label18 = MakeLabel("Label18", QStringLiteral(" \n vérifier le \n répertoire \n\n et le nom \n"), Panel2);
+    (new QVBoxLayout(Panel2))->addWidget(Label18);
+    Panel2->setGeometry(10, 120, 220, 250);
+
+    Panel_message = Named(new QFrame(central), "Panel_message");
+    Panel_message->setFrameShape(QFrame::Box);
+    Panel_message->setAutoFillBackground(true);
+    QPalette warn = Panel_message->palette();
+    warn.setColor(QPalette::Window, QColor(255, 230, 160));
+    Panel_message->setPalette(warn);
+    Label21 = MakeLabel("Label21", QString(), Panel_message);
+    (new QVBoxLayout(Panel_message))->addWidget(Label21);
+    Panel_message->installEventFilter(this);
+    Panel_message->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(kAutoSaveStartMs);
+
+    connect(Button_test_com, &QPushButton::clicked, this, &MainWindow::Button_test_comClick);
+    connect(Button_START, &QPushButton::clicked, this, &MainWindow::Button_STARTClick);
+    connect(Button_stop, &QPushButton::clicked, this, &MainWindow::Button_stopClick);
+    connect(Button_exit_, &QPushButton::clicked, this, &MainWindow::Button_exit_Click);
+    connect(Button_parametres, &QPushButton::clicked, this, &MainWindow::Button_parametresClick);
+    connect(Button_enreg_param, &QPushButton::clicked, this, &MainWindow::Button_enreg_paramClick);
+    connect(CheckBox_demo, &QCheckBox::clicked, this, &MainWindow::CheckBox_demoClick);
+    connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1Timer);
+    connect(CheckBox_y2, &QCheckBox::toggled, this, [this](bool on) {
+        for (QWidget* w : std::initializer_list<QWidget*>{Edit_max_y2, Edit_min_y2, Edit_y2_graduation, Label_grandeur2,
+                                                         Label_y2_max_lu, Label_y2_min_lu}) {
+            w->setVisible(on);
+        }
+        Redraw();
+    });
+    connect(CheckBox_af_integrale, &QCheckBox::toggled, this, [this](bool on) {
+        Label_hauteur->setVisible(on);
+        Redraw();
+    });
+    for (QWidget* w : std::initializer_list<QWidget*>{Edit_max_y2, Edit_min_y2, Edit_y2_graduation, Label_grandeur2,
+                                                     Label_y2_max_lu, Label_y2_min_lu}) {
+        w->hide();
+    }
+    resize(1280, 800);
+}
+
+void MainWindow::BuildQuestionPanel()
+{
+    Panel_question = Named(new QFrame(centralWidget()), "Panel_question");
+    Panel_question->setFrameShape(QFrame::Panel);
+    Panel_question->setAutoFillBackground(true);
+    Label_mess = MakeLabel("Label_mess", QString(), Panel_question);
+    QFont f = Label_mess->font();
+    f.setPointSize(f.pointSize() + 3);
+    Label_mess->setFont(f);
+    SpeedButton_question = Named(new QToolButton(Panel_question), "SpeedButton_question");
+    SpeedButton_annuler = Named(new QToolButton(Panel_question), "SpeedButton_annuler");
+    SpeedButton_annuler->setText(QStringLiteral("annuler"));
+    SpeedButton_croix_close = Named(new QToolButton(Panel_question), "SpeedButton_croix_close");
+    SpeedButton_croix_close->setText(QStringLiteral("X"));
+    Button_go = Named(new QPushButton(QStringLiteral("00:00:00"), Panel_question), "Button_go");
+    Button_go->setMinimumSize(220, 50);
+    Button_go->setFont(f);
+    Button_go->hide();
+    auto* layout = new QVBoxLayout(Panel_question);
+    auto* head = new QHBoxLayout;
+    head->addWidget(Label_mess, 1);
+    head->addWidget(SpeedButton_croix_close, 0, Qt::AlignTop);
+    layout->addLayout(head);
+    auto* actions = new QHBoxLayout;
+    actions->addStretch();
+    actions->addWidget(Button_go);
+    actions->addWidget(SpeedButton_question);
+    actions->addWidget(SpeedButton_annuler);
+    actions->addStretch();
+    layout->addLayout(actions);
+    Panel_question->hide();
+    connect(SpeedButton_question, &QToolButton::clicked, this, &MainWindow::SpeedButton_questionClick);
+    connect(SpeedButton_annuler, &QToolButton::clicked, this, &MainWindow::SpeedButton_annulerClick);
+    connect(SpeedButton_croix_close, &QToolButton::clicked, this, &MainWindow::SpeedButton_croix_closeClick);
+    connect(Button_go, &QPushButton::clicked, this, &MainWindow::Button_goClick);
+}
+
+void MainWindow::WireParameters()
+{
+    params_->onTableApplied = [this] { ApplyTable(); };
+    params_->onDemoChanged = [this](bool on) {
+        if (CheckBox_demo->isChecked() != on) {
+            CheckBox_demo->setChecked(on);
+        }
+        ApplyTable();
+    };
+    const TableFileCallbacks cb{[this](const QString& q) { return confirm(q); },
+                                [this](const QString& t) { info(t); }, [this] { SaveSettingsNow(); }};
+    connect(params_->Button_enreg_param, &QPushButton::clicked, this, [this, cb] {
+        if (confirm(kAskSaveTable)) {
+            config_ = SaveTableAndApply(params_->table, paths_.ParameterFile(), config_.active.activeRow,
+                                        regional_.decimalSign, cb);
+            ApplyTable();
+        }
+    });
+    connect(params_->Button_charger_param, &QPushButton::clicked, this, [this, cb] {
+        LoadTableFile(params_->table, paths_.ParameterFile(), true, cb);
+        params_->ShowTable();
+        ApplyTable();
+        LoadSettingsIntoControls();
+    });
+    connect(params_->Button_exemple, &QPushButton::clicked, this, [this, cb] {
+        const QString example = paths_.ExampleFile();
+        if (!confirm(AskLoadExample(example))) {
+            return;
+        }
+        if (!QFileInfo::exists(example)) {
+            info(ExampleMissing(example));
+            return;
+        }
+        LoadTableFile(params_->table, example, true, cb, false);
+        params_->ShowTable();
+        ApplyTable();
+        LoadSettingsIntoControls();
+    });
+    connect(params_->Button_openCOM_read, &QPushButton::clicked, this, &MainWindow::OpenAndRead);
+    connect(params_->Button_close_COM, &QPushButton::clicked, this, &MainWindow::CloseSerial);
+    params_->Label2->setText(QString(regional_.decimalSign));
+}
+
+void MainWindow::LoadParameterFile()
+{
+    // A missing table must not wipe settings the user already has.
+    const TableFileCallbacks cb{[this](const QString& q) { return confirm(q); }, [this](const QString& t) { info(t); },
+                                [this] {
+                                    if (!QFileInfo::exists(paths_.SettingsFile())) {
+                                        SaveSettingsNow();
+                                    }
+                                }};
+    LoadTableFile(params_->table, paths_.ParameterFile(), false, cb);
+    params_->ShowTable();
+}
+
+void MainWindow::ApplyTable()
+{
+    config_ = ApplyInstrumentTable(params_->table, config_.active.activeRow, regional_.decimalSign,
+                                   [this](const QString& t) { info(t); });
+    const QuantityConfig& q1 = config_.q1;
+    const QuantityConfig& q2 = config_.q2;
+    Label_multimetre->setText(CheckBox_demo->isChecked() ? kDemoCaption : config_.active.instrumentName);
+    Label_grandeur1->setText(q1.name);
+    Label_grand1->setText(q1.name);
+    Label_grand2->setText(q2.name);
+    Edit_max_y1->setText(q1.maxText);
+    Edit_min_y1->setText(q1.minText);
+    Edit_y1_graduation->setText(q1.graduationText);
+    for (QWidget* w : std::initializer_list<QWidget*>{Label_grandeur1, Label_grand1, Label_hauteur, Label_zero,
+                                                     CheckBox_af_integrale, Label_val_grand1, Label_multiple_initial,
+                                                     Label_multiple_courant, Label_tracage, Label15}) {
+        SetFontColour(w, q1.colour);
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{Label_grand2, Label_grandeur2, Label_val_grand2, CheckBox_y2}) {
+        SetFontColour(w, q2.colour);
+    }
+    Label_grandeur2->setText(q2.wholeName);
+    Edit_max_y2->setText(q2.maxText);
+    Edit_min_y2->setText(q2.minText);
+    Edit_y2_graduation->setText(q2.graduationText);
+    CheckBox_y2->setText(q2.name);
+    Label_config->setText(config_.active.portDescription);
+    params_->Label_config->setText(config_.active.portDescription);
+    Redraw();
+}
+
+void MainWindow::LoadSettingsIntoControls()
+{
+    settings_ = LoadSettings(paths_.SettingsFile(), settings_, regional_.decimalSign, [this](const QString& t) { info(t); });
+    workingDir_ = settings_.Edit_repertoire;
+    if (workingDir_.isEmpty() || !QFileInfo(workingDir_).isDir()) {
+        workingDir_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    }
+    Edit_repertoire->setText(workingDir_);
+    Edit_repertoire->setToolTip(QStringLiteral("    ") + workingDir_ + QStringLiteral("   "));
+    CheckBox_demo->setChecked(settings_.CheckBox_demo);
+    Edit_Prefixe->setText(settings_.Edit_Prefixe);
+    graphColour_ = settings_.graphColour;
+    params_->ShowSettings(settings_);
+    Timer1->setInterval(settings_.autoSaveIntervalMs);
+    if (settings_.CheckBox_demo) {
+        Label_multimetre->setText(kDemoCaption);
+    }
+    Redraw();
+}
+
+Settings MainWindow::CollectSettings() const
+{
+    Settings s = params_->ReadSettings(settings_);
+    s.Edit_repertoire = workingDir_;
+    if (!s.Edit_repertoire.isEmpty() && !s.Edit_repertoire.endsWith(u'/') && !s.Edit_repertoire.endsWith(u'\\')) {
+        s.Edit_repertoire += QDir::separator();
+    }
+    s.CheckBox_demo = CheckBox_demo->isChecked();
+    s.Edit_Prefixe = Edit_Prefixe->text();
+    s.maximised = isMaximized();
+    s.graphColour = graphColour_;
+    QString factor = s.Edit_facteur;
+    NormalizeDecimal(factor, regional_.decimalSign);
+    s.areaFactor = ParseReal(factor, regional_.decimalSign).value;
+    return s;
+}
+
+void MainWindow::SaveSettingsNow()
+{
+    SaveSettings(paths_.SettingsFile(), CollectSettings());
+}
+
+bool MainWindow::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate) {
+        FormActivate();
+    }
+    return QMainWindow::event(e);
+}
+
+void MainWindow::FormActivate()
+{
+    const QScreen* screen = this->screen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
+    if (firstActivation_ && settings_.maximised) {
+        showMaximized();
+    }
+    CheckBox_demo->setVisible(true);
+    const bool narrow = !isMaximized() && width() < available.width() - 300;
+    if (narrow) {
+        resize(available.width() - 300, height());
+    }
+    if (narrow || firstActivation_) {
+        move(available.x() + (available.width() - width()) / 2, available.y() + (available.height() - height()) / 2);
+    }
+    if (firstActivation_) {
+        firstActivation_ = false;
+        const Settings s = CollectSettings();
+        const QString question = DecimalSignQuestion(s.RadioGroup_signe_decimal, regional_.decimalSign);
+        if (!question.isEmpty()) {
+            QTimer::singleShot(0, this, [this, s, question] {
+                if (confirm(question)) {
+                    (s.RadioGroup_signe_decimal == 0 ? params_->RadioButton_point : params_->RadioButton_virgule)
+                        ->setChecked(true);
+                } else {
+                    SetFontColour(params_->Label2, Qt::red);
+                }
+            });
+        }
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == Panel_message && e->type() == QEvent::MouseButtonPress) {
+        Panel_message->hide();  // Panel_messageClick
+        return true;
+    }
+    if (e->type() == QEvent::KeyRelease) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (w && (w == this || isAncestorOf(w)) && w->window() == this) {
+            FormKeyUp(static_cast<QKeyEvent*>(e)->key());
+        }
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+void MainWindow::FormKeyUp(int key)
+{
+    if (key == Qt::Key_Escape && Panel_question->isVisible()) {
+        Panel_question->hide();
+    } else if (key == Qt::Key_F12) {
+        Button_exit_Click();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* e)
+{
+    // No window closes with unsaved readings: the close box asks the exit question instead.
+    if (exitFinished_) {
+        e->accept();
+        return;
+    }
+    e->ignore();
+    if (state_ != RunState::Exiting) {
+        Button_exit_Click();
+    }
+}
+
+void MainWindow::SetState(RunState state)
+{
+    state_ = state;
+    // A second run cannot start inside a running one.
+    Button_test_com->setEnabled(state != RunState::Baseline && state != RunState::Tracing && state != RunState::Exiting);
+}
+
+void MainWindow::ClearRecordLists()
+{
+    run_.records.clear();
+    Memo2->clear();
+    params_->Memo2->clear();
+}
+
+void MainWindow::ResetRun()
+{
+    InstrumentConfig limits = config_;
+    limits.q1.axisMax = ParseReal(Edit_max_y1->text(), regional_.decimalSign).value;
+    limits.q1.axisMin = ParseReal(Edit_min_y1->text(), regional_.decimalSign).value;
+    limits.q2.axisMax = ParseReal(Edit_max_y2->text(), regional_.decimalSign).value;
+    limits.q2.axisMin = ParseReal(Edit_min_y2->text(), regional_.decimalSign).value;
+    limits.q2.graduation = ParseReal(Edit_y2_graduation->text(), regional_.decimalSign).value;
+    run_.config = limits;
+    run_.state.ResetRun(limits);
+    run_.stopRequested = false;
+    Edit_repertoire->setText(workingDir_);
+    Edit_repertoire->setToolTip(QStringLiteral("    ") + workingDir_ + QStringLiteral("   "));
+    Memo1->clear();
+    Memo2->clear();
+    ImageA->Fill(graphColour_);
+    questionColour_ = QColor(85, 240, 182);
+    QPalette p = Panel_question->palette();
+    p.setColor(QPalette::Window, questionColour_);
+    Panel_question->setPalette(p);
+    if (params_) {
+        params_->table.modified = false;
+    }
+    writer_.ResetRun();
+}
+
+void MainWindow::OpenAndRead()
+{
+    ApplyTable();
+    const Settings s = CollectSettings();
+    InstrumentConfig config = config_;
+    config.q1.axisMin = run_.state.axisY1.min;
+    config.q1.axisMax = run_.state.axisY1.max;
+    config.q2.axisMin = run_.state.axisY2.min;
+    config.q2.axisMax = run_.state.axisY2.max;
+    config.q2.graduation = run_.state.axisY2.graduation;
+    run_.config = config;
+    run_.options = MakeProcessOptions(s, params_->table, config_, regional_);
+    run_.blockOptions = MakeBlockOptions(s);
+    SessionSettings ss;
+    ss.demo = s.CheckBox_demo;
+    ss.fast = s.CheckBox_demo_rapide;
+    ss.mode = s.readMode == 1 && !s.CheckBox_demo ? ReadMode::StringCsv : ReadMode::Character;
+    ss.portDescription = config_.active.portDescription;
+    ss.timeoutsText = s.Edit_timeouts;
+    ss.dtr = s.CheckBox_DTR;
+    ss.rts = s.CheckBox_RTS;
+    // The session resets the run itself unless this run continues the series as it stands.
+    ss.continuing = true;
+    ss.runStartTime = clock_.Now();
+    ss.startInjectText = s.Edit_start_inject;
+    session_->Start(ss);
+}
+
+void MainWindow::CloseSerial()
+{
+    session_->CloseSerial();
+}
+
+void MainWindow::Button_test_comClick()
+{
+    Label18->hide();
+    Panel2->hide();
+    if (Button_test_com->text() == QLatin1String("test COM")) {
+        Button_test_com->setText(QStringLiteral("stop COM"));
+        Button_START->setEnabled(false);
+        Button_stop->setEnabled(false);
+        Panel_question->hide();
+        ClearRecordLists();
+        ResetRun();
+        SetState(RunState::LinkTest);
+        OpenAndRead();
+    } else {
+        Button_test_com->setText(QStringLiteral("test COM"));
+        Button_START->setEnabled(true);
+        Button_stop->setEnabled(true);
+        SetState(RunState::Idle);
+        CloseSerial();
+    }
+}
+
+void MainWindow::Button_STARTClick()
+{
+    Panel2->hide();
+    Panel_message->hide();
+    Panel_question->hide();
+    Label22->setText(QStringLiteral("-/-"));
+    run_.stopRequested = false;
+    if (!continuingFile_) {
+        ClearRecordLists();
+        ResetRun();
+    }
+    Button_START->setText(QStringLiteral("Restart(base)"));
+    Timer1->setInterval(settings_.autoSaveIntervalMs);
+    if (params_->CheckBox_sauve_auto->isChecked()) {
+        Timer1->start();
+    } else {
+        Timer1->stop();
+    }
+    if (!CheckBox_demo->isChecked()) {
+        CheckBox_demo->hide();
+    }
+    Button_START->setEnabled(false);
+    Button_stop->setEnabled(true);
+    writer_.ForgetAutoSave();
+    Button_go->setText(QStringLiteral("00:00:05"));
+    SetState(RunState::Baseline);
+    BaselineMessage();
+    OpenAndRead();
+    continuingFile_ = false;
+}
+
+void MainWindow::BaselineMessage()
+{
+    Label_mess->setText(sondalog::BaselineMessage(params_->Edit_start_inject->text()));
+    SpeedButton_question->hide();
+    Button_go->show();
+    ShowQuestionPanel(true);
+    Button_go->setFocus();
+}
+
+void MainWindow::Button_goClick()
+{
+    run_.MarkT0();
+    Panel_question->hide();
+    Button_stop->setEnabled(true);
+    Button_stop->setFocus();
+    GuideMouseTo(Button_stop->mapToGlobal(Button_stop->rect().center()) + QPoint(0, 20));
+    SetState(RunState::Tracing);
+}
+
+void MainWindow::Button_stopClick()
+{
+    if (params_->CheckBox_save_sans_confirmation->isChecked()) {
+        session_->RequestStop();
+        const bool saved = enregistrer_donnees();
+        Button_START->setText(QStringLiteral("Restart(base)"));
+        Button_START->setEnabled(true);
+        Button_stop->setEnabled(false);
+        Timer1->stop();
+        Button_test_com->setText(QStringLiteral("test COM"));
+        SetState(RunState::Idle);
+        if (saved) {
+            // The report stays up until the user closes it.
+            SpeedButton_question->hide();
+            Button_go->hide();
+            SpeedButton_annuler->hide();
+            FitQuestionPanel();
+            Panel_question->show();
+            Panel_question->raise();
+        }
+        return;
+    }
+    CheckBox_demo->show();
+    SpeedButton_question->show();
+    Button_go->hide();
+    SpeedButton_question->setText(QStringLiteral("Stop + save"));
+    Label_mess->setText(QStringLiteral("\nArrêter le stockage des données en mémoire puis les enregistrer\n"));
+    ShowQuestionPanel(false);
+}
+
+void MainWindow::Button_exit_Click()
+{
+    SpeedButton_question->show();
+    SpeedButton_question->setText(QStringLiteral("exit"));
+    Button_go->hide();
+    QPalette p = Panel_question->palette();
+    p.setColor(QPalette::Window, QColor(192, 192, 192));
+    Panel_question->setPalette(p);
+    Label_mess->clear();
+    ShowQuestionPanel(false);
+}
+
+void MainWindow::SpeedButton_questionClick()
+{
+    const QString caption = SpeedButton_question->text();
+    if (caption == QLatin1String("Stop + save")) {
+        session_->RequestStop();
+        enregistrer_donnees();
+        Button_START->setEnabled(true);
+        Button_stop->setEnabled(false);
+        Timer1->stop();
+        SetState(RunState::Idle);
+        GuideMouseTo(Button_stop->mapToGlobal(Button_stop->rect().center()));
+        Panel_question->hide();
+    } else if (caption == QLatin1String("exit")) {
+        ExitSequence();
+    }
+}
+
+void MainWindow::SpeedButton_annulerClick()
+{
+    Panel_question->hide();
+    Label_mess->clear();
+    FitQuestionPanel();
+    QPalette p = Panel_question->palette();
+    p.setColor(QPalette::Window, questionColour_);
+    Panel_question->setPalette(p);
+}
+
+void MainWindow::SpeedButton_croix_closeClick()
+{
+    Panel_question->hide();
+    Label_mess->clear();
+    FitQuestionPanel();
+}
+
+void MainWindow::Button_parametresClick()
+{
+    if (params_->isVisible()) {
+        params_->hide();
+    } else {
+        params_->show();
+        params_->activateWindow();
+    }
+}
+
+void MainWindow::Button_enreg_paramClick()
+{
+    const TableFileCallbacks cb{[this](const QString& q) { return confirm(q); },
+                                [this](const QString& t) { info(t); }, [this] { SaveSettingsNow(); }};
+    config_ = SaveTableAndApply(params_->table, paths_.ParameterFile(), config_.active.activeRow, regional_.decimalSign, cb);
+    ApplyTable();
+    if (CheckBox_demo->isChecked()) {
+        Label_multimetre->setText(kDemoCaption);
+    }
+}
+
+void MainWindow::CheckBox_demoClick()
+{
+    params_->SetDemo(CheckBox_demo->isChecked());
+    Label_multimetre->setText(CheckBox_demo->isChecked()
+                                  ? kDemoCaption
+                                  : ActiveCell(params_->table, config_.active.activeRow, col::multimetre, 0));
+}
+
+void MainWindow::ShowQuestionPanel(bool targetIsGo)
+{
+    SpeedButton_annuler->setVisible(!Button_go->isVisible());
+    FitQuestionPanel();
+    Panel_question->show();
+    Panel_question->raise();
+    QWidget* target = targetIsGo ? static_cast<QWidget*>(Button_go) : static_cast<QWidget*>(SpeedButton_question);
+    GuideMouseTo(target->mapToGlobal(target->rect().center()));
+}
+
+void MainWindow::FitQuestionPanel()
+{
+    const int width = std::min(FitQuestionPanelWidth(Label_mess->text()), std::max(centralWidget()->width() - 20, 300));
+    Panel_question->adjustSize();
+    const int height = std::max(Panel_question->sizeHint().height(), 150);
+    Panel_question->setGeometry((centralWidget()->width() - width) / 2, 90, width, height);
+}
+
+void MainWindow::GuideMouseTo(QPoint target)
+{
+    const int mode = params_->RadioGroup_souris->checkedId();
+    if (mode == 2) {
+        QCursor::setPos(target);
+    } else if (mode == 1) {
+        guidePath_ = GuidePath(QCursor::pos(), target);
+        guideStep_ = 0;
+        mouseGuide_.start();
+    }
+}
+
+SaveResult MainWindow::WriteRecording(bool autoSaving)
+{
+    const Settings s = CollectSettings();
+    SaveRequest request;
+    request.workingDirectory = workingDir_;
+    request.autoSaving = autoSaving;
+    request.name.prefix = Edit_Prefixe->text();
+    request.name.demo = s.CheckBox_demo;
+    request.name.withDate = CheckBox_date_heure->isChecked();
+    request.name.now = clock_.Now();
+    request.name.sampleCount = run_.state.series.sampleCount;
+    request.name.maxCaption = Label_y1_max_lu->text();
+    request.name.minCaption = Label_y1_min_lu->text();
+    SaveResult r = writer_.Write(run_.records, request);
+    if (!r.Label22.isEmpty()) {
+        Label22->setText(r.Label22);
+    }
+    if (!r.error.isEmpty()) {
+        info(r.error);
+        return r;
+    }
+    if (r.written) {
+        Label11->setText(r.Label11);
+        Label11->setToolTip(r.Label11Hint);
+        QGuiApplication::clipboard()->setText(ClipboardText(run_.records));
+        if (r.openInEditor && openEditor) {
+            const QFileInfo file(r.path);
+            openEditor(file.absolutePath(), file.fileName());
+        }
+    }
+    return r;
+}
+
+bool MainWindow::enregistrer_donnees()
+{
+    const SaveResult r = WriteRecording(false);
+    SpeedButton_annuler->hide();
+    if (r.written) {
+        Label_mess->setText(SaveReport(static_cast<int>(run_.records.size()) - 1, r.path));
+        FitQuestionPanel();
+        Panel_question->repaint();
+    }
+    return r.written;
+}
+
+void MainWindow::Timer1Timer()
+{
+    WriteRecording(true);
+}
+
+void MainWindow::ExitSequence()
+{
+    SetState(RunState::Exiting);
+    SpeedButton_question->setText(QStringLiteral("EXIT AUTO..."));
+    SpeedButton_question->setAutoRaise(true);
+    SpeedButton_annuler->hide();
+    Panel_question->repaint();
+    session_->ClosePorts();
+    SaveSettingsNow();
+    if (params_->table.modified) {
+        const TableFileCallbacks cb{[this](const QString& q) { return confirm(q); },
+                                    [this](const QString& t) { info(t); }, {}};
+        SaveTableFile(params_->table, paths_.ParameterFile(), cb);
+        ApplyTable();
+    }
+    int wait = 0;
+    if (writer_.HasUnsavedLines(run_.records) && enregistrer_donnees()) {
+        Panel_question->show();
+        wait = CheckBox_demo->isChecked() ? 500 : 5000;  // long enough to read the report
+    }
+    // The wait keeps the window alive; then the process ends.
+    QTimer::singleShot(wait, this, [this] {
+        exitFinished_ = true;
+        if (endProcess) {
+            endProcess(0);
+        }
+    });
+}
+
+void MainWindow::LogLine(const QString& line)
+{
+    AppendBounded(Memo1, line);
+    AppendBounded(params_->Memo1, line);
+}
+
+void MainWindow::OnReading(const DisplayTexts& texts)
+{
+    for (const auto& [name, text] : texts.Captions()) {
+        if (auto* label = findChild<QLabel*>(name)) {
+            label->setText(text);
+        } else if (auto* edit = findChild<QLineEdit*>(name)) {
+            edit->setText(text);
+        }
+    }
+    if (texts.Label_n_parametres) {
+        params_->Label_n->setText(*texts.Label_n_parametres);
+    }
+    if (texts.showLabel7) {
+        Label7->show();
+    }
+    for (const QString& line : texts.recordLines) {
+        Memo2->appendPlainText(line);
+        params_->Memo2->appendPlainText(line);
+    }
+    if (texts.redraw) {
+        Redraw();
+    }
+}
+
+void MainWindow::OnRunFinished()
+{
+    if (state_ == RunState::LinkTest) {
+        Button_test_com->setText(QStringLiteral("test COM"));
+        Button_START->setEnabled(true);
+        Button_stop->setEnabled(true);
+        SetState(RunState::Idle);
+    }
+}
+
+void MainWindow::Redraw()
+{
+    if (!params_ || !ImageA) {
+        return;
+    }
+    const int interval = std::max(1, ActiveCellInt(params_->table, config_.active.activeRow, col::intervalle, 0,
+                                                   regional_.decimalSign));
+    QuantityDrawing q1;
+    q1.quantity = 1;
+    q1.interval = interval;
+    q1.colour = config_.q1.colour;
+    q1.radius = config_.q1.thickness;
+    q1.labelColour = config_.q1.colour;
+    q1.background = graphColour_;
+    q1.integral = CheckBox_af_integrale->isChecked();
+    q1.decimalSign = regional_.decimalSign;
+    QuantityDrawing q2 = q1;
+    q2.quantity = 2;
+    q2.colour = config_.q2.colour;
+    q2.radius = config_.q2.thickness;
+    sondalog::Redraw(ImageA->image(), run_.state, q1, q2, CheckBox_y2->isChecked());
+    ImageA->update();
+}
+
+void MainWindow::ShowMessage(const QString& text)
+{
+    // Never a nested event loop: the box is shown and the run goes on.
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral(" S o n d a L O G "), text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+}  // namespace sondalog

@@ -1,0 +1,180 @@
+#pragma once
+// TForm1, the main window: the buttons that drive a run, the question panel, the live graph,
+// the labels processing fills and the record list. Handlers are short: read the controls, call
+// the core, show what it returns.
+
+#include "acquisition/acquisition_session.h"
+#include "app/config_paths.h"
+#include "app/run_state.h"
+#include "app/settings.h"
+#include "instrument/instrument_config.h"
+#include "recording/recording_writer.h"
+#include "util/clock.h"
+#include "util/messages.h"
+#include "util/regional.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QToolButton;
+
+namespace sondalog {
+
+class GraphWidget;
+class ParametersWindow;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(const ConfigPaths& paths, const Regional& regional, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // What the user is asked and told, and the outside world; tests replace them.
+    Confirm confirm;
+    InfoSink info;
+    std::function<void(const QString& folder, const QString& fileName)> openEditor;
+    std::function<void(int code)> endProcess;
+
+    ParametersWindow* parameters() const { return params_; }
+    RunState runState() const { return state_; }
+    const ReadingRun& run() const { return run_; }
+    const QString& workingDirectory() const { return workingDir_; }
+
+    // Controls, named as on the form.
+    QPushButton* Button_test_com = nullptr;
+    QPushButton* Button_START = nullptr;
+    QPushButton* Button_stop = nullptr;
+    QPushButton* Button_exit_ = nullptr;
+    QPushButton* Button_parametres = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button_enreg_param = nullptr;
+    QCheckBox* CheckBox_demo = nullptr;
+    QCheckBox* CheckBox_y2 = nullptr;
+    QCheckBox* CheckBox_af_integrale = nullptr;
+    QCheckBox* CheckBox_date_heure = nullptr;
+    QLabel* Label_multimetre = nullptr;
+    QLabel* Label_config = nullptr;
+    QLabel* Label_n = nullptr;
+    QLabel* Label_heure = nullptr;
+    QLabel* Label15 = nullptr;
+    QLabel* Label_tracage = nullptr;
+    QLabel* Label_grandeur1 = nullptr;
+    QLabel* Label_grand1 = nullptr;
+    QLabel* Label_val_grand1 = nullptr;
+    QLabel* Label_grandeur2 = nullptr;
+    QLabel* Label_grand2 = nullptr;
+    QLabel* Label_val_grand2 = nullptr;
+    QLabel* Label_multiple_initial = nullptr;
+    QLabel* Label_multiple_courant = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label_zero = nullptr;
+    QLabel* Label_hauteur = nullptr;
+    QLabel* Label_y1_max_lu = nullptr;
+    QLabel* Label_y1_min_lu = nullptr;
+    QLabel* Label_y2_max_lu = nullptr;
+    QLabel* Label_y2_min_lu = nullptr;
+    QLabel* Label22 = nullptr;
+    QLabel* Label11 = nullptr;
+    QLabel* Label20 = nullptr;
+    QLabel* Label18 = nullptr;
+    QLabel* Label21 = nullptr;
+    QLabel* Label_mess = nullptr;
+    QLineEdit* Edit_max_y1 = nullptr;
+    QLineEdit* Edit_min_y1 = nullptr;
+    QLineEdit* Edit_y1_graduation = nullptr;
+    QLineEdit* Edit_max_y2 = nullptr;
+    QLineEdit* Edit_min_y2 = nullptr;
+    QLineEdit* Edit_y2_graduation = nullptr;
+    QLineEdit* Edit_Prefixe = nullptr;
+    QLineEdit* Edit_repertoire = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QPlainTextEdit* Memo2 = nullptr;
+    QFrame* Panel1 = nullptr;
+    QFrame* Panel2 = nullptr;
+    QFrame* Panel_question = nullptr;
+    QFrame* Panel_message = nullptr;
+    QToolButton* SpeedButton_question = nullptr;
+    QToolButton* SpeedButton_annuler = nullptr;
+    QToolButton* SpeedButton_croix_close = nullptr;
+    QPushButton* Button_go = nullptr;
+    GraphWidget* ImageA = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    // Event handlers.
+    void Button_test_comClick();
+    void Button_STARTClick();
+    void Button_goClick();
+    void Button_stopClick();
+    void Button_exit_Click();
+    void SpeedButton_questionClick();
+    void SpeedButton_annulerClick();
+    void SpeedButton_croix_closeClick();
+    void Button_parametresClick();
+    void Button_enreg_paramClick();
+    void CheckBox_demoClick();
+    void Timer1Timer();
+    /// The parameters window's "Open COM": the open sequence and a run, without resetting.
+    void OpenAndRead();
+    /// The parameters window's "Close COM".
+    void CloseSerial();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildQuestionPanel();
+    void WireParameters();
+    void LoadParameterFile();
+    void ApplyTable();
+    void LoadSettingsIntoControls();
+    Settings CollectSettings() const;
+    void SaveSettingsNow();
+    void FormActivate();
+    void FormKeyUp(int key);
+    void ResetRun();
+    void ClearRecordLists();
+    void BaselineMessage();
+    void ShowQuestionPanel(bool targetIsGo);
+    void FitQuestionPanel();
+    void GuideMouseTo(QPoint target);
+    bool enregistrer_donnees();
+    SaveResult WriteRecording(bool autoSaving);
+    void ExitSequence();
+    void Redraw();
+    void LogLine(const QString& line);
+    void OnReading(const DisplayTexts& texts);
+    void OnRunFinished();
+    void SetState(RunState state);
+    void ShowMessage(const QString& text);
+
+    ConfigPaths paths_;
+    Regional regional_;
+    SystemClock clock_;
+    ReadingRun run_;
+    AcquisitionSession* session_ = nullptr;
+    RecordingWriter writer_;
+    ParametersWindow* params_ = nullptr;
+    InstrumentConfig config_;
+    Settings settings_;
+    RunState state_ = RunState::Idle;
+    bool continuingFile_ = false;
+    bool firstActivation_ = true;
+    bool exitFinished_ = false;
+    QString workingDir_;
+    QColor graphColour_ = Qt::white;
+    QColor questionColour_ = QColor(85, 240, 182);
+    QTimer mouseGuide_;
+    std::vector<QPoint> guidePath_;
+    std::size_t guideStep_ = 0;
+};
+
+}  // namespace sondalog

@@ -1,0 +1,59 @@
+#include "app/run_state.h"
+
+#include <QStringList>
+
+#include <cmath>
+#include <cstdlib>
+
+namespace sondalog {
+
+QString BaselineMessage(const QString& startInjectText)
+{
+    return kBaselineMessagePrefix + startInjectText + QStringLiteral("]  pour marquer le début du traçage");
+}
+
+int FitQuestionPanelWidth(const QString& text)
+{
+    qsizetype longest = 0;
+    for (const QString& line : QString(text + u'\n').split(u'\n')) {
+        longest = std::max(longest, line.size());
+    }
+    return std::max(static_cast<int>(13 * longest), 641);
+}
+
+std::vector<QPoint> GuidePath(QPoint from, QPoint to)
+{
+    std::vector<QPoint> path;
+    const int dx = to.x() - from.x();
+    const int dy = to.y() - from.y();
+    if (std::abs(dx) > std::abs(dy)) {
+        const int step = dx > 0 ? 1 : -1;
+        for (int x = from.x() + step; x != to.x() + step; x += step) {
+            const double t = static_cast<double>(x - from.x()) / dx;
+            path.emplace_back(x, static_cast<int>(std::lround(from.y() + t * dy)));
+        }
+    } else if (dy != 0) {
+        const int step = dy > 0 ? 1 : -1;
+        for (int y = from.y() + step; y != to.y() + step; y += step) {
+            const double t = static_cast<double>(y - from.y()) / dy;
+            path.emplace_back(static_cast<int>(std::lround(from.x() + t * dx)), y);
+        }
+    }
+    return path;
+}
+
+QString DecimalSignQuestion(int choice, QChar pcSign)
+{
+    const bool mismatch = (choice == 0 && pcSign == u'.') || (choice == 1 && pcSign == u',');
+    if (!mismatch) {
+        return {};
+    }
+    const QString current = choice == 0 ? QStringLiteral("virgule") : QStringLiteral("point");
+    const QString other = choice == 0 ? QStringLiteral("point") : QStringLiteral("virgule");
+    return QStringLiteral(" Le signe décimal du fichier de sortie (") + current + QStringLiteral(")") +
+           QStringLiteral("\n\n") + QStringLiteral(" n'est pas en phase avec celui de l'ordinateur (") + other +
+           QStringLiteral(")") + QStringLiteral("\n\n") + QStringLiteral(" mettre le fichier en phase avec l'ordinateur (") +
+           pcSign + QStringLiteral(")    ?");
+}
+
+}  // namespace sondalog

@@ -1,0 +1,28 @@
+#pragma once
+// The state of a run as the buttons show it, and the small rules of the question panel and
+// the mouse guidance that the main window follows.
+
+#include <QPoint>
+#include <QString>
+
+#include <vector>
+
+namespace sondalog {
+
+enum class RunState { Idle, LinkTest, Baseline, Tracing, Exiting };
+
+inline const QString kProgramVersion = QStringLiteral("4.13");
+inline const QString kBaselineMessagePrefix = QStringLiteral("acquisition de la ligne de base\nattendre environ une minute ou n ~ 60\npuis [");
+
+/// The baseline message shown at Start, naming the t0 button's text.
+QString BaselineMessage(const QString& startInjectText);
+/// 13 pixels per character of the longest line, never below 641.
+int FitQuestionPanelWidth(const QString& text);
+/// The pointer's path for the "guidée" mouse mode: one pixel per step along the longer axis
+/// (the vertical one when both are equal), the other coordinate rounded from the line.
+std::vector<QPoint> GuidePath(QPoint from, QPoint to);
+/// The question asked at the first activation when the recording's decimal sign is not the PC's;
+/// empty when they agree. `choice` is 0 "virgule", 1 "point".
+QString DecimalSignQuestion(int choice, QChar pcSign);
+
+}  // namespace sondalog

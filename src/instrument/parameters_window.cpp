@@ -1,0 +1,334 @@
+#include "instrument/parameters_window.h"
+
+#include "util/text_utils.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace sondalog {
+
+namespace {
+template <typename W>
+W* Named(W* w, const char* name)
+{
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+QLineEdit* Edit(const char* name, const QString& text, QWidget* parent)
+{
+    auto* e = Named(new QLineEdit(text, parent), name);
+    return e;
+}
+}  // namespace
+
+ParametersWindow::ParametersWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("TForm2"));
+    setWindowTitle(QStringLiteral("P A R A M E T R E S"));
+    resize(1200, 760);
+
+    stringgrid1 = Named(new QTableWidget(this), "stringgrid1");
+    stringgrid1->verticalHeader()->setVisible(false);
+    stringgrid1->horizontalHeader()->setVisible(false);
+    stringgrid1->installEventFilter(this);
+    connect(stringgrid1, &QTableWidget::cellChanged, this, &ParametersWindow::OnCellChanged);
+
+    Memo1 = Named(new QPlainTextEdit(this), "Memo1");
+    Memo1->setReadOnly(true);
+    Memo1->setPlainText(QStringLiteral(" lignes brutes récupérées sur la liaison RS232"));
+    Memo2 = Named(new QPlainTextEdit(this), "Memo2");
+    Memo2->setReadOnly(true);
+    Memo2->setMaximumBlockCount(10000);
+    Label_nlecture = Named(new QLabel(QStringLiteral("0"), this), "Label_nlecture");
+    Label_n = Named(new QLabel(QString(), this), "Label_n");
+    Label_config = Named(new QLabel(QString(), this), "Label_config");
+
+    Button_openCOM_read = Named(new QPushButton(QStringLiteral("Open COM"), this), "Button_openCOM_read");
+    Button_close_COM = Named(new QPushButton(QStringLiteral("Close COM"), this), "Button_close_COM");
+    Button_enreg_param = Named(new QPushButton(QStringLiteral("Enregistrer param."), this), "Button_enreg_param");
+    Button_charger_param = Named(new QPushButton(QStringLiteral("Charger param."), this), "Button_charger_param");
+    Button_exemple = Named(new QPushButton(QStringLiteral("exemple param."), this), "Button_exemple");
+    SpeedButton_question_close = Named(new QToolButton(this), "SpeedButton_question_close");
+    SpeedButton_question_close->setText(QStringLiteral("X "));
+
+    CheckBox_demo = Named(new QCheckBox(QStringLiteral("démo"), this), "CheckBox_demo");
+    CheckBox_demo->setChecked(true);
+    CheckBox_demo_rapide = Named(new QCheckBox(QStringLiteral("rapide"), this), "CheckBox_demo_rapide");
+    CheckBox_demo_rapide->setChecked(true);
+    CheckBox_save_sans_confirmation =
+        Named(new QCheckBox(QStringLiteral("save sans confirmation"), this), "CheckBox_save_sans_confirmation");
+    CheckBox_save_sans_confirmation->setChecked(true);
+    CheckBox_sauve_auto = Named(new QCheckBox(QStringLiteral("sauvegarde automatique (en  mn)"), this), "CheckBox_sauve_auto");
+    CheckBox_sauve_auto->setToolTip(QStringLiteral("Sauvegarde dans le sous-dossier"));
+    Edit_sos_mn = Edit("Edit_sos_mn", QStringLiteral("5"), this);
+
+    auto* signGroup = Named(new QGroupBox(QStringLiteral("signe décimal du fichier d'enregistrement"), this), "RadioGroup_signe_decimal");
+    RadioButton_virgule = Named(new QRadioButton(QStringLiteral("virgule"), signGroup), "RadioButton_virgule");
+    RadioButton_point = Named(new QRadioButton(QStringLiteral("point"), signGroup), "RadioButton_point");
+    RadioGroup_signe_decimal = new QButtonGroup(this);
+    RadioGroup_signe_decimal->addButton(RadioButton_virgule, 0);
+    RadioGroup_signe_decimal->addButton(RadioButton_point, 1);
+    RadioButton_virgule->setChecked(true);
+    auto* signLayout = new QHBoxLayout(signGroup);
+    signLayout->addWidget(RadioButton_virgule);
+    signLayout->addWidget(RadioButton_point);
+    Label2 = Named(new QLabel(this), "Label2");
+
+    auto* mouseGroup = Named(new QGroupBox(QStringLiteral("souris"), this), "RadioGroup_souris");
+    RadioGroup_souris = new QButtonGroup(this);
+    auto* mouseLayout = new QHBoxLayout(mouseGroup);
+    const QStringList mouseItems = {QStringLiteral("habituelle"), QStringLiteral("guidée"), QStringLiteral("saut")};
+    for (int i = 0; i < mouseItems.size(); ++i) {
+        auto* b = new QRadioButton(mouseItems[i], mouseGroup);
+        b->setObjectName(QStringLiteral("RadioGroup_souris_%1").arg(i));
+        RadioGroup_souris->addButton(b, i);
+        mouseLayout->addWidget(b);
+    }
+    RadioGroup_souris->button(0)->setChecked(true);
+
+    RadioButton_car_par_car = Named(new QRadioButton(QStringLiteral("caractère par caractère"), this), "RadioButton_car_par_car");
+    RadioButton_par_chaine_CSV =
+        Named(new QRadioButton(QStringLiteral("par chaîne de caractères et CSV"), this), "RadioButton_par_chaine_CSV");
+    RadioButton_car_par_car->setChecked(true);
+    Label3 = Named(new QLabel(QStringLiteral("TIMEOUTS"), this), "Label3");
+    Edit_timeouts = Edit("Edit_timeouts", QStringLiteral("500"), this);
+    Edit_timeouts->setToolTip(QStringLiteral("valeur à modifier en cas de bloquage (par chaîne de caractères)"));
+    connect(RadioButton_car_par_car, &QRadioButton::clicked, this, &ParametersWindow::RadioButton_car_par_carClick);
+    connect(RadioButton_par_chaine_CSV, &QRadioButton::clicked, this, &ParametersWindow::RadioButton_car_par_carClick);
+    CheckBox_DTR = Named(new QCheckBox(QStringLiteral("DTR"), this), "CheckBox_DTR");
+    CheckBox_RTS = Named(new QCheckBox(QStringLiteral("RTS"), this), "CheckBox_RTS");
+    CheckBox_lecture_sans_traitement = Named(new QCheckBox(QStringLiteral("lecture sans traitement (pour les tests)"), this),
+                                             "CheckBox_lecture_sans_traitement");
+    Edit_nom_blocnote = Edit("Edit_nom_blocnote", QStringLiteral("notepad.exe"), this);
+    Edit_nom_blocnote->setToolTip(QStringLiteral("notepad.exe ou notepad++.exe"));
+    Edit_nb_decimale_1 = Edit("Edit_nb_decimale_1", QStringLiteral("µ=0;m=3;k=1;F=3"), this);
+    Edit_nb_decimale_1->setToolTip(
+        QStringLiteral("nombre de décimales pour la grandeur1 Ex:µ=0;m=3;k=1;F=3   (F=> fichier de sortie)  "));
+    Edit_start_inject = Edit("Edit_start_inject", QStringLiteral("traçage => t0"), this);
+    Edit_facteur = Edit("Edit_facteur", QStringLiteral("1.02"), this);
+    Edit_facteur->setToolTip(QStringLiteral("  facteur multiplicatif pour le calcul de l'aire   "));
+    CheckBox_ph_ox_3sondes = Named(new QCheckBox(QStringLiteral("3 sondes : Cond, T°C, pH et Ox"), this), "CheckBox_ph_ox_3sondes");
+    Edit_pH = Edit("Edit_pH", QStringLiteral("pH"), this);
+    Edit_ox = Edit("Edit_ox", QStringLiteral("Ox"), this);
+    ComboBox_cond_ph_ox = Named(new QComboBox(this), "ComboBox_cond_ph_ox");
+    ComboBox_cond_ph_ox->addItems({QStringLiteral("Cond"), QStringLiteral("pH"), QStringLiteral("Ox")});
+    ComboBox_cond_ph_ox->setEditable(true);
+    ComboBox_cond_ph_ox->setToolTip(QStringLiteral("pour que les 4 grandeurs soient du même pas de temps"));
+
+    connect(CheckBox_demo, &QCheckBox::toggled, this, [this](bool on) {
+        if (on) {
+            RadioButton_car_par_car->setChecked(true);
+            RadioButton_car_par_carClick();
+        }
+        if (onDemoChanged) {
+            onDemoChanged(on);
+        }
+    });
+    connect(SpeedButton_question_close, &QToolButton::clicked, this, [this] {
+        if (onTableApplied) {
+            onTableApplied();
+        }
+        hide();
+        if (parentWidget()) {
+            parentWidget()->show();
+            parentWidget()->activateWindow();
+        }
+    });
+
+    // Layout: the table on top, the options in columns, the memos below.
+    auto* root = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    for (QWidget* w : std::initializer_list<QWidget*>{Button_enreg_param, Button_charger_param, Button_exemple,
+                                                     Button_openCOM_read, Button_close_COM, Label_config}) {
+        top->addWidget(w);
+    }
+    top->addStretch();
+    top->addWidget(SpeedButton_question_close);
+    root->addLayout(top);
+    root->addWidget(stringgrid1, 3);
+
+    auto* options = new QGridLayout;
+    auto* run = new QFormLayout;
+    run->addRow(CheckBox_demo, CheckBox_demo_rapide);
+    run->addRow(CheckBox_save_sans_confirmation);
+    run->addRow(CheckBox_sauve_auto, Edit_sos_mn);
+    run->addRow(signGroup);
+    run->addRow(Named(new QLabel(QStringLiteral("signe décimal du PC :"), this), "Label_signe_pc"), Label2);
+    run->addRow(mouseGroup);
+    auto* serial = new QFormLayout;
+    serial->addRow(RadioButton_car_par_car);
+    serial->addRow(RadioButton_par_chaine_CSV);
+    serial->addRow(Label3, Edit_timeouts);
+    serial->addRow(CheckBox_DTR, CheckBox_RTS);
+    serial->addRow(CheckBox_lecture_sans_traitement);
+    serial->addRow(QStringLiteral("lectures :"), Label_nlecture);
+    serial->addRow(QStringLiteral("n :"), Label_n);
+    auto* processing = new QFormLayout;
+    processing->addRow(Named(new QLabel(QStringLiteral("décimales"), this), "Label10"), Edit_nb_decimale_1);
+    processing->addRow(QStringLiteral("message t0"), Edit_start_inject);
+    processing->addRow(QStringLiteral("facteur aire"), Edit_facteur);
+    processing->addRow(QStringLiteral("éditeur de texte"), Edit_nom_blocnote);
+    processing->addRow(CheckBox_ph_ox_3sondes);
+    processing->addRow(QStringLiteral("repère pH"), Edit_pH);
+    processing->addRow(QStringLiteral("repère Ox"), Edit_ox);
+    processing->addRow(QStringLiteral("dernière grandeur du bloc"), ComboBox_cond_ph_ox);
+    options->addLayout(run, 0, 0);
+    options->addLayout(serial, 0, 1);
+    options->addLayout(processing, 0, 2);
+    root->addLayout(options);
+    auto* memos = new QHBoxLayout;
+    memos->addWidget(Memo1);
+    memos->addWidget(Memo2);
+    root->addLayout(memos, 2);
+
+    ShowTable();
+    RadioButton_car_par_carClick();
+}
+
+void ParametersWindow::ShowTable()
+{
+    showingTable_ = true;
+    stringgrid1->setColumnCount(table.ColumnCount());
+    stringgrid1->setRowCount(table.RowCount());
+    for (int c = 0; c < table.ColumnCount(); ++c) {
+        stringgrid1->setColumnWidth(c, table.ColumnWidth(c));
+        for (int r = 0; r < table.RowCount(); ++r) {
+            auto* item = new QTableWidgetItem(table.Cell(c, r));
+            if (r == 0) {
+                item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+                item->setBackground(palette().button());
+            }
+            stringgrid1->setItem(r, c, item);
+        }
+    }
+    for (int r = 0; r < table.RowCount(); ++r) {
+        stringgrid1->setRowHeight(r, 22);
+    }
+    showingTable_ = false;
+}
+
+void ParametersWindow::OnCellChanged(int row, int column)
+{
+    if (showingTable_ || row < 1) {
+        return;
+    }
+    table.SetCell(column, row, stringgrid1->item(row, column)->text());
+}
+
+bool ParametersWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == stringgrid1) {
+        if (event->type() == QEvent::FocusIn) {
+            table.modified = true;  // stringgrid1Enter
+        } else if (event->type() == QEvent::FocusOut ||
+                   (event->type() == QEvent::KeyPress &&
+                    (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
+                     static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter))) {
+            if (onTableApplied) {
+                onTableApplied();
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ParametersWindow::RadioButton_car_par_carClick()
+{
+    readMode_ = RadioButton_par_chaine_CSV->isChecked() ? 1 : 0;
+    Edit_timeouts->setEnabled(readMode_ == 1);
+    Label3->setEnabled(readMode_ == 1);
+}
+
+int ParametersWindow::ReadMode() const
+{
+    return readMode_;
+}
+
+void ParametersWindow::SetReadMode(int mode)
+{
+    readMode_ = mode;
+    (mode == 1 ? RadioButton_par_chaine_CSV : RadioButton_car_par_car)->setChecked(true);
+    Edit_timeouts->setEnabled(mode == 1);
+    Label3->setEnabled(mode == 1);
+}
+
+void ParametersWindow::SetDemo(bool on)
+{
+    if (CheckBox_demo->isChecked() != on) {
+        CheckBox_demo->setChecked(on);
+    }
+}
+
+Settings ParametersWindow::ReadSettings(Settings s) const
+{
+    s.CheckBox_demo = CheckBox_demo->isChecked();
+    s.RadioGroup_souris = RadioGroup_souris->checkedId();
+    s.CheckBox_demo_rapide = CheckBox_demo_rapide->isChecked();
+    s.RadioGroup_signe_decimal = RadioGroup_signe_decimal->checkedId();
+    s.CheckBox_sauve_auto = CheckBox_sauve_auto->isChecked();
+    s.Edit_sos_mn = Edit_sos_mn->text();
+    s.Edit_timeouts = Edit_timeouts->text();
+    s.readMode = readMode_;
+    s.CheckBox_DTR = CheckBox_DTR->isChecked();
+    s.CheckBox_RTS = CheckBox_RTS->isChecked();
+    s.CheckBox_lecture_sans_traitement = CheckBox_lecture_sans_traitement->isChecked();
+    s.Edit_nom_blocnote = Edit_nom_blocnote->text();
+    s.CheckBox_save_sans_confirmation = CheckBox_save_sans_confirmation->isChecked();
+    s.Edit_nb_decimale_1 = Edit_nb_decimale_1->text();
+    s.Edit_start_inject = Edit_start_inject->text();
+    s.Edit_facteur = Edit_facteur->text();
+    s.CheckBox_ph_ox_3sondes = CheckBox_ph_ox_3sondes->isChecked();
+    s.Edit_pH = Edit_pH->text();
+    s.Edit_ox = Edit_ox->text();
+    s.ComboBox_cond_ph_ox = ComboBox_cond_ph_ox->currentText();
+    return s;
+}
+
+void ParametersWindow::ShowSettings(const Settings& s)
+{
+    CheckBox_demo->setChecked(s.CheckBox_demo);
+    if (QAbstractButton* b = RadioGroup_souris->button(std::clamp(s.RadioGroup_souris, 0, 2))) {
+        b->setChecked(true);
+    }
+    CheckBox_demo_rapide->setChecked(s.CheckBox_demo_rapide);
+    (s.RadioGroup_signe_decimal == 1 ? RadioButton_point : RadioButton_virgule)->setChecked(true);
+    CheckBox_sauve_auto->setChecked(s.CheckBox_sauve_auto);
+    Edit_sos_mn->setText(s.Edit_sos_mn);
+    Edit_timeouts->setText(s.Edit_timeouts);
+    SetReadMode(s.readMode == 1 ? 1 : 0);
+    CheckBox_DTR->setChecked(s.CheckBox_DTR);
+    CheckBox_RTS->setChecked(s.CheckBox_RTS);
+    CheckBox_lecture_sans_traitement->setChecked(s.CheckBox_lecture_sans_traitement);
+    Edit_nom_blocnote->setText(s.Edit_nom_blocnote);
+    CheckBox_save_sans_confirmation->setChecked(s.CheckBox_save_sans_confirmation);
+    Edit_nb_decimale_1->setText(s.Edit_nb_decimale_1);
+    Edit_start_inject->setText(s.Edit_start_inject);
+    Edit_facteur->setText(s.Edit_facteur);
+    CheckBox_ph_ox_3sondes->setChecked(s.CheckBox_ph_ox_3sondes);
+    Edit_pH->setText(s.Edit_pH);
+    Edit_ox->setText(s.Edit_ox);
+    const int combo = ComboBox_cond_ph_ox->findText(s.ComboBox_cond_ph_ox);
+    if (combo >= 0) {
+        ComboBox_cond_ph_ox->setCurrentIndex(combo);
+    } else {
+        ComboBox_cond_ph_ox->setCurrentText(s.ComboBox_cond_ph_ox);
+    }
+}
+
+}  // namespace sondalog

@@ -1,0 +1,251 @@
+#include "plot/graph_painter.h"
+
+#include "util/number_format.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace sondalog {
+
+namespace {
+constexpr int kLabelOffset = 15;
+
+struct Geometry {
+    int width = 0;
+    int height = 0;  ///< of the band
+    int top = 0;
+    int imageHeight = 0;
+    ViewWindow view;
+    double min = 0;
+    double max = 0;
+
+    int X(int i) const
+    {
+        const int span = view.last - view.first + 1;
+        if (span == 0) {
+            return 0;
+        }
+        return static_cast<int>(std::lround((width - 2.0 * kGraphMargin) * (i - view.first) / span)) + kGraphMargin;
+    }
+    int Y(double v) const
+    {
+        if (max == min) {
+            return 0;
+        }
+        return top + height - kGraphMargin -
+               static_cast<int>(std::lround((v - min) / (max - min) * (height - 2.0 * kGraphMargin)));
+    }
+};
+
+void CentredText(QPainter& p, int x, int baseline, const QString& text)
+{
+    const int w = p.fontMetrics().horizontalAdvance(text);
+    p.drawText(x - w / 2, baseline, text);
+}
+
+double ValueOf(const Sample& s, int quantity)
+{
+    return quantity == 2 ? s.value2 : s.value1;
+}
+
+void Circle(QPainter& p, int x, int y, int r, const QColor& c)
+{
+    p.setPen(QPen(c, 1));
+    p.setBrush(c);
+    p.drawEllipse(QRect(x - r, y - r, 2 * r, 2 * r));
+}
+}  // namespace
+
+int TimeStep(int last)
+{
+    if (last >= 14400) {
+        return 7200;
+    }
+    if (last >= 7200) {
+        return 3600;
+    }
+    if (last >= 3600) {
+        return 1800;
+    }
+    if (last >= 1800) {
+        return 900;
+    }
+    if (last >= 600) {
+        return 300;
+    }
+    if (last >= 120) {
+        return 60;
+    }
+    if (last < 20) {
+        return 1;
+    }
+    return 5;
+}
+
+QString ElapsedLabel(qint64 seconds)
+{
+    const qint64 h = seconds / 3600;
+    const qint64 m = (seconds / 60) % 60;
+    const qint64 s = seconds % 60;
+    auto two = [](qint64 v) { return QStringLiteral("%1").arg(v, 2, 10, QChar(u'0')); };
+    const QString minutes = two(m) + u':' + two(s);
+    return h > 0 ? two(h) + u':' + minutes : minutes;
+}
+
+double ReplacementGraduation(double min, double max)
+{
+    const double a = std::trunc(max - min);
+    if (a <= 0) {
+        return 0;
+    }
+    const double p = std::pow(10.0, std::trunc(std::log10(a)));
+    double next = 10 * p;
+    if (2 * p > a) {
+        next = 2 * p;
+    } else if (5 * p > a) {
+        next = 5 * p;
+    }
+    const double step = std::trunc(next / 10);
+    return step == 0 ? 1 : step;
+}
+
+QColor InverseColour(const QColor& c)
+{
+    if (c == QColor(0, 0, 0) || c == QColor(255, 255, 255)) {
+        return QColor(128, 128, 128);
+    }
+    return QColor(255 - c.red(), 255 - c.green(), 255 - c.blue());
+}
+
+int PacketSize(int width, int sampleCount, const ViewWindow& view)
+{
+    int d = static_cast<int>(std::lround(width / 2.0));
+    if (d == 0) {
+        d = 840;
+    }
+    int e = 1;
+    if (d < sampleCount) {
+        e = static_cast<int>(std::lround(static_cast<double>(view.last - view.first + 1) / d));
+    }
+    return std::max(e, 1);
+}
+
+void DrawQuantity(QImage& image, AxisScale& axis, const QuantityDrawing& d, const SampleSeries& series,
+                  const ViewWindow& view, int tracingStartIndex, double baseline)
+{
+    QPainter p(&image);
+    const int w = image.width();
+    const int imageHeight = image.height();
+    Geometry g;
+    g.width = w;
+    g.imageHeight = imageHeight;
+    g.height = d.band == Band::Whole ? imageHeight : imageHeight / 2;
+    g.top = d.band == Band::Lower ? imageHeight / 2 : 0;
+    g.view = view;
+    g.min = axis.min;
+    g.max = axis.max;
+
+    // A graduation of 0 or below is replaced by the integer step of the range (and kept).
+    if (axis.graduation <= 0) {
+        axis.graduation = ReplacementGraduation(axis.min, axis.max);
+    }
+    const double grad = axis.graduation;
+    if (grad > 0 && std::lround(std::abs(axis.max - axis.min) / grad) > 50) {
+        p.fillRect(QRect(0, 0, w, imageHeight), d.background);
+        return;
+    }
+    const QRect bandRect = d.band == Band::Whole   ? QRect(0, 0, w, imageHeight)
+                           : d.band == Band::Upper ? QRect(0, 0, w, imageHeight / 2)
+                                                   : QRect(0, g.height, w, g.height);
+    p.fillRect(bandRect, d.background);
+    p.setBrush(Qt::NoBrush);
+
+    // Time grid and labels.
+    const int k = TimeStep(view.last);
+    for (int i = std::max(view.first, 1); i <= view.last; ++i) {
+        if ((i - 1) % k != 0) {
+            continue;
+        }
+        const int x = g.X(i);
+        p.setPen(QPen(kGridColour, 1));
+        p.drawLine(x, g.top + kGraphMargin, x, g.top + g.height - kGraphMargin);
+        p.setPen(d.labelColour);
+        CentredText(p, x, g.top + g.height - kLabelOffset, ElapsedLabel(static_cast<qint64>(i - 1) * d.interval));
+    }
+
+    // Value grid and labels; a step of 0 (a range under 1) draws none rather than loop.
+    if (grad > 0) {
+        const bool whole = grad == std::trunc(grad);
+        const int decimals = grad < 0.00101 ? 3 : grad < 0.0101 ? 2 : 1;
+        for (int step = 0; step <= 51; ++step) {
+            const double q = axis.min + step * grad;
+            if (q > axis.max + grad * 1e-9) {
+                break;
+            }
+            const int y = g.Y(q);
+            p.setPen(QPen(kGridColour, 1));
+            p.drawLine(kGraphMargin, y, w - kGraphMargin, y);
+            p.setPen(d.labelColour);
+            CentredText(p, kGraphMargin - kLabelOffset, y + 5, FormatFixed(q, 5, whole ? 0 : decimals, d.decimalSign) + u' ');
+        }
+    }
+
+    // The curve, by packets of e samples: each packet drawn at its largest value.
+    const int e = PacketSize(w, series.sampleCount, view);
+    const int barWidth = std::clamp(
+        static_cast<int>(std::lround(w * 1.2 / std::max(1, view.last - view.first + 1))), 3, 200);
+    const QColor inverse = InverseColour(d.colour);
+    double s = 0;
+    bool havePrevious = false;
+    QPoint previous;
+    for (int i = view.first; i <= view.last && i < series.Capacity(); ++i) {
+        if (i < 0) {
+            continue;
+        }
+        s = std::max(s, ValueOf(series.At(i), d.quantity));
+        if (i == 0 || (i - 1) % e != 0) {
+            continue;
+        }
+        const QPoint point(g.X(i), g.Y(s));
+        s = 0;
+        if (i < tracingStartIndex) {
+            Circle(p, point.x(), point.y(), d.radius, inverse);
+        } else {
+            if (d.quantity == 1 && d.band != Band::Lower && d.integral) {
+                p.setPen(QPen(kIntegralColour, barWidth));
+                p.drawLine(point.x(), point.y(), point.x(), g.Y(baseline));
+            }
+            Circle(p, point.x(), point.y(), d.radius, d.colour);
+        }
+        if (i > 1 && i > view.first && havePrevious && previous.x() > 0 && point.x() >= previous.x() &&
+            previous.y() >= 0 && previous.y() <= imageHeight && point.y() >= 0 && point.y() <= imageHeight) {
+            p.setPen(QPen(d.colour, 1));
+            p.drawLine(previous, point);
+        }
+        previous = point;
+        havePrevious = true;
+    }
+}
+
+void Redraw(QImage& image, ProcessingState& state, const QuantityDrawing& q1, const QuantityDrawing& q2, bool showY2)
+{
+    if (image.isNull()) {
+        return;
+    }
+    const double baseline = static_cast<double>(state.baseline);
+    if (showY2) {
+        QuantityDrawing upper = q1;
+        upper.band = Band::Upper;
+        DrawQuantity(image, state.axisY1, upper, state.series, state.view, state.tracingStartIndex, baseline);
+        QuantityDrawing lower = q2;
+        lower.band = Band::Lower;
+        DrawQuantity(image, state.axisY2, lower, state.series, state.view, state.tracingStartIndex, baseline);
+    } else {
+        QuantityDrawing whole = q1;
+        whole.band = Band::Whole;
+        DrawQuantity(image, state.axisY1, whole, state.series, state.view, state.tracingStartIndex, baseline);
+    }
+}
+
+}  // namespace sondalog

@@ -1,0 +1,50 @@
+#pragma once
+// The live graph: quantity 1 (and quantity 2 in the lower half) painted on a bitmap with
+// plain primitives, the X axis as elapsed time, packets of samples decimated to the width.
+
+#include "processing/processing_state.h"
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+namespace sondalog {
+
+enum class Band { Whole, Upper, Lower };
+
+inline constexpr int kGraphMargin = 30;
+inline const QColor kGridColour = QColor(192, 192, 192);
+inline const QColor kIntegralColour = QColor(160, 250, 245);
+
+/// What one drawing of a quantity needs.
+struct QuantityDrawing {
+    int quantity = 1;        ///< 1 or 2: which value of the samples
+    Band band = Band::Whole;
+    int interval = 1;        ///< seconds between readings, for the time labels
+    QColor colour;
+    int radius = 3;
+    QColor labelColour;      ///< the colour of quantity 1, used for every label
+    QColor background = Qt::white;
+    bool integral = false;   ///< "intégrale": bars between the curve and the baseline after t0
+    QChar decimalSign = u',';
+};
+
+/// Index step between time graduations for a view ending at `last`.
+int TimeStep(int last);
+/// "00:05", "01:00:00": elapsed seconds as the time axis shows them.
+QString ElapsedLabel(qint64 seconds);
+/// The integer step replacing a graduation of 0 or below (0 when the range is under 1).
+double ReplacementGraduation(double min, double max);
+/// Each component 255 minus itself; black and white become grey.
+QColor InverseColour(const QColor& c);
+/// Samples per packet for an image `width` pixels wide.
+int PacketSize(int width, int sampleCount, const ViewWindow& view);
+
+/// Draws one quantity. The axis' graduation is rewritten when it was 0 or below.
+void DrawQuantity(QImage& image, AxisScale& axis, const QuantityDrawing& drawing, const SampleSeries& series,
+                  const ViewWindow& view, int tracingStartIndex, double baseline);
+
+/// The whole graph: quantity 1 alone, or both halves when `showY2`.
+void Redraw(QImage& image, ProcessingState& state, const QuantityDrawing& q1, const QuantityDrawing& q2, bool showY2);
+
+}  // namespace sondalog

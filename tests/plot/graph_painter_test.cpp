@@ -1,0 +1,155 @@
+#include "plot/graph_painter.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+using namespace sondalog;
+
+namespace {
+const QColor kBackground(255, 255, 255);
+
+QuantityDrawing Drawing(const QColor& colour = QColor(0, 100, 255))
+{
+    QuantityDrawing d;
+    d.colour = colour;
+    d.labelColour = colour;
+    d.radius = 2;
+    d.background = kBackground;
+    return d;
+}
+
+ProcessingState Series(int count, double value)
+{
+    ProcessingState s;
+    for (int n = 1; n <= count; ++n) {
+        s.series.sampleCount = n;
+        s.series.At(n).value1 = value;
+        s.series.At(n).value2 = value;
+    }
+    s.view = {1, count};
+    s.axisY1 = {0, 100, 10, 0, 0};
+    s.axisY2 = {0, 100, 10, 0, 0};
+    return s;
+}
+
+int CountColour(const QImage& image, const QColor& colour, const QRect& area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            count += image.pixelColor(x, y) == colour;
+        }
+    }
+    return count;
+}
+}  // namespace
+
+TEST(GraphPainter, TimeGraduations)
+{
+    struct Case {
+        int last;
+        int step;
+    };
+    const Case cases[] = {{10, 1}, {30, 5}, {119, 5}, {120, 60}, {600, 300}, {1800, 900}, {3600, 1800},
+                          {7200, 3600}, {14400, 7200}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(TimeStep(c.last), c.step) << c.last;
+    }
+    EXPECT_EQ(ElapsedLabel(0), QStringLiteral("00:00"));
+    EXPECT_EQ(ElapsedLabel(5), QStringLiteral("00:05"));
+    EXPECT_EQ(ElapsedLabel(3600), QStringLiteral("01:00:00"));
+
+    // 30 samples on a 630-pixel image: the ticks of i = 1, 6, 11, ... are silver columns at x(i).
+    QImage image(630, 300, QImage::Format_RGB32);
+    ProcessingState s = Series(30, -5);  // below the axis: the curve stays out of the grid's way
+    Redraw(image, s, Drawing(), Drawing(), false);
+    for (int i = 1; i <= 30; i += 5) {
+        const int x = static_cast<int>(std::lround((630 - 60) * (i - 1) / 30.0)) + 30;
+        EXPECT_EQ(image.pixelColor(x, 100), kGridColour) << i;
+    }
+    const int between = static_cast<int>(std::lround((630 - 60) * 2 / 30.0)) + 30;
+    EXPECT_NE(image.pixelColor(between, 100), kGridColour);
+}
+
+TEST(GraphPainter, TooManyGraduationsBlankTheImage)
+{
+    QImage image(400, 300, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    ProcessingState s = Series(50, 600);
+    s.axisY1 = {400, 1000, 10, 0, 0};  // 60 graduations
+    Redraw(image, s, Drawing(), Drawing(), false);
+    EXPECT_EQ(CountColour(image, kBackground, image.rect()), 400 * 300);
+
+    s.axisY1.graduation = 20;  // 30 graduations: drawn
+    Redraw(image, s, Drawing(), Drawing(), false);
+    EXPECT_LT(CountColour(image, kBackground, image.rect()), 400 * 300);
+}
+
+TEST(GraphPainter, GraduationOfZeroOrBelowIsReplaced)
+{
+    EXPECT_DOUBLE_EQ(ReplacementGraduation(400, 1000), 100);
+    EXPECT_DOUBLE_EQ(ReplacementGraduation(0, 35), 5);
+    EXPECT_DOUBLE_EQ(ReplacementGraduation(0, 0.5), 0);
+    QImage image(300, 200, QImage::Format_RGB32);
+    ProcessingState s = Series(10, 50);
+    s.axisY1 = {0, 100, 0, 0, 0};
+    Redraw(image, s, Drawing(), Drawing(), false);
+    EXPECT_DOUBLE_EQ(s.axisY1.graduation, 20);
+    s.axisY1 = {0, 0.5, -1, 0, 0};  // a range under 1: no grid, and the drawing ends
+    Redraw(image, s, Drawing(), Drawing(), false);
+    EXPECT_DOUBLE_EQ(s.axisY1.graduation, 0);
+}
+
+TEST(GraphPainter, PacketsAreDrawnAtTheirLargestValue)
+{
+    EXPECT_EQ(PacketSize(100, 200, {1, 200}), 4);
+    EXPECT_EQ(PacketSize(1000, 200, {1, 200}), 1);
+    EXPECT_EQ(PacketSize(0, 2000, {1, 2000}), 2);
+
+    // 100 pixels wide, 200 samples: packets of 4. One high value inside a packet is what shows.
+    QImage image(100, 200, QImage::Format_RGB32);
+    ProcessingState s = Series(200, 10);
+    s.series.At(103).value1 = 90;  // inside the packet closed at i = 105
+    s.tracingStartIndex = 0;
+    QuantityDrawing d = Drawing(QColor(200, 0, 0));
+    d.radius = 1;
+    Redraw(image, s, d, d, false);
+    const int x = static_cast<int>(std::lround(40.0 * 104 / 200)) + 30;
+    const int y = 200 - 30 - static_cast<int>(std::lround(90 / 100.0 * 140));
+    EXPECT_EQ(image.pixelColor(x, y), QColor(200, 0, 0));
+}
+
+TEST(GraphPainter, BeforeT0InTheInverseColour)
+{
+    EXPECT_EQ(InverseColour(QColor(0, 100, 255)), QColor(255, 155, 0));
+    EXPECT_EQ(InverseColour(QColor(0, 0, 0)), QColor(128, 128, 128));
+    EXPECT_EQ(InverseColour(QColor(255, 255, 255)), QColor(128, 128, 128));
+
+    QImage image(400, 300, QImage::Format_RGB32);
+    ProcessingState s = Series(20, 50);
+    s.tracingStartIndex = 11;
+    s.baseline = 20;
+    QuantityDrawing d = Drawing(QColor(0, 0, 0));
+    d.radius = 3;
+    d.integral = true;
+    Redraw(image, s, d, d, false);
+    const QRect left(30, 0, 150, 300);
+    const QRect right(250, 0, 120, 300);
+    EXPECT_GT(CountColour(image, QColor(128, 128, 128), left), 0);
+    EXPECT_EQ(CountColour(image, QColor(128, 128, 128), right), 0);
+    EXPECT_GT(CountColour(image, QColor(0, 0, 0), right), 0);
+    EXPECT_GT(CountColour(image, kIntegralColour, right), 0);  // the integral bars after t0
+    EXPECT_EQ(CountColour(image, kIntegralColour, left), 0);
+}
+
+TEST(GraphPainter, TwoHalvesWithQuantityTwo)
+{
+    QImage image(400, 300, QImage::Format_RGB32);
+    ProcessingState s = Series(20, 50);
+    s.tracingStartIndex = 0;
+    Redraw(image, s, Drawing(QColor(0, 0, 200)), Drawing(QColor(0, 150, 0)), true);
+    EXPECT_GT(CountColour(image, QColor(0, 0, 200), QRect(0, 0, 400, 150)), 0);
+    EXPECT_EQ(CountColour(image, QColor(0, 150, 0), QRect(0, 0, 400, 150)), 0);
+    EXPECT_GT(CountColour(image, QColor(0, 150, 0), QRect(0, 150, 400, 150)), 0);
+}
