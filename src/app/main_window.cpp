@@ -8,6 +8,7 @@
 #include "plot/graph_widget.h"
 #include "serial/port_description.h"
 #include "serial/raw_log.h"
+#include "util/named.h"
 #include "util/text_utils.h"
 
 #include <QApplication>
@@ -36,13 +37,6 @@
 namespace sondalog {
 
 namespace {
-template <typename W>
-W* Named(W* w, const char* name)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
 QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent)
 {
     return Named(new QLabel(text, parent), name);

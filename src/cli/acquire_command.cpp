@@ -60,9 +60,7 @@ int AcquireCommand(const QStringList& args)
         settings.readMode = mode == QLatin1String("string") ? 1 : 0;
     }
     ReadingRun run(*setup->clock);
-    run.config = setup->startup.config;
-    run.options = MakeProcessOptions(settings, setup->startup.table, run.config, setup->regional);
-    run.blockOptions = MakeBlockOptions(settings);
+    ConfigureRun(run, *setup, settings);
 
     SessionSettings s;
     s.mode = settings.readMode == 1 ? ReadMode::StringCsv : ReadMode::Character;

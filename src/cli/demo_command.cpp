@@ -26,9 +26,7 @@ int DemoCommand(const QStringList& args)
     Settings settings = setup->startup.settings;
     settings.CheckBox_demo = true;
     ReadingRun run(*setup->clock);
-    run.config = setup->startup.config;
-    ApplyDemoSetup(run.config);
-    run.options = MakeProcessOptions(settings, setup->startup.table, run.config, setup->regional);
+    ConfigureRun(run, *setup, settings);
     run.Start(false);
     // Each demonstration cycle stores one reading; the bound guards against a setting that stores none.
     for (qint64 cycles = 0; run.state.series.sampleCount < readings && cycles < 10LL * readings + 100; ++cycles) {

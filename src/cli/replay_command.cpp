@@ -16,9 +16,7 @@ int ReplayAuto(const Options& o, RunSetup& setup, const QStringList& lines, QTex
     settings.CheckBox_demo = false;
     settings.readMode = 1;
     ReadingRun run(*setup.clock);
-    run.config = setup.startup.config;
-    run.options = MakeProcessOptions(settings, setup.startup.table, run.config, setup.regional);
-    run.blockOptions = MakeBlockOptions(settings);
+    ConfigureRun(run, setup, settings);
     LoadAutoFile(lines, run, {}, [&] { MaybeMarkT0(setup, run); });
 
     QTextStream out(stdout);

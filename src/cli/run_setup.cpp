@@ -1,5 +1,7 @@
 #include "cli/run_setup.h"
 
+#include "acquisition/demo_generator.h"
+#include "app/run_options.h"
 #include "recording/recording_writer.h"
 #include "util/text_file.h"
 #include "util/text_utils.h"
@@ -44,6 +46,16 @@ std::optional<RunSetup> PrepareRun(const Options& o, QTextStream& err)
     s.paths = ConfigPaths::Resolve(o.Value(QStringLiteral("--config-dir")), QCoreApplication::applicationDirPath());
     s.startup = LoadStartup(s.paths, s.regional.decimalSign, [&](const QString& text) { err << text << '\n'; });
     return s;
+}
+
+void ConfigureRun(ReadingRun& run, const RunSetup& setup, const Settings& settings)
+{
+    run.config = setup.startup.config;
+    if (settings.CheckBox_demo) {
+        ApplyDemoSetup(run.config);
+    }
+    run.options = MakeProcessOptions(settings, setup.startup.table, run.config, setup.regional);
+    run.blockOptions = MakeBlockOptions(settings);
 }
 
 void MaybeMarkT0(RunSetup& setup, ReadingRun& run)

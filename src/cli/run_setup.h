@@ -29,6 +29,10 @@ struct RunSetup {
 /// Reads the common options; nullopt (with a message on `err`) when they do not fit.
 std::optional<RunSetup> PrepareRun(const Options& o, QTextStream& err);
 
+/// The run's configuration and options from the setup and the settings ("démo" applies the
+/// demonstration set-up).
+void ConfigureRun(ReadingRun& run, const RunSetup& setup, const Settings& settings);
+
 /// Presses Go when the reading count has reached --t0.
 void MaybeMarkT0(RunSetup& setup, ReadingRun& run);
 

@@ -1,5 +1,6 @@
 #include "instrument/parameters_window.h"
 
+#include "util/named.h"
 #include "util/text_utils.h"
 
 #include <QButtonGroup>
@@ -23,13 +24,6 @@
 namespace sondalog {
 
 namespace {
-template <typename W>
-W* Named(W* w, const char* name)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
 QLineEdit* Edit(const char* name, const QString& text, QWidget* parent)
 {
     auto* e = Named(new QLineEdit(text, parent), name);
