@@ -1,34 +1,16 @@
 // Cost of processing one reading when the run already holds 100,000 samples.
 
 #include "processing/process_reading.h"
+#include "support/print_config.h"
 
 #include <benchmark/benchmark.h>
 
 using namespace sondalog;
 
-namespace {
-InstrumentConfig Config()
-{
-    InstrumentConfig c;
-    c.q1.name = QStringLiteral("conductivité");
-    c.q1.unit = QStringLiteral("S/cm");
-    c.q1.marker = QStringLiteral("Cond");
-    c.q1.occurrence = 2;
-    c.q1.axisMin = 400;
-    c.q1.axisMax = 1000;
-    c.q2.marker = QStringLiteral("Cond");
-    c.q2.occurrence = 4;
-    c.q2.axisMin = 10;
-    c.q2.axisMax = 30;
-    c.q2.graduation = 5;
-    return c;
-}
-}  // namespace
-
 static void BM_ProcessReadingAfter100k(benchmark::State& bench)
 {
     ProcessingState state;
-    const InstrumentConfig config = Config();
+    const InstrumentConfig config = PrintBlockConfig();
     ProcessOptions options;
     options.regional = Regional::French();
     state.ResetRun(config);

@@ -1,32 +1,14 @@
 #include "processing/process_reading.h"
+#include "support/print_config.h"
 
 #include <gtest/gtest.h>
 
 using namespace sondalog;
 
 namespace {
-InstrumentConfig ExampleConfig()
-{
-    InstrumentConfig c;
-    c.q1.name = QStringLiteral("conductivité");
-    c.q1.unit = QStringLiteral("S/cm");
-    c.q1.marker = QStringLiteral("Cond");
-    c.q1.occurrence = 2;
-    c.q1.axisMin = 400;
-    c.q1.axisMax = 1000;
-    c.q2.name = QStringLiteral("température");
-    c.q2.unit = QStringLiteral("°C");
-    c.q2.marker = QStringLiteral("Cond");
-    c.q2.occurrence = 4;
-    c.q2.axisMin = 10;
-    c.q2.axisMax = 30;
-    c.q2.graduation = 5;
-    return c;
-}
-
 struct Bench {
     ProcessingState state;
-    InstrumentConfig config = ExampleConfig();
+    InstrumentConfig config = PrintBlockConfig();
     ProcessOptions options;
     QString time;
     QDateTime now{QDate(2026, 12, 7), QTime(10, 0, 0)};

@@ -1,5 +1,6 @@
 #include "acquisition/acquisition_session.h"
 #include "pty_pair.h"
+#include "support/print_config.h"
 #include "wait_until.h"
 
 #include <QProcess>
@@ -62,24 +63,9 @@ private:
     int lost_ = 0;
 };
 
-InstrumentConfig PrintConfig()
-{
-    InstrumentConfig c;
-    c.q1.name = QStringLiteral("conductivité");
-    c.q1.unit = QStringLiteral("S/cm");
-    c.q1.marker = QStringLiteral("Cond");
-    c.q1.occurrence = 2;
-    c.q1.timeMarkCount = 2;
-    c.q2.marker = QStringLiteral("Cond");
-    c.q2.occurrence = 4;
-    c.q1.axisMin = 400;
-    c.q1.axisMax = 1000;
-    return c;
-}
-
 InstrumentConfig CsvConfig()
 {
-    InstrumentConfig c = PrintConfig();
+    InstrumentConfig c = PrintBlockConfig();
     c.q1.occurrence = 1;
     c.q2.marker = QStringLiteral("°C");
     c.q2.occurrence = 3;
@@ -132,7 +118,7 @@ TEST(Session, FiftyPrintReadingsInCharacterMode)
                          QStringLiteral("0.08"), QStringLiteral("--count"), QStringLiteral("50"), QStringLiteral("--drift"),
                          QStringLiteral("0.5"), QStringLiteral("--pulse-start"), QStringLiteral("20"),
                          QStringLiteral("--delay"), QStringLiteral("0.3")});
-    Harness h(PrintConfig());
+    Harness h(PrintBlockConfig());
     SessionSettings s = h.Settings(link, ReadMode::Character);
     s.burstSilenceMs = 30;  // readings 80 ms apart: the line is silent between them
     h.session.Start(s);
@@ -182,7 +168,7 @@ TEST(Session, UnpluggedAdapterLosesOnlyWhatWasSentMeanwhile)
                          QStringLiteral("1"), QStringLiteral("--unplug-after"), QStringLiteral("10"),
                          QStringLiteral("--unplug-for"), QStringLiteral("3"), QStringLiteral("--delay"),
                          QStringLiteral("0.3")});
-    Harness h(PrintConfig());
+    Harness h(PrintBlockConfig());
     h.session.Start(h.Settings(link, ReadMode::Character));
     ASSERT_TRUE(WaitUntil([&] { return sim.Finished(); }, 60000));
     QCoreApplication::processEvents();
@@ -204,7 +190,7 @@ TEST(Session, CsvInCharacterModeEndsTheRunWithTheMessage)
 {
     PtyPair pty;
     ASSERT_TRUE(pty.Ok());
-    Harness h(PrintConfig());
+    Harness h(PrintBlockConfig());
     SessionSettings s = h.Settings(QString(), ReadMode::Character);
     s.portDescription = pty.Description();
     h.session.Start(s);
@@ -222,7 +208,7 @@ TEST(Session, CsvInCharacterModeEndsTheRunWithTheMessage)
 TEST(Session, StopDuringTheOpenSequenceAndFailedOpen)
 {
     PtyPair pty;
-    Harness h(PrintConfig());
+    Harness h(PrintBlockConfig());
     SessionSettings s = h.Settings(QString(), ReadMode::StringCsv);
     s.portDescription = pty.Description();
     s.waitScale = 1.0;
@@ -231,7 +217,7 @@ TEST(Session, StopDuringTheOpenSequenceAndFailedOpen)
     h.session.RequestStop();
     ASSERT_TRUE(WaitUntil([&] { return h.finished; }, 500));
 
-    Harness bad(PrintConfig());
+    Harness bad(PrintBlockConfig());
     QStringList failures;
     QObject::connect(&bad.session, &AcquisitionSession::openFailed, [&](const QString& m) { failures << m; });
     bad.session.Start(bad.Settings(QStringLiteral("/nonexistent/ttyS9"), ReadMode::Character));
@@ -242,7 +228,7 @@ TEST(Session, StopDuringTheOpenSequenceAndFailedOpen)
 
 TEST(Session, DemonstrationPacing)
 {
-    Harness h(PrintConfig());
+    Harness h(PrintBlockConfig());
     SessionSettings s;
     s.demo = true;
     s.fast = true;
