@@ -27,6 +27,8 @@ AcquisitionSession::AcquisitionSession(ReadingRun& run, QObject* parent)
     connect(&line_, &LinePort::lineReceived, this, &AcquisitionSession::OnLine);
     connect(&burst_, &BurstPort::lost, this, &AcquisitionSession::OnLost);
     connect(&line_, &LinePort::lost, this, &AcquisitionSession::OnLost);
+    connect(&burst_, &BurstPort::overlong, this, &AcquisitionSession::logLine);
+    connect(&line_, &LinePort::overlong, this, &AcquisitionSession::logLine);
 }
 
 void AcquisitionSession::After(double ms, std::function<void()> step)
@@ -48,10 +50,11 @@ void AcquisitionSession::Start(const SessionSettings& settings)
     run_.options.mode = settings_.mode;
     run_.Start(settings_.continuing);
     run_.ClearPendingBlock();
-    resyncing_ = false;
+    resync_ = BlockResync();
     countdown_.clear();
     phase_ = Phase::Opening;
     burst_.SetSilence(settings_.burstSilenceMs);
+    burst_.SetBlockEnd(run_.config.active.endOfBlock);
     if (settings_.mode == ReadMode::Character) {
         OpenCharacterMode();
     } else {
@@ -232,16 +235,19 @@ void AcquisitionSession::OnLine(const QString& line)
     if (phase_ != Phase::Running || settings_.mode != ReadMode::StringCsv || StopAtCycle()) {
         return;
     }
-    if (resyncing_) {
-        // After a reconnection, go on from the next whole block: drop lines up to a block's end.
-        const QString clean = DropControlChars(line, 17);
-        const bool csv = clean.contains(u';');
-        const QString key = BlockAssembler::BlockKey(run_.config, run_.blockOptions);
-        if ((csv && !key.isEmpty() && clean.contains(key)) || (!csv && HasClockMark(clean))) {
-            resyncing_ = false;
-            run_.ClearPendingBlock();
+    if (resync_.Active()) {
+        // After a reconnection only whole blocks go on: the first one is kept, a torn one dropped.
+        const BlockResync::Step step = resync_.Feed(line, run_.config, run_.blockOptions);
+        for (const QString& text : step.log) {
+            emit logLine(text);
         }
-        emit logLine(clean);
+        if (!step.lines.isEmpty()) {
+            run_.ClearPendingBlock();
+            UpdateCountdown();
+            for (const QString& held : step.lines) {
+                Emit(run_.LineCycle(held));
+            }
+        }
         return;
     }
     UpdateCountdown();
@@ -291,7 +297,7 @@ void AcquisitionSession::TryReconnect()
             line_.SetDtr(settings_.dtr);
             line_.SetRts(settings_.rts);
             line_.SetTimeouts(n.value);
-            resyncing_ = true;
+            resync_.Start();
         }
     }
     if (!opened) {

@@ -3,6 +3,7 @@
 // per burst (character mode), per line (string/CSV mode) or per demonstration reading. It never
 // blocks and never pumps events; stop, exit and "Close COM" take effect at once.
 
+#include "acquisition/block_resync.h"
 #include "acquisition/reading_run.h"
 #include "serial/burst_port.h"
 #include "serial/line_port.h"
@@ -89,7 +90,7 @@ private:
     SessionSettings settings_;
     Phase phase_ = Phase::Idle;
     QString countdown_;
-    bool resyncing_ = false;  ///< string mode after a reconnection: wait for the end of a block
+    BlockResync resync_;  ///< string mode after a reconnection: only whole blocks go on
 };
 
 }  // namespace sondalog

@@ -23,10 +23,24 @@ QString BlockAssembler::BlockKey(const InstrumentConfig& config, const BlockOpti
     return options.threeProbes ? options.blockKeyChoice : config.q1.marker;
 }
 
-void BlockAssembler::Append(const QString& line)
+bool BlockAssembler::Append(const QString& line)
 {
-    pending_ = pending_.isEmpty() ? line : pending_ + u';' + line;
+    if (!pending_.isEmpty()) {
+        pending_ += u';';
+    }
+    pending_ += line;
+    ++pendingLines_;
+    if (pending_.size() > kMaxPendingBlockChars || pendingLines_ > kMaxPendingBlockLines) {
+        Clear();
+        return false;
+    }
+    return true;
 }
+
+namespace {
+const QString kBlockDropped = QStringLiteral(
+    "bloc sans fin abandonné (plus de 1000 lignes ou 64 Ko) : vérifier le repère de fin de bloc et l'heure");
+}  // namespace
 
 BlockAssembler::Step BlockAssembler::Feed(const QString& rawLine, const InstrumentConfig& config,
                                           const BlockOptions& options, int sampleCount, bool stopRequested)
@@ -50,10 +64,13 @@ BlockAssembler::Step BlockAssembler::CsvLine(const QString& line, const Instrume
     }
     const QString key = BlockKey(config, options);
     if (!Contains(line, key)) {
-        Append(line);
+        if (!Append(line)) {
+            s.log << kBlockDropped;
+        }
         return s;
     }
-    pending_ = pending_ + u';' + line;
+    pending_ += u';';
+    pending_ += line;
     s.log << QStringLiteral("  ===>") + pending_;
     if (sampleCount > 3) {
         const StampComparison stamps = CompareBlockStamps(pending_);
@@ -94,7 +111,7 @@ BlockAssembler::Step BlockAssembler::CsvLine(const QString& line, const Instrume
     const QString values = q1 + u' ' + q2 + u' ' + ph + u' ' + ox;
     s.readings << time << values;
     s.log << QStringLiteral("      =>") + values << QStringLiteral("________________");
-    pending_.clear();
+    Clear();
     return s;
 }
 
@@ -107,7 +124,9 @@ BlockAssembler::Step BlockAssembler::PlainLine(const QString& line, const Instru
     }
     s.log << line;
     if (!HasClockMark(line)) {
-        Append(line);
+        if (!Append(line)) {
+            s.log << kBlockDropped;
+        }
         return s;
     }
     pending_ = line + u';' + pending_;
@@ -120,7 +139,7 @@ BlockAssembler::Step BlockAssembler::PlainLine(const QString& line, const Instru
             time = f;
         }
         if (Contains(f, config.q1.marker)) {
-            q1 = LineField(f, 1, u',');
+            q1 = BeforeFlags(f);
         }
         if (options.threeProbes) {
             if (Contains(f, options.phMarker)) {
@@ -131,7 +150,7 @@ BlockAssembler::Step BlockAssembler::PlainLine(const QString& line, const Instru
             }
         }
     }
-    pending_.clear();
+    Clear();
     s.counterIncrement = 1;
     s.readings << time << q1 + u' ' + ph + u' ' + ox;
     return s;

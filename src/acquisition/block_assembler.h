@@ -11,6 +11,10 @@
 
 namespace sondalog {
 
+/// A block that never closes (a wrong block key, no clock line) is dropped past these sizes.
+inline constexpr qsizetype kMaxPendingBlockChars = 64 * 1024;
+inline constexpr int kMaxPendingBlockLines = 1000;
+
 /// What the block assembler needs besides the quantities.
 struct BlockOptions {
     bool threeProbes = false;
@@ -34,7 +38,11 @@ public:
               bool stopRequested);
 
     const QString& PendingBlock() const { return pending_; }
-    void Clear() { pending_.clear(); }
+    void Clear()
+    {
+        pending_.clear();
+        pendingLines_ = 0;
+    }
 
     /// The quantity whose CSV line closes a block.
     static QString BlockKey(const InstrumentConfig& config, const BlockOptions& options);
@@ -44,9 +52,11 @@ private:
                  bool stopRequested);
     Step PlainLine(const QString& line, const InstrumentConfig& config, const BlockOptions& options,
                    bool stopRequested);
-    void Append(const QString& line);
+    /// Appends in place; false (and the block dropped) when it outgrows any real block.
+    bool Append(const QString& line);
 
     QString pending_;
+    int pendingLines_ = 0;
 };
 
 }  // namespace sondalog

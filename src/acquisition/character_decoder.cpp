@@ -48,7 +48,7 @@ QString ExtractValues(const QString& line, const QuantityConfig& q1, const QStri
     for (int i = 0; i < k && i < fields.size(); ++i) {
         const QString f = TrimSpaces(fields.at(i));
         if (Contains(f, q1.marker) && (q1.markerNote.isEmpty() || !f.contains(q1.markerNote))) {
-            quantity = LineField(f, 1, u',');
+            quantity = BeforeFlags(f);
         }
         if (Contains(f, phMarker)) {
             ph = phMarker + u' ' + LineField(f, 2, u' ');

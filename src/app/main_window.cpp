@@ -1,6 +1,8 @@
 #include "app/main_window.h"
 
 #include "acquisition/demo_generator.h"
+#include "app/hint_style.h"
+#include "app/line_edits.h"
 #include "app/run_options.h"
 #include "instrument/parameter_file.h"
 #include "instrument/parameters_window.h"
@@ -64,6 +66,7 @@ MainWindow::MainWindow(const ConfigPaths& paths, const Regional& regional, QWidg
     : QMainWindow(parent), paths_(paths), regional_(regional), run_(clock_)
 {
     setObjectName(QStringLiteral("TForm1"));
+    InstallHintStyle();
     setWindowTitle(QStringLiteral("Sondalog  ") + kProgramVersion);
     confirm = [this](const QString& question) {
         return QMessageBox::question(this, QStringLiteral(" S o n d a L O G "), question) == QMessageBox::Yes;
@@ -78,6 +81,9 @@ MainWindow::MainWindow(const ConfigPaths& paths, const Regional& regional, QWidg
     session_ = new AcquisitionSession(run_, this);
     BuildControls();
     BuildQuestionPanel();
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setAutoDefault(true);  // Enter presses the focused button, as Space does
+    }
     params_ = new ParametersWindow(this);
     WireParameters();
     ResetRun();
@@ -117,6 +123,7 @@ MainWindow::MainWindow(const ConfigPaths& paths, const Regional& regional, QWidg
     });
     mouseGuide_.setInterval(1);
     qApp->installEventFilter(this);
+    KeepEditsSingleLine(this);
 }
 
 MainWindow::~MainWindow()
@@ -274,6 +281,10 @@ void MainWindow::BuildControls()
     names->addWidget(label16);
     names->addWidget(Edit_Prefixe);
     names->addWidget(CheckBox_date_heure);
+    SpeedButton_choix_rep = Named(new QToolButton(central), "SpeedButton_choix_rep");
+    SpeedButton_choix_rep->setText(QStringLiteral("./.."));
+    SpeedButton_choix_rep->setToolTip(QStringLiteral("SELECTIONNER UN FICHIER QUELQUONQUE DU DOSSIER !!!!"));
+    names->addWidget(SpeedButton_choix_rep);
     names->addWidget(Edit_repertoire, 1);
     names->addWidget(Label11);
     names->addWidget(Label22);
@@ -294,7 +305,7 @@ void MainWindow::BuildControls()
     Panel2->setAutoFillBackground(true);
     Label18 = MakeLabel("Label18", QStringLiteral(" \n vérifier le \n répertoire \n\n et le nom \n"), Panel2);
     (new QVBoxLayout(Panel2))->addWidget(Label18);
-    Panel2->setGeometry(10, 120, 220, 250);
+    Panel2->resize(220, 250);
 
     Panel_message = Named(new QFrame(central), "Panel_message");
     Panel_message->setFrameShape(QFrame::Box);
@@ -335,6 +346,15 @@ void MainWindow::BuildControls()
         w->hide();
     }
     resize(1280, 800);
+}
+
+void MainWindow::PlacePanel2()
+{
+    // Right of the folder button, above it: the reminder points at the folder and the name.
+    QWidget* central = centralWidget();
+    const QPoint at = SpeedButton_choix_rep->mapTo(central, QPoint(SpeedButton_choix_rep->width() + 4, 0));
+    const int top = std::max(0, at.y() + SpeedButton_choix_rep->height() - Panel2->height());
+    Panel2->move(std::min(at.x(), std::max(0, central->width() - Panel2->width())), top);
 }
 
 void MainWindow::BuildQuestionPanel()
@@ -414,7 +434,7 @@ void MainWindow::WireParameters()
     });
     connect(params_->Button_openCOM_read, &QPushButton::clicked, this, &MainWindow::OpenAndRead);
     connect(params_->Button_close_COM, &QPushButton::clicked, this, &MainWindow::CloseSerial);
-    params_->Label2->setText(QString(regional_.decimalSign));
+    params_->Label2->setText(DecimalSignCaption(regional_.decimalSign));
 }
 
 void MainWindow::LoadParameterFile()
@@ -455,6 +475,16 @@ void MainWindow::ApplyTable()
     Edit_max_y2->setText(q2.maxText);
     Edit_min_y2->setText(q2.minText);
     Edit_y2_graduation->setText(q2.graduationText);
+    // The table's bounds are the axes the graph draws from now on.
+    AxisScale& y1 = run_.state.axisY1;
+    AxisScale& y2 = run_.state.axisY2;
+    y1.min = q1.axisMin;
+    y1.max = q1.axisMax;
+    y1.graduation = q1.graduation;
+    y2.min = q2.axisMin;
+    y2.max = q2.axisMax;
+    y2.graduation = q2.graduation;
+    ShowAxisBoxes();
     CheckBox_y2->setText(q2.name);
     Label_config->setText(config_.active.portDescription);
     params_->Label_config->setText(config_.active.portDescription);
@@ -473,6 +503,7 @@ void MainWindow::LoadSettingsIntoControls()
     CheckBox_demo->setChecked(settings_.CheckBox_demo);
     Edit_Prefixe->setText(settings_.Edit_Prefixe);
     graphColour_ = settings_.graphColour;
+    windowMaximised_ = settings_.maximised;
     params_->ShowSettings(settings_);
     Timer1->setInterval(settings_.autoSaveIntervalMs);
     if (settings_.CheckBox_demo) {
@@ -490,7 +521,7 @@ Settings MainWindow::CollectSettings() const
     }
     s.CheckBox_demo = CheckBox_demo->isChecked();
     s.Edit_Prefixe = Edit_Prefixe->text();
-    s.maximised = isMaximized();
+    s.maximised = windowMaximised_;
     s.graphColour = graphColour_;
     QString factor = s.Edit_facteur;
     NormalizeDecimal(factor, regional_.decimalSign);
@@ -498,9 +529,9 @@ Settings MainWindow::CollectSettings() const
     return s;
 }
 
-void MainWindow::SaveSettingsNow()
+bool MainWindow::SaveSettingsNow()
 {
-    SaveSettings(paths_.SettingsFile(), CollectSettings());
+    return SaveSettings(paths_.SettingsFile(), CollectSettings());
 }
 
 bool MainWindow::event(QEvent* e)
@@ -513,18 +544,23 @@ bool MainWindow::event(QEvent* e)
 
 void MainWindow::FormActivate()
 {
+    PlacePanel2();
     const QScreen* screen = this->screen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
+    CheckBox_demo->setVisible(true);
     if (firstActivation_ && settings_.maximised) {
         showMaximized();
-    }
-    CheckBox_demo->setVisible(true);
-    const bool narrow = !isMaximized() && width() < available.width() - 300;
-    if (narrow) {
-        resize(available.width() - 300, height());
-    }
-    if (narrow || firstActivation_) {
-        move(available.x() + (available.width() - width()) / 2, available.y() + (available.height() - height()) / 2);
+    } else if (!isMaximized() && !isFullScreen()) {
+        // Widened to the screen minus 300 and centred, but never beyond the screen: a 1366 x 768
+        // laptop keeps the title bar and the record list in view.
+        const QRect frame = frameGeometry();
+        const QRect client = geometry();
+        const QMargins margins(client.left() - frame.left(), std::max(client.top() - frame.top(), 0),
+                               frame.right() - client.right(), frame.bottom() - client.bottom());
+        const QRect placed = PlaceMainWindow(size(), available, margins);
+        if (placed != client) {
+            setGeometry(placed);
+        }
     }
     if (firstActivation_) {
         firstActivation_ = false;
@@ -539,6 +575,18 @@ void MainWindow::FormActivate()
                     SetFontColour(params_->Label2, Qt::red);
                 }
             });
+        }
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* e)
+{
+    QMainWindow::resizeEvent(e);
+    PlacePanel2();
+    // FormCanResize: "maximised" means as wide as the screen, whatever the window manager calls it.
+    if (isVisible() && !firstActivation_) {
+        if (const QScreen* s = screen()) {
+            windowMaximised_ = frameGeometry().width() >= s->geometry().width();
         }
     }
 }
@@ -604,6 +652,7 @@ void MainWindow::ResetRun()
     limits.q2.graduation = ParseReal(Edit_y2_graduation->text(), regional_.decimalSign).value;
     run_.config = limits;
     run_.state.ResetRun(limits);
+    ShowAxisBoxes();
     run_.stopRequested = false;
     Edit_repertoire->setText(workingDir_);
     Edit_repertoire->setToolTip(QStringLiteral("    ") + workingDir_ + QStringLiteral("   "));
@@ -658,6 +707,10 @@ void MainWindow::Button_test_comClick()
     Label18->hide();
     Panel2->hide();
     if (Button_test_com->text() == QLatin1String("test COM")) {
+        if (!MayClearReadings()) {
+            return;
+        }
+        recordingRun_ = false;
         Button_test_com->setText(QStringLiteral("stop COM"));
         Button_START->setEnabled(false);
         Button_stop->setEnabled(false);
@@ -681,11 +734,15 @@ void MainWindow::Button_STARTClick()
     Panel_message->hide();
     Panel_question->hide();
     Label22->setText(QStringLiteral("-/-"));
+    if (!continuingFile_ && !MayClearReadings()) {
+        return;
+    }
     run_.stopRequested = false;
     if (!continuingFile_) {
         ClearRecordLists();
         ResetRun();
     }
+    recordingRun_ = true;
     Button_START->setText(QStringLiteral("Restart(base)"));
     Timer1->setInterval(settings_.autoSaveIntervalMs);
     if (params_->CheckBox_sauve_auto->isChecked()) {
@@ -728,8 +785,13 @@ void MainWindow::Button_goClick()
 void MainWindow::Button_stopClick()
 {
     if (params_->CheckBox_save_sans_confirmation->isChecked()) {
+        // The save comes first: when it fails the run goes on as it was and nothing is cleared.
+        const SaveResult r = enregistrer_donnees();
+        if (!r.error.isEmpty()) {
+            return;
+        }
+        const bool saved = r.written;
         session_->RequestStop();
-        const bool saved = enregistrer_donnees();
         Button_START->setText(QStringLiteral("Restart(base)"));
         Button_START->setEnabled(true);
         Button_stop->setEnabled(false);
@@ -771,8 +833,11 @@ void MainWindow::SpeedButton_questionClick()
 {
     const QString caption = SpeedButton_question->text();
     if (caption == QLatin1String("Stop + save")) {
+        if (!enregistrer_donnees().error.isEmpty()) {
+            Panel_question->hide();  // the run goes on; the error box says what failed
+            return;
+        }
         session_->RequestStop();
-        enregistrer_donnees();
         Button_START->setEnabled(true);
         Button_stop->setEnabled(false);
         Timer1->stop();
@@ -832,7 +897,8 @@ void MainWindow::CheckBox_demoClick()
 
 void MainWindow::ShowQuestionPanel(bool targetIsGo)
 {
-    SpeedButton_annuler->setVisible(!Button_go->isVisible());
+    // Tested on Button_go's own flag: the panel itself may still be hidden here.
+    SpeedButton_annuler->setVisible(Button_go->isHidden());
     FitQuestionPanel();
     Panel_question->show();
     Panel_question->raise();
@@ -878,7 +944,11 @@ SaveResult MainWindow::WriteRecording(bool autoSaving)
         Label22->setText(r.Label22);
     }
     if (!r.error.isEmpty()) {
-        info(r.error);
+        if (!autoSaving && !quietFailures_) {
+            info(r.error + kReadingsKept);
+        } else if (autoSaving) {
+            info(r.error);
+        }
         return r;
     }
     if (r.written) {
@@ -893,7 +963,7 @@ SaveResult MainWindow::WriteRecording(bool autoSaving)
     return r;
 }
 
-bool MainWindow::enregistrer_donnees()
+SaveResult MainWindow::enregistrer_donnees()
 {
     const SaveResult r = WriteRecording(false);
     SpeedButton_annuler->hide();
@@ -902,7 +972,37 @@ bool MainWindow::enregistrer_donnees()
         FitQuestionPanel();
         Panel_question->repaint();
     }
-    return r.written;
+    return r;
+}
+
+void MainWindow::ShowAxisBoxes()
+{
+    // A box keeps the user's own text while it reads as the axis value (e.g. "50" for 50,0).
+    const QChar sign = regional_.decimalSign;
+    auto show = [sign](QLineEdit* box, double value) {
+        const Parsed<double> shown = ParseReal(box->text(), sign);
+        if (shown.malformed || shown.value != value || box->text().trimmed().isEmpty()) {
+            QString text = ShortestReal(value);
+            text.replace(u'.', sign);
+            box->setText(text);
+        }
+    };
+    const AxisScale& y1 = run_.state.axisY1;
+    const AxisScale& y2 = run_.state.axisY2;
+    show(Edit_max_y1, y1.max);
+    show(Edit_min_y1, y1.min);
+    show(Edit_y1_graduation, y1.graduation);
+    show(Edit_max_y2, y2.max);
+    show(Edit_min_y2, y2.min);
+    show(Edit_y2_graduation, y2.graduation);
+}
+
+bool MainWindow::MayClearReadings()
+{
+    if (!recordingRun_ || run_.state.series.sampleCount == 0 || !writer_.HasUnsavedLines(run_.records)) {
+        return true;
+    }
+    return confirm(UnsavedReadingsQuestion(run_.state.series.sampleCount));
 }
 
 void MainWindow::Timer1Timer()
@@ -912,24 +1012,49 @@ void MainWindow::Timer1Timer()
 
 void MainWindow::ExitSequence()
 {
+    const RunState before = state_;
     SetState(RunState::Exiting);
     SpeedButton_question->setText(QStringLiteral("EXIT AUTO..."));
     SpeedButton_question->setAutoRaise(true);
     SpeedButton_annuler->hide();
     Panel_question->repaint();
-    session_->ClosePorts();
-    SaveSettingsNow();
+
+    // Everything is written before anything is closed: a save that fails stops the exit and
+    // leaves the window, the run and its readings as they were.
+    QStringList failures;
+    if (!SaveSettingsNow()) {
+        failures << QStringLiteral("Impossible de créer le fichier %1").arg(paths_.SettingsFile());
+    }
     if (params_->table.modified) {
+        QStringList told;
         const TableFileCallbacks cb{[this](const QString& q) { return confirm(q); },
-                                    [this](const QString& t) { info(t); }, {}};
-        SaveTableFile(params_->table, paths_.ParameterFile(), cb);
+                                    [&told](const QString& t) { told << t; }, {}};
+        if (!SaveTableFile(params_->table, paths_.ParameterFile(), cb) && !told.isEmpty()) {
+            failures << told;
+        }
         ApplyTable();
     }
     int wait = 0;
-    if (writer_.HasUnsavedLines(run_.records) && enregistrer_donnees()) {
-        Panel_question->show();
-        wait = CheckBox_demo->isChecked() ? 500 : 5000;  // long enough to read the report
+    if (writer_.HasUnsavedLines(run_.records)) {
+        quietFailures_ = true;
+        const SaveResult r = enregistrer_donnees();
+        quietFailures_ = false;
+        if (!r.error.isEmpty()) {
+            failures << r.error;
+        } else if (r.written) {
+            Panel_question->show();
+            wait = CheckBox_demo->isChecked() ? 500 : 5000;  // long enough to read the report
+        }
     }
+    if (!failures.isEmpty()) {
+        SetState(before);
+        SpeedButton_question->setText(QStringLiteral("exit"));
+        SpeedButton_question->setAutoRaise(false);
+        Panel_question->hide();
+        info(kExitCancelled + failures.join(u'\n') + kReadingsKept);
+        return;
+    }
+    session_->ClosePorts();
     // The wait keeps the window alive; then the process ends.
     QTimer::singleShot(wait, this, [this] {
         exitFinished_ = true;

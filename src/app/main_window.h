@@ -100,6 +100,7 @@ public:
     QFrame* Panel_question = nullptr;
     QFrame* Panel_message = nullptr;
     QToolButton* SpeedButton_question = nullptr;
+    QToolButton* SpeedButton_choix_rep = nullptr;
     QToolButton* SpeedButton_annuler = nullptr;
     QToolButton* SpeedButton_croix_close = nullptr;
     QPushButton* Button_go = nullptr;
@@ -127,6 +128,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -137,7 +139,11 @@ private:
     void ApplyTable();
     void LoadSettingsIntoControls();
     Settings CollectSettings() const;
-    void SaveSettingsNow();
+    bool SaveSettingsNow();
+    void PlacePanel2();
+    void ShowAxisBoxes();
+    /// True when nothing unsaved would be cleared, or the user agrees to clear it.
+    bool MayClearReadings();
     void FormActivate();
     void FormKeyUp(int key);
     void ResetRun();
@@ -146,7 +152,7 @@ private:
     void ShowQuestionPanel(bool targetIsGo);
     void FitQuestionPanel();
     void GuideMouseTo(QPoint target);
-    bool enregistrer_donnees();
+    SaveResult enregistrer_donnees();
     SaveResult WriteRecording(bool autoSaving);
     void ExitSequence();
     void Redraw();
@@ -169,6 +175,9 @@ private:
     bool continuingFile_ = false;
     bool firstActivation_ = true;
     bool exitFinished_ = false;
+    bool windowMaximised_ = false;  ///< as wide as the screen; kept in the settings file
+    bool recordingRun_ = false;     ///< the readings come from Start, not from a link test
+    bool quietFailures_ = false;    ///< the exit gathers the failures into one message
     QString workingDir_;
     QColor graphColour_ = Qt::white;
     QColor questionColour_ = QColor(85, 240, 182);

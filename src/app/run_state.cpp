@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -54,6 +55,29 @@ QString DecimalSignQuestion(int choice, QChar pcSign)
            QStringLiteral("\n\n") + QStringLiteral(" n'est pas en phase avec celui de l'ordinateur (") + other +
            QStringLiteral(")") + QStringLiteral("\n\n") + QStringLiteral(" mettre le fichier en phase avec l'ordinateur (") +
            pcSign + QStringLiteral(")    ?");
+}
+
+QString DecimalSignCaption(QChar pcSign)
+{
+    return QStringLiteral("signe décimal du PC : ") +
+           (pcSign == u',' ? QStringLiteral("virgule") : QStringLiteral("point"));
+}
+
+QRect PlaceMainWindow(QSize size, const QRect& available, const QMargins& frame)
+{
+    const int maxWidth = std::max(1, available.width() - frame.left() - frame.right());
+    const int maxHeight = std::max(1, available.height() - frame.top() - frame.bottom());
+    int width = size.width();
+    if (width < available.width() - 300) {
+        width = available.width() - 300;
+    }
+    width = std::min(width, maxWidth);
+    const int height = std::min(size.height(), maxHeight);
+    const int outerWidth = width + frame.left() + frame.right();
+    const int outerHeight = height + frame.top() + frame.bottom();
+    const int left = available.x() + std::max(0, (available.width() - outerWidth) / 2);
+    const int top = available.y() + std::max(0, (available.height() - outerHeight) / 2);
+    return QRect(left + frame.left(), top + frame.top(), width, height);
 }
 
 }  // namespace sondalog

@@ -2,7 +2,9 @@
 // The state of a run as the buttons show it, and the small rules of the question panel and
 // the mouse guidance that the main window follows.
 
+#include <QMargins>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include <vector>
@@ -24,5 +26,13 @@ std::vector<QPoint> GuidePath(QPoint from, QPoint to);
 /// The question asked at the first activation when the recording's decimal sign is not the PC's;
 /// empty when they agree. `choice` is 0 "virgule", 1 "point".
 QString DecimalSignQuestion(int choice, QChar pcSign);
+
+/// The parameters window's "signe décimal du PC : point" (or "virgule").
+QString DecimalSignCaption(QChar pcSign);
+
+/// Where an activation puts the main window: at least the screen width minus 300 wide, centred,
+/// but never larger than the available area and with its title bar on screen. `size` is the
+/// client size, `frame` the window manager's decoration; the result is the client geometry.
+QRect PlaceMainWindow(QSize size, const QRect& available, const QMargins& frame);
 
 }  // namespace sondalog

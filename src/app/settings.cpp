@@ -86,6 +86,10 @@ QStringList SettingsValues(const Settings& s)
       << s.Edit_nom_blocnote << QString::number(s.contrastMode) << BoolText(s.CheckBox_save_sans_confirmation)
       << s.Edit_nb_decimale_1 << s.Edit_start_inject << s.Edit_facteur << BoolText(s.CheckBox_ph_ox_3sondes)
       << s.Edit_pH << s.Edit_ox << s.ComboBox_cond_ph_ox;
+    // One value per line: a pasted line break would shift every later setting.
+    for (QString& value : v) {
+        value = SingleLine(value);
+    }
     return v;
 }
 

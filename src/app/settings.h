@@ -23,7 +23,7 @@ struct Settings {
     QColor graphColour = QColor(255, 255, 255);
     bool CheckBox_demo_rapide = true;
     int RadioGroup_signe_decimal = 0;  ///< 0 "virgule", 1 "point"
-    bool CheckBox_sauve_auto = true;
+    bool CheckBox_sauve_auto = false;  ///< "sauvegarde automatique" starts unchecked
     QString Edit_sos_mn = QStringLiteral("5");
     QString Edit_timeouts = QStringLiteral("500");
     int readMode = 0;  ///< 0 character by character, 1 by string and CSV

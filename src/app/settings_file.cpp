@@ -56,7 +56,7 @@ QColor ColourFromLine(const QString& line, const QColor& fallback)
     const int r = FieldInt(line, 1, u',', 0);
     const int g = FieldInt(line, 2, u',', 0);
     const int b = FieldInt(line, 3, u',', 0);
-    if (r + g + b == 0) {
+    if (r == 0 && g == 0 && b == 0) {  // never summed: the fields may be any int
         return QColor(222, 222, 222);
     }
     return QColor(r & 0xFF, g & 0xFF, b & 0xFF);

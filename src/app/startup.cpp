@@ -10,11 +10,22 @@ Startup LoadStartup(const ConfigPaths& paths, QChar decimalSign, const InfoSink&
 {
     Startup s;
     TableFileCallbacks cb;
-    cb.info = info;
+    cb.info = [&](const QString& text) {
+        if (text.startsWith(QStringLiteral("Impossible de créer"))) {
+            s.writeFailures << text;
+        }
+        if (info) {
+            info(text);
+        }
+    };
     // A missing table must not wipe settings the user already has.
     cb.saveSettings = [&] {
-        if (!QFileInfo::exists(paths.SettingsFile())) {
-            SaveSettings(paths.SettingsFile(), s.settings);
+        if (!QFileInfo::exists(paths.SettingsFile()) && !SaveSettings(paths.SettingsFile(), s.settings)) {
+            const QString failure = QStringLiteral("Impossible de créer le fichier %1").arg(paths.SettingsFile());
+            s.writeFailures << failure;
+            if (info) {
+                info(failure);
+            }
         }
     };
     LoadTableFile(s.table, paths.ParameterFile(), false, cb);

@@ -13,6 +13,7 @@ struct Startup {
     InstrumentTable table;
     InstrumentConfig config;
     Settings settings;
+    QStringList writeFailures;  ///< files that had to be created and could not be
 };
 
 /// Lays out the table, loads the parameter file (creating it and the settings file from the

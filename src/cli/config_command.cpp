@@ -81,7 +81,7 @@ int ConfigCommand(const QStringList& args)
     for (int i = 0; i < values.size(); ++i) {
         out << KeyValue(QStringLiteral("prm.%1").arg(i + 1), values.at(i)) << '\n';
     }
-    return 0;
+    return s.writeFailures.isEmpty() ? 0 : 1;
 }
 
 }  // namespace sondalog::cli

@@ -17,7 +17,11 @@ int ReplayAuto(const Options& o, RunSetup& setup, const QStringList& lines, QTex
     settings.readMode = 1;
     ReadingRun run(*setup.clock);
     ConfigureRun(run, setup, settings);
-    LoadAutoFile(lines, run, {}, [&] { MaybeMarkT0(setup, run); });
+    const AutoFileLoad load = LoadAutoFile(lines, run, {}, [&] { MaybeMarkT0(setup, run); });
+    run.shown.Label_n = load.Label_n;  // a replay shows n every 10 readings: the final count is the load's
+    if (run.state.series.sampleCount == 0) {
+        err << "aucune mesure trouvée : vérifier le tableau de l'instrument (repères, fin de bloc)\n";
+    }
 
     QTextStream out(stdout);
     out.setEncoding(QStringConverter::Utf8);
@@ -29,6 +33,9 @@ int ReplayOwn(const RunSetup& setup, const QStringList& lines)
 {
     ProcessingState state;
     const OwnRecordingLoad load = LoadOwnRecording(lines, state, setup.regional);
+    if (load.count == 0) {
+        QTextStream(stderr) << "aucune mesure trouvée dans le fichier\n";
+    }
     QTextStream out(stdout);
     out.setEncoding(QStringConverter::Utf8);
     auto kv = [&](const QString& key, const QString& value) { out << KeyValue(key, value) << '\n'; };
@@ -69,7 +76,11 @@ int ReplayCommand(const QStringList& args)
     const QString path = o.positional.first();
     const std::optional<QStringList> lines = ReadTextLines(path);
     if (!lines) {
-        err << QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path) << '\n';
+        err << QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path);
+        if (QFileInfo::exists(path) && !IsReadableRegularFile(path)) {
+            err << " : ce n'est pas un fichier ordinaire";
+        }
+        err << '\n';
         return 1;
     }
     bool asAuto = as == QLatin1String("auto");

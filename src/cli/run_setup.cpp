@@ -94,6 +94,11 @@ void PrintSummary(QTextStream& out, const ReadingRun& run)
 
 bool WriteRecords(const QString& path, const QStringList& records, QTextStream& err)
 {
+    // No reading, no file: an earlier file of that name is never replaced by an empty one.
+    if (records.isEmpty()) {
+        err << "aucune mesure : " << path << " n'a pas été écrit\n";
+        return true;
+    }
     const QString failure = WriteFileAtomically(path, JoinCrLf(records));
     if (!failure.isEmpty()) {
         err << "Impossible de créer le fichier " << path << " (" << failure << ")\n";

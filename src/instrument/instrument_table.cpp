@@ -85,7 +85,7 @@ void InstrumentTable::SetCell(int column, int row, const QString& text)
     if (row < 1 || row >= rows_.size() || column < 0 || column >= kTableColumns) {
         return;  // the header row belongs to the layout
     }
-    rows_[row][column] = text;
+    rows_[row][column] = SingleLine(text);
 }
 
 void InstrumentTable::SetRow(int row, const QStringList& cells)

@@ -5,15 +5,18 @@
 #include "util/text_utils.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <limits>
 #include <optional>
 
 namespace sondalog {
 
 namespace {
-// A guard against a corrupted row count allocating without bound; real tables have 11 rows.
-constexpr int kMaxRows = 1000;
+/// Up to this many rows a count beyond the file's lines is taken as it is (example rows fill in).
+constexpr int kGenerousRows = 1000;
 
 std::optional<int> WholeNumber(const QString& line)
 {
@@ -35,6 +38,25 @@ void Tell(const TableFileCallbacks& cb, const QString& text)
 bool Ask(const TableFileCallbacks& cb, const QString& question)
 {
     return !cb.confirm || cb.confirm(question);
+}
+
+/// "<path>.bad", else "<path>.bad2", "<path>.bad3" …: an earlier unreadable table is never replaced.
+QString FreeBadName(const QString& path)
+{
+    QString bad = path + QStringLiteral(".bad");
+    for (int k = 2; QFileInfo::exists(bad) || QFileInfo(bad).isSymLink(); ++k) {
+        bad = path + QStringLiteral(".bad") + QString::number(k);
+    }
+    return bad;
+}
+
+/// Example rows in memory only: the file that is there could not be set aside, so it stays untouched.
+void ExampleWithoutSaving(InstrumentTable& table, const QString& path, const TableFileCallbacks& cb)
+{
+    FillExampleRows(table);
+    Tell(cb, QStringLiteral("fichier de paramètrage <") + path +
+                 QStringLiteral("> illisible et impossible à renommer : il n'a pas été modifié, les paramètres de "
+                                "l'exemple sont utilisés sans être enregistrés ..."));
 }
 
 void StartFromExample(InstrumentTable& table, const QString& path, const TableFileCallbacks& cb)
@@ -70,37 +92,47 @@ TableLoad LoadTableFile(InstrumentTable& table, const QString& path, bool ask, c
     if (ask && !Ask(cb, QStringLiteral(" écraser les PARAMETRES actuels avec ceux enregistrés ?"))) {
         return TableLoad::Cancelled;
     }
-    const std::optional<QStringList> read = QFile::exists(path) ? ReadTextLines(path) : std::nullopt;
-    if (!read) {
+    const QFileInfo info(path);
+    const bool present = info.exists() || info.isSymLink();
+    if (!present) {
         Tell(cb, QStringLiteral("fichier de paramètrage <") + path + QStringLiteral(">  non trouvé ..."));
         StartFromExample(table, path, cb);
         return TableLoad::Missing;
     }
-    const QStringList& lines = *read;
-    const std::optional<int> columns = lines.size() > 0 ? WholeNumber(lines.at(0)) : std::nullopt;
-    const std::optional<int> rows = lines.size() > 1 ? WholeNumber(lines.at(1)) : std::nullopt;
-    if (!columns || !rows || *rows < 2 || *rows > kMaxRows) {
+    const std::optional<QStringList> read = ReadTextLines(path);
+    const QStringList lines = read.value_or(QStringList());
+    constexpr int kNotANumber = std::numeric_limits<int>::min();
+    const int columnCount = lines.size() > 0 ? WholeNumber(lines.at(0)).value_or(kNotANumber) : kNotANumber;
+    const int announcedRows = lines.size() > 1 ? WholeNumber(lines.at(1)).value_or(kNotANumber) : kNotANumber;
+    if (!read || columnCount == kNotANumber || announcedRows < 2) {
         if (!keepBadAside) {
             Tell(cb, QStringLiteral("fichier de paramètrage <") + path +
                          QStringLiteral("> illisible : le tableau n'a pas été modifié ..."));
             return TableLoad::Cancelled;
         }
-        // Never overwrite what the user may still want to recover.
-        const QString bad = path + QStringLiteral(".bad");
-        QFile::remove(bad);
-        QFile::rename(path, bad);
+        // Never overwrite what the user may still want to recover: set it aside under a free name,
+        // and if even that fails, leave it where it is and write nothing over it.
+        const QString bad = FreeBadName(path);
+        if (!info.isFile() || !QFile::rename(path, bad)) {
+            ExampleWithoutSaving(table, path, cb);
+            return TableLoad::Bad;
+        }
         Tell(cb, QStringLiteral("fichier de paramètrage <") + path + QStringLiteral("> illisible : conservé sous <") +
                      bad + QStringLiteral(">, les paramètres de l'exemple sont utilisés ..."));
         StartFromExample(table, path, cb);
         return TableLoad::Bad;
     }
-    if (*columns != table.ColumnCount()) {
-        Tell(cb, QStringLiteral("le nombre de colonnes a changé de ") + QString::number(*columns) +
+    if (columnCount != table.ColumnCount()) {
+        Tell(cb, QStringLiteral("le nombre de colonnes a changé de ") + QString::number(columnCount) +
                      QStringLiteral("  à  ") + QString::number(table.ColumnCount()) +
                      QStringLiteral(" il faudra réenregistrer"));
     }
-    table.SetRowCount(*rows);
-    for (int i = 1; i < *rows; ++i) {
+    // Rows past the file's end read as example rows, but a count far beyond the file's lines
+    // (a corrupted count) takes only the rows the file holds: nothing allocated without bound.
+    const int held = static_cast<int>(std::min<qsizetype>(lines.size() - 2, std::numeric_limits<int>::max()));
+    const int rowCount = announcedRows <= std::max(held, kGenerousRows) ? announcedRows : std::max(held, kTableRows);
+    table.SetRowCount(rowCount);
+    for (int i = 1; i < rowCount; ++i) {
         const qsizetype at = i + 2;
         QString line = at < lines.size() ? lines.at(at) : QString();
         if (IsQuasiEmpty(line)) {

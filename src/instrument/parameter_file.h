@@ -28,8 +28,9 @@ enum class TableLoad {
 void FillExampleRows(InstrumentTable& table);
 
 /// Reads a parameter or example file into the table (does not apply it). A file whose first two
-/// lines are not whole numbers, or that announces fewer than 2 rows, is moved to "<path>.bad"
-/// when `keepBadAside` is set (the parameter file) and the example rows take its place.
+/// lines are not whole numbers, that announces fewer than 2 rows or that cannot be read is moved to
+/// "<path>.bad" (".bad2", … when taken) when `keepBadAside` is set (the parameter file) and the example
+/// rows take its place; a file that cannot be moved aside is never overwritten.
 TableLoad LoadTableFile(InstrumentTable& table, const QString& path, bool ask, const TableFileCallbacks& cb,
                         bool keepBadAside = true);
 

@@ -1,5 +1,7 @@
 #include "instrument/parameters_window.h"
 
+#include "app/line_edits.h"
+
 #include "util/named.h"
 #include "util/text_utils.h"
 
@@ -17,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -49,6 +52,7 @@ ParametersWindow::ParametersWindow(QWidget* parent) : QWidget(parent, Qt::Window
     Memo2 = Named(new QPlainTextEdit(this), "Memo2");
     Memo2->setReadOnly(true);
     Memo2->setMaximumBlockCount(10000);
+    Memo2->setLineWrapMode(QPlainTextEdit::NoWrap);  // one reading per line, as in the file
     Label_nlecture = Named(new QLabel(QStringLiteral("0"), this), "Label_nlecture");
     Label_n = Named(new QLabel(QString(), this), "Label_n");
     Label_config = Named(new QLabel(QString(), this), "Label_config");
@@ -163,7 +167,7 @@ ParametersWindow::ParametersWindow(QWidget* parent) : QWidget(parent, Qt::Window
     run->addRow(CheckBox_save_sans_confirmation);
     run->addRow(CheckBox_sauve_auto, Edit_sos_mn);
     run->addRow(signGroup);
-    run->addRow(Named(new QLabel(QStringLiteral("signe décimal du PC :"), this), "Label_signe_pc"), Label2);
+    run->addRow(Label2);
     run->addRow(mouseGroup);
     auto* serial = new QFormLayout;
     serial->addRow(RadioButton_car_par_car);
@@ -193,6 +197,28 @@ ParametersWindow::ParametersWindow(QWidget* parent) : QWidget(parent, Qt::Window
 
     ShowTable();
     RadioButton_car_par_carClick();
+    ShowSettings(Settings{});  // the same start values as the command line's
+    KeepEditsSingleLine(this);
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setAutoDefault(true);  // Enter presses the focused button
+    }
+}
+
+void ParametersWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Centred on its screen, and never larger than what the screen shows.
+    if (const QScreen* s = screen()) {
+        const QRect available = s->availableGeometry();
+        const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                             frameGeometry().right() - geometry().right(),
+                             frameGeometry().bottom() - geometry().bottom());
+        const QSize size(std::min(width(), available.width() - frame.left() - frame.right()),
+                         std::min(height(), available.height() - frame.top() - frame.bottom()));
+        resize(size);
+        move(available.x() + std::max(0, (available.width() - size.width() - frame.left() - frame.right()) / 2),
+             available.y() + std::max(0, (available.height() - size.height() - frame.top() - frame.bottom()) / 2));
+    }
 }
 
 void ParametersWindow::ShowTable()
@@ -222,7 +248,12 @@ void ParametersWindow::OnCellChanged(int row, int column)
     if (showingTable_ || row < 1) {
         return;
     }
-    table.SetCell(column, row, stringgrid1->item(row, column)->text());
+    QTableWidgetItem* item = stringgrid1->item(row, column);
+    if (HasLineBreak(item->text())) {
+        item->setText(SingleLine(item->text()));  // comes back here with the single line
+        return;
+    }
+    table.SetCell(column, row, item->text());
 }
 
 bool ParametersWindow::eventFilter(QObject* watched, QEvent* event)

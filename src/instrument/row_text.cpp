@@ -26,12 +26,13 @@ QString WriteRowText(const QStringList& cells)
     QStringList parts;
     parts.reserve(cells.size());
     for (const QString& cell : cells) {
-        if (NeedsQuotes(cell)) {
-            QString quoted = cell;
+        const QString single = SingleLine(cell);
+        if (NeedsQuotes(single)) {
+            QString quoted = single;
             quoted.replace(u'"', QStringLiteral("\"\""));
             parts << u'"' + quoted + u'"';
         } else {
-            parts << cell;
+            parts << single;
         }
     }
     return parts.join(u',');

@@ -213,7 +213,8 @@ void DrawQuantity(QImage& image, AxisScale& axis, const QuantityDrawing& d, cons
             Circle(p, point.x(), point.y(), d.radius, inverse);
         } else {
             if (d.quantity == 1 && d.band != Band::Lower && d.integral) {
-                p.setPen(QPen(kIntegralColour, barWidth));
+                // Flat ends: the bar runs exactly from the point to the baseline.
+                p.setPen(QPen(kIntegralColour, barWidth, Qt::SolidLine, Qt::FlatCap));
                 p.drawLine(point.x(), point.y(), point.x(), g.Y(baseline));
             }
             Circle(p, point.x(), point.y(), d.radius, d.colour);
@@ -237,14 +238,14 @@ void Redraw(QImage& image, ProcessingState& state, const QuantityDrawing& q1, co
     if (showY2) {
         QuantityDrawing upper = q1;
         upper.band = Band::Upper;
-        DrawQuantity(image, state.axisY1, upper, state.series, state.view, state.tracingStartIndex, baseline);
+        DrawQuantity(image, state.axisY1, upper, state.series, state.view, state.DrawnTracingStart(), baseline);
         QuantityDrawing lower = q2;
         lower.band = Band::Lower;
-        DrawQuantity(image, state.axisY2, lower, state.series, state.view, state.tracingStartIndex, baseline);
+        DrawQuantity(image, state.axisY2, lower, state.series, state.view, state.DrawnTracingStart(), baseline);
     } else {
         QuantityDrawing whole = q1;
         whole.band = Band::Whole;
-        DrawQuantity(image, state.axisY1, whole, state.series, state.view, state.tracingStartIndex, baseline);
+        DrawQuantity(image, state.axisY1, whole, state.series, state.view, state.DrawnTracingStart(), baseline);
     }
 }
 

@@ -96,7 +96,7 @@ QString RecordHeader(const ProcessingState& state, const InstrumentConfig& confi
     if (options.threeProbes) {
         header += u'\t' + options.phMarker + u'\t' + options.oxMarker + QStringLiteral("_%");
     }
-    return header;
+    return SingleLine(header);
 }
 
 DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& config, const ProcessOptions& options,
@@ -227,6 +227,7 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
 
     // 13: store.
     sample.time = TimeValue(now);
+    const qint64 nowUtc = now.toSecsSinceEpoch();
     if (options.mode == ReadMode::Character && options.demo) {
         sample.phValue = 7.1 + std::uniform_int_distribution<int>(0, 99)(state.random) / 100.0;
         sample.oxValue = 80 + std::uniform_int_distribution<int>(0, 1999)(state.random) / 100.0;
@@ -238,7 +239,7 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
     }
 
     // 14-15: the recorded lines.
-    const bool tracing = n >= state.tracingStartIndex;
+    const bool tracing = state.IsTracing(n);
     const qint64 traceSeconds = state.tracingStartTime.isValid() ? state.tracingStartTime.secsTo(now) : 0;
     const QString traceText = FormatDuration(traceSeconds);
     const QString stamp = series.StampText(n, options.regional);
@@ -270,7 +271,9 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
         const qint64 t1 = series.At(n).time;
         const qint64 t0 = n >= 1 ? series.At(n - 1).time : kNoTime;
         // An interval with an empty slot (Go before the first reading) or an unknown time adds nothing.
-        const qint64 dt = (t1 == kNoTime || t0 == kNoTime) ? 0 : t1 - t0;
+        // The interval is real elapsed time: the wall clock jumps an hour on the nights it changes.
+        const bool bothKnown = t1 != kNoTime && t0 != kNoTime;
+        const qint64 dt = !bothKnown ? 0 : state.haveLastReadingUtc ? nowUtc - state.lastReadingUtc : t1 - t0;
         state.area += (static_cast<long double>(sample.value1) - state.baseline) * dt * options.areaFactor;
         out.Label_zero = QStringLiteral("base = ") + f5(state.baseline) + QStringLiteral("   dhMAX = ") +
                          f5(state.axisY1.maxRead - state.baseline) + QStringLiteral("   hMAX = ") +
@@ -278,6 +281,9 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
                          QStringLiteral(".s]x") + TrimSpaces(options.factorText) + QStringLiteral(" = ") +
                          FormatFixed(static_cast<double>(state.area), 8, 5, sign) + u' ';
     }
+
+    state.lastReadingUtc = nowUtc;
+    state.haveLastReadingUtc = true;
 
     // 18-19: height and axes.
     out.Label_hauteur = QStringLiteral("(moy. des 60 der. val.) - base = ") +

@@ -6,7 +6,10 @@ void ProcessingState::ResetRun(const InstrumentConfig& config)
 {
     series.sampleCount = 0;
     tracingStartIndex = kNotTracing;
+    t0Marked = false;
     tracingStartTime = QDateTime();
+    haveLastReadingUtc = false;
+    lastReadingUtc = 0;
     baseline = 0;
     area = 0;
     initialPrefix.clear();
@@ -30,6 +33,7 @@ void ProcessingState::ResetRun(const InstrumentConfig& config)
 void ProcessingState::MarkT0(const QDateTime& now)
 {
     tracingStartIndex = series.sampleCount;
+    t0Marked = true;
     tracingStartTime = now;
 }
 

@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <limits>
 #include <random>
 
 namespace sondalog {
@@ -46,8 +47,11 @@ struct ProcessingState {
     SampleSeries series;
     AxisScale axisY1;
     AxisScale axisY2;
-    int tracingStartIndex = kNotTracing;
+    int tracingStartIndex = kNotTracing;  ///< shown and printed as 32000 while t0 is not marked
+    bool t0Marked = false;                ///< 32000 is a marker, not a reading number: this says it
     QDateTime tracingStartTime;
+    qint64 lastReadingUtc = 0;            ///< real instant (UTC seconds) of the last reading kept
+    bool haveLastReadingUtc = false;
     long double baseline = 0;
     long double area = 0;
     QString initialPrefix;
@@ -71,6 +75,10 @@ struct ProcessingState {
     void ResetRun(const InstrumentConfig& config);
     /// Go: t0 is the current reading count, at `now`.
     void MarkT0(const QDateTime& now);
+    /// Reading n is past t0 (never while t0 is unmarked, however long the run).
+    bool IsTracing(int n) const { return t0Marked && n >= tracingStartIndex; }
+    /// The first index drawn as tracing: beyond any reading while t0 is unmarked.
+    int DrawnTracingStart() const { return t0Marked ? tracingStartIndex : std::numeric_limits<int>::max(); }
 };
 
 }  // namespace sondalog

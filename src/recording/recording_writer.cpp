@@ -52,6 +52,13 @@ SaveResult RecordingWriter::Write(const QStringList& records, const SaveRequest&
     return result;
 }
 
+QString UnsavedReadingsQuestion(int count)
+{
+    return QStringLiteral(" Les ") + QString::number(count) +
+           QStringLiteral(" mesures de l'acquisition en cours n'ont pas été enregistrées.\n\n"
+                          " Les effacer pour commencer une nouvelle acquisition ?");
+}
+
 QString ClipboardText(const QStringList& records)
 {
     return records.isEmpty() ? QString() : records.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");

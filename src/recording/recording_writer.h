@@ -50,6 +50,15 @@ private:
     QString lastAutoSaveFile_;
 };
 
+/// Said after a failed save: nothing was cleared.
+inline const QString kReadingsKept =
+    QStringLiteral("\n\nLes mesures sont conservées en mémoire : libérer de la place ou choisir un autre "
+                   "répertoire, puis recommencer.");
+/// Said when a save at exit failed and the program stays open.
+inline const QString kExitCancelled = QStringLiteral("Sortie annulée : un enregistrement a échoué.\n\n");
+/// Asked before Start or the link test clears readings that were never saved.
+QString UnsavedReadingsQuestion(int count);
+
 /// The record list as the clipboard receives it.
 QString ClipboardText(const QStringList& records);
 /// The question panel's report after a save by hand.

@@ -83,6 +83,7 @@ OwnRecordingLoad LoadOwnRecording(const QStringList& lines, ProcessingState& sta
     load.Edit_Prefixe = header.section(u'-', 0, 0);
     load.view = {1, load.count};
     state.view = load.view;
+    state.haveLastReadingUtc = false;  // the file's times are wall-clock: the next interval comes from them
     return load;
 }
 

@@ -17,6 +17,7 @@ LinePort::LinePort(QObject* parent) : QObject(parent), handle_(this)
 bool LinePort::Open(const QString& description)
 {
     pending_.clear();
+    toldOverlong_ = false;
     SetTimeouts(10);
     return handle_.Open(description, false, false);
 }
@@ -46,6 +47,15 @@ void LinePort::OnBytes(const QByteArray& bytes)
         emit lineReceived(line);
     }
     pending_ += QStringView(text).mid(start);
+    while (pending_.size() >= kMaxLineChars) {
+        if (!toldOverlong_) {
+            toldOverlong_ = true;
+            emit overlong(kOverlongLineLog);
+        }
+        const QString piece = pending_.left(kMaxLineChars);
+        pending_.remove(0, kMaxLineChars);
+        emit lineReceived(piece);
+    }
     if (pending_.isEmpty()) {
         silence_.stop();
     } else {

@@ -9,6 +9,10 @@
 
 namespace sondalog {
 
+/// A line that never meets its CR is handed on in pieces of this size.
+inline constexpr qsizetype kMaxLineChars = 64 * 1024;
+inline const QString kOverlongLineLog = QStringLiteral("ligne de plus de 64 Ko sans fin de ligne : découpée");
+
 class LinePort : public QObject {
     Q_OBJECT
 public:
@@ -28,6 +32,8 @@ public:
 signals:
     void lineReceived(const QString& line);
     void lost(const QString& why);
+    /// Said once per opening, for the raw log.
+    void overlong(const QString& text);
 
 private:
     void OnBytes(const QByteArray& bytes);
@@ -36,6 +42,7 @@ private:
     PortHandle handle_;
     QTimer silence_;
     QString pending_;
+    bool toldOverlong_ = false;
 };
 
 }  // namespace sondalog

@@ -37,6 +37,21 @@ QString LineField(const QString& text, int n, QChar sep)
     return TrimSpaces(fields.at(n - 1));
 }
 
+QString BeforeFlags(const QString& text)
+{
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (text.at(i) != u',') {
+            continue;
+        }
+        const bool decimal = i > 0 && i + 1 < size && text.at(i - 1).isDigit() && text.at(i + 1).isDigit();
+        if (!decimal) {
+            return TrimSpaces(text.left(i));
+        }
+    }
+    return TrimSpaces(text);
+}
+
 QString DropControlChars(const QString& text, int threshold)
 {
     QString out(text.size(), Qt::Uninitialized);

@@ -14,6 +14,10 @@ QStringList SplitFields(const QString& text, QChar sep);
 /// Field n (from 1), trimmed of blanks; empty for n out of range.
 QString LineField(const QString& text, int n, QChar sep);
 /// Keeps only the characters whose code is at least `threshold`.
+/// The text before the instrument's ", AR"-style flags: cut at the first ',' that is not a decimal
+/// comma (a ',' between two digits is one), trimmed.
+QString BeforeFlags(const QString& text);
+
 QString DropControlChars(const QString& text, int threshold);
 /// Removes every occurrence of c.
 QString RemoveChar(QChar c, const QString& text);

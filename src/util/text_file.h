@@ -8,11 +8,15 @@
 
 namespace sondalog {
 
-/// The lines of a Windows-1252 file; CR LF and bare LF both end a line. nullopt when it cannot be read.
+/// The lines of a Windows-1252 file; CR LF, LF and lone CR end a line. nullopt when it cannot be read
+/// or is not a regular file (a FIFO or a device would never end).
 std::optional<QStringList> ReadTextLines(const QString& path);
 
-/// Splits decoded text into lines (CR LF, LF); a final line end adds no empty line.
+/// Splits decoded text into lines (CR LF, LF, lone CR); a final line end adds no empty line.
 QStringList SplitLines(const QString& text);
+
+/// True for an existing regular file (not a folder, FIFO or device).
+bool IsReadableRegularFile(const QString& path);
 
 /// Every line followed by CR LF, in Windows-1252.
 QByteArray JoinCrLf(const QStringList& lines);

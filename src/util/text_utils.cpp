@@ -1,5 +1,7 @@
 #include "util/text_utils.h"
 
+#include <algorithm>
+
 #include <QLocale>
 
 #include <charconv>
@@ -248,6 +250,32 @@ QString KeepOnly(const QString& text, const QString& allowed)
     }
     out.truncate(p - out.constData());
     return out;
+}
+
+namespace {
+bool IsLineBreak(QChar c)
+{
+    return c == u'\r' || c == u'\n' || c == QChar(0x2028) || c == QChar(0x2029);
+}
+}  // namespace
+
+bool HasLineBreak(const QString& text)
+{
+    return std::any_of(text.cbegin(), text.cend(), IsLineBreak);
+}
+
+QString SingleLine(const QString& text)
+{
+    if (!HasLineBreak(text)) {
+        return text;
+    }
+    QString single = text;
+    for (QChar& c : single) {
+        if (IsLineBreak(c)) {
+            c = u' ';
+        }
+    }
+    return single;
 }
 
 QString ShortestReal(double value)

@@ -40,6 +40,12 @@ QString KeepOnly(const QString& text, const QString& allowed);
 /// The number characters for a given decimal sign: + - 0-9 E and the sign.
 bool IsNumberChar(QChar c, QChar decimalSign);
 
+/// The text with every line break (CR, LF, Unicode line and paragraph separators) replaced by a
+/// blank: a pasted text must never split a line of a file.
+QString SingleLine(const QString& text);
+/// True when the text holds a line break SingleLine would replace.
+bool HasLineBreak(const QString& text);
+
 /// A real in the shortest decimal form with '.' (750, 0.5).
 QString ShortestReal(double value);
 

@@ -1,12 +1,22 @@
 #include "app/main_window.h"
 #include "instrument/parameters_window.h"
+#include "support/disk_full.h"
 #include "util/text_file.h"
 #include "wait_until.h"
 
+#include "app/startup.h"
+#include "util/text_utils.h"
+
+#include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
+#include <QScreen>
+#include <QStyle>
+#include <QTableWidget>
 #include <QDir>
 #include <QFrame>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,10 +32,11 @@ struct Fixture {
     QString work;
     QStringList asked;
     QStringList told;
+    bool answer = true;
     int ended = -1;
     std::unique_ptr<MainWindow> window;
 
-    explicit Fixture(bool withoutConfirmation = true)
+    explicit Fixture(bool withoutConfirmation = true, const std::function<void(QStringList&)>& adjust = {})
     {
         work = dir.filePath(QStringLiteral("travail"));
         QDir().mkpath(work);
@@ -37,11 +48,14 @@ struct Fixture {
         settings[5] = QStringLiteral("true");   // fast
         settings[18] = withoutConfirmation ? QStringLiteral("true") : QStringLiteral("false");
         settings[19] = QStringLiteral("µ=0;m=3;k=1;F=3");
+        if (adjust) {
+            adjust(settings);
+        }
         WriteFileAtomically(config + QStringLiteral("/Sondalog.prm"), JoinCrLf(settings));
         window = std::make_unique<MainWindow>(ConfigPaths::Resolve(config, QString()), Regional::French());
         window->confirm = [this](const QString& q) {
             asked << q;
-            return true;
+            return answer;
         };
         window->info = [this](const QString& t) { told << t; };
         window->openEditor = nullptr;
@@ -208,4 +222,227 @@ TEST(MainWindow, LinkTestAndDemonstrationBoxesInStep)
     EXPECT_EQ(w.Button_test_com->text(), QStringLiteral("test COM"));
     EXPECT_TRUE(w.Button_START->isEnabled());
     EXPECT_TRUE(w.Button_stop->isEnabled());
+}
+
+namespace {
+bool AxesAgree(const MainWindow& w)
+{
+    const AxisScale& y1 = w.run().state.axisY1;
+    auto value = [](const QLineEdit* e) { return ParseReal(e->text(), u',').value; };
+    return value(w.Edit_max_y1) == y1.max && value(w.Edit_min_y1) == y1.min &&
+           value(w.Edit_y1_graduation) == y1.graduation && value(w.Edit_max_y2) == w.run().state.axisY2.max &&
+           value(w.Edit_min_y2) == w.run().state.axisY2.min;
+}
+}  // namespace
+
+TEST(MainWindow, FailedStopSaveLeavesTheRunGoingAndNothingCleared)
+{
+    Fixture f;
+    MainWindow& w = *f.window;
+    f.Click(w.Button_START);
+    ASSERT_TRUE(WaitUntil([&] { return f.N() >= 5; }, 10000));
+    {
+        FileSizeLimit full(0);  // the disk refuses every byte
+        f.Click(w.Button_stop);
+    }
+    EXPECT_EQ(w.runState(), RunState::Baseline);
+    EXPECT_TRUE(w.Button_stop->isEnabled());
+    EXPECT_FALSE(w.Button_START->isEnabled());
+    EXPECT_TRUE(f.Recordings().isEmpty());
+    ASSERT_FALSE(f.told.isEmpty());
+    EXPECT_TRUE(f.told.last().startsWith(QStringLiteral("Impossible de créer le fichier ")));
+    EXPECT_TRUE(f.told.last().contains(QStringLiteral("conservées")));
+    const int n = f.N();
+    ASSERT_TRUE(WaitUntil([&] { return f.N() > n; }, 10000));  // still reading
+
+    // Once the disk has room, the same Stop saves every reading.
+    f.Click(w.Button_stop);
+    EXPECT_EQ(w.runState(), RunState::Idle);
+    ASSERT_EQ(f.Recordings().size(), 1);
+    EXPECT_EQ(ReadTextLines(QDir(f.work).filePath(f.Recordings()[0])).value().size(), f.N() + 1);
+}
+
+TEST(MainWindow, FailedSaveAtExitKeepsTheWindowAndItsReadings)
+{
+    Fixture f;
+    MainWindow& w = *f.window;
+    f.Click(w.Button_START);
+    ASSERT_TRUE(WaitUntil([&] { return f.N() >= 5; }, 10000));
+    f.Click(w.Button_exit_);
+    {
+        FileSizeLimit full(0);
+        f.Click(w.SpeedButton_question);
+    }
+    QTest::qWait(800);  // longer than the demonstration's report wait
+    EXPECT_EQ(f.ended, -1);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(w.runState(), RunState::Baseline);
+    EXPECT_TRUE(f.Recordings().isEmpty());
+    ASSERT_FALSE(f.told.isEmpty());
+    EXPECT_TRUE(f.told.last().startsWith(QStringLiteral("Sortie annulée")));
+    EXPECT_TRUE(f.told.last().contains(QStringLiteral("Sondalog.prm")));
+    EXPECT_TRUE(f.told.last().contains(QStringLiteral("Impossible de créer le fichier ") + f.work));
+    const int n = f.N();
+    ASSERT_TRUE(WaitUntil([&] { return f.N() > n; }, 10000));
+
+    f.Click(w.Button_exit_);
+    f.Click(w.SpeedButton_question);
+    ASSERT_TRUE(WaitUntil([&] { return f.ended == 0; }, 3000));
+    EXPECT_EQ(f.Recordings().size(), 1);
+}
+
+TEST(MainWindow, StartNeverClearsUnsavedReadingsWithoutAsking)
+{
+    Fixture f;
+    MainWindow& w = *f.window;
+    f.Click(w.Button_START);
+    ASSERT_TRUE(WaitUntil([&] { return f.N() >= 5; }, 10000));
+    // No name at all: Stop writes nothing, as it should, and the readings stay unsaved.
+    w.CheckBox_demo->setChecked(false);
+    w.Edit_Prefixe->clear();
+    w.CheckBox_date_heure->setChecked(false);
+    f.Click(w.Button_stop);
+    ASSERT_EQ(w.runState(), RunState::Idle);
+    EXPECT_TRUE(f.Recordings().isEmpty());
+    const int n = f.N();
+    f.answer = false;
+    f.Click(w.Button_START);
+    ASSERT_EQ(f.asked.size(), 1);
+    EXPECT_EQ(f.asked[0], UnsavedReadingsQuestion(n));
+    EXPECT_EQ(f.N(), n);
+    EXPECT_EQ(w.runState(), RunState::Idle);
+    f.answer = true;
+    f.Click(w.Button_START);
+    EXPECT_EQ(w.runState(), RunState::Baseline);
+}
+
+TEST(MainWindow, QuestionPanelButtonsAndEnterOnTheFocusedButton)
+{
+    Fixture f(false);
+    MainWindow& w = *f.window;
+    f.Click(w.Button_START);
+    // The t0 button and "annuler" are never shown together.
+    EXPECT_FALSE(w.Button_go->isHidden());
+    EXPECT_TRUE(w.SpeedButton_annuler->isHidden());
+    ASSERT_TRUE(WaitUntil([&] { return f.N() >= 3; }, 10000));
+    w.Button_go->setFocus();
+    QTest::keyClick(w.Button_go, Qt::Key_Return);
+    EXPECT_EQ(w.runState(), RunState::Tracing);
+    f.Click(w.Button_stop);
+    EXPECT_TRUE(w.Button_go->isHidden());
+    EXPECT_FALSE(w.SpeedButton_annuler->isHidden());
+    EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 100);
+}
+
+TEST(MainWindow, AxisBoxesShowTheAxesTheGraphDraws)
+{
+    Fixture f;
+    MainWindow& w = *f.window;
+    EXPECT_TRUE(AxesAgree(w)) << w.Edit_max_y1->text().toStdString() << " " << w.run().state.axisY1.max;
+    EXPECT_DOUBLE_EQ(w.run().state.axisY1.max, 750);  // the table's bounds
+    f.Click(w.Button_test_com);
+    EXPECT_TRUE(AxesAgree(w));
+    ASSERT_TRUE(WaitUntil([&] { return f.N() >= 3; }, 10000));
+    f.Click(w.Button_test_com);
+    EXPECT_TRUE(AxesAgree(w));
+    f.Click(w.Button_START);
+    EXPECT_TRUE(AxesAgree(w));
+    ASSERT_TRUE(WaitUntil([&] { return f.N() >= 3; }, 10000));
+    EXPECT_TRUE(AxesAgree(w));
+    f.Click(w.Button_stop);
+    f.Click(w.Button_START);  // Restart
+    EXPECT_TRUE(AxesAgree(w));
+}
+
+TEST(MainWindow, StartUpReminderAndDecimalSignCaption)
+{
+    Fixture f(true, [](QStringList& s) { s[6] = QStringLiteral("1"); });  // "point" on a French PC
+    MainWindow& w = *f.window;
+    f.answer = false;
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::qWait(50);
+    ASSERT_NE(w.SpeedButton_choix_rep, nullptr);
+    QWidget* central = w.centralWidget();
+    const QRect button(w.SpeedButton_choix_rep->mapTo(central, QPoint(0, 0)), w.SpeedButton_choix_rep->size());
+    EXPECT_GE(w.Panel2->x(), button.right());
+    EXPECT_EQ(w.Panel2->height(), 250);
+    const QRect axisBox(w.Edit_max_y1->mapTo(central, QPoint(0, 0)), w.Edit_max_y1->size());
+    EXPECT_FALSE(w.Panel2->geometry().intersects(axisBox));
+
+    ParametersWindow* p = w.parameters();
+    EXPECT_EQ(p->Label2->text(), QStringLiteral("signe décimal du PC : virgule"));
+    ASSERT_TRUE(WaitUntil([&] { return !f.asked.isEmpty(); }, 2000));
+    QTest::qWait(20);
+    EXPECT_EQ(p->Label2->palette().color(QPalette::WindowText), QColor(Qt::red));
+}
+
+TEST(MainWindow, WindowMaximisedIsRestoredAndMeansAsWideAsTheScreen)
+{
+    {
+        Fixture f(true, [](QStringList& s) { s[12] = QStringLiteral("true"); });
+        MainWindow& w = *f.window;
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        ASSERT_TRUE(WaitUntil([&] { return w.isMaximized(); }, 2000));
+    }
+    Fixture f;
+    MainWindow& w = *f.window;
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    const QRect screen = w.screen()->geometry();
+    const QString prm = f.dir.filePath(QStringLiteral("config/Sondalog.prm"));
+    w.showNormal();
+    w.resize(screen.width() / 2, screen.height() / 2);
+    QTest::qWait(20);
+    f.Click(w.Button_enreg_param);
+    EXPECT_EQ(ReadTextLines(prm).value().at(12), QStringLiteral("false"));
+    w.setGeometry(QRect(screen.topLeft(), QSize(screen.width(), screen.height() / 2)));  // as wide, not maximised
+    QTest::qWait(20);
+    f.Click(w.Button_enreg_param);
+    EXPECT_EQ(ReadTextLines(prm).value().at(12), QStringLiteral("true"));
+}
+
+TEST(MainWindow, FitsALaptopScreenWithItsTitleBarInView)
+{
+    Fixture f;
+    MainWindow& w = *f.window;
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::qWait(50);
+    const QRect available = w.screen()->availableGeometry();
+    ASSERT_EQ(w.screen()->geometry().size(), QSize(1366, 768));
+    EXPECT_TRUE(available.contains(w.frameGeometry())) << w.frameGeometry().y() << " " << w.frameGeometry().height();
+    EXPECT_GE(w.frameGeometry().top(), available.top());
+    EXPECT_LE(w.Memo2->mapTo(&w, QPoint(0, w.Memo2->height())).y(), w.height());  // the record list in view
+}
+
+TEST(MainWindow, PastedLineBreaksBecomeBlanksWhereTheyAreEntered)
+{
+    Fixture f;
+    MainWindow& w = *f.window;
+    w.Edit_Prefixe->setText(QStringLiteral("Forage\r\n2"));
+    EXPECT_EQ(w.Edit_Prefixe->text(), QStringLiteral("Forage  2"));
+    ParametersWindow* p = w.parameters();
+    p->Edit_start_inject->setText(QStringLiteral("sel\nversé"));
+    EXPECT_EQ(p->Edit_start_inject->text(), QStringLiteral("sel versé"));
+    p->stringgrid1->item(1, 2)->setText(QStringLiteral("WTW\n3430"));
+    EXPECT_EQ(p->table.Cell(2, 1), QStringLiteral("WTW 3430"));
+    EXPECT_EQ(p->stringgrid1->item(1, 2)->text(), QStringLiteral("WTW 3430"));
+}
+
+TEST(MainWindow, WindowAndCommandLineStartWithTheSameSettings)
+{
+    // A first start in an empty folder: the window writes the settings file as the core would.
+    QTemporaryDir windowDir;
+    QTemporaryDir coreDir;
+    {
+        MainWindow w(ConfigPaths::Resolve(windowDir.path(), QString()), Regional::French());
+    }
+    LoadStartup(ConfigPaths::Resolve(coreDir.path(), QString()), u',', {});
+    const QStringList fromWindow = ReadTextLines(windowDir.filePath(QStringLiteral("Sondalog.prm"))).value();
+    const QStringList fromCore = ReadTextLines(coreDir.filePath(QStringLiteral("Sondalog.prm"))).value();
+    ASSERT_EQ(fromWindow.size(), 30);
+    EXPECT_EQ(fromWindow, fromCore);
+    EXPECT_EQ(fromCore.at(7), QStringLiteral("false"));
 }

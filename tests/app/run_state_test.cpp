@@ -33,3 +33,27 @@ TEST(DecimalSign, QuestionOnlyWhenTheyDisagree)
               QStringLiteral(" Le signe décimal du fichier de sortie (virgule)\n\n n'est pas en phase avec celui de "
                              "l'ordinateur (point)\n\n mettre le fichier en phase avec l'ordinateur (.)    ?"));
 }
+
+TEST(MainWindowPlace, NeverLargerThanTheScreenAndTitleBarOnIt)
+{
+    struct Case {
+        QSize size;
+        QRect available;
+        QMargins frame;
+        QRect placed;
+    };
+    const Case cases[] = {
+        // A 1366 x 768 laptop with a 24-pixel panel: the 1280 x 800 window is made to fit, title bar in view.
+        {{1280, 800}, {0, 0, 1366, 744}, {1, 30, 1, 1}, {43, 30, 1280, 713}},
+        // A 1920 x 1080 desktop: widened to the screen minus 300 and centred.
+        {{1280, 800}, {0, 0, 1920, 1080}, {0, 0, 0, 0}, {150, 140, 1620, 800}},
+        {{1700, 800}, {0, 0, 1920, 1080}, {0, 0, 0, 0}, {110, 140, 1700, 800}},
+        // A second screen to the right.
+        {{1280, 800}, {1920, 0, 1366, 768}, {0, 20, 0, 0}, {1963, 20, 1280, 748}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(PlaceMainWindow(c.size, c.available, c.frame), c.placed) << c.available.width();
+    }
+    EXPECT_EQ(DecimalSignCaption(u','), QStringLiteral("signe décimal du PC : virgule"));
+    EXPECT_EQ(DecimalSignCaption(u'.'), QStringLiteral("signe décimal du PC : point"));
+}

@@ -1,5 +1,6 @@
 #include "app/settings.h"
 #include "app/settings_file.h"
+#include "support/disk_full.h"
 #include "util/text_file.h"
 
 #include <QTemporaryDir>
@@ -140,4 +141,57 @@ TEST(SettingsFile, LineAccessAndColourRules)
     const Settings s = LoadSettings(path, Settings{}, u',');
     EXPECT_FALSE(s.needsDirectoryChooser);
     EXPECT_TRUE(s.Edit_repertoire.endsWith(QDir::separator()));
+}
+
+TEST(SettingsFile, PastedLineBreaksNeverShiftTheLines)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Sondalog.prm"));
+    Settings s;
+    s.Edit_start_inject = QStringLiteral("sel\r\nversé");
+    s.Edit_Prefixe = QStringLiteral("Forage\n2");
+    s.Edit_facteur = QStringLiteral("1.5");
+    ASSERT_TRUE(SaveSettings(path, s));
+    EXPECT_EQ(ReadTextLines(path).value().size(), 30);
+    const Settings back = LoadSettings(path, Settings{}, u'.');
+    EXPECT_EQ(back.Edit_start_inject, QStringLiteral("sel  versé"));
+    EXPECT_EQ(back.Edit_Prefixe, QStringLiteral("Forage 2"));
+    EXPECT_DOUBLE_EQ(back.areaFactor, 1.5);
+}
+
+TEST(SettingsFile, FullDiskKeepsTheEarlierFileAndSaysSo)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Sondalog.prm"));
+    Settings s;
+    s.Edit_Prefixe = QStringLiteral("puits");
+    ASSERT_TRUE(SaveSettings(path, s));
+    const QByteArray before = ReadTextLines(path).value().join(u'|').toUtf8();
+    s.Edit_Prefixe = QStringLiteral("autre");
+    {
+        FileSizeLimit full(100);
+        EXPECT_FALSE(SaveSettings(path, s));
+        EXPECT_FALSE(WriteColourLine(path, QColor(1, 2, 3), 5));
+    }
+    EXPECT_EQ(ReadTextLines(path).value().join(u'|').toUtf8(), before);
+}
+
+TEST(SettingsFile, StartValuesAndColourFieldsOfAnySize)
+{
+    // "sauvegarde automatique" starts unchecked, for the window and the command line alike.
+    EXPECT_FALSE(Settings{}.CheckBox_sauve_auto);
+    EXPECT_EQ(SettingsValues(Settings{}).at(7), QStringLiteral("false"));
+    struct Case {
+        QString line;
+        QColor colour;
+    };
+    const Case cases[] = {
+        {QStringLiteral("2147483647,255,0"), QColor(255, 255, 0)},
+        {QStringLiteral("2147483647,2147483647,2"), QColor(255, 255, 2)},  // sums to 2^32: not black
+        {QStringLiteral("0,0,0"), QColor(222, 222, 222)},
+        {QStringLiteral("-1,1,0"), QColor(255, 1, 0)},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ColourFromLine(c.line, Qt::red), c.colour) << c.line.toStdString();
+    }
 }

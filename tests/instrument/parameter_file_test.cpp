@@ -1,8 +1,11 @@
 #include "instrument/parameter_file.h"
 #include "instrument/row_text.h"
+#include "support/disk_full.h"
 #include "util/text_file.h"
 
 #include <QFile>
+#include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -156,24 +159,79 @@ TEST(ParameterFile, UnreadableHeaderIsKeptAsideNotOverwritten)
         {QStringLiteral("dix-sept"), QStringLiteral("11")},
         {QStringLiteral("17"), QStringLiteral("1")},
         {QStringLiteral("17")},
-        {QStringLiteral("17"), QStringLiteral("99999999")},
     };
     for (const QStringList& bad : bads) {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Sondalog.ini"));
-        WriteLines(dir.filePath(QStringLiteral("Sondalog.ini.bad")), {QStringLiteral("older")});
+        // Two earlier unreadable tables: neither is ever replaced.
+        WriteLines(path + QStringLiteral(".bad"), {QStringLiteral("older")});
+        WriteLines(path + QStringLiteral(".bad2"), {QStringLiteral("old")});
         WriteLines(path, bad);
         const QByteArray original = Bytes(path);
         InstrumentTable t;
         Recorder r;
         EXPECT_EQ(LoadTableFile(t, path, false, r.Callbacks()), TableLoad::Bad);
-        EXPECT_EQ(Bytes(path + QStringLiteral(".bad")), original);
+        EXPECT_EQ(Bytes(path + QStringLiteral(".bad")), QByteArray("older\r\n"));
+        EXPECT_EQ(Bytes(path + QStringLiteral(".bad2")), QByteArray("old\r\n"));
+        EXPECT_EQ(Bytes(path + QStringLiteral(".bad3")), original);
         ASSERT_EQ(r.told.size(), 1);
         EXPECT_TRUE(r.told[0].contains(path + QStringLiteral(">")));
-        EXPECT_TRUE(r.told[0].contains(path + QStringLiteral(".bad")));
+        EXPECT_TRUE(r.told[0].contains(path + QStringLiteral(".bad3")));
         EXPECT_EQ(t.RowCount(), 11);
         EXPECT_EQ(t.Cell(1, 1), QStringLiteral("x"));
         EXPECT_EQ(ReadTextLines(path).value().value(0), QStringLiteral("17"));
+    }
+}
+
+TEST(ParameterFile, TableThatCannotBeSetAsideIsNeverOverwritten)
+{
+    // Something that exists at the table's path but cannot be read as a file (here a folder, as a
+    // file without read permission would be) is neither renamed nor written over.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Sondalog.ini"));
+    ASSERT_TRUE(QDir().mkdir(path));
+    WriteLines(path + QStringLiteral("/inside.txt"), {QStringLiteral("kept")});
+    InstrumentTable t;
+    Recorder r;
+    EXPECT_EQ(LoadTableFile(t, path, false, r.Callbacks()), TableLoad::Bad);
+    EXPECT_TRUE(QFileInfo(path).isDir());
+    EXPECT_EQ(Bytes(path + QStringLiteral("/inside.txt")), QByteArray("kept\r\n"));
+    EXPECT_FALSE(QFileInfo::exists(path + QStringLiteral(".bad")));
+    ASSERT_EQ(r.told.size(), 1);
+    EXPECT_TRUE(r.told[0].contains(QStringLiteral("impossible à renommer")));
+    EXPECT_EQ(t.Cell(2, 1), QStringLiteral("WTW3430"));  // the example, in memory only
+    EXPECT_EQ(r.settingsSaves, 0);
+}
+
+TEST(ParameterFile, RowCountIsTakenAsFarAsTheFileHoldsRows)
+{
+    struct Case {
+        int announced;
+        int held;
+        int expected;
+    };
+    const Case cases[] = {
+        {1500, 1500, 1500},     // a long table is a table
+        {2000, 1500, 1500},     // more announced than held, beyond any example: the rows held
+        {99999999, 0, 11},      // a corrupted count: the usual rows, examples filling in
+        {13, 6, 13},            // a short file: rows past its end are example rows
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Sondalog.ini"));
+        QStringList lines{QStringLiteral("17"), QString::number(c.announced)};
+        for (int i = 0; i < c.held; ++i) {
+            lines << (i == 0 ? QStringLiteral("header") : QStringLiteral("%1,,Multi%1").arg(i));
+        }
+        WriteLines(path, lines);
+        InstrumentTable t;
+        Recorder r;
+        EXPECT_EQ(LoadTableFile(t, path, false, r.Callbacks()), TableLoad::Loaded) << c.announced;
+        EXPECT_EQ(t.RowCount(), c.expected) << c.announced;
+        if (c.held > 1200) {
+            EXPECT_EQ(t.Cell(2, 1200), QStringLiteral("Multi1200"));
+        }
+        EXPECT_EQ(Bytes(path).left(4), QByteArray("17\r\n"));  // never replaced
     }
 }
 
@@ -225,4 +283,35 @@ TEST(ParameterFile, SaveFailureIsReported)
     EXPECT_TRUE(t.modified);
     ASSERT_EQ(r.told.size(), 1);
     EXPECT_TRUE(r.told[0].startsWith(QStringLiteral("Impossible de créer le fichier")));
+}
+
+TEST(ParameterFile, PastedLineBreaksAndFullDiskNeverCorruptTheTable)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Sondalog.ini"));
+    InstrumentTable t;
+    FillExampleRows(t);
+    t.SetCell(2, 1, QStringLiteral("WTW\r\n3430"));  // pasted into a cell
+    t.SetRow(3, {QStringLiteral("1"), QStringLiteral(" "), QStringLiteral("Multi\n340i")});
+    Recorder r;
+    ASSERT_TRUE(SaveTableFile(t, path, r.Callbacks()));
+    const QStringList lines = ReadTextLines(path).value();
+    ASSERT_EQ(lines.size(), 13);  // 2 + 11 rows: nothing shifted
+    InstrumentTable back;
+    ASSERT_EQ(LoadTableFile(back, path, false, r.Callbacks()), TableLoad::Loaded);
+    EXPECT_EQ(back.Cell(2, 1), QStringLiteral("WTW  3430"));
+    EXPECT_EQ(back.Cell(6, 2), t.Cell(6, 2));
+    EXPECT_EQ(back.Cell(2, 3), QStringLiteral("Multi 340i"));
+
+    // The disk refuses the save: the table file stays as it was and the user is told.
+    const QByteArray before = Bytes(path);
+    t.SetCell(2, 1, QStringLiteral("autre"));
+    {
+        FileSizeLimit full(64);
+        EXPECT_FALSE(SaveTableFile(t, path, r.Callbacks()));
+    }
+    EXPECT_EQ(Bytes(path), before);
+    ASSERT_FALSE(r.told.isEmpty());
+    EXPECT_TRUE(r.told.last().startsWith(QStringLiteral("Impossible de créer le fichier ") + path));
+    EXPECT_TRUE(t.modified || !r.told.isEmpty());
 }

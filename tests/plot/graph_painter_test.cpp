@@ -112,6 +112,7 @@ TEST(GraphPainter, PacketsAreDrawnAtTheirLargestValue)
     ProcessingState s = Series(200, 10);
     s.series.At(103).value1 = 90;  // inside the packet closed at i = 105
     s.tracingStartIndex = 0;
+    s.t0Marked = true;
     QuantityDrawing d = Drawing(QColor(200, 0, 0));
     d.radius = 1;
     Redraw(image, s, d, d, false);
@@ -129,6 +130,7 @@ TEST(GraphPainter, BeforeT0InTheInverseColour)
     QImage image(400, 300, QImage::Format_RGB32);
     ProcessingState s = Series(20, 50);
     s.tracingStartIndex = 11;
+    s.t0Marked = true;
     s.baseline = 20;
     QuantityDrawing d = Drawing(QColor(0, 0, 0));
     d.radius = 3;
@@ -148,8 +150,64 @@ TEST(GraphPainter, TwoHalvesWithQuantityTwo)
     QImage image(400, 300, QImage::Format_RGB32);
     ProcessingState s = Series(20, 50);
     s.tracingStartIndex = 0;
+    s.t0Marked = true;
     Redraw(image, s, Drawing(QColor(0, 0, 200)), Drawing(QColor(0, 150, 0)), true);
     EXPECT_GT(CountColour(image, QColor(0, 0, 200), QRect(0, 0, 400, 150)), 0);
     EXPECT_EQ(CountColour(image, QColor(0, 150, 0), QRect(0, 0, 400, 150)), 0);
     EXPECT_GT(CountColour(image, QColor(0, 150, 0), QRect(0, 150, 400, 150)), 0);
+}
+
+TEST(GraphPainter, IntegralBarsRunExactlyFromThePointToTheBaseline)
+{
+    QImage image(400, 300, QImage::Format_RGB32);
+    QuantityDrawing d = Drawing(QColor(0, 0, 0));
+    d.labelColour = QColor(200, 0, 0);  // labels apart from the curve
+    d.integral = true;
+    QuantityDrawing plain = d;
+    plain.integral = false;
+    auto topmost = [&](const QColor& colour) {
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 40; x < image.width() - 40; ++x) {
+                if (image.pixelColor(x, y) == colour) {
+                    return y;
+                }
+            }
+        }
+        return image.height();
+    };
+    auto bottommost = [&](const QColor& colour) {
+        for (int y = image.height() - 1; y >= 0; --y) {
+            for (int x = 40; x < image.width() - 40; ++x) {
+                if (image.pixelColor(x, y) == colour) {
+                    return y;
+                }
+            }
+        }
+        return -1;
+    };
+    // On the baseline: a bar of no height draws nothing (a square cap made a square of it).
+    ProcessingState flat = Series(10, 50);
+    flat.tracingStartIndex = 0;
+    flat.t0Marked = true;
+    flat.baseline = 50;
+    Redraw(image, flat, d, d, false);
+    EXPECT_EQ(CountColour(image, kIntegralColour, image.rect()), 0);
+
+    // Above it: the bar neither rises over the point nor sinks below the baseline.
+    ProcessingState above = Series(10, 80);
+    above.tracingStartIndex = 0;
+    above.t0Marked = true;
+    above.baseline = 20;
+    Redraw(image, above, d, d, false);
+    ASSERT_GT(CountColour(image, kIntegralColour, image.rect()), 0);
+    const int pointTop = topmost(QColor(0, 0, 0));
+    EXPECT_GE(topmost(kIntegralColour), pointTop);
+    ProcessingState baseOnly = Series(10, 20);
+    baseOnly.tracingStartIndex = 0;
+    baseOnly.t0Marked = true;
+    baseOnly.baseline = 20;
+    Redraw(image, baseOnly, plain, plain, false);
+    const int baselineBottom = bottommost(QColor(0, 0, 0));  // the points drawn on the baseline
+    Redraw(image, above, d, d, false);
+    EXPECT_LE(bottommost(kIntegralColour), baselineBottom);
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <time.h>
+
 using namespace sondalog;
 
 namespace {
@@ -259,4 +261,57 @@ TEST(ProcessReading, SeriesGrowsPastItsCapacity)
     }
     EXPECT_EQ(r.state.series.sampleCount, 10001);
     EXPECT_EQ(r.state.series.Capacity(), 20000);
+}
+
+TEST(ProcessReading, UnmarkedT0StaysUnmarkedPastReading32000)
+{
+    // Nine hours of baseline at one reading a second: 32000 is a marker, not a reading number.
+    Bench r;
+    for (int i = 0; i < 32000; ++i) {
+        r.Feed(r.Reading(500));
+    }
+    DisplayTexts t;
+    for (int i = 0; i < 100; ++i) {
+        t = r.Feed(r.Reading(600));
+    }
+    EXPECT_EQ(r.state.series.sampleCount, 32100);
+    EXPECT_EQ(r.state.tracingStartIndex, kNotTracing);
+    EXPECT_DOUBLE_EQ(static_cast<double>(r.state.baseline), 600);
+    EXPECT_DOUBLE_EQ(static_cast<double>(r.state.area), 0);
+    EXPECT_EQ(r.records.last().section(u'\t', 3, 3), QString());  // no trace time
+    EXPECT_TRUE(t.Label_zero->contains(QStringLiteral("Hmax")));
+    EXPECT_FALSE(r.state.IsTracing(32100));
+
+    r.state.MarkT0(r.now);  // marked now: from here on it is a tracing run
+    r.Feed(r.Reading(700));
+    EXPECT_TRUE(r.state.IsTracing(32101));
+    EXPECT_EQ(r.records.last().section(u'\t', 3, 3), QStringLiteral("00:00:00"));
+}
+
+TEST(ProcessReading, AreaUsesRealElapsedTimeAcrossClockChanges)
+{
+    // A French laptop: the wall clock goes back an hour in October and forward one in March.
+    const QByteArray oldTz = qgetenv("TZ");
+    qputenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3");
+    tzset();
+    const QDateTime changes[] = {
+        QDateTime(QDate(2026, 10, 25), QTime(0, 59, 40), Qt::UTC).toLocalTime(),  // 02:59:40 CEST
+        QDateTime(QDate(2026, 3, 29), QTime(0, 59, 40), Qt::UTC).toLocalTime(),   // 01:59:40 CET
+    };
+    for (const QDateTime& start : changes) {
+        Bench r;
+        r.now = start;
+        r.state.MarkT0(r.now);  // t0 before the first reading: baseline 0
+        for (int i = 0; i < 5; ++i) {
+            r.Feed(r.Reading(100), 10);
+        }
+        // 4 intervals of 10 s at 100 µS/cm, times the area factor.
+        EXPECT_NEAR(static_cast<double>(r.state.area), 4 * 10 * 100 * 1.02, 1e-6) << start.toString().toStdString();
+    }
+    if (oldTz.isNull()) {
+        qunsetenv("TZ");
+    } else {
+        qputenv("TZ", oldTz);
+    }
+    tzset();
 }

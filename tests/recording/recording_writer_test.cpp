@@ -1,8 +1,10 @@
 #include "recording/recording_writer.h"
+#include "support/disk_full.h"
 #include "util/text_file.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -151,42 +153,101 @@ TEST(RecordingWriter, FailedSaveKeepsCountAndEarlierFile)
 {
     QTemporaryDir dir;
     RecordingWriter w;
-    QStringList records = Records(2);
-    const SaveResult first = w.Write(records, Request(dir.path()));
+    QStringList records = Records(5);
+    SaveRequest request = Request(dir.path());
+    const SaveResult first = w.Write(records, request);
     ASSERT_TRUE(first.written);
+    const QByteArray firstBytes = JoinCrLf(records);
     const int saved = w.lastSavedLineCount();
 
     // The working directory is a file: the backup folder cannot be created.
     const QString notAFolder = dir.filePath(QStringLiteral("plain"));
     ASSERT_TRUE(WriteFileAtomically(notAFolder, "x").isEmpty());
-    records << QStringLiteral("06/12/2026 23:22:03\t3");
+    records << QStringLiteral("06/12/2026 23:22:06\t6");
     const SaveResult folderFails = w.Write(records, Request(notAFolder, true));
     EXPECT_FALSE(folderFails.written);
     EXPECT_EQ(folderFails.error, QStringLiteral("Impossible de créer <") + notAFolder + QStringLiteral("/sauvegarde_auto>"));
     EXPECT_EQ(w.lastSavedLineCount(), saved);
 
-    // The file itself cannot be written (a folder stands at its path): the earlier file survives.
-    SaveRequest same = Request(dir.path());
-    same.name.sampleCount = 3;
-    ASSERT_TRUE(QDir().mkpath(QDir(dir.path()).filePath(QStringLiteral("2026-12-06 23H22'36 Forage1 3_enreg_412µS.txt"))));
-    const SaveResult fileFails = w.Write(records, same);
-    EXPECT_FALSE(fileFails.written);
-    EXPECT_TRUE(fileFails.error.startsWith(QStringLiteral("Impossible de créer le fichier ")));
+    // The disk refuses the write itself, on the very path of the earlier file, with the same writer.
+    {
+        FileSizeLimit full(0);
+        const SaveResult fileFails = w.Write(records, request);
+        EXPECT_FALSE(fileFails.written);
+        EXPECT_EQ(fileFails.error, QStringLiteral("Impossible de créer le fichier ") + first.path);
+    }
     EXPECT_EQ(w.lastSavedLineCount(), saved);
-    EXPECT_TRUE(QFile::exists(first.path));
+    QFile earlier(first.path);
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlier.readAll(), firstBytes);
 
     // The lines are still unsaved, so the next save writes them.
     EXPECT_TRUE(w.HasUnsavedLines(records));
-    EXPECT_TRUE(w.Write(records, Request(dir.path())).written);
+    EXPECT_TRUE(w.Write(records, request).written);
+}
+
+TEST(RecordingWriter, FailedBackupKeepsThePreviousBackup)
+{
+    QTemporaryDir dir;
+    RecordingWriter w;
+    QStringList records = Records(5);
+    const SaveResult first = w.Write(records, Request(dir.path(), true));
+    ASSERT_TRUE(first.written);
+    records << QStringLiteral("06/12/2026 23:22:06\t6");
+    SaveRequest next = Request(dir.path(), true);
+    next.name.now = kNow.addSecs(300);
+    {
+        FileSizeLimit full(16);  // part of the file goes to disk, the rest is refused
+        const SaveResult failed = w.Write(records, next);
+        EXPECT_FALSE(failed.written);
+        EXPECT_FALSE(failed.error.isEmpty());
+    }
+    EXPECT_TRUE(QFile::exists(first.path));
+    EXPECT_EQ(QFileInfo(first.path).size(), JoinCrLf(Records(5)).size());
+    EXPECT_EQ(w.lastAutoSaveFile(), first.path);
+    EXPECT_EQ(QDir(QFileInfo(first.path).path()).entryList(QDir::Files).size(), 1);  // no empty file beside it
 }
 
 TEST(RecordingWriter, ContinuationWithOneNewLineIsSaved)
 {
+    // The same writer that saved an earlier, longer run: a stored recording opened to be continued
+    // starts its record list empty, and its first new line is saved.
     QTemporaryDir dir;
     RecordingWriter w;
+    ASSERT_TRUE(w.Write(Records(5), Request(dir.path())).written);
     w.ResetRun();
     const QStringList onlyNew{QStringLiteral("06/12/2026 23:22:36\t1501")};
-    EXPECT_TRUE(w.Write(onlyNew, Request(dir.path())).written);
+    SaveRequest later = Request(dir.path());
+    later.name.sampleCount = 1501;
+    const SaveResult r = w.Write(onlyNew, later);
+    EXPECT_TRUE(r.written);
+    EXPECT_FALSE(w.HasUnsavedLines(onlyNew));
+}
+
+TEST(RecordingName, ImpossibleNamesAndAmplitudesAreMadeSafe)
+{
+    struct Case {
+        QString name;
+        QString safe;
+    };
+    const Case cases[] = {
+        {QStringLiteral("CON"), QStringLiteral("CON_")},
+        {QStringLiteral("nul.txt"), QStringLiteral("nul_.txt")},
+        {QStringLiteral("Com1.log"), QStringLiteral("Com1_.log")},
+        {QStringLiteral("LPT9"), QStringLiteral("LPT9_")},
+        {QStringLiteral("CONSOLE.txt"), QStringLiteral("CONSOLE.txt")},
+        {QStringLiteral("forage."), QStringLiteral("forage_")},
+        {QStringLiteral("forage. "), QStringLiteral("forage__")},
+        {QStringLiteral("aux "), QStringLiteral("aux_")},
+        {QStringLiteral("2026-12-06 23H22'36 CON 3_enreg_0µS.txt"), QStringLiteral("2026-12-06 23H22'36 CON 3_enreg_0µS.txt")},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SafeFileName(c.name), c.safe) << c.name.toStdString();
+    }
+    EXPECT_EQ(Amplitude(QStringLiteral("1e300"), QStringLiteral("-1e300")), 0);
+    EXPECT_EQ(Amplitude(QStringLiteral("1e308"), QStringLiteral("-1e308")), 0);  // infinite difference
+    EXPECT_EQ(Amplitude(QStringLiteral("9.3e18"), QStringLiteral("0")), 0);
+    EXPECT_EQ(Amplitude(QStringLiteral("812,4"), QStringLiteral("400")), 412);
 }
 
 TEST(RecordingWriter, ReportAndClipboard)

@@ -117,6 +117,7 @@ TEST(StoredFiles, AutoFileIsANewRun)
     run.config.active.endOfBlock = QStringLiteral("04:");
     run.options.regional = Regional::French();
     run.state.tracingStartIndex = 1;  // an earlier run's t0
+    run.state.t0Marked = true;
     run.records << QStringLiteral("old line");
     QStringList lines{QStringLiteral("h1"), QStringLiteral("h2"), QStringLiteral("h3"), QStringLiteral("h4")};
     for (int i = 0; i < 25; ++i) {

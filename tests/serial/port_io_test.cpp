@@ -5,6 +5,9 @@
 
 #include <QElapsedTimer>
 
+#include <atomic>
+#include <thread>
+
 #include <gtest/gtest.h>
 
 using namespace sondalog;
@@ -70,4 +73,80 @@ TEST(PortIo, MissingDeviceDoesNotOpen)
     EXPECT_FALSE(burst.ErrorText().isEmpty());
     LinePort line;
     EXPECT_FALSE(line.Open(QStringLiteral("/nonexistent/ttyS99: bauds=9600 parity=N data=8 stop=1")));
+}
+
+TEST(BurstPortIo, AnInstrumentThatNeverPausesIsCutAtWholeBlocks)
+{
+    const QString block = QStringLiteral("04:19:39\r\nCond 600.3 \u00b5S/cm\r\n\r\n_____________________________\r\n");
+    EXPECT_EQ(OverlongCut(block + QStringLiteral("04:19:40\r\nCo"), QString()), block.size());
+    EXPECT_EQ(OverlongCut(QStringLiteral("a\r\nFIN\r\nb\r\nc"), QStringLiteral("FIN")), 8);
+    EXPECT_EQ(OverlongCut(QStringLiteral("a\r\nb"), QString()), 3);
+    EXPECT_EQ(OverlongCut(QStringLiteral("abc"), QString()), 3);
+
+    PtyPair pty;
+    ASSERT_TRUE(pty.Ok());
+    BurstPort port;
+    ASSERT_TRUE(port.Open(pty.Description()));
+    QStringList bursts;
+    QStringList said;
+    QObject::connect(&port, &BurstPort::burstReceived, [&](const QString& t, int) { bursts << t; });
+    QObject::connect(&port, &BurstPort::overlong, [&](const QString& t) { said << t; });
+    // 200 KB of print blocks, never 110 ms apart: bursts come while the stream goes on.
+    const QByteArray chunk = block.toLatin1().repeated(10);
+    std::atomic<bool> streaming = true;
+    std::thread instrument([&] {
+        for (int i = 0; i < 300; ++i) {
+            pty.Send(chunk);
+            QThread::msleep(10);
+        }
+        streaming = false;
+    });
+    int whileStreaming = 0;
+    while (streaming) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        if (streaming) {
+            whileStreaming = static_cast<int>(bursts.size());
+        }
+    }
+    instrument.join();
+    EXPECT_GE(whileStreaming, 2);
+    for (const QString& b : bursts) {
+        EXPECT_LE(b.size(), kMaxBurstChars);
+        EXPECT_TRUE(b.endsWith(QStringLiteral("_____________________________"))) << b.right(40).toStdString();
+    }
+    EXPECT_EQ(said, QStringList{kOverlongBurstLog});  // said once
+}
+
+TEST(LinePortIo, ALineWithoutEndIsCutAt64KiB)
+{
+    PtyPair pty;
+    ASSERT_TRUE(pty.Ok());
+    LinePort port;
+    ASSERT_TRUE(port.Open(pty.Description()));
+    port.SetTimeouts(500);
+    QStringList lines;
+    QStringList said;
+    QObject::connect(&port, &LinePort::lineReceived, [&](const QString& l) { lines << l; });
+    QObject::connect(&port, &LinePort::overlong, [&](const QString& t) { said << t; });
+    std::atomic<bool> streaming = true;
+    std::thread instrument([&] {
+        for (int i = 0; i < 100; ++i) {
+            pty.Send(QByteArray(2000, 'x'));
+            QThread::msleep(10);
+        }
+        streaming = false;
+    });
+    int whileStreaming = 0;
+    while (streaming) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        if (streaming) {
+            whileStreaming = static_cast<int>(lines.size());
+        }
+    }
+    instrument.join();
+    EXPECT_GE(whileStreaming, 2);  // before any silence or CR
+    for (const QString& l : lines) {
+        EXPECT_EQ(l.size(), kMaxLineChars);
+    }
+    EXPECT_EQ(said, QStringList{kOverlongLineLog});
 }

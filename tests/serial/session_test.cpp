@@ -186,6 +186,31 @@ TEST(Session, UnpluggedAdapterLosesOnlyWhatWasSentMeanwhile)
     EXPECT_TRUE(WaitUntil([&] { return h.finished; }, 1000));
 }
 
+TEST(Session, UnpluggedCsvInstrumentLosesNoWholeBlock)
+{
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("port"));
+    Simulator sim(link, {QStringLiteral("--format"), QStringLiteral("csv"), QStringLiteral("--interval"),
+                         QStringLiteral("0.2"), QStringLiteral("--count"), QStringLiteral("40"), QStringLiteral("--drift"),
+                         QStringLiteral("1"), QStringLiteral("--unplug-after"), QStringLiteral("10"),
+                         QStringLiteral("--unplug-for"), QStringLiteral("3"), QStringLiteral("--delay"),
+                         QStringLiteral("0.3")});
+    Harness h(CsvConfig());
+    h.run.options.threeProbes = true;
+    h.run.blockOptions.threeProbes = true;
+    h.session.Start(h.Settings(link, ReadMode::StringCsv));
+    ASSERT_TRUE(WaitUntil([&] { return sim.Finished(); }, 60000));
+    QCoreApplication::processEvents();
+    WaitUntil([&] { return h.Values().size() >= sim.Sent().size(); }, 2000);
+    // Only what was sent while unplugged is missing: the first block after it is kept.
+    EXPECT_EQ(h.Values(), sim.Sent());
+    EXPECT_GT(sim.Lost(), 0);
+    EXPECT_TRUE(h.log.contains(QStringLiteral("liaison rétablie avec <") + link + u'>'));
+    ASSERT_TRUE(WaitUntil([&] { return h.session.IsReconnecting(); }, 5000));
+    h.session.RequestStop();
+    EXPECT_TRUE(WaitUntil([&] { return h.finished; }, 1000));
+}
+
 TEST(Session, CsvInCharacterModeEndsTheRunWithTheMessage)
 {
     PtyPair pty;
