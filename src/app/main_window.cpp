@@ -306,6 +306,7 @@ void MainWindow::BuildControls()
     Label18 = MakeLabel("Label18", QStringLiteral(" \n vérifier le \n répertoire \n\n et le nom \n"), Panel2);
     (new QVBoxLayout(Panel2))->addWidget(Label18);
     Panel2->resize(220, 250);
+    SpeedButton_choix_rep->installEventFilter(this);  // Panel2 follows the button wherever the layout puts it
 
     Panel_message = Named(new QFrame(central), "Panel_message");
     Panel_message->setFrameShape(QFrame::Box);
@@ -579,6 +580,21 @@ void MainWindow::FormActivate()
     }
 }
 
+void MainWindow::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (!firstActivation_ || settings_.maximised) {
+        return;
+    }
+    // Before the window manager tells its frame: a title bar of about 40 pixels is assumed, so that
+    // a 1366 x 768 screen shows the whole window even if it is never activated.
+    if (const QScreen* s = screen()) {
+        const QRect placed = PlaceMainWindow(size(), s->availableGeometry(), QMargins(4, 40, 4, 4));
+        resize(placed.size());
+        move(placed.topLeft() - QPoint(4, 40));
+    }
+}
+
 void MainWindow::resizeEvent(QResizeEvent* e)
 {
     QMainWindow::resizeEvent(e);
@@ -593,6 +609,9 @@ void MainWindow::resizeEvent(QResizeEvent* e)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* e)
 {
+    if (watched == SpeedButton_choix_rep && (e->type() == QEvent::Move || e->type() == QEvent::Resize)) {
+        PlacePanel2();
+    }
     if (watched == Panel_message && e->type() == QEvent::MouseButtonPress) {
         Panel_message->hide();  // Panel_messageClick
         return true;
