@@ -30,6 +30,9 @@ DisplayTexts ReadingRun::Process(const QString& line)
     if (texts.stored) {
         clock_.ReadingStored();
         records << texts.recordLines;
+        if (onRecordLines && !texts.recordLines.isEmpty()) {
+            onRecordLines(texts.recordLines);
+        }
         shown.MergeCaptions(texts);
     }
     return texts;

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -41,6 +42,8 @@ public:
     bool stopRequested = false;
     /// The captions on screen: the latest text processing gave each of them.
     DisplayTexts shown;
+    /// Told every record line as it is made (the run journal listens here).
+    std::function<void(const QStringList&)> onRecordLines;
 
     /// A new run: counters and texts cleared; the series reset unless a loaded recording is continued.
     void Start(bool continuing);

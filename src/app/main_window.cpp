@@ -8,6 +8,7 @@
 #include "instrument/parameters_window.h"
 #include "plot/graph_painter.h"
 #include "plot/graph_widget.h"
+#include "recording/stored_files.h"
 #include "serial/port_description.h"
 #include "serial/raw_log.h"
 #include "util/named.h"
@@ -123,6 +124,16 @@ MainWindow::MainWindow(const ConfigPaths& paths, const Regional& regional, QWidg
     });
     mouseGuide_.setInterval(1);
     qApp->installEventFilter(this);
+    run_.onRecordLines = [this](const QStringList& lines) {
+        if (!recordingRun_) {
+            return;  // a link test records nothing
+        }
+        const QString told = journal_.Append(lines);
+        if (!told.isEmpty()) {
+            info(told);
+        }
+    };
+    QTimer::singleShot(0, this, &MainWindow::OfferRecovery);
     KeepEditsSingleLine(this);
 }
 
@@ -762,6 +773,7 @@ void MainWindow::Button_STARTClick()
         ResetRun();
     }
     recordingRun_ = true;
+    BeginJournal();
     Button_START->setText(QStringLiteral("Restart(base)"));
     Timer1->setInterval(settings_.autoSaveIntervalMs);
     if (params_->CheckBox_sauve_auto->isChecked()) {
@@ -811,6 +823,7 @@ void MainWindow::Button_stopClick()
         }
         const bool saved = r.written;
         session_->RequestStop();
+        SettleJournal();
         Button_START->setText(QStringLiteral("Restart(base)"));
         Button_START->setEnabled(true);
         Button_stop->setEnabled(false);
@@ -857,6 +870,7 @@ void MainWindow::SpeedButton_questionClick()
             return;
         }
         session_->RequestStop();
+        SettleJournal();
         Button_START->setEnabled(true);
         Button_stop->setEnabled(false);
         Timer1->stop();
@@ -1027,6 +1041,62 @@ bool MainWindow::MayClearReadings()
 void MainWindow::Timer1Timer()
 {
     WriteRecording(true);
+    journal_.SyncSoon();
+}
+
+void MainWindow::BeginJournal()
+{
+    const bool demo = CheckBox_demo->isChecked();
+    const QString path = QDir(QDir(workingDir_).filePath(kAutoSaveFolder))
+                             .filePath(JournalFileName(clock_.Now(), demo ? QStringLiteral("demo") : Edit_Prefixe->text()));
+    journal_.Begin(path, continuingFile_ ? continuedHeader_ : QString());
+}
+
+void MainWindow::SettleJournal()
+{
+    if (!run_.records.isEmpty() && !writer_.HasUnsavedLines(run_.records)) {
+        journal_.Finish();
+    }
+}
+
+void MainWindow::OfferRecovery()
+{
+    QList<InterruptedJournal> journals = FindInterruptedJournals(workingDir_);
+    // The latest first: it is the run most likely to be continued.
+    std::reverse(journals.begin(), journals.end());
+    for (const InterruptedJournal& j : journals) {
+        if (j.path == journal_.path()) {
+            continue;
+        }
+        if (!confirm(RecoveryQuestion(j))) {
+            SetJournalAside(j);
+            continue;
+        }
+        const RecoveryResult r = RecoverJournal(j, workingDir_);
+        if (!r.error.isEmpty()) {
+            info(r.error);  // the journal stays where it is, to be offered again
+            return;
+        }
+        ContinueRecording(j.lines);
+        Label22->setText(QFileInfo(r.path).fileName());
+        info(QStringLiteral("Acquisition interrompue enregistrée dans\n") + r.path +
+             QStringLiteral("\n\n[Continue] la reprend à la mesure ") + QString::number(j.count + 1));
+        return;
+    }
+}
+
+void MainWindow::ContinueRecording(const QStringList& lines)
+{
+    ClearRecordLists();
+    ResetRun();
+    const OwnRecordingLoad load = LoadOwnRecording(lines, run_.state, regional_);
+    Label_n->setText(load.Label_n);
+    params_->Label_n->setText(load.Label_n);
+    continuedHeader_ = lines.value(0);
+    continuingFile_ = true;
+    recordingRun_ = false;
+    Button_START->setText(QStringLiteral("Continue"));
+    Redraw();
 }
 
 void MainWindow::ExitSequence()
@@ -1074,6 +1144,8 @@ void MainWindow::ExitSequence()
         return;
     }
     session_->ClosePorts();
+    SettleJournal();
+    journal_.Close();  // what was not saved stays in the journal, offered at the next start
     // The wait keeps the window alive; then the process ends.
     QTimer::singleShot(wait, this, [this] {
         exitFinished_ = true;

@@ -9,6 +9,7 @@
 #include "app/settings.h"
 #include "instrument/instrument_config.h"
 #include "recording/recording_writer.h"
+#include "recording/run_journal.h"
 #include "util/clock.h"
 #include "util/messages.h"
 #include "util/regional.h"
@@ -145,6 +146,13 @@ private:
     void ShowAxisBoxes();
     /// True when nothing unsaved would be cleared, or the user agrees to clear it.
     bool MayClearReadings();
+    /// A journal left by a run that did not end: offered at start, recovered and continued on Yes.
+    void OfferRecovery();
+    /// A stored recording's lines become the run to continue with Start ("Continue").
+    void ContinueRecording(const QStringList& lines);
+    void BeginJournal();
+    /// After a save: the journal goes once every line is in a file.
+    void SettleJournal();
     void FormActivate();
     void FormKeyUp(int key);
     void ResetRun();
@@ -169,6 +177,8 @@ private:
     ReadingRun run_;
     AcquisitionSession* session_ = nullptr;
     RecordingWriter writer_;
+    RunJournal journal_;
+    QString continuedHeader_;  ///< the header of the recording being continued, for its journal
     ParametersWindow* params_ = nullptr;
     InstrumentConfig config_;
     Settings settings_;

@@ -61,6 +61,8 @@ int AcquireCommand(const QStringList& args)
     }
     ReadingRun run(*setup->clock);
     ConfigureRun(run, *setup, settings);
+    RunJournal journal;
+    StartJournal(o, *setup, run, journal, err);
 
     SessionSettings s;
     s.mode = settings.readMode == 1 ? ReadMode::StringCsv : ReadMode::Character;
@@ -91,7 +93,7 @@ int AcquireCommand(const QStringList& args)
         QTextStream out(stdout);
         out.setEncoding(QStringConverter::Utf8);
         PrintSummary(out, run);
-        status = WriteRunFiles(o, *setup, run, out, err) ? 0 : 1;
+        status = FinishRun(o, *setup, run, journal, out, err) ? 0 : 1;
         out.flush();
         QCoreApplication::exit(status);
     });

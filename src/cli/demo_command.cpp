@@ -28,6 +28,8 @@ int DemoCommand(const QStringList& args)
     ReadingRun run(*setup->clock);
     ConfigureRun(run, *setup, settings);
     run.Start(false);
+    RunJournal journal;
+    StartJournal(o, *setup, run, journal, err);
     // Each demonstration cycle stores one reading; the bound guards against a setting that stores none.
     for (qint64 cycles = 0; run.state.series.sampleCount < readings && cycles < 10LL * readings + 100; ++cycles) {
         MaybeMarkT0(*setup, run);
@@ -36,7 +38,7 @@ int DemoCommand(const QStringList& args)
     QTextStream out(stdout);
     out.setEncoding(QStringConverter::Utf8);
     PrintSummary(out, run);
-    return WriteRunFiles(o, *setup, run, out, err) ? 0 : 1;
+    return FinishRun(o, *setup, run, journal, out, err) ? 0 : 1;
 }
 
 }  // namespace sondalog::cli

@@ -17,6 +17,8 @@ int ReplayAuto(const Options& o, RunSetup& setup, const QStringList& lines, QTex
     settings.readMode = 1;
     ReadingRun run(*setup.clock);
     ConfigureRun(run, setup, settings);
+    RunJournal journal;
+    StartJournal(o, setup, run, journal, err);
     const AutoFileLoad load = LoadAutoFile(lines, run, {}, [&] { MaybeMarkT0(setup, run); });
     run.shown.Label_n = load.Label_n;  // a replay shows n every 10 readings: the final count is the load's
     if (run.state.series.sampleCount == 0) {
@@ -26,7 +28,7 @@ int ReplayAuto(const Options& o, RunSetup& setup, const QStringList& lines, QTex
     QTextStream out(stdout);
     out.setEncoding(QStringConverter::Utf8);
     PrintSummary(out, run);
-    return WriteRunFiles(o, setup, run, out, err) ? 0 : 1;
+    return FinishRun(o, setup, run, journal, out, err) ? 0 : 1;
 }
 
 int ReplayOwn(const RunSetup& setup, const QStringList& lines)

@@ -7,6 +7,7 @@
 #include "util/text_utils.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace sondalog::cli {
 
@@ -110,6 +111,35 @@ bool WriteRecords(const QString& path, const QStringList& records, QTextStream& 
 }  // namespace sondalog::cli
 
 namespace sondalog::cli {
+
+void StartJournal(const Options& o, const RunSetup& setup, ReadingRun& run, RunJournal& journal, QTextStream& err)
+{
+    if (!o.Has(QStringLiteral("--save"))) {
+        return;
+    }
+    const QString prefix = run.options.demo ? QStringLiteral("demo") : setup.startup.settings.Edit_Prefixe;
+    const QString path = QDir(QDir(o.Value(QStringLiteral("--save"))).filePath(kAutoSaveFolder))
+                             .filePath(JournalFileName(setup.clock->Now(), prefix));
+    journal.Begin(path);
+    run.onRecordLines = [&journal, &err](const QStringList& lines) {
+        const QString told = journal.Append(lines);
+        if (!told.isEmpty()) {
+            err << "** " << told << '\n' << Qt::flush;
+        }
+    };
+}
+
+bool FinishRun(const Options& o, const RunSetup& setup, const ReadingRun& run, RunJournal& journal,
+               QTextStream& out, QTextStream& err)
+{
+    const bool saved = WriteRunFiles(o, setup, run, out, err);
+    if (saved && !journal.failing()) {
+        journal.Finish();
+    } else {
+        journal.Close();
+    }
+    return saved;
+}
 
 bool WriteRunFiles(const Options& o, const RunSetup& setup, const ReadingRun& run, QTextStream& out, QTextStream& err)
 {

@@ -4,6 +4,7 @@
 #include "acquisition/reading_run.h"
 #include "app/startup.h"
 #include "cli/cli_options.h"
+#include "recording/run_journal.h"
 #include "util/clock.h"
 #include "util/regional.h"
 
@@ -41,6 +42,14 @@ void PrintSummary(QTextStream& out, const ReadingRun& run);
 
 /// Writes the record list as a recording file would hold it; false (with a message) on failure.
 bool WriteRecords(const QString& path, const QStringList& records, QTextStream& err);
+
+/// With --save: every record line goes to a run journal in the folder's backup sub-folder as it
+/// is made (a kill loses nothing already read). The journal is removed by `FinishRun` once saved.
+void StartJournal(const Options& o, const RunSetup& setup, ReadingRun& run, RunJournal& journal, QTextStream& err);
+
+/// WriteRunFiles, then the journal removed when the run was saved (kept when it was not).
+bool FinishRun(const Options& o, const RunSetup& setup, const ReadingRun& run, RunJournal& journal,
+               QTextStream& out, QTextStream& err);
 
 /// --out and --save after a run: the record list as a file, and the recording Stop + save
 /// would write into the --save folder ("saved=<path>" on `out`). False when a write failed.

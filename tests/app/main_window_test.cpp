@@ -446,3 +446,93 @@ TEST(MainWindow, WindowAndCommandLineStartWithTheSameSettings)
     EXPECT_EQ(fromWindow, fromCore);
     EXPECT_EQ(fromCore.at(7), QStringLiteral("false"));
 }
+
+TEST(MainWindow, AnInterruptedRunIsOfferedAndContinuedFromItsCount)
+{
+    // A journal left by a run that did not end, planted before the program starts.
+    QTemporaryDir dir;
+    const QString work = dir.filePath(QStringLiteral("travail"));
+    const QString config = dir.filePath(QStringLiteral("config"));
+    QDir().mkpath(work + QStringLiteral("/sauvegarde_auto"));
+    QDir().mkpath(config);
+    QStringList journal{QStringLiteral("Forage1-heure-DEMO\tn\theure\theure-traçage\tconductivité[µS/cm]\ttempérature")};
+    for (int n = 1; n <= 40; ++n) {
+        journal << QStringLiteral("07/12/2026 10:00:%1\t%2\t04:19:39\t\t 600,000\t22,9").arg(n % 60, 2, 10, QChar(u'0')).arg(n);
+    }
+    const QString planted = work + QStringLiteral("/sauvegarde_auto/en_cours 2026-12-07 10H00'00 Forage1.txt");
+    ASSERT_TRUE(WriteFileAtomically(planted, JoinCrLf(journal)).isEmpty());
+    QStringList settings(30);
+    settings[0] = work;
+    settings[1] = QStringLiteral("true");
+    settings[5] = QStringLiteral("true");
+    settings[18] = QStringLiteral("true");
+    ASSERT_TRUE(WriteFileAtomically(config + QStringLiteral("/Sondalog.prm"), JoinCrLf(settings)).isEmpty());
+
+    QStringList asked;
+    QStringList told;
+    MainWindow w(ConfigPaths::Resolve(config, QString()), Regional::French());
+    w.confirm = [&](const QString& q) {
+        asked << q;
+        return true;
+    };
+    w.info = [&](const QString& t) { told << t; };
+    w.openEditor = nullptr;
+    w.show();
+    ASSERT_TRUE(WaitUntil([&] { return !asked.isEmpty(); }, 3000));
+    EXPECT_TRUE(asked[0].startsWith(QStringLiteral("Une acquisition interrompue a été retrouvée")));
+    EXPECT_TRUE(asked[0].contains(planted));
+    EXPECT_TRUE(asked[0].contains(QStringLiteral("40 mesures, la dernière le 07/12/2026 10:00:40")));
+    // Written as an ordinary recording first, so that it is safe whatever happens next.
+    const QStringList recordings = QDir(work).entryList({QStringLiteral("*.txt")}, QDir::Files);
+    ASSERT_EQ(recordings.size(), 1);
+    EXPECT_EQ(ReadTextLines(QDir(work).filePath(recordings[0])).value(), journal);
+    EXPECT_FALSE(QFile::exists(planted));
+    EXPECT_EQ(w.run().state.series.sampleCount, 40);
+    EXPECT_EQ(w.Button_START->text(), QStringLiteral("Continue"));
+
+    QTest::mouseClick(w.Button_START, Qt::LeftButton);
+    ASSERT_TRUE(WaitUntil([&] { return w.run().state.series.sampleCount >= 45; }, 10000));
+    ASSERT_FALSE(w.run().records.isEmpty());
+    EXPECT_EQ(w.run().records.first().section(u'\t', 1, 1), QStringLiteral("41"));  // numbering goes on, no header
+    // The continued run has its own journal, a recording on its own: header first.
+    const QStringList live = QDir(work + QStringLiteral("/sauvegarde_auto")).entryList({QStringLiteral("en_cours *")});
+    ASSERT_EQ(live.size(), 1);
+    const QStringList liveLines = ReadTextLines(work + QStringLiteral("/sauvegarde_auto/") + live[0]).value();
+    EXPECT_EQ(liveLines.value(0), journal[0]);
+    EXPECT_EQ(liveLines.value(1).section(u'\t', 1, 1), QStringLiteral("41"));
+}
+
+TEST(MainWindow, AJournalThatCannotBeWrittenNeverStopsTheRun)
+{
+    Fixture f;
+    MainWindow& w = *f.window;
+    // The backup folder's place is taken by a file: no journal can be written there.
+    ASSERT_TRUE(WriteFileAtomically(QDir(f.work).filePath(QStringLiteral("sauvegarde_auto")), "x").isEmpty());
+    f.Click(w.Button_START);
+    ASSERT_TRUE(WaitUntil([&] { return f.N() >= 10; }, 10000));
+    EXPECT_EQ(w.runState(), RunState::Baseline);
+    const QStringList journalMessages = f.told.filter(QStringLiteral("Le journal de l'acquisition ne peut pas être écrit"));
+    EXPECT_EQ(journalMessages.size(), 1);  // said once, however many readings
+    f.Click(w.Button_stop);
+    const QStringList files = f.Recordings();
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_EQ(ReadTextLines(QDir(f.work).filePath(files[0])).value().size(), f.N() + 1);  // every reading saved
+}
+
+TEST(MainWindow, ASavedRunLeavesNoJournalAndAFailedSaveKeepsIt)
+{
+    Fixture f;
+    MainWindow& w = *f.window;
+    const QString backups = QDir(f.work).filePath(QStringLiteral("sauvegarde_auto"));
+    f.Click(w.Button_START);
+    ASSERT_TRUE(WaitUntil([&] { return f.N() >= 5; }, 10000));
+    ASSERT_EQ(QDir(backups).entryList({QStringLiteral("en_cours *")}).size(), 1);
+    {
+        FileSizeLimit full(0);
+        f.Click(w.Button_stop);
+    }
+    EXPECT_EQ(QDir(backups).entryList({QStringLiteral("en_cours *")}).size(), 1);
+    f.Click(w.Button_stop);
+    EXPECT_EQ(f.Recordings().size(), 1);
+    EXPECT_TRUE(QDir(backups).entryList({QStringLiteral("en_cours *")}).isEmpty());
+}

@@ -1,0 +1,326 @@
+#include "recording/run_journal.h"
+
+#include "recording/recording_name.h"
+#include "recording/recording_writer.h"
+#include "util/cp1252.h"
+#include "util/text_file.h"
+#include "util/text_utils.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
+#define SONDALOG_OPEN ::_open
+#define SONDALOG_WRITE ::_write
+#define SONDALOG_CLOSE ::_close
+#define SONDALOG_DUP ::_dup
+#define SONDALOG_TRUNCATE ::_chsize_s
+#else
+#include <unistd.h>
+#define SONDALOG_OPEN ::open
+#define SONDALOG_WRITE ::write
+#define SONDALOG_CLOSE ::close
+#define SONDALOG_DUP ::dup
+#define SONDALOG_TRUNCATE ::ftruncate
+#endif
+
+namespace sondalog {
+
+namespace {
+void MakeDurable(int fd)
+{
+#ifdef Q_OS_WIN
+    FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(fd)));
+#else
+    ::fdatasync(fd);
+#endif
+}
+
+qint64 FileSize(int fd)
+{
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 ? static_cast<qint64>(st.st_size) : -1;
+}
+}  // namespace
+
+QString JournalFileName(const QDateTime& runStart, const QString& prefix)
+{
+    const QString name = TrimSpaces(SingleLine(prefix));
+    return SafeFileName(kJournalPrefix + DatePrefix(runStart) + (name.isEmpty() ? QString() : u' ' + name) +
+                        QStringLiteral(".txt"));
+}
+
+RunJournal::RunJournal() : syncer_([this] { SyncLoop(); }) {}
+
+RunJournal::~RunJournal()
+{
+    Close();
+    {
+        const std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    wake_.notify_all();
+    syncer_.join();
+}
+
+void RunJournal::Begin(const QString& path, const QString& header)
+{
+    Close();
+    path_ = path;
+    pending_.clear();
+    failing_ = false;
+    told_ = false;
+    if (!header.isEmpty()) {
+        pending_ << header;
+    }
+    Append({});
+}
+
+bool RunJournal::OpenFile()
+{
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    const QByteArray native = QFile::encodeName(path_);
+#ifdef Q_OS_WIN
+    fd_ = SONDALOG_OPEN(native.constData(), _O_WRONLY | _O_CREAT | _O_APPEND | _O_BINARY, _S_IREAD | _S_IWRITE);
+#else
+    fd_ = SONDALOG_OPEN(native.constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+#endif
+    if (fd_ < 0) {
+        return false;
+    }
+    const std::lock_guard lock(mutex_);
+    if (syncFd_ >= 0) {
+        SONDALOG_CLOSE(syncFd_);
+    }
+    syncFd_ = SONDALOG_DUP(fd_);
+    return true;
+}
+
+void RunJournal::CloseFile()
+{
+    if (fd_ < 0) {
+        return;
+    }
+    {
+        const std::lock_guard lock(mutex_);
+        if (syncFd_ >= 0) {
+            SONDALOG_CLOSE(syncFd_);
+            syncFd_ = -1;
+        }
+        dirty_ = false;
+    }
+    SONDALOG_CLOSE(fd_);
+    fd_ = -1;
+}
+
+QString RunJournal::Append(const QStringList& lines)
+{
+    if (path_.isEmpty()) {
+        return {};
+    }
+    pending_ << lines;
+    if (pending_.isEmpty()) {
+        if (fd_ < 0) {
+            OpenFile();
+        }
+        return {};
+    }
+    int error = 0;
+    if (fd_ < 0 && !OpenFile()) {
+        error = errno;
+    }
+    if (fd_ >= 0) {
+        const QByteArray bytes = JoinCrLf(pending_);
+        const qint64 before = FileSize(fd_);
+        qsizetype done = 0;
+        while (done < bytes.size()) {
+            const auto n = SONDALOG_WRITE(fd_, bytes.constData() + done, static_cast<unsigned>(bytes.size() - done));
+            if (n <= 0) {
+                error = n < 0 ? errno : ENOSPC;
+                break;
+            }
+            done += n;
+        }
+        if (error == 0) {
+            pending_.clear();
+            failing_ = false;
+            const std::lock_guard lock(mutex_);
+            dirty_ = true;
+            return {};
+        }
+        // Half a line must not stay: the whole lines are written again at the next try.
+        if (before >= 0) {
+            [[maybe_unused]] const int cut = SONDALOG_TRUNCATE(fd_, before);
+        }
+        CloseFile();  // reopened at the next try: the folder or the stick may come back
+    }
+    failing_ = true;
+    if (told_) {
+        return {};
+    }
+    told_ = true;
+    return QStringLiteral("Le journal de l'acquisition ne peut pas être écrit (") + path_ + QStringLiteral(" : ") +
+           QString::fromLocal8Bit(std::strerror(error)) +
+           QStringLiteral(").\nL'acquisition continue, les mesures restent en mémoire ; nouvel essai à chaque mesure.");
+}
+
+void RunJournal::SyncSoon()
+{
+    {
+        const std::lock_guard lock(mutex_);
+        syncNow_ = true;
+    }
+    wake_.notify_all();
+}
+
+void RunJournal::SyncLoop()
+{
+    std::unique_lock lock(mutex_);
+    while (!stopping_) {
+        wake_.wait_for(lock, std::chrono::milliseconds(kJournalSyncMs), [this] { return stopping_ || syncNow_; });
+        syncNow_ = false;
+        if (!dirty_ || syncFd_ < 0) {
+            continue;
+        }
+        dirty_ = false;
+        const int fd = SONDALOG_DUP(syncFd_);
+        lock.unlock();
+        // The disk may take its time (a USB stick): never while the window waits.
+        if (fd >= 0) {
+            MakeDurable(fd);
+            SONDALOG_CLOSE(fd);
+        }
+        lock.lock();
+    }
+}
+
+void RunJournal::Finish()
+{
+    const QString path = path_;
+    Close();
+    if (!path.isEmpty()) {
+        QFile::remove(path);
+    }
+}
+
+void RunJournal::Close()
+{
+    if (fd_ >= 0) {
+        MakeDurable(fd_);
+    }
+    CloseFile();
+    path_.clear();
+    pending_.clear();
+}
+
+QList<InterruptedJournal> FindInterruptedJournals(const QString& workingDirectory)
+{
+    QList<InterruptedJournal> found;
+    const QDir folder(QDir(workingDirectory).filePath(kAutoSaveFolder));
+    const QStringList names =
+        folder.entryList({kJournalPrefix + QStringLiteral("*.txt")}, QDir::Files | QDir::Readable, QDir::Name);
+    for (const QString& name : names) {
+        QFile file(folder.filePath(name));
+        if (!file.open(QIODevice::ReadOnly)) {
+            continue;
+        }
+        QByteArray bytes = file.readAll();
+        // A line cut by a power failure is not a reading.
+        const qsizetype end = bytes.lastIndexOf('\n');
+        bytes.truncate(end + 1);
+        InterruptedJournal j;
+        j.path = folder.filePath(name);
+        j.lines = SplitLines(DecodeCp1252(bytes));
+        if (j.lines.isEmpty()) {
+            continue;
+        }
+        j.count = static_cast<int>(j.lines.size()) - 1;
+        j.lastTime = j.count > 0 ? j.lines.last().section(u'\t', 0, 0) : QString();
+        found << j;
+    }
+    return found;
+}
+
+QString RecoveryQuestion(const InterruptedJournal& journal)
+{
+    return QStringLiteral("Une acquisition interrompue a été retrouvée :\n\n") + journal.path + QStringLiteral("\n\n") +
+           QString::number(journal.count) + QStringLiteral(" mesures, la dernière le ") + journal.lastTime +
+           QStringLiteral("\n\nOui : elle est enregistrée dans le répertoire de travail puis reprise (Continue).\n"
+                          "Non : elle reste dans sauvegarde_auto et ne sera plus proposée.");
+}
+
+namespace {
+/// The amplitude of column 5 (quantity 1) over the data lines, as a file name shows it.
+qint64 JournalAmplitude(const QStringList& lines)
+{
+    bool any = false;
+    double max = 0;
+    double min = 0;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        QString text = lines.at(i).section(u'\t', 4, 4).trimmed();
+        text.replace(u',', u'.');
+        bool ok = false;
+        const double v = text.toDouble(&ok);
+        if (!ok) {
+            continue;
+        }
+        max = any ? std::max(max, v) : v;
+        min = any ? std::min(min, v) : v;
+        any = true;
+    }
+    return any ? Amplitude(QString::number(max, 'f', 6), QString::number(min, 'f', 6)) : 0;
+}
+
+QString RenamedJournal(const QString& path, const QString& prefix)
+{
+    const QFileInfo info(path);
+    QString name = info.fileName();
+    if (name.startsWith(kJournalPrefix)) {
+        name = name.mid(kJournalPrefix.size());
+    }
+    QString target = info.dir().filePath(prefix + name);
+    for (int k = 2; QFileInfo::exists(target); ++k) {
+        target = info.dir().filePath(prefix + QString::number(k) + u' ' + name);
+    }
+    return target;
+}
+}  // namespace
+
+RecoveryResult RecoverJournal(const InterruptedJournal& journal, const QString& workingDirectory)
+{
+    RecoveryResult r;
+    QString base = QFileInfo(journal.path).completeBaseName();
+    if (base.startsWith(kJournalPrefix)) {
+        base = base.mid(kJournalPrefix.size());
+    }
+    const QString stem = base + u' ' + QString::number(journal.count) + QStringLiteral("_enreg_") +
+                         QString::number(JournalAmplitude(journal.lines)) + QStringLiteral("µS");
+    QString path = QDir(workingDirectory).filePath(SafeFileName(stem + QStringLiteral(".txt")));
+    for (int k = 2; QFileInfo::exists(path); ++k) {
+        path = QDir(workingDirectory).filePath(SafeFileName(stem + QStringLiteral(" (%1).txt").arg(k)));
+    }
+    const QString failure = WriteFileAtomically(path, JoinCrLf(journal.lines));
+    if (!failure.isEmpty()) {
+        r.error = QStringLiteral("Impossible de créer le fichier %1").arg(path) + QStringLiteral(" (") + failure +
+                  u')';
+        return r;
+    }
+    QFile::rename(journal.path, RenamedJournal(journal.path, kRecoveredPrefix));
+    r.path = path;
+    return r;
+}
+
+bool SetJournalAside(const InterruptedJournal& journal)
+{
+    return QFile::rename(journal.path, RenamedJournal(journal.path, kDeclinedPrefix));
+}
+
+}  // namespace sondalog
