@@ -21,7 +21,15 @@ int Whole(const QString& text, QChar decimalSign, const InfoSink& info)
 
 Settings LoadSettings(const QString& path, const Settings& previous, QChar decimalSign, const InfoSink& info)
 {
-    const QStringList lines = ReadSettingsLines(path);
+    return SettingsFromLines(ReadSettingsLines(path), previous, decimalSign, info);
+}
+
+Settings SettingsFromLines(QStringList lines, const Settings& previous, QChar decimalSign, const InfoSink& info)
+{
+    lines = lines.mid(0, kSettingsLines);
+    while (lines.size() < kSettingsLines) {
+        lines << QString();
+    }
     auto line = [&](int n) { return lines.at(n - 1); };
     auto lineOr = [&](int n, const QString& fallback) { return line(n).isEmpty() ? fallback : line(n); };
     auto flag = [&](int n) { return IsTrueText(line(n)); };

@@ -53,6 +53,9 @@ struct Settings {
 /// kept when the file's minutes are not a whole number of at least one.
 Settings LoadSettings(const QString& path, const Settings& previous, QChar decimalSign, const InfoSink& info = {});
 
+/// The same from the file's lines (any count; missing lines read empty).
+Settings SettingsFromLines(QStringList lines, const Settings& previous, QChar decimalSign, const InfoSink& info = {});
+
 /// The 30 lines SaveSettings writes over `existing` (lines 4 and 5 only in contrast mode 0; 27 to 30 kept).
 QStringList SettingsLines(const Settings& settings, const QStringList& existing);
 /// Writes the settings; false when the file could not be written.

@@ -100,11 +100,8 @@ TableLoad LoadTableFile(InstrumentTable& table, const QString& path, bool ask, c
         return TableLoad::Missing;
     }
     const std::optional<QStringList> read = ReadTextLines(path);
-    const QStringList lines = read.value_or(QStringList());
-    constexpr int kNotANumber = std::numeric_limits<int>::min();
-    const int columnCount = lines.size() > 0 ? WholeNumber(lines.at(0)).value_or(kNotANumber) : kNotANumber;
-    const int announcedRows = lines.size() > 1 ? WholeNumber(lines.at(1)).value_or(kNotANumber) : kNotANumber;
-    if (!read || columnCount == kNotANumber || announcedRows < 2) {
+    const TableParse parsed = read ? ParseTableLines(table, *read) : TableParse{};
+    if (!parsed.ok) {
         if (!keepBadAside) {
             Tell(cb, QStringLiteral("fichier de paramètrage <") + path +
                          QStringLiteral("> illisible : le tableau n'a pas été modifié ..."));
@@ -122,11 +119,25 @@ TableLoad LoadTableFile(InstrumentTable& table, const QString& path, bool ask, c
         StartFromExample(table, path, cb);
         return TableLoad::Bad;
     }
-    if (columnCount != table.ColumnCount()) {
-        Tell(cb, QStringLiteral("le nombre de colonnes a changé de ") + QString::number(columnCount) +
+    if (parsed.columnCount != table.ColumnCount()) {
+        Tell(cb, QStringLiteral("le nombre de colonnes a changé de ") + QString::number(parsed.columnCount) +
                      QStringLiteral("  à  ") + QString::number(table.ColumnCount()) +
                      QStringLiteral(" il faudra réenregistrer"));
     }
+    return TableLoad::Loaded;
+}
+
+TableParse ParseTableLines(InstrumentTable& table, const QStringList& lines)
+{
+    TableParse parsed;
+    constexpr int kNotANumber = std::numeric_limits<int>::min();
+    const int columnCount = lines.size() > 0 ? WholeNumber(lines.at(0)).value_or(kNotANumber) : kNotANumber;
+    const int announcedRows = lines.size() > 1 ? WholeNumber(lines.at(1)).value_or(kNotANumber) : kNotANumber;
+    if (columnCount == kNotANumber || announcedRows < 2) {
+        return parsed;  // cannot be a table: nothing changed
+    }
+    parsed.ok = true;
+    parsed.columnCount = columnCount;
     // Rows past the file's end read as example rows, but a count far beyond the file's lines
     // (a corrupted count) takes only the rows the file holds: nothing allocated without bound.
     const int held = static_cast<int>(std::min<qsizetype>(lines.size() - 2, std::numeric_limits<int>::max()));
@@ -140,7 +151,7 @@ TableLoad LoadTableFile(InstrumentTable& table, const QString& path, bool ask, c
         }
         table.SetRow(i, FieldsToCells(ReadRowFields(line)));
     }
-    return TableLoad::Loaded;
+    return parsed;
 }
 
 QStringList TableFileLines(const InstrumentTable& table)

@@ -34,6 +34,14 @@ void FillExampleRows(InstrumentTable& table);
 TableLoad LoadTableFile(InstrumentTable& table, const QString& path, bool ask, const TableFileCallbacks& cb,
                         bool keepBadAside = true);
 
+/// The lines of a parameter file read into the table (bytes already decoded): `ok` false, and
+/// the table untouched, when the first two lines are not a table's counts.
+struct TableParse {
+    bool ok = false;
+    int columnCount = 0;
+};
+TableParse ParseTableLines(InstrumentTable& table, const QStringList& lines);
+
 /// Writes the table; asks first when row 1 is quasi-empty. True when the file was written.
 bool SaveTableFile(InstrumentTable& table, const QString& path, const TableFileCallbacks& cb);
 

@@ -5,6 +5,7 @@ namespace sondalog {
 void ProcessingState::ResetRun(const InstrumentConfig& config)
 {
     series.sampleCount = 0;
+    series.ClearKeptStamps();
     tracingStartIndex = kNotTracing;
     t0Marked = false;
     tracingStartTime = QDateTime();

@@ -49,6 +49,8 @@ public:
     /// "dd/MM/yyyy hh:mm:ss" in the PC's short date format, cut at 80 characters; empty for no time.
     QString StampText(int n, const Regional& regional) const;
     /// Keeps a stamp text that has no time value (a loaded recording); returns its index.
+    /// Forgets the kept stamp texts (a new run, a new file): they would pile up otherwise.
+    void ClearKeptStamps() { keptStamps_.clear(); }
     qint32 KeepStamp(const QString& text);
 
     /// Mean of value1 over the last k slots up to sampleCount (fewer when there are fewer).

@@ -55,6 +55,7 @@ OwnRecordingLoad LoadOwnRecording(const QStringList& lines, ProcessingState& sta
     OwnRecordingLoad load;
     const int count = static_cast<int>(lines.size());
     SampleSeries& series = state.series;
+    series.ClearKeptStamps();
     series.Resize(count + SampleSeries::kGrowth);
     const QString stampFormat = regional.shortDateFormat + QStringLiteral(" hh:mm:ss");
     const QChar sign = regional.decimalSign;
