@@ -1,7 +1,9 @@
 #include "app/main_window.h"
 
 #include "acquisition/demo_generator.h"
+#include "app/directory_chooser.h"
 #include "app/hint_style.h"
+#include "help/help_buttons.h"
 #include "app/line_edits.h"
 #include "app/run_options.h"
 #include "instrument/parameter_file.h"
@@ -28,6 +30,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -94,6 +97,10 @@ MainWindow::MainWindow(const ConfigPaths& paths, const Regional& regional, QWidg
     ApplyTable();
     LoadSettingsIntoControls();
 
+    openFile = OpenWithSystemViewer;
+    auto help = [this] { OpenHelp(QCoreApplication::applicationDirPath(), info, openFile); };
+    connect(SpeedButton_aide, &QToolButton::clicked, this, help);
+    connect(params_->SpeedButton_aide, &QToolButton::clicked, this, help);
     connect(session_, &AcquisitionSession::logLine, this, &MainWindow::LogLine);
     connect(session_, &AcquisitionSession::readingProcessed, this, &MainWindow::OnReading);
     connect(session_, &AcquisitionSession::counterChanged, this,
@@ -170,6 +177,9 @@ void MainWindow::BuildControls()
     big.setBold(true);
     Label_multimetre->setFont(big);
     Label_config = MakeLabel("Label_config", QString(), central);
+    SpeedButton_aide = Named(new QToolButton(central), "SpeedButton_aide");
+    SpeedButton_aide->setText(QStringLiteral("?"));
+    SpeedButton_aide->setToolTip(QStringLiteral("Aide"));
 
     auto* buttons = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{Button_test_com, Button_START, Button_stop, Button_exit_,
@@ -177,7 +187,7 @@ void MainWindow::BuildControls()
         buttons->addWidget(w);
     }
     buttons->addStretch();
-    for (QWidget* w : std::initializer_list<QWidget*>{Button_enreg_param, Button_parametres, Button1}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{Button_enreg_param, Button_parametres, Button1, SpeedButton_aide}) {
         buttons->addWidget(w);
     }
     root->addLayout(buttons);
@@ -252,7 +262,6 @@ void MainWindow::BuildControls()
     axes->addWidget(Edit_min_y2, row, 1);
     axes->addWidget(Label_y2_min_lu, row++, 0);
     axes->addWidget(Edit_y2_graduation, row++, 1);
-    axes->setRowStretch(row, 1);
     middle->addLayout(axes);
 
     Panel1 = Named(new QFrame(central), "Panel1");
@@ -357,6 +366,8 @@ void MainWindow::BuildControls()
                                                      Label_y2_max_lu, Label_y2_min_lu}) {
         w->hide();
     }
+    BuildViewControls(axes, row);
+    BuildChooser();
     resize(1280, 800);
 }
 
@@ -510,11 +521,14 @@ void MainWindow::LoadSettingsIntoControls()
     if (workingDir_.isEmpty() || !QFileInfo(workingDir_).isDir()) {
         workingDir_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     }
+    workingDir_ = WithTrailingSeparator(workingDir_);
     Edit_repertoire->setText(workingDir_);
     Edit_repertoire->setToolTip(QStringLiteral("    ") + workingDir_ + QStringLiteral("   "));
     CheckBox_demo->setChecked(settings_.CheckBox_demo);
     Edit_Prefixe->setText(settings_.Edit_Prefixe);
     graphColour_ = settings_.graphColour;
+    savedBackground_ = settings_.graphColour;
+    windowColour_ = settings_.windowColour;
     windowMaximised_ = settings_.maximised;
     params_->ShowSettings(settings_);
     Timer1->setInterval(settings_.autoSaveIntervalMs);
@@ -535,6 +549,8 @@ Settings MainWindow::CollectSettings() const
     s.Edit_Prefixe = Edit_Prefixe->text();
     s.maximised = windowMaximised_;
     s.graphColour = graphColour_;
+    s.windowColour = windowColour_;
+    s.contrastMode = contrastMode_;
     QString factor = s.Edit_facteur;
     NormalizeDecimal(factor, regional_.decimalSign);
     s.areaFactor = ParseReal(factor, regional_.decimalSign).value;
@@ -576,6 +592,9 @@ void MainWindow::FormActivate()
     }
     if (firstActivation_) {
         firstActivation_ = false;
+        if (!ChooserOpen()) {
+            OpenChooser();  // the operator says where this test is written before anything else
+        }
         const Settings s = CollectSettings();
         const QString question = DecimalSignQuestion(s.RadioGroup_signe_decimal, regional_.decimalSign);
         if (!question.isEmpty()) {
@@ -610,6 +629,7 @@ void MainWindow::resizeEvent(QResizeEvent* e)
 {
     QMainWindow::resizeEvent(e);
     PlacePanel2();
+    FormResize();
     // FormCanResize: "maximised" means as wide as the screen, whatever the window manager calls it.
     if (isVisible() && !firstActivation_) {
         if (const QScreen* s = screen()) {
@@ -620,6 +640,9 @@ void MainWindow::resizeEvent(QResizeEvent* e)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* e)
 {
+    if (ListBox1 && ViewEvent(watched, e)) {
+        return true;
+    }
     if (watched == SpeedButton_choix_rep && (e->type() == QEvent::Move || e->type() == QEvent::Resize)) {
         PlacePanel2();
     }
@@ -640,6 +663,16 @@ void MainWindow::FormKeyUp(int key)
 {
     if (key == Qt::Key_Escape && Panel_question->isVisible()) {
         Panel_question->hide();
+    } else if (key == Qt::Key_Escape && run_.state.series.sampleCount == 0 && SpeedButton_annuler_couleur->isVisible()) {
+        RestoreStoredColours();
+    } else if (key == Qt::Key_Escape && ListBox1->isVisible()) {
+        ListBox1->hide();
+    } else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && ChooserOpen()) {
+        SpeedButton_valider_repertoireClick();
+    } else if (key == Qt::Key_F4) {
+        Button_zoomClick();
+    } else if (key == Qt::Key_F5) {
+        Button_contrasteClick();
     } else if (key == Qt::Key_F12) {
         Button_exit_Click();
     }
@@ -734,6 +767,9 @@ void MainWindow::CloseSerial()
 
 void MainWindow::Button_test_comClick()
 {
+    if (ChooserOpen()) {
+        SpeedButton_valider_repertoireClick();
+    }
     Label18->hide();
     Panel2->hide();
     if (Button_test_com->text() == QLatin1String("test COM")) {
@@ -760,6 +796,9 @@ void MainWindow::Button_test_comClick()
 
 void MainWindow::Button_STARTClick()
 {
+    if (ChooserOpen()) {
+        SpeedButton_valider_repertoireClick();
+    }
     Panel2->hide();
     Panel_message->hide();
     Panel_question->hide();
@@ -1205,15 +1244,15 @@ void MainWindow::Redraw()
     QuantityDrawing q1;
     q1.quantity = 1;
     q1.interval = interval;
-    q1.colour = config_.q1.colour;
+    q1.colour = contrastMode_ != 0 ? shownColour1_ : config_.q1.colour;
     q1.radius = config_.q1.thickness;
-    q1.labelColour = config_.q1.colour;
+    q1.labelColour = q1.colour;
     q1.background = graphColour_;
     q1.integral = CheckBox_af_integrale->isChecked();
     q1.decimalSign = regional_.decimalSign;
     QuantityDrawing q2 = q1;
     q2.quantity = 2;
-    q2.colour = config_.q2.colour;
+    q2.colour = contrastMode_ != 0 ? shownColour2_ : config_.q2.colour;
     q2.radius = config_.q2.thickness;
     sondalog::Redraw(ImageA->image(), run_.state, q1, q2, CheckBox_y2->isChecked());
     ImageA->update();

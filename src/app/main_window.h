@@ -17,16 +17,21 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <optional>
+
 class QCheckBox;
 class QFrame;
 class QLabel;
+class QGridLayout;
 class QLineEdit;
+class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
 
 namespace sondalog {
 
+class DirectoryChooser;
 class GraphWidget;
 class ParametersWindow;
 
@@ -107,6 +112,21 @@ public:
     QPushButton* Button_go = nullptr;
     GraphWidget* ImageA = nullptr;
     QTimer* Timer1 = nullptr;
+    QListWidget* ListBox1 = nullptr;
+    QPushButton* Button_zoom = nullptr;
+    QPushButton* Button_contraste = nullptr;
+    QToolButton* SpeedButton_annuler_couleur = nullptr;
+    DirectoryChooser* Panel_dir = nullptr;
+    QToolButton* SpeedButton_aide = nullptr;
+    /// Opens a local file in the system's viewer (tests replace it).
+    std::function<bool(const QString& path)> openFile;
+    QLabel* Label10 = nullptr;
+    QLabel* Label12 = nullptr;
+    /// The colour dialog (tests answer it): the chosen colour, nothing when cancelled.
+    std::function<std::optional<QColor>(const QColor& initial)> pickColour;
+    int zoomState() const { return zoomState_; }
+    int contrastMode() const { return contrastMode_; }
+    QColor graphColour() const { return graphColour_; }
 
     // Event handlers.
     void Button_test_comClick();
@@ -120,6 +140,18 @@ public:
     void Button_parametresClick();
     void Button_enreg_paramClick();
     void CheckBox_demoClick();
+    void Button_zoomClick();
+    void Button_contrasteClick();
+    void ListBox1DblClick();
+    void SpeedButton_annuler_couleurClick();
+    void FormDblClick();
+    void SpeedButton_choix_repClick();
+    void SpeedButton_valider_repertoireClick();
+    void SpeedButton_annuler_repertoireClick();
+    void Edit_repertoireKeyUp();
+    void DirectoryListBox1Change(const QString& folder);
+    bool ChooserOpen() const;
+    void ImageADblClick();
     void Timer1Timer();
     /// The parameters window's "Open COM": the open sequence and a run, without resetting.
     void OpenAndRead();
@@ -136,6 +168,18 @@ protected:
 private:
     void BuildControls();
     void BuildQuestionPanel();
+    void BuildViewControls(QGridLayout* axes, int row);
+    QList<QLineEdit*> AxisBoxes() const;
+    /// The view controls' share of the event filter: true when it took the event.
+    bool ViewEvent(QObject* watched, QEvent* event);
+    void ApplyAxisEdit(QLineEdit* edit);
+    void ToggleProposedList(QLineEdit* edit);
+    void ApplyContrast();
+    void RestoreStoredColours();
+    void FormResize();
+    void BuildChooser();
+    void OpenChooser();
+    void SetWorkingDirectory(const QString& folder);
     void WireParameters();
     void LoadParameterFile();
     void ApplyTable();
@@ -191,6 +235,14 @@ private:
     bool quietFailures_ = false;    ///< the exit gathers the failures into one message
     QString workingDir_;
     QColor graphColour_ = Qt::white;
+    QColor savedBackground_ = Qt::white;  ///< the background of contrast mode 0
+    QColor windowColour_ = kButtonFace;
+    QColor shownColour1_;
+    QColor shownColour2_;
+    int zoomState_ = 0;
+    int contrastMode_ = 0;
+    QString listBoxTarget_;
+    bool chooserOpen_ = false;
     QColor questionColour_ = QColor(85, 240, 182);
     QTimer mouseGuide_;
     std::vector<QPoint> guidePath_;

@@ -1,6 +1,7 @@
 #include "instrument/parameters_window.h"
 
 #include "app/line_edits.h"
+#include "help/help_buttons.h"
 
 #include "util/named.h"
 #include "util/text_utils.h"
@@ -64,6 +65,19 @@ ParametersWindow::ParametersWindow(QWidget* parent) : QWidget(parent, Qt::Window
     Button_exemple = Named(new QPushButton(QStringLiteral("exemple param."), this), "Button_exemple");
     SpeedButton_question_close = Named(new QToolButton(this), "SpeedButton_question_close");
     SpeedButton_question_close->setText(QStringLiteral("X "));
+    SpeedButton_aide = Named(new QToolButton(this), "SpeedButton_aide");
+    SpeedButton_aide->setText(QStringLiteral("?"));
+    SpeedButton_aide->setToolTip(QStringLiteral("Aide"));
+#ifdef Q_OS_WIN
+    Button3 = Named(new QPushButton(QStringLiteral("RS232_hercules_3-2-6.exe"), this), "Button3");
+#else
+    Button3 = Named(new QPushButton(QStringLiteral("terminal série"), this), "Button3");
+#endif
+    Button4 = Named(new QPushButton(QStringLiteral("Gestionnaire des tâches"), this), "Button4");
+    Button2 = Named(new QPushButton(QStringLiteral("Gestionnaire des périphériques"), this), "Button2");
+    SetUpToolButton(Button3, ToolKind::SerialTerminal, FindOnPath);
+    SetUpToolButton(Button4, ToolKind::TaskManager, FindOnPath);
+    SetUpToolButton(Button2, ToolKind::DeviceManager, FindOnPath);
 
     CheckBox_demo = Named(new QCheckBox(QStringLiteral("démo"), this), "CheckBox_demo");
     CheckBox_demo->setChecked(true);
@@ -157,6 +171,9 @@ ParametersWindow::ParametersWindow(QWidget* parent) : QWidget(parent, Qt::Window
         top->addWidget(w);
     }
     top->addStretch();
+    for (QWidget* w : std::initializer_list<QWidget*>{Button3, Button4, Button2, SpeedButton_aide}) {
+        top->addWidget(w);
+    }
     top->addWidget(SpeedButton_question_close);
     root->addLayout(top);
     root->addWidget(stringgrid1, 3);

@@ -54,6 +54,10 @@ public:
     QPushButton* Button_charger_param = nullptr;
     QPushButton* Button_exemple = nullptr;
     QToolButton* SpeedButton_question_close = nullptr;
+    QToolButton* SpeedButton_aide = nullptr;
+    QPushButton* Button3 = nullptr;
+    QPushButton* Button4 = nullptr;
+    QPushButton* Button2 = nullptr;
     QCheckBox* CheckBox_demo = nullptr;
     QCheckBox* CheckBox_demo_rapide = nullptr;
     QCheckBox* CheckBox_save_sans_confirmation = nullptr;

@@ -4,12 +4,17 @@
 #include "util/text_file.h"
 #include "wait_until.h"
 
+#include "app/directory_chooser.h"
 #include "app/startup.h"
+#include "plot/graph_widget.h"
+#include "instrument/instrument_table.h"
 #include "util/text_utils.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QScreen>
 #include <QStyle>
 #include <QTableWidget>
@@ -535,4 +540,126 @@ TEST(MainWindow, ASavedRunLeavesNoJournalAndAFailedSaveKeepsIt)
     f.Click(w.Button_stop);
     EXPECT_EQ(f.Recordings().size(), 1);
     EXPECT_TRUE(QDir(backups).entryList({QStringLiteral("en_cours *")}).isEmpty());
+}
+
+TEST(MainWindow, AxisBoxesTakeTypedKeysAndProposedValues)
+{
+    Fixture f;
+    MainWindow& w = *f.window;
+    w.Edit_max_y1->clear();
+    w.Edit_max_y1->setFocus();
+    for (const QChar c : QStringLiteral("1é5x")) {  // the French digit row; a letter gives nothing
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w.Edit_max_y1, &press);
+    }
+    QTest::keyClick(w.Edit_max_y1, Qt::Key_Return);
+    EXPECT_EQ(w.Edit_max_y1->text(), QStringLiteral("125"));
+    EXPECT_DOUBLE_EQ(w.run().state.axisY1.max, 125);
+    EXPECT_EQ(ActiveCell(w.parameters()->table, 1, col::max, 0), QStringLiteral("125"));
+    EXPECT_TRUE(w.parameters()->table.modified);
+
+    // The proposed values beside the box: graduation 50 around 1000.
+    w.Edit_y1_graduation->setText(QStringLiteral("50"));
+    QTest::keyClick(w.Edit_y1_graduation, Qt::Key_Return);
+    w.Edit_max_y1->setText(QStringLiteral("1000"));
+    QTest::keyClick(w.Edit_max_y1, Qt::Key_Return);
+    QTest::mouseDClick(w.Edit_max_y1, Qt::LeftButton);
+    ASSERT_TRUE(w.ListBox1->isVisible());
+    ASSERT_EQ(w.ListBox1->count(), 21);
+    EXPECT_EQ(w.ListBox1->item(0)->text(), QStringLiteral("1500"));
+    EXPECT_EQ(w.ListBox1->item(20)->text(), QStringLiteral("500"));
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_FALSE(w.ListBox1->isVisible());
+    QTest::mouseDClick(w.Edit_max_y1, Qt::LeftButton);
+    w.ListBox1->setCurrentRow(2);
+    w.ListBox1DblClick();
+    EXPECT_EQ(w.Edit_max_y1->text(), QStringLiteral("1400"));
+    EXPECT_DOUBLE_EQ(w.run().state.axisY1.max, 1400);
+}
+
+TEST(MainWindow, ZoomContrastAndANarrowWindow)
+{
+    Fixture f;
+    MainWindow& w = *f.window;
+    // Zoom on the values read: 820 and 700.
+    auto& state = const_cast<ProcessingState&>(w.run().state);  // as a run would have left it
+    state.axisY1.maxRead = 820;
+    state.axisY1.minRead = 700;
+    w.Label_y1_max_lu->setText(QStringLiteral("820,0"));
+    w.Label_y1_min_lu->setText(QStringLiteral("700,0"));
+    const std::pair<double, double> expected[] = {{840, 680}, {820, 700}, {1500, 100}};
+    for (const auto& [max, min] : expected) {
+        QTest::keyClick(&w, Qt::Key_F4);
+        EXPECT_DOUBLE_EQ(w.run().state.axisY1.max, max);
+        EXPECT_DOUBLE_EQ(w.run().state.axisY1.min, min);
+    }
+    // Contrast: white, black, then the colours of the settings again.
+    const QColor normal = w.graphColour();
+    QTest::keyClick(&w, Qt::Key_F5);
+    EXPECT_EQ(w.graphColour(), QColor(Qt::white));
+    EXPECT_EQ(w.Label_val_grand1->palette().color(QPalette::WindowText), QColor(Qt::black));
+    w.Button_contraste->click();
+    EXPECT_EQ(w.graphColour(), QColor(Qt::black));
+    EXPECT_EQ(w.Label_n->palette().color(QPalette::WindowText), QColor(Qt::white));
+    w.Button_contraste->click();
+    EXPECT_EQ(w.graphColour(), normal);
+    EXPECT_EQ(w.CheckBox_y2->palette().color(QPalette::WindowText), QColor(Qt::red));
+
+    // Narrower than 1280: the box is hidden, quantity 2 stays drawn.
+    w.CheckBox_y2->setChecked(true);
+    w.resize(1200, 700);
+    QTest::qWait(20);
+    EXPECT_TRUE(w.CheckBox_y2->isHidden());
+    EXPECT_TRUE(w.CheckBox_y2->isChecked());
+    EXPECT_FALSE(w.Edit_max_y2->isHidden());
+}
+
+TEST(MainWindow, BackgroundColoursBeforeTheFirstReading)
+{
+    Fixture f;
+    MainWindow& w = *f.window;
+    QList<QColor> offered;
+    w.pickColour = [&](const QColor& initial) -> std::optional<QColor> {
+        offered << initial;
+        return QColor(10, 20, 30);
+    };
+    QTest::mouseDClick(w.ImageA, Qt::LeftButton);
+    EXPECT_EQ(w.graphColour(), QColor(10, 20, 30));
+    EXPECT_FALSE(w.SpeedButton_annuler_couleur->isHidden());
+    f.answer = true;
+    w.SpeedButton_annuler_couleur->click();
+    EXPECT_EQ(f.asked.last(), QStringLiteral("annuler les couleurs ?"));
+    EXPECT_EQ(w.graphColour(), QColor(255, 255, 255));  // the settings file's colour again
+}
+
+TEST(MainWindow, ChooserCreatesATypedFolderOnlyBeforeTheFirstReading)
+{
+    Fixture f;
+    MainWindow& w = *f.window;
+    const QString before = w.Edit_repertoire->text();
+    EXPECT_TRUE(before.endsWith(u'/'));
+    f.Click(w.SpeedButton_choix_rep);
+    ASSERT_TRUE(w.ChooserOpen());
+    const QString created = QDir(f.work).filePath(QStringLiteral("essai_2026"));
+    w.Edit_repertoire->setText(created);
+    QTest::keyClick(w.Edit_repertoire, Qt::Key_Return);
+    EXPECT_TRUE(QFileInfo(created).isDir());
+    EXPECT_EQ(w.workingDirectory(), created + u'/');
+    EXPECT_FALSE(w.ChooserOpen());  // Enter validated it
+    EXPECT_TRUE(f.asked.last().contains(QStringLiteral("n'existe pas, le créer ?")));
+
+    // Annuler gives back what the box showed before the chooser opened.
+    f.Click(w.SpeedButton_choix_rep);
+    w.Panel_dir->GoTo(f.work);
+    EXPECT_EQ(w.Edit_repertoire->text(), f.work + u'/');
+    w.Panel_dir->SpeedButton_annuler_repertoire->click();
+    EXPECT_EQ(w.Edit_repertoire->text(), created + u'/');
+
+    // After the first reading nothing is created.
+    f.Click(w.Button_START);
+    ASSERT_TRUE(WaitUntil([&] { return f.N() >= 1; }, 10000));
+    const QString later = QDir(f.work).filePath(QStringLiteral("trop_tard"));
+    w.Edit_repertoire->setText(later);
+    QTest::keyClick(w.Edit_repertoire, Qt::Key_Return);
+    EXPECT_FALSE(QFileInfo::exists(later));
 }

@@ -1,0 +1,303 @@
+// The main window's axis and view controls: the six axis boxes, the list of proposed values, zoom,
+// contrast, background colours and the layout at a given size. The rules are in plot/axis_controls.
+#include "app/main_window.h"
+
+#include "instrument/parameters_window.h"
+#include "plot/axis_controls.h"
+#include "plot/graph_widget.h"
+#include "util/named.h"
+#include "util/text_utils.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QToolButton>
+
+namespace sondalog {
+
+namespace {
+void SetTextColour(QWidget* w, const QColor& c)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, c);
+    p.setColor(QPalette::Text, c);
+    p.setColor(QPalette::ButtonText, c);
+    w->setPalette(p);
+}
+
+const QColor kCustomColours[] = {QColor(0xD0E8E8), QColor(0xD7FFD7), QColor(0xFF0000), QColor(0x00FF00), QColor(0x0000FF),
+                                 QColor(0xE8D0E8), QColor(0xE8E8D0), QColor(0xFFD7D7), QColor(0xD7D7FF)};
+}  // namespace
+
+void MainWindow::BuildViewControls(QGridLayout* axes, int row)
+{
+    QWidget* central = centralWidget();
+    Button_zoom = Named(new QPushButton(QStringLiteral("ZOOM"), central), "Button_zoom");
+    Button_zoom->setToolTip(QStringLiteral("   ZOOM de x1  x2  x3      "));
+    Button_contraste = Named(new QPushButton(QStringLiteral("CONTRASTE"), central), "Button_contraste");
+    Button_contraste->setToolTip(QStringLiteral("bascule entre 3 modes d'affichage"));
+    Label10 = Named(new QLabel(QStringLiteral("F4"), central), "Label10");
+    Label12 = Named(new QLabel(QStringLiteral("F5"), central), "Label12");
+    SpeedButton_annuler_couleur = Named(new QToolButton(central), "SpeedButton_annuler_couleur");
+    SpeedButton_annuler_couleur->setText(QStringLiteral("annuler couleurs"));
+    SpeedButton_annuler_couleur->setToolTip(
+        QStringLiteral("au début, les couleurs de fonds peuvent être mofifiées par un double clik"));
+    SpeedButton_annuler_couleur->hide();
+    axes->addWidget(Button_zoom, row, 0);
+    axes->addWidget(Label10, row++, 1);
+    axes->addWidget(Button_contraste, row, 0);
+    axes->addWidget(Label12, row++, 1);
+    axes->addWidget(SpeedButton_annuler_couleur, row++, 0, 1, 2);
+    axes->setRowStretch(row, 1);
+
+    ListBox1 = Named(new QListWidget(central), "ListBox1");
+    ListBox1->setToolTip(QStringLiteral("double clik pour  valider"));
+    ListBox1->hide();
+
+    for (QLineEdit* e : AxisBoxes()) {
+        e->installEventFilter(this);
+        connect(e, &QLineEdit::editingFinished, this, [this, e] { ApplyAxisEdit(e); });
+    }
+    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &MainWindow::ListBox1DblClick);
+    connect(Button_zoom, &QPushButton::clicked, this, &MainWindow::Button_zoomClick);
+    connect(Button_contraste, &QPushButton::clicked, this, &MainWindow::Button_contrasteClick);
+    connect(SpeedButton_annuler_couleur, &QToolButton::clicked, this, &MainWindow::SpeedButton_annuler_couleurClick);
+    central->installEventFilter(this);  // FormDblClick
+    ImageA->installEventFilter(this);   // ImageADblClick
+    pickColour = [this](const QColor& initial) -> std::optional<QColor> {
+        for (int i = 0; i < 9; ++i) {
+            QColorDialog::setCustomColor(i, kCustomColours[i]);
+        }
+        const QColor c = QColorDialog::getColor(initial, this);
+        return c.isValid() ? std::optional<QColor>(c) : std::nullopt;
+    };
+}
+
+QList<QLineEdit*> MainWindow::AxisBoxes() const
+{
+    return {Edit_max_y1, Edit_min_y1, Edit_y1_graduation, Edit_max_y2, Edit_min_y2, Edit_y2_graduation};
+}
+
+bool MainWindow::ViewEvent(QObject* watched, QEvent* e)
+{
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    if (edit && AxisBoxes().contains(edit)) {
+        if (e->type() == QEvent::KeyPress) {
+            // NumericKeyFilter on what is typed: the French digit row gives digits, letters nothing.
+            const auto* key = static_cast<QKeyEvent*>(e);
+            const QString text = key->text();
+            if (text.size() == 1 && text.at(0).isPrint()) {
+                const QChar mapped = NumericKeyFilter(text.at(0));
+                if (mapped.isNull()) {
+                    return true;
+                }
+                if (mapped != text.at(0)) {
+                    edit->insert(QString(mapped));
+                    return true;
+                }
+            }
+        } else if (e->type() == QEvent::MouseButtonDblClick && edit != Edit_y1_graduation && edit != Edit_y2_graduation) {
+            ToggleProposedList(edit);
+            return true;
+        }
+        return false;
+    }
+    if (e->type() == QEvent::MouseButtonDblClick && watched == ImageA) {
+        ImageADblClick();
+        return true;
+    }
+    if (e->type() == QEvent::MouseButtonDblClick && watched == centralWidget()) {
+        FormDblClick();
+        return true;
+    }
+    return false;
+}
+
+void MainWindow::ApplyAxisEdit(QLineEdit* edit)
+{
+    const int index = static_cast<int>(AxisBoxes().indexOf(edit));
+    if (index < 0) {
+        return;
+    }
+    static const AxisField fields[] = {AxisField::Max, AxisField::Min, AxisField::Graduation};
+    const AxisBox box{index < 3 ? 1 : 2, fields[index % 3]};
+    AxisScale& y1 = run_.state.axisY1;
+    AxisScale& y2 = run_.state.axisY2;
+    const QString clean =
+        ApplyAxisBox(edit->text(), box, y1, y2, params_->table, config_.active.activeRow, regional_.decimalSign);
+    edit->setText(clean);
+    // The configuration holds the same bounds: the next reading and the next Start see them.
+    config_.q1.axisMax = y1.max;
+    config_.q1.axisMin = y1.min;
+    config_.q1.graduation = y1.graduation;
+    config_.q2.axisMax = y2.max;
+    config_.q2.axisMin = y2.min;
+    config_.q2.graduation = y2.graduation;
+    run_.config.q1.axisMax = y1.max;
+    run_.config.q1.axisMin = y1.min;
+    run_.config.q2.axisMax = y2.max;
+    run_.config.q2.axisMin = y2.min;
+    run_.config.q2.graduation = y2.graduation;
+    params_->ShowTable();
+    params_->table.modified = true;
+    Redraw();
+}
+
+void MainWindow::ToggleProposedList(QLineEdit* edit)
+{
+    listBoxTarget_ = edit->objectName();
+    if (ListBox1->isVisible()) {
+        ListBox1->hide();
+        return;
+    }
+    const AxisScale& axis = (edit == Edit_max_y1 || edit == Edit_min_y1) ? run_.state.axisY1 : run_.state.axisY2;
+    const double value = (edit == Edit_max_y1 || edit == Edit_max_y2) ? axis.max : axis.min;
+    ListBox1->clear();
+    QStringList texts = propose_liste_val_grad(axis.graduation, value);
+    for (QString& t : texts) {
+        t.replace(u'.', regional_.decimalSign);
+    }
+    ListBox1->addItems(texts);
+    const QPoint at = edit->mapTo(centralWidget(), QPoint(edit->width(), 0));
+    ListBox1->setGeometry(at.x(), at.y(), 120, 450);
+    ListBox1->show();
+    ListBox1->raise();
+}
+
+void MainWindow::ListBox1DblClick()
+{
+    QListWidgetItem* item = ListBox1->currentItem();
+    ListBox1->hide();
+    auto* edit = findChild<QLineEdit*>(listBoxTarget_);
+    if (!item || !edit) {
+        return;
+    }
+    edit->setText(item->text());
+    ApplyAxisEdit(edit);
+}
+
+void MainWindow::Button_zoomClick()
+{
+    const ZoomStep step = NextZoom(zoomState_, Label_y1_max_lu->text(), Label_y1_min_lu->text(), run_.state.axisY1,
+                                   CollectSettings().Edit_nb_decimale_1, run_.state.initialPrefix, regional_.decimalSign);
+    zoomState_ = step.state;
+    if (step.maxText && step.minText) {
+        Edit_max_y1->setText(*step.maxText);
+        ApplyAxisEdit(Edit_max_y1);
+        Edit_min_y1->setText(*step.minText);
+        ApplyAxisEdit(Edit_min_y1);
+    }
+}
+
+void MainWindow::Button_contrasteClick()
+{
+    contrastMode_ = (contrastMode_ + 1) % 3;
+    ApplyContrast();
+}
+
+void MainWindow::ApplyContrast()
+{
+    const ContrastScheme s = ContrastFor(contrastMode_, savedBackground_, config_.q1.colour, config_.q2.colour);
+    graphColour_ = s.background;
+    shownColour1_ = s.colour1;
+    shownColour2_ = s.colour2;
+    for (const QString& name : s.otherLabels) {
+        if (auto* w = findChild<QWidget*>(name)) {
+            SetTextColour(w, s.otherColour);
+        }
+    }
+    SetTextColour(CheckBox_y2, s.checkBoxY2Colour);
+    SetTextColour(Label_multimetre, s.multimetreColour);
+    for (const QString& name : s.quantity1Labels) {
+        if (auto* w = findChild<QWidget*>(name)) {
+            SetTextColour(w, s.colour1);
+        }
+    }
+    for (const QString& name : s.quantity2Labels) {
+        if (auto* w = findChild<QWidget*>(name)) {
+            SetTextColour(w, s.colour2);
+        }
+    }
+    QPalette panel = Panel_question->palette();
+    panel.setColor(QPalette::Window, contrastMode_ == 0 ? questionColour_ : s.questionPanel);
+    Panel_question->setPalette(panel);
+    QPalette window = palette();
+    window.setColor(QPalette::Window, s.background);
+    setPalette(window);
+    Redraw();
+}
+
+void MainWindow::FormDblClick()
+{
+    if (run_.state.series.sampleCount != 0 || !pickColour) {
+        return;
+    }
+    if (const std::optional<QColor> c = pickColour(palette().color(QPalette::Window))) {
+        QPalette p = palette();
+        p.setColor(QPalette::Window, *c);
+        setPalette(p);
+        windowColour_ = *c;
+        SpeedButton_annuler_couleur->show();
+    }
+}
+
+void MainWindow::ImageADblClick()
+{
+    if (!pickColour) {
+        return;
+    }
+    // Before the first reading the dialog starts on the current background; after, on its own.
+    const QColor initial = run_.state.series.sampleCount == 0 ? graphColour_ : QColor(Qt::white);
+    if (const std::optional<QColor> c = pickColour(initial)) {
+        graphColour_ = *c;
+        if (contrastMode_ == 0) {
+            savedBackground_ = *c;
+        }
+        SpeedButton_annuler_couleur->show();
+        Redraw();
+    }
+}
+
+void MainWindow::SpeedButton_annuler_couleurClick()
+{
+    if (!confirm(QStringLiteral("annuler les couleurs ?"))) {
+        return;
+    }
+    RestoreStoredColours();
+}
+
+void MainWindow::RestoreStoredColours()
+{
+    const Settings stored = LoadSettings(paths_.SettingsFile(), settings_, regional_.decimalSign);
+    windowColour_ = stored.windowColour;
+    graphColour_ = stored.graphColour;
+    savedBackground_ = stored.graphColour;
+    QPalette p = palette();
+    p.setColor(QPalette::Window, windowColour_);
+    setPalette(p);
+    Redraw();
+}
+
+void MainWindow::FormResize()
+{
+    const QRect panel(Panel1->mapTo(this, QPoint(0, 0)), Panel1->size());
+    const int prefixRight = Edit_Prefixe->mapTo(this, QPoint(Edit_Prefixe->width(), 0)).x();
+    const MainLayout l = FormResizeLayout(size(), panel.top(), Memo2->width(), prefixRight);
+    Memo2->setVisible(l.memo2Visible);
+    for (QWidget* w : std::initializer_list<QWidget*>{Label_config, CheckBox_date_heure, CheckBox_y2, Label11}) {
+        w->setVisible(l.wideControlsVisible);
+    }
+    Edit_Prefixe->setVisible(l.prefixVisible);
+    if (auto* label16 = findChild<QLabel*>(QStringLiteral("Label16"))) {
+        label16->setVisible(l.prefixVisible);
+    }
+}
+
+}  // namespace sondalog

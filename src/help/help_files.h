@@ -1,0 +1,33 @@
+#pragma once
+// The user manual and the system tools that help find the instrument's port: which file, which
+// program, which arguments. The windows start them with QProcess/QDesktopServices, never a shell.
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace sondalog {
+
+inline const QString kHelpFileName = QStringLiteral("Sondalog_help.pdf");
+inline const QString kNoViewer = QStringLiteral("Firefox et Acrobat introuvables");
+
+/// "<program folder>/Sondalog_help.pdf".
+QString HelpFilePath(const QString& programFolder);
+/// "<" + path + "> introuvable".
+QString HelpMissing(const QString& path);
+
+/// Finds a program on the PATH (QStandardPaths::findExecutable in the program; tests give a table).
+using ProgramFinder = std::function<QString(const QString& name)>;
+
+enum class ToolKind { SerialTerminal, TaskManager, DeviceManager };
+
+/// A tool button: the program and arguments to start, or why it is disabled.
+struct ExternalTool {
+    QString program;         ///< empty: nothing found, the button is disabled
+    QStringList arguments;
+    QString hint;            ///< the button's hint (what it starts, or what to install)
+};
+ExternalTool ToolFor(ToolKind kind, const ProgramFinder& find);
+
+}  // namespace sondalog

@@ -1,0 +1,84 @@
+#include "help/help_buttons.h"
+#include "help/help_files.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace sondalog;
+
+TEST(Help, ToolsAreTheFirstProgramFoundAndOtherwiseDisabled)
+{
+    struct Case {
+        ToolKind kind;
+        QStringList present;
+        QString program;
+        QStringList arguments;
+    };
+    const Case cases[] = {
+        {ToolKind::SerialTerminal, {"cutecom", "picocom"}, "/usr/bin/cutecom", {}},
+        {ToolKind::SerialTerminal, {"picocom", "x-terminal-emulator"}, "/usr/bin/x-terminal-emulator", {"-e", "/usr/bin/picocom"}},
+        {ToolKind::SerialTerminal, {"picocom"}, QString(), {}},  // a terminal program needs a terminal
+        {ToolKind::TaskManager, {"xfce4-taskmanager"}, "/usr/bin/xfce4-taskmanager", {}},
+        {ToolKind::DeviceManager, {}, QString(), {}},
+    };
+    for (const Case& c : cases) {
+        const ExternalTool tool = ToolFor(c.kind, [&](const QString& name) {
+            return c.present.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
+        });
+        EXPECT_EQ(tool.program, c.program) << c.present.join(u',').toStdString();
+        EXPECT_EQ(tool.arguments, c.arguments);
+        EXPECT_FALSE(tool.hint.isEmpty());
+        if (c.program.isEmpty()) {
+            EXPECT_TRUE(tool.hint.startsWith(QStringLiteral("à installer")));
+        }
+    }
+}
+
+TEST(Help, MissingManualOrViewerIsSaid)
+{
+    QTemporaryDir dir;
+    QStringList told;
+    OpenHelp(dir.path(), [&](const QString& t) { told << t; }, [](const QString&) { return true; });
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_EQ(told[0], QStringLiteral("<") + dir.filePath(QStringLiteral("Sondalog_help.pdf")) +
+                           QStringLiteral("> introuvable"));
+    QFile pdf(dir.filePath(QStringLiteral("Sondalog_help.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::WriteOnly));
+    pdf.close();
+    told.clear();
+    QString opened;
+    OpenHelp(dir.path(), [&](const QString& t) { told << t; }, [&](const QString& p) {
+        opened = p;
+        return false;  // no viewer
+    });
+    EXPECT_EQ(opened, pdf.fileName());
+    EXPECT_EQ(told, QStringList{QStringLiteral("Firefox et Acrobat introuvables")});
+}
+
+TEST(Help, TheBuildWritesTheManualAsAPdfOfSeveralPages)
+{
+    const QString manual = QStringLiteral(SONDALOG_MANUAL);
+    QFile file(manual);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << manual.toStdString();
+    EXPECT_TRUE(file.read(5) == "%PDF-");
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {manual});
+    ASSERT_TRUE(info.waitForFinished(30000));
+    const QString infoText = QString::fromUtf8(info.readAllStandardOutput());
+    const qsizetype pages = infoText.indexOf(QStringLiteral("Pages:"));
+    ASSERT_GE(pages, 0) << infoText.toStdString();
+    EXPECT_GE(infoText.mid(pages + 6).section(u'\n', 0, 0).trimmed().toInt(), 2);
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {manual, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    // The typesetter joins "fi" into a ligature: compare compatible forms.
+    const QString body = QString::fromUtf8(text.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+    for (const char* heading : {"Installation", "Le tableau de l'instrument", "Le déroulement d'un traçage",
+                                "Les fichiers d'enregistrement", "Acquisition interrompue", "La ligne de commande",
+                                "Le multimètre simulé", "Quand l'adaptateur USB se débranche"}) {
+        EXPECT_TRUE(body.contains(QString::fromUtf8(heading))) << heading;
+    }
+}
