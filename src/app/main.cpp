@@ -13,24 +13,42 @@
 
 namespace {
 /// Runs a short demonstration past t0 and saves a picture of the main window (README, checks).
-void ScreenshotRun(sondalog::MainWindow& window, const QString& file, int readings)
+/// scene: "demo" (a tracer test past t0), "chooser" (the folder chooser open), "contrast1" or
+/// "contrast2" (the demonstration in the white or the black contrast mode).
+void ScreenshotRun(sondalog::MainWindow& window, const QString& file, int readings, const QString& scene)
 {
     window.parameters()->CheckBox_demo->setChecked(true);
     window.parameters()->CheckBox_demo_rapide->setChecked(true);
     window.confirm = [](const QString&) { return false; };
     window.openEditor = nullptr;
     auto* poll = new QTimer(&window);
-    QObject::connect(poll, &QTimer::timeout, &window, [&window, file, readings, poll] {
+    QObject::connect(poll, &QTimer::timeout, &window, [&window, file, readings, poll, scene] {
         const int n = window.run().state.series.sampleCount;
         if (window.runState() == sondalog::RunState::Baseline && n >= 40) {
             window.Button_goClick();
         }
         if (window.runState() == sondalog::RunState::Tracing && n >= readings) {
             poll->stop();
+            const int presses = scene == QLatin1String("contrast1") ? 1 : scene == QLatin1String("contrast2") ? 2 : 0;
+            for (int i = 0; i < presses; ++i) {
+                window.Button_contrasteClick();
+            }
             window.grab().save(file);
             QCoreApplication::exit(0);
         }
     });
+    if (scene == QLatin1String("chooser")) {
+        QTimer::singleShot(500, &window, [&window, file] {
+            if (!window.ChooserOpen()) {
+                window.SpeedButton_choix_repClick();
+            }
+            QTimer::singleShot(800, &window, [&window, file] {  // the folder views fill in
+                window.grab().save(file);
+                QCoreApplication::exit(0);
+            });
+        });
+        return;
+    }
     QTimer::singleShot(300, &window, [&window, poll] {
         window.Button_STARTClick();
         poll->start(20);
@@ -50,7 +68,11 @@ int main(int argc, char** argv)
                                         QStringLiteral("run a short demonstration and save the window as FILE"),
                                         QStringLiteral("FILE"));
     parser.addOption(configDir);
+    const QCommandLineOption scene(QStringLiteral("screenshot-scene"),
+                                   QStringLiteral("what the screenshot shows: demo, chooser, contrast1, contrast2"),
+                                   QStringLiteral("SCENE"), QStringLiteral("demo"));
     parser.addOption(screenshot);
+    parser.addOption(scene);
     parser.process(app);
 
     const sondalog::ConfigPaths paths =
@@ -58,7 +80,7 @@ int main(int argc, char** argv)
     sondalog::MainWindow window(paths, sondalog::Regional::System());
     window.show();
     if (parser.isSet(screenshot)) {
-        ScreenshotRun(window, parser.value(screenshot), 260);
+        ScreenshotRun(window, parser.value(screenshot), 260, parser.value(scene));
     }
     return QApplication::exec();
 }
