@@ -3,6 +3,7 @@
 #include "acquisition/block_stamps.h"
 #include "acquisition/countdown.h"
 #include "acquisition/demo_generator.h"
+#include "serial/port_description.h"
 #include "util/line_field.h"
 #include "util/text_utils.h"
 
@@ -182,6 +183,15 @@ void AcquisitionSession::CloseSerial()
         line_.Close();
     }
     Finish();
+}
+
+QStringList AcquisitionSession::PortsInUse() const
+{
+    const bool holding = burst_.IsOpen() || line_.IsOpen() || (phase_ != Phase::Idle && !settings_.demo);
+    if (!holding || settings_.portDescription.isEmpty()) {
+        return {};
+    }
+    return {DeviceName(settings_.portDescription)};
 }
 
 void AcquisitionSession::ClosePorts()

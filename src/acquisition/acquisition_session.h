@@ -45,6 +45,8 @@ public:
     void ClosePorts();
     bool IsRunning() const { return phase_ != Phase::Idle; }
     bool IsReconnecting() const { return phase_ == Phase::Reconnecting; }
+    /// The devices this session holds or is about to reopen: probing must leave them alone.
+    QStringList PortsInUse() const;
 
     BurstPort& burstPort() { return burst_; }
     LinePort& linePort() { return line_; }

@@ -2,6 +2,8 @@
 
 #include "util/text_utils.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace sondalog {
@@ -17,6 +19,29 @@ void KeepEditsSingleLine(QWidget* root)
             }
         });
     }
+}
+
+bool FilterNumericKey(QObject* target, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QString text = key->text();
+    if (text.size() != 1 || !text.at(0).isPrint()) {
+        return false;  // Enter, arrows, Backspace and the like keep their meaning
+    }
+    const QChar mapped = NumericKeyFilter(text.at(0));
+    if (mapped.isNull()) {
+        return true;
+    }
+    if (mapped == text.at(0)) {
+        return false;
+    }
+    const int code = mapped.isDigit() ? Qt::Key_0 + mapped.digitValue() : Qt::Key_unknown;
+    QKeyEvent digit(QEvent::KeyPress, code, Qt::NoModifier, QString(mapped));
+    QCoreApplication::sendEvent(target, &digit);
+    return true;
 }
 
 }  // namespace sondalog

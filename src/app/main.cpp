@@ -8,13 +8,16 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCommandLineParser>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTimer>
 
 namespace {
 /// Runs a short demonstration past t0 and saves a picture of the main window (README, checks).
 /// scene: "demo" (a tracer test past t0), "chooser" (the folder chooser open), "contrast1" or
-/// "contrast2" (the demonstration in the white or the black contrast mode).
+/// "contrast2" (the demonstration in the white or the black contrast mode), "parameters" (the
+/// parameters window with its choice panel open).
 void ScreenshotRun(sondalog::MainWindow& window, const QString& file, int readings, const QString& scene)
 {
     window.parameters()->CheckBox_demo->setChecked(true);
@@ -37,6 +40,26 @@ void ScreenshotRun(sondalog::MainWindow& window, const QString& file, int readin
             QCoreApplication::exit(0);
         }
     });
+    if (scene == QLatin1String("parameters")) {
+        // The parameters window with the speeds offered for the active instrument.
+        QTimer::singleShot(300, &window, [&window, file] {
+            sondalog::ParametersWindow* p = window.parameters();
+            p->show();
+            p->activateWindow();
+            const int speed = p->table.ColumnByName(sondalog::col::vitesse);
+            p->SetCurrentCell(p->activeRow, speed);
+            p->stringgrid1DblClick();
+            const QRect cell = p->stringgrid1->visualItemRect(p->stringgrid1->item(p->activeRow, speed));
+            QMouseEvent move(QEvent::MouseMove, cell.center(), p->stringgrid1->viewport()->mapToGlobal(cell.center()),
+                             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(p->stringgrid1->viewport(), &move);
+            QTimer::singleShot(500, p, [p, file] {
+                p->grab().save(file);
+                QCoreApplication::exit(0);
+            });
+        });
+        return;
+    }
     if (scene == QLatin1String("chooser")) {
         QTimer::singleShot(500, &window, [&window, file] {
             if (!window.ChooserOpen()) {
@@ -69,7 +92,7 @@ int main(int argc, char** argv)
                                         QStringLiteral("FILE"));
     parser.addOption(configDir);
     const QCommandLineOption scene(QStringLiteral("screenshot-scene"),
-                                   QStringLiteral("what the screenshot shows: demo, chooser, contrast1, contrast2"),
+                                   QStringLiteral("what the screenshot shows: demo, chooser, contrast1, contrast2, parameters"),
                                    QStringLiteral("SCENE"), QStringLiteral("demo"));
     parser.addOption(screenshot);
     parser.addOption(scene);

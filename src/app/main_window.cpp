@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "acquisition/demo_generator.h"
+#include "app/text_colour.h"
 #include "app/directory_chooser.h"
 #include "app/hint_style.h"
 #include "help/help_buttons.h"
@@ -46,15 +47,6 @@ namespace {
 QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent)
 {
     return Named(new QLabel(text, parent), name);
-}
-
-void SetFontColour(QWidget* w, const QColor& c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    p.setColor(QPalette::Text, c);
-    p.setColor(QPalette::ButtonText, c);
-    w->setPalette(p);
 }
 
 void AppendBounded(QPlainTextEdit* memo, const QString& line)
@@ -116,7 +108,7 @@ MainWindow::MainWindow(const ConfigPaths& paths, const Regional& regional, QWidg
     connect(session_, &AcquisitionSession::openFailed, this, &MainWindow::ShowMessage);
     connect(session_, &AcquisitionSession::linkLost, this, [this](const QString& m) {
         Label18->setText(m);
-        SetFontColour(Label18, Qt::red);
+        SetTextColour(Label18, Qt::red);
         Panel2->show();
         Panel2->raise();
     });
@@ -167,7 +159,7 @@ void MainWindow::BuildControls()
     Button_parametres = Named(new QPushButton(QStringLiteral("Paramètres"), central), "Button_parametres");
     Button1 = Named(new QPushButton(QStringLiteral("Graphiques associés"), central), "Button1");
     Button1->setToolTip(QStringLiteral("si 3 sondes connectées "));
-    Button1->setEnabled(false);  // the charts window comes with its own work
+    Button1->setEnabled(false);  // with three probes only (the parameters window says)
     Button_enreg_param = Named(new QPushButton(QStringLiteral("save paramètres"), central), "Button_enreg_param");
     Button_enreg_param->setToolTip(QStringLiteral("enregistre les modifications dans le fichier des paramètres"));
     CheckBox_demo = Named(new QCheckBox(QStringLiteral("démo"), central), "CheckBox_demo");
@@ -417,103 +409,6 @@ void MainWindow::BuildQuestionPanel()
     connect(Button_go, &QPushButton::clicked, this, &MainWindow::Button_goClick);
 }
 
-void MainWindow::WireParameters()
-{
-    params_->onTableApplied = [this] { ApplyTable(); };
-    params_->onDemoChanged = [this](bool on) {
-        if (CheckBox_demo->isChecked() != on) {
-            CheckBox_demo->setChecked(on);
-        }
-        ApplyTable();
-    };
-    const TableFileCallbacks cb{[this](const QString& q) { return confirm(q); },
-                                [this](const QString& t) { info(t); }, [this] { SaveSettingsNow(); }};
-    connect(params_->Button_enreg_param, &QPushButton::clicked, this, [this, cb] {
-        if (confirm(kAskSaveTable)) {
-            config_ = SaveTableAndApply(params_->table, paths_.ParameterFile(), config_.active.activeRow,
-                                        regional_.decimalSign, cb);
-            ApplyTable();
-        }
-    });
-    connect(params_->Button_charger_param, &QPushButton::clicked, this, [this, cb] {
-        LoadTableFile(params_->table, paths_.ParameterFile(), true, cb);
-        params_->ShowTable();
-        ApplyTable();
-        LoadSettingsIntoControls();
-    });
-    connect(params_->Button_exemple, &QPushButton::clicked, this, [this, cb] {
-        const QString example = paths_.ExampleFile();
-        if (!confirm(AskLoadExample(example))) {
-            return;
-        }
-        if (!QFileInfo::exists(example)) {
-            info(ExampleMissing(example));
-            return;
-        }
-        LoadTableFile(params_->table, example, true, cb, false);
-        params_->ShowTable();
-        ApplyTable();
-        LoadSettingsIntoControls();
-    });
-    connect(params_->Button_openCOM_read, &QPushButton::clicked, this, &MainWindow::OpenAndRead);
-    connect(params_->Button_close_COM, &QPushButton::clicked, this, &MainWindow::CloseSerial);
-    params_->Label2->setText(DecimalSignCaption(regional_.decimalSign));
-}
-
-void MainWindow::LoadParameterFile()
-{
-    // A missing table must not wipe settings the user already has.
-    const TableFileCallbacks cb{[this](const QString& q) { return confirm(q); }, [this](const QString& t) { info(t); },
-                                [this] {
-                                    if (!QFileInfo::exists(paths_.SettingsFile())) {
-                                        SaveSettingsNow();
-                                    }
-                                }};
-    LoadTableFile(params_->table, paths_.ParameterFile(), false, cb);
-    params_->ShowTable();
-}
-
-void MainWindow::ApplyTable()
-{
-    config_ = ApplyInstrumentTable(params_->table, config_.active.activeRow, regional_.decimalSign,
-                                   [this](const QString& t) { info(t); });
-    const QuantityConfig& q1 = config_.q1;
-    const QuantityConfig& q2 = config_.q2;
-    Label_multimetre->setText(CheckBox_demo->isChecked() ? kDemoCaption : config_.active.instrumentName);
-    Label_grandeur1->setText(q1.name);
-    Label_grand1->setText(q1.name);
-    Label_grand2->setText(q2.name);
-    Edit_max_y1->setText(q1.maxText);
-    Edit_min_y1->setText(q1.minText);
-    Edit_y1_graduation->setText(q1.graduationText);
-    for (QWidget* w : std::initializer_list<QWidget*>{Label_grandeur1, Label_grand1, Label_hauteur, Label_zero,
-                                                     CheckBox_af_integrale, Label_val_grand1, Label_multiple_initial,
-                                                     Label_multiple_courant, Label_tracage, Label15}) {
-        SetFontColour(w, q1.colour);
-    }
-    for (QWidget* w : std::initializer_list<QWidget*>{Label_grand2, Label_grandeur2, Label_val_grand2, CheckBox_y2}) {
-        SetFontColour(w, q2.colour);
-    }
-    Label_grandeur2->setText(q2.wholeName);
-    Edit_max_y2->setText(q2.maxText);
-    Edit_min_y2->setText(q2.minText);
-    Edit_y2_graduation->setText(q2.graduationText);
-    // The table's bounds are the axes the graph draws from now on.
-    AxisScale& y1 = run_.state.axisY1;
-    AxisScale& y2 = run_.state.axisY2;
-    y1.min = q1.axisMin;
-    y1.max = q1.axisMax;
-    y1.graduation = q1.graduation;
-    y2.min = q2.axisMin;
-    y2.max = q2.axisMax;
-    y2.graduation = q2.graduation;
-    ShowAxisBoxes();
-    CheckBox_y2->setText(q2.name);
-    Label_config->setText(config_.active.portDescription);
-    params_->Label_config->setText(config_.active.portDescription);
-    Redraw();
-}
-
 void MainWindow::LoadSettingsIntoControls()
 {
     settings_ = LoadSettings(paths_.SettingsFile(), settings_, regional_.decimalSign, [this](const QString& t) { info(t); });
@@ -603,7 +498,7 @@ void MainWindow::FormActivate()
                     (s.RadioGroup_signe_decimal == 0 ? params_->RadioButton_point : params_->RadioButton_virgule)
                         ->setChecked(true);
                 } else {
-                    SetFontColour(params_->Label2, Qt::red);
+                    SetTextColour(params_->Label2, Qt::red);
                 }
             });
         }
@@ -936,35 +831,6 @@ void MainWindow::SpeedButton_croix_closeClick()
     Panel_question->hide();
     Label_mess->clear();
     FitQuestionPanel();
-}
-
-void MainWindow::Button_parametresClick()
-{
-    if (params_->isVisible()) {
-        params_->hide();
-    } else {
-        params_->show();
-        params_->activateWindow();
-    }
-}
-
-void MainWindow::Button_enreg_paramClick()
-{
-    const TableFileCallbacks cb{[this](const QString& q) { return confirm(q); },
-                                [this](const QString& t) { info(t); }, [this] { SaveSettingsNow(); }};
-    config_ = SaveTableAndApply(params_->table, paths_.ParameterFile(), config_.active.activeRow, regional_.decimalSign, cb);
-    ApplyTable();
-    if (CheckBox_demo->isChecked()) {
-        Label_multimetre->setText(kDemoCaption);
-    }
-}
-
-void MainWindow::CheckBox_demoClick()
-{
-    params_->SetDemo(CheckBox_demo->isChecked());
-    Label_multimetre->setText(CheckBox_demo->isChecked()
-                                  ? kDemoCaption
-                                  : ActiveCell(params_->table, config_.active.activeRow, col::multimetre, 0));
 }
 
 void MainWindow::ShowQuestionPanel(bool targetIsGo)

@@ -2,6 +2,8 @@
 // contrast, background colours and the layout at a given size. The rules are in plot/axis_controls.
 #include "app/main_window.h"
 
+#include "app/line_edits.h"
+#include "app/text_colour.h"
 #include "instrument/parameters_window.h"
 #include "plot/axis_controls.h"
 #include "plot/graph_widget.h"
@@ -23,15 +25,6 @@
 namespace sondalog {
 
 namespace {
-void SetTextColour(QWidget* w, const QColor& c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    p.setColor(QPalette::Text, c);
-    p.setColor(QPalette::ButtonText, c);
-    w->setPalette(p);
-}
-
 const QColor kCustomColours[] = {QColor(0xD0E8E8), QColor(0xD7FFD7), QColor(0xFF0000), QColor(0x00FF00), QColor(0x0000FF),
                                  QColor(0xE8D0E8), QColor(0xE8E8D0), QColor(0xFFD7D7), QColor(0xD7D7FF)};
 }  // namespace
@@ -89,21 +82,10 @@ bool MainWindow::ViewEvent(QObject* watched, QEvent* e)
 {
     auto* edit = qobject_cast<QLineEdit*>(watched);
     if (edit && AxisBoxes().contains(edit)) {
-        if (e->type() == QEvent::KeyPress) {
-            // NumericKeyFilter on what is typed: the French digit row gives digits, letters nothing.
-            const auto* key = static_cast<QKeyEvent*>(e);
-            const QString text = key->text();
-            if (text.size() == 1 && text.at(0).isPrint()) {
-                const QChar mapped = NumericKeyFilter(text.at(0));
-                if (mapped.isNull()) {
-                    return true;
-                }
-                if (mapped != text.at(0)) {
-                    edit->insert(QString(mapped));
-                    return true;
-                }
-            }
-        } else if (e->type() == QEvent::MouseButtonDblClick && edit != Edit_y1_graduation && edit != Edit_y2_graduation) {
+        if (FilterNumericKey(edit, e)) {
+            return true;  // the French digit row gives digits, letters nothing
+        }
+        if (e->type() == QEvent::MouseButtonDblClick && edit != Edit_y1_graduation && edit != Edit_y2_graduation) {
             ToggleProposedList(edit);
             return true;
         }

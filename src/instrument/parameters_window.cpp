@@ -2,6 +2,10 @@
 
 #include "app/line_edits.h"
 #include "help/help_buttons.h"
+#include "instrument/choice_panel.h"
+#include "instrument/table_delegate.h"
+#include "instrument/table_editing.h"
+#include "serial/port_prober.h"
 
 #include "util/named.h"
 #include "util/text_utils.h"
@@ -40,12 +44,31 @@ ParametersWindow::ParametersWindow(QWidget* parent) : QWidget(parent, Qt::Window
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("P A R A M E T R E S"));
     resize(1200, 760);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(205, 211, 235));
+    setPalette(background);
+    setAutoFillBackground(true);
 
+    BuildControls();
+    BuildLayout();
+    WireGrid();
+    WireHints();
+
+    ShowTable();
+    RadioButton_car_par_carClick();
+    ShowSettings(Settings{});  // the same start values as the command line's
+    KeepEditsSingleLine(this);
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setAutoDefault(true);  // Enter presses the focused button
+    }
+    SetCurrentCell(activeRow, 1);
+}
+
+void ParametersWindow::BuildControls()
+{
     stringgrid1 = Named(new QTableWidget(this), "stringgrid1");
     stringgrid1->verticalHeader()->setVisible(false);
     stringgrid1->horizontalHeader()->setVisible(false);
-    stringgrid1->installEventFilter(this);
-    connect(stringgrid1, &QTableWidget::cellChanged, this, &ParametersWindow::OnCellChanged);
 
     Memo1 = Named(new QPlainTextEdit(this), "Memo1");
     Memo1->setReadOnly(true);
@@ -142,6 +165,52 @@ ParametersWindow::ParametersWindow(QWidget* parent) : QWidget(parent, Qt::Window
     ComboBox_cond_ph_ox->addItems({QStringLiteral("Cond"), QStringLiteral("pH"), QStringLiteral("Ox")});
     ComboBox_cond_ph_ox->setEditable(true);
     ComboBox_cond_ph_ox->setToolTip(QStringLiteral("pour que les 4 grandeurs soient du même pas de temps"));
+    Label10 = Named(new QLabel(QStringLiteral("décimales"), this), "Label10");
+    Label10->setToolTip(Edit_nb_decimale_1->toolTip());
+    Edit_start_inject->setToolTip(QStringLiteral("message affiché pour marquer le début du traçage (t0)"));
+    CheckBox_ph_ox_3sondes->setToolTip(QStringLiteral("multimètre à 3 sondes : conductivité, température, pH et "
+                                                      "oxygène dissous"));
+    CheckBox_lecture_sans_traitement->setToolTip(QStringLiteral("les lignes reçues sont affichées sans être décodées"));
+    Edit_pH->setToolTip(QStringLiteral("repère de la valeur du pH dans les lignes reçues"));
+    Edit_ox->setToolTip(QStringLiteral("repère de la valeur de l'oxygène dissous dans les lignes reçues"));
+    CheckBox_RTS->setToolTip(QStringLiteral("nécessaire pour les anciens 340i"));
+    Label_ecran = Named(new QLabel(this), "Label_ecran");
+    Button1 = Named(new QPushButton(QStringLiteral("liste COMx"), this), "Button1");
+    Button1->setToolTip(QStringLiteral("permet de lister les COM1 à  10 et voir lesquelles sont disponibles"));
+    SpeedButton1 = Named(new QToolButton(this), "SpeedButton1");
+    SpeedButton1->setText(QStringLiteral("NEW"));
+    SpeedButton1->setToolTip(QStringLiteral(" nouvelle procédure pour lister les COM "));
+    Button5 = Named(new QPushButton(QStringLiteral("Graphique 2,3 sondes sur WTW3430"), this), "Button5");
+    Button5->setToolTip(QStringLiteral("conductivité, température, pH et oxygène sur quatre graphiques"));
+    Button5->setEnabled(false);
+    GroupBox_lectureRS232 = Named(new QGroupBox(QStringLiteral("lecture RS232"), this), "GroupBox_lectureRS232");
+
+    Panel_aide = Named(new QLabel(QStringLiteral("explications"), this), "Panel_aide");
+    Panel_aide->setAutoFillBackground(true);
+    Panel_aide->setFrameShape(QFrame::StyledPanel);
+    Panel_aide->setWordWrap(true);
+    Panel_aide->setMinimumHeight(Panel_aide->fontMetrics().height() * 2 + 6);
+    Panel_aide->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QPalette strip = Panel_aide->palette();
+    strip.setColor(QPalette::Window, QColor(251, 224, 206));
+    Panel_aide->setPalette(strip);
+    Panel_choix = new ChoicePanel(this);
+    ComboBox1 = Panel_choix->ComboBox1;
+    Label_choix = Panel_choix->Label_choix;
+
+    connect(CheckBox_ph_ox_3sondes, &QCheckBox::toggled, this, [this](bool on) {
+        Button5->setEnabled(on);
+        if (onThreeProbesChanged) {
+            onThreeProbesChanged(on);
+        }
+    });
+    connect(Edit_facteur, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (onFactorChanged) {
+            onFactorChanged(text);
+        }
+    });
+    connect(Button1, &QPushButton::clicked, this, &ParametersWindow::Button1Click);
+    connect(SpeedButton1, &QToolButton::clicked, this, &ParametersWindow::SpeedButton1Click);
 
     connect(CheckBox_demo, &QCheckBox::toggled, this, [this](bool on) {
         if (on) {
@@ -153,16 +222,17 @@ ParametersWindow::ParametersWindow(QWidget* parent) : QWidget(parent, Qt::Window
         }
     });
     connect(SpeedButton_question_close, &QToolButton::clicked, this, [this] {
-        if (onTableApplied) {
-            onTableApplied();
-        }
+        ApplyTable();
         hide();
         if (parentWidget()) {
             parentWidget()->show();
             parentWidget()->activateWindow();
         }
     });
+}
 
+void ParametersWindow::BuildLayout()
+{
     // Layout: the table on top, the options in columns, the memos below.
     auto* root = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
@@ -176,6 +246,7 @@ ParametersWindow::ParametersWindow(QWidget* parent) : QWidget(parent, Qt::Window
     }
     top->addWidget(SpeedButton_question_close);
     root->addLayout(top);
+    root->addWidget(Panel_aide);
     root->addWidget(stringgrid1, 3);
 
     auto* options = new QGridLayout;
@@ -183,23 +254,29 @@ ParametersWindow::ParametersWindow(QWidget* parent) : QWidget(parent, Qt::Window
     run->addRow(CheckBox_demo, CheckBox_demo_rapide);
     run->addRow(CheckBox_save_sans_confirmation);
     run->addRow(CheckBox_sauve_auto, Edit_sos_mn);
-    run->addRow(signGroup);
+    run->addRow(findChild<QGroupBox*>(QStringLiteral("RadioGroup_signe_decimal")));
     run->addRow(Label2);
-    run->addRow(mouseGroup);
+    run->addRow(findChild<QGroupBox*>(QStringLiteral("RadioGroup_souris")));
+    run->addRow(Label_ecran);
     auto* serial = new QFormLayout;
-    serial->addRow(RadioButton_car_par_car);
-    serial->addRow(RadioButton_par_chaine_CSV);
-    serial->addRow(Label3, Edit_timeouts);
+    auto* readMode = new QVBoxLayout(GroupBox_lectureRS232);
+    readMode->addWidget(RadioButton_car_par_car);
+    readMode->addWidget(RadioButton_par_chaine_CSV);
+    auto* timeouts = new QHBoxLayout;
+    timeouts->addWidget(Label3);
+    timeouts->addWidget(Edit_timeouts);
+    readMode->addLayout(timeouts);
+    serial->addRow(GroupBox_lectureRS232);
     serial->addRow(CheckBox_DTR, CheckBox_RTS);
     serial->addRow(CheckBox_lecture_sans_traitement);
     serial->addRow(QStringLiteral("lectures :"), Label_nlecture);
     serial->addRow(QStringLiteral("n :"), Label_n);
     auto* processing = new QFormLayout;
-    processing->addRow(Named(new QLabel(QStringLiteral("décimales"), this), "Label10"), Edit_nb_decimale_1);
+    processing->addRow(Label10, Edit_nb_decimale_1);
     processing->addRow(QStringLiteral("message t0"), Edit_start_inject);
     processing->addRow(QStringLiteral("facteur aire"), Edit_facteur);
     processing->addRow(QStringLiteral("éditeur de texte"), Edit_nom_blocnote);
-    processing->addRow(CheckBox_ph_ox_3sondes);
+    processing->addRow(CheckBox_ph_ox_3sondes, Button5);
     processing->addRow(QStringLiteral("repère pH"), Edit_pH);
     processing->addRow(QStringLiteral("repère Ox"), Edit_ox);
     processing->addRow(QStringLiteral("dernière grandeur du bloc"), ComboBox_cond_ph_ox);
@@ -208,17 +285,16 @@ ParametersWindow::ParametersWindow(QWidget* parent) : QWidget(parent, Qt::Window
     options->addLayout(processing, 0, 2);
     root->addLayout(options);
     auto* memos = new QHBoxLayout;
-    memos->addWidget(Memo1);
+    auto* raw = new QVBoxLayout;
+    auto* ports = new QHBoxLayout;
+    ports->addWidget(Button1);
+    ports->addWidget(SpeedButton1);
+    ports->addStretch();
+    raw->addLayout(ports);
+    raw->addWidget(Memo1);
+    memos->addLayout(raw);
     memos->addWidget(Memo2);
     root->addLayout(memos, 2);
-
-    ShowTable();
-    RadioButton_car_par_carClick();
-    ShowSettings(Settings{});  // the same start values as the command line's
-    KeepEditsSingleLine(this);
-    for (QPushButton* button : findChildren<QPushButton*>()) {
-        button->setAutoDefault(true);  // Enter presses the focused button
-    }
 }
 
 void ParametersWindow::showEvent(QShowEvent* event)
@@ -226,6 +302,8 @@ void ParametersWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     // Centred on its screen, and never larger than what the screen shows.
     if (const QScreen* s = screen()) {
+        Label_ecran->setText(QStringLiteral("Résolution ") + QString::number(s->geometry().width()) + u'x' +
+                             QString::number(s->geometry().height()));
         const QRect available = s->availableGeometry();
         const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
                              frameGeometry().right() - geometry().right(),
@@ -238,63 +316,17 @@ void ParametersWindow::showEvent(QShowEvent* event)
     }
 }
 
-void ParametersWindow::ShowTable()
-{
-    showingTable_ = true;
-    stringgrid1->setColumnCount(table.ColumnCount());
-    stringgrid1->setRowCount(table.RowCount());
-    for (int c = 0; c < table.ColumnCount(); ++c) {
-        stringgrid1->setColumnWidth(c, table.ColumnWidth(c));
-        for (int r = 0; r < table.RowCount(); ++r) {
-            auto* item = new QTableWidgetItem(table.Cell(c, r));
-            if (r == 0) {
-                item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-                item->setBackground(palette().button());
-            }
-            stringgrid1->setItem(r, c, item);
-        }
-    }
-    for (int r = 0; r < table.RowCount(); ++r) {
-        stringgrid1->setRowHeight(r, 22);
-    }
-    showingTable_ = false;
-}
-
-void ParametersWindow::OnCellChanged(int row, int column)
-{
-    if (showingTable_ || row < 1) {
-        return;
-    }
-    QTableWidgetItem* item = stringgrid1->item(row, column);
-    if (HasLineBreak(item->text())) {
-        item->setText(SingleLine(item->text()));  // comes back here with the single line
-        return;
-    }
-    table.SetCell(column, row, item->text());
-}
-
-bool ParametersWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == stringgrid1) {
-        if (event->type() == QEvent::FocusIn) {
-            table.modified = true;  // stringgrid1Enter
-        } else if (event->type() == QEvent::FocusOut ||
-                   (event->type() == QEvent::KeyPress &&
-                    (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
-                     static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter))) {
-            if (onTableApplied) {
-                onTableApplied();
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 void ParametersWindow::RadioButton_car_par_carClick()
 {
-    readMode_ = RadioButton_par_chaine_CSV->isChecked() ? 1 : 0;
-    Edit_timeouts->setEnabled(readMode_ == 1);
-    Label3->setEnabled(readMode_ == 1);
+    SetReadMode(RadioButton_par_chaine_CSV->isChecked() ? 1 : 0);
+}
+
+bool ParametersWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate && mainDemo) {
+        SetDemo(mainDemo());  // FormActivate: the main window's box is the one that counts
+    }
+    return QWidget::event(event);
 }
 
 int ParametersWindow::ReadMode() const
@@ -306,8 +338,9 @@ void ParametersWindow::SetReadMode(int mode)
 {
     readMode_ = mode;
     (mode == 1 ? RadioButton_par_chaine_CSV : RadioButton_car_par_car)->setChecked(true);
-    Edit_timeouts->setEnabled(mode == 1);
-    Label3->setEnabled(mode == 1);
+    // The time-outs only matter when reading whole lines.
+    Edit_timeouts->setVisible(mode == 1);
+    Label3->setVisible(mode == 1);
 }
 
 void ParametersWindow::SetDemo(bool on)

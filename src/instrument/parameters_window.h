@@ -5,16 +5,23 @@
 #include "app/settings.h"
 #include "instrument/instrument_config.h"
 #include "instrument/instrument_table.h"
+#include "serial/port_discovery.h"
 
+#include <QColor>
+#include <QHash>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMouseEvent;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -23,10 +30,15 @@ class QToolButton;
 
 namespace sondalog {
 
+class ChoicePanel;
+class PortProber;
+class TableCellDelegate;
+
 class ParametersWindow : public QWidget {
     Q_OBJECT
 public:
     explicit ParametersWindow(QWidget* parent = nullptr);
+    ~ParametersWindow() override;
 
     InstrumentTable table;
 
@@ -39,6 +51,23 @@ public:
     int ReadMode() const;
     void SetReadMode(int mode);
     void SetDemo(bool on);
+
+    /// The first row of the active pair, kept by the main window as the table is applied.
+    int activeRow = 1;
+
+    // The grid's editing aids.
+    void stringgrid1DblClick();
+    void Button_validerClick();
+    void Button_annulerClick();
+    /// Makes (row, column) the grid's current cell.
+    void SetCurrentCell(int row, int column);
+
+    // Finding the port.
+    void Button1Click();       ///< "liste COMx"
+    void SpeedButton1Click();  ///< "NEW"
+    bool IsProbing() const;
+    /// Tests replace the way ports are tried and listed.
+    void SetPortProbe(PortProbe probe, int limitMs);
 
     QTableWidget* stringgrid1 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
@@ -81,22 +110,80 @@ public:
     QLineEdit* Edit_pH = nullptr;
     QLineEdit* Edit_ox = nullptr;
     QComboBox* ComboBox_cond_ph_ox = nullptr;
+    QLabel* Panel_aide = nullptr;
+    ChoicePanel* Panel_choix = nullptr;
+    QComboBox* ComboBox1 = nullptr;  ///< the choice panel's list
+    QLabel* Label_choix = nullptr;
+    QLabel* Label_ecran = nullptr;
+    QLabel* Label10 = nullptr;
+    QGroupBox* GroupBox_lectureRS232 = nullptr;
+    QPushButton* Button1 = nullptr;      ///< "liste COMx"
+    QToolButton* SpeedButton1 = nullptr; ///< "NEW"
+    QPushButton* Button5 = nullptr;      ///< the charts window
 
     /// The table was edited and applied (Enter, focus leaving the grid, "X ").
     std::function<void()> onTableApplied;
     /// The demonstration box changed.
     std::function<void(bool)> onDemoChanged;
+    /// "actif" moved to another pair (its first row).
+    std::function<void(int row)> onActiveRowChanged;
+    /// A cell the port description is made of changed.
+    std::function<void()> onDescriptionChanged;
+    /// The three-probe box changed.
+    std::function<void(bool)> onThreeProbesChanged;
+    /// Edit_facteur changed.
+    std::function<void(const QString&)> onFactorChanged;
+    /// The window was activated: the main window's demonstration box, copied here.
+    std::function<bool()> mainDemo;
+    /// The raw-lines log (both windows' memos, 100 lines at most each).
+    std::function<void(const QString&)> logLine;
+    /// The ports a running acquisition holds: reported busy, never opened.
+    std::function<QStringList()> portsInUse;
+    /// The ports the system knows, in a stable order.
+    std::function<QStringList()> systemPorts;
+    /// The main window's working directory (for the automatic backup's hint).
+    std::function<QString()> workingDir;
+    /// The message dialogs of the port finding (an error dialog when `error`).
+    std::function<void(const QString& text, bool error)> showDialog;
+    /// The colour dialog: the colour chosen, nothing when cancelled.
+    std::function<std::optional<QColor>(const QColor& preset)> pickColour;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    void BuildControls();
+    void BuildLayout();
+    void WireGrid();
+    void WireHints();
     void OnCellChanged(int row, int column);
+    void OnFocusChanged(QWidget* old, QWidget* now);
+    void OnEditorCreated(QWidget* editor, int column);
+    bool CloseCellEditor(bool keepText);
     void RadioButton_car_par_carClick();
+    void ApplyTable();
+    void DescriptionChanged();
+    void ShowHint(const QString& text);
+    QString HintOf(QObject* control) const;
+    void FinishPortListing(const QStringList& names, const QList<bool>& opened);
+    void FinishComTest(const QStringList& ports, const QString& speedCell, const QList<bool>& opened);
+    void SetProbing(bool on);
 
     int readMode_ = 0;
     bool showingTable_ = false;
+    TableCellDelegate* delegate_ = nullptr;
+    QPointer<QWidget> editor_;
+    PortProber* prober_ = nullptr;
+    int probeLimitMs_ = 1500;
+    /// The controls that feed the explanation strip, and what each one shows there.
+    QHash<QObject*, std::function<QString()>> hints_;
+    enum class Probing { None, ComTest, Listing };
+    Probing probing_ = Probing::None;
+    QStringList comTestPorts_;
+    QString comTestSpeed_;
 };
 
 }  // namespace sondalog

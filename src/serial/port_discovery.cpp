@@ -60,10 +60,20 @@ bool ProbePort(const QString& name)
 
 PortListing ListSystemPorts(const QStringList& names, const PortProbe& probe)
 {
-    PortListing listing;
+    QList<bool> opened;
     for (const QString& name : names) {
-        listing.entries << name + (probe(name) ? QStringLiteral(" : LIBRE") : QStringLiteral(" : OCCUPEE"));
-        listing.names << name;
+        opened << probe(name);
+    }
+    return ListingFromResults(names, opened);
+}
+
+PortListing ListingFromResults(const QStringList& names, const QList<bool>& opened)
+{
+    PortListing listing;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const bool free = i < opened.size() && opened[i];
+        listing.entries << names[i] + (free ? QStringLiteral(" : LIBRE") : QStringLiteral(" : OCCUPEE"));
+        listing.names << names[i];
     }
     return listing;
 }
@@ -108,12 +118,29 @@ QStringList PortsToTest(const QStringList& systemNames)
 
 QStringList TestComPorts(const QStringList& ports, const QString& speedCell, bool demo, const PortProbe& probe)
 {
+    QList<bool> opened;
+    for (const QString& device : ComTestDevices(ports, speedCell)) {
+        opened << (!demo && probe(device));  // in demonstration nothing is opened
+    }
+    return ComTestLog(ports, speedCell, opened);
+}
+
+QStringList ComTestDevices(const QStringList& ports, const QString& speedCell)
+{
+    QStringList devices;
+    for (const QString& port : ports) {
+        devices << DeviceName(DescriptionFor(port, speedCell));
+    }
+    return devices;
+}
+
+QStringList ComTestLog(const QStringList& ports, const QString& speedCell, const QList<bool>& opened)
+{
     QStringList log;
     log << QString() << QStringLiteral("--------------------------");
-    for (const QString& port : ports) {
-        const QString description = DescriptionFor(port, speedCell);
-        const bool available = !demo && probe(DeviceName(description));
-        log << QStringLiteral("TEST Open ") + description +
+    for (qsizetype i = 0; i < ports.size(); ++i) {
+        const bool available = i < opened.size() && opened[i];
+        log << QStringLiteral("TEST Open ") + DescriptionFor(ports[i], speedCell) +
                    (available ? QStringLiteral(" disponible") : QStringLiteral(" non disponible"));
     }
     log << QStringLiteral(" =====> Vérifier si le Driver du multimètre est installé ");

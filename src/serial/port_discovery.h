@@ -1,6 +1,7 @@
 #pragma once
 // Finding the instrument's port: the ports the system knows, each tried, and the COM1-COM10 test.
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +26,8 @@ bool ProbePort(const QString& name);
 
 /// Every port of `names` tried and reported " : LIBRE" or " : OCCUPEE".
 PortListing ListSystemPorts(const QStringList& names, const PortProbe& probe);
+/// The same listing from results already known (one per name: the port opened).
+PortListing ListingFromResults(const QStringList& names, const QList<bool>& opened);
 
 /// The lines written to the raw-lines memo after "NEW", and the dialog that follows.
 struct PortListingReport {
@@ -39,5 +42,9 @@ PortListingReport ReportPortListing(const PortListing& listing);
 QStringList PortsToTest(const QStringList& systemNames);
 /// The log lines of the COM1-COM10 test; in demonstration nothing is opened ("non disponible").
 QStringList TestComPorts(const QStringList& ports, const QString& speedCell, bool demo, const PortProbe& probe);
+/// The devices that test opens, one per port.
+QStringList ComTestDevices(const QStringList& ports, const QString& speedCell);
+/// Its log lines from results already known (one per port: the port opened).
+QStringList ComTestLog(const QStringList& ports, const QString& speedCell, const QList<bool>& opened);
 
 }  // namespace sondalog

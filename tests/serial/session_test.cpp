@@ -1,10 +1,12 @@
 #include "acquisition/acquisition_session.h"
+#include "serial/port_prober.h"
 #include "pty_pair.h"
 #include "simulator.h"
 #include "support/print_config.h"
 #include "wait_until.h"
 
 #include <QProcess>
+#include <QThread>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -216,4 +218,66 @@ TEST(Session, DemonstrationPacing)
     QCoreApplication::processEvents();
     EXPECT_EQ(h.run.state.series.sampleCount, n);  // nothing after the stop
     EXPECT_DOUBLE_EQ(h.run.state.series.At(1).value1, 600);
+}
+
+TEST(Session, ProbingReportsTheRunsPortBusyAndTheRunGoesOn)
+{
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("port"));
+    Simulator sim(link, {QStringLiteral("--format"), QStringLiteral("print"), QStringLiteral("--interval"),
+                         QStringLiteral("0.08"), QStringLiteral("--count"), QStringLiteral("60"), QStringLiteral("--delay"),
+                         QStringLiteral("0.3")});
+    Harness h(PrintBlockConfig());
+    SessionSettings s = h.Settings(link, ReadMode::Character);
+    s.burstSilenceMs = 30;
+    h.session.Start(s);
+    ASSERT_TRUE(WaitUntil([&] { return h.run.state.series.sampleCount >= 5; }, 20000));
+    ASSERT_EQ(h.session.PortsInUse(), QStringList{link});
+
+    // The probe opens nothing the run holds: it would count an attempt on the run's port.
+    QStringList tried;
+    PortProber prober([&](const QString& name) {
+        tried << name;
+        return ProbePort(name);
+    });
+    QList<bool> result;
+    QObject::connect(&prober, &PortProber::finished, [&](const QStringList&, const QList<bool>& opened) { result = opened; });
+    PtyPair other;
+    const QString otherName = other.Description().section(u':', 0, 0);
+    ASSERT_TRUE(prober.Start({link, otherName}, h.session.PortsInUse(), 2000));
+    ASSERT_TRUE(WaitUntil([&] { return !prober.IsBusy(); }, 5000));
+    EXPECT_EQ(result, (QList<bool>{false, true}));
+    EXPECT_EQ(tried, QStringList{otherName});
+    const int n = h.run.state.series.sampleCount;
+    ASSERT_TRUE(WaitUntil([&] { return h.run.state.series.sampleCount >= n + 5; }, 20000));
+    EXPECT_TRUE(h.lost.isEmpty());
+    h.session.RequestStop();
+}
+
+TEST(PortProber, SamePortAndTimeLimit)
+{
+    EXPECT_TRUE(SamePort(QStringLiteral("ttyUSB0"), QStringLiteral("/dev/ttyUSB0")));
+    EXPECT_TRUE(SamePort(QStringLiteral("\\\\.\\COM12"), QStringLiteral("COM12")));
+    EXPECT_FALSE(SamePort(QStringLiteral("COM1"), QStringLiteral("COM12")));
+    EXPECT_FALSE(SamePort(QString(), QString()));
+
+    // A port that hangs is busy after the limit; one that answers keeps its answer; a second
+    // start while the first is going is refused.
+    PortProber prober([](const QString& name) {
+        if (name == QLatin1String("slow")) {
+            QThread::msleep(1500);
+        }
+        return true;
+    });
+    QList<bool> result;
+    QObject::connect(&prober, &PortProber::finished, [&](const QStringList&, const QList<bool>& opened) { result = opened; });
+    ASSERT_TRUE(prober.Start({QStringLiteral("slow"), QStringLiteral("quick")}, {}, 200));
+    EXPECT_FALSE(prober.Start({QStringLiteral("quick")}, {}, 200));
+    ASSERT_TRUE(WaitUntil([&] { return !prober.IsBusy(); }, 1000));
+    EXPECT_EQ(result, (QList<bool>{false, true}));
+    // Nothing to open (all in use): finished all the same, on the next turn of the loop.
+    result.clear();
+    ASSERT_TRUE(prober.Start({QStringLiteral("a")}, {QStringLiteral("/dev/a")}, 200));
+    ASSERT_TRUE(WaitUntil([&] { return !prober.IsBusy(); }, 1000));
+    EXPECT_EQ(result, QList<bool>{false});
 }
