@@ -9,5 +9,6 @@ int ConfigCommand(const QStringList& args);
 int DemoCommand(const QStringList& args);
 int ReplayCommand(const QStringList& args);
 int AcquireCommand(const QStringList& args);
+int ChartsCommand(const QStringList& args);
 
 }  // namespace sondalog::cli

@@ -5,22 +5,19 @@
 #include "util/text_file.h"
 #include "util/text_utils.h"
 
-#include <QFileInfo>
-
 namespace sondalog::cli {
 
 namespace {
 int ReplayAuto(const Options& o, RunSetup& setup, const QStringList& lines, QTextStream& err)
 {
+    ReadingRun run(*setup.clock);
     Settings settings = setup.startup.settings;
     settings.CheckBox_demo = false;
     settings.readMode = 1;
-    ReadingRun run(*setup.clock);
-    ConfigureRun(run, setup, settings);
+    ConfigureRun(run, setup, settings);  // the journal's header needs the run's set-up
     RunJournal journal;
     StartJournal(o, setup, run, journal, err);
-    const AutoFileLoad load = LoadAutoFile(lines, run, {}, [&] { MaybeMarkT0(setup, run); });
-    run.shown.Label_n = load.Label_n;  // a replay shows n every 10 readings: the final count is the load's
+    DecodeAutoFile(setup, run, lines);
     if (run.state.series.sampleCount == 0) {
         err << "aucune mesure trouvée : vérifier le tableau de l'instrument (repères, fin de bloc)\n";
     }
@@ -76,24 +73,11 @@ int ReplayCommand(const QStringList& args)
         return 2;
     }
     const QString path = o.positional.first();
-    const std::optional<QStringList> lines = ReadTextLines(path);
+    const std::optional<QStringList> lines = ReadStoredLines(path, err);
     if (!lines) {
-        err << QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path);
-        if (QFileInfo::exists(path) && !IsReadableRegularFile(path)) {
-            err << " : ce n'est pas un fichier ordinaire";
-        }
-        err << '\n';
         return 1;
     }
-    bool asAuto = as == QLatin1String("auto");
-    if (as.isEmpty()) {
-        const int length = BlockLength(*lines, setup->startup.config.active.endOfBlock);
-        asAuto = length > 0;
-        err << QFileInfo(path).fileName()
-            << (asAuto ? QStringLiteral(": blocs de %1 lignes, lu comme un fichier d'acquisition AUTOmatique").arg(length)
-                       : QStringLiteral(": aucun bloc, lu comme un fichier SondaLOG"))
-            << '\n';
-    }
+    const bool asAuto = ReadAsAuto(as, path, *lines, *setup, err);
     return asAuto ? ReplayAuto(o, *setup, *lines, err) : ReplayOwn(*setup, *lines);
 }
 

@@ -2,12 +2,14 @@
 
 #include "acquisition/demo_generator.h"
 #include "app/run_options.h"
+#include "recording/stored_files.h"
 #include "recording/recording_writer.h"
 #include "util/text_file.h"
 #include "util/text_utils.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace sondalog::cli {
 
@@ -167,6 +169,44 @@ bool WriteRunFiles(const Options& o, const RunSetup& setup, const ReadingRun& ru
         out << KeyValue(QStringLiteral("saved"), saved.path) << '\n';
     }
     return true;
+}
+
+std::optional<QStringList> ReadStoredLines(const QString& path, QTextStream& err)
+{
+    std::optional<QStringList> lines = ReadTextLines(path);
+    if (!lines) {
+        err << QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path);
+        if (QFileInfo::exists(path) && !IsReadableRegularFile(path)) {
+            err << " : ce n'est pas un fichier ordinaire";
+        }
+        err << '\n';
+    }
+    return lines;
+}
+
+bool ReadAsAuto(const QString& as, const QString& path, const QStringList& lines, const RunSetup& setup,
+                QTextStream& err)
+{
+    if (!as.isEmpty()) {
+        return as == QLatin1String("auto");
+    }
+    const int length = BlockLength(lines, setup.startup.config.active.endOfBlock);
+    const bool asAuto = length > 0;
+    err << QFileInfo(path).fileName()
+        << (asAuto ? QStringLiteral(": blocs de %1 lignes, lu comme un fichier d'acquisition AUTOmatique").arg(length)
+                   : QStringLiteral(": aucun bloc, lu comme un fichier SondaLOG"))
+        << '\n';
+    return asAuto;
+}
+
+void DecodeAutoFile(RunSetup& setup, ReadingRun& run, const QStringList& lines)
+{
+    Settings settings = setup.startup.settings;
+    settings.CheckBox_demo = false;
+    settings.readMode = 1;
+    ConfigureRun(run, setup, settings);
+    const AutoFileLoad load = LoadAutoFile(lines, run, {}, [&] { MaybeMarkT0(setup, run); });
+    run.shown.Label_n = load.Label_n;  // a replay shows n every 10 readings: the final count is the load's
 }
 
 }  // namespace sondalog::cli

@@ -56,4 +56,14 @@ bool FinishRun(const Options& o, const RunSetup& setup, const ReadingRun& run, R
 bool WriteRunFiles(const Options& o, const RunSetup& setup, const ReadingRun& run, QTextStream& out,
                    QTextStream& err);
 
+/// The lines of a stored file; nullopt (with "Impossible d'ouvrir le fichier ...") when unreadable.
+std::optional<QStringList> ReadStoredLines(const QString& path, QTextStream& err);
+
+/// --as auto or own; without it, the file's blocks decide (and `err` says how it was read).
+bool ReadAsAuto(const QString& as, const QString& path, const QStringList& lines, const RunSetup& setup,
+                QTextStream& err);
+
+/// An instrument's file decoded as the string mode would: the run holds the readings.
+void DecodeAutoFile(RunSetup& setup, ReadingRun& run, const QStringList& lines);
+
 }  // namespace sondalog::cli

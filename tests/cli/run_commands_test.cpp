@@ -111,3 +111,38 @@ TEST(CliReplay, UnreadableFileIsReported)
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Impossible d'ouvrir le fichier")));
 }
+
+TEST(CliCharts, ThreeProbeLoggingFileAsTheChartsHoldIt)
+{
+    QTemporaryDir dir;
+    WriteStringModeConfig(dir.path(), QStringLiteral("1"), QStringLiteral("°C"), QStringLiteral("3"), true);
+    const QStringList common = {QStringLiteral("--now"), QStringLiteral("2026-12-07 10:00:00"), QStringLiteral("--step"),
+                                QStringLiteral("1"), QStringLiteral("--locale"), QStringLiteral("fr_FR"),
+                                QStringLiteral("--config-dir"), dir.path()};
+    const QString file = kData + QStringLiteral("/auto_three_probes.csv");
+    const CliResult every = RunCli(QStringList{QStringLiteral("charts"), file, QStringLiteral("--as"), QStringLiteral("auto"),
+                                               QStringLiteral("--points"), QStringLiteral("tous")} + common);
+    ASSERT_EQ(every.exitCode, 0) << every.err.toStdString();
+    const QStringList lines = every.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 6 + 3);
+    EXPECT_EQ(lines[0], QStringLiteral("1\t07/12/2026 10:00:00\t600.3\t22.9\t7.01\t85.2"));
+    EXPECT_EQ(lines[3], QStringLiteral("4\t07/12/2026 10:00:03\t650.1\t22.9\t7.03\t84.8"));
+    EXPECT_EQ(every.Value(QStringLiteral("Label1")), QStringLiteral("6"));
+    EXPECT_EQ(every.Value(QStringLiteral("Label2")), QStringLiteral("tous les 6 points"));
+    EXPECT_EQ(every.Value(QStringLiteral("Label7")), QStringLiteral("point par point"));
+
+    // The same readings saved as a recording, read back as own, in packets of one below 100 points.
+    const QString saved = dir.filePath(QStringLiteral("F.txt"));
+    ASSERT_EQ(RunCli(QStringList{QStringLiteral("replay"), file, QStringLiteral("--as"), QStringLiteral("auto"),
+                                 QStringLiteral("--out"), saved} + common).exitCode, 0);
+    const CliResult own = RunCli(QStringList{QStringLiteral("charts"), saved, QStringLiteral("--calc"),
+                                             QStringLiteral("maximum")} + common);
+    ASSERT_EQ(own.exitCode, 0) << own.err.toStdString();
+    EXPECT_TRUE(own.out.startsWith(lines[0] + u'\n'));
+    EXPECT_EQ(own.Value(QStringLiteral("Label2")), QStringLiteral("100 points"));
+    EXPECT_EQ(own.Value(QStringLiteral("Label7")), QStringLiteral("0 points par calcul"));
+
+    const CliResult bad = RunCli(QStringList{QStringLiteral("charts"), file, QStringLiteral("--points"),
+                                             QStringLiteral("300")} + common);
+    EXPECT_EQ(bad.exitCode, 2);
+}

@@ -1,0 +1,126 @@
+#include "charts/chart_packets.h"
+
+#include <algorithm>
+
+namespace sondalog {
+
+namespace {
+std::array<double, 4> ValuesOf(const Sample& s)
+{
+    return {s.value1, s.value2, s.phValue, s.oxValue};
+}
+}  // namespace
+
+void ChartPackets::SetPointsChoice(int index, int sampleCount)
+{
+    pointsChoice_ = std::clamp(index, 0, static_cast<int>(kPointsPerChart.size()) - 1);
+    pointsPerChart_ = pointsChoice_ == 0 ? sampleCount : kPointsPerChart[static_cast<std::size_t>(pointsChoice_)];
+}
+
+ChartPoint ChartPackets::Packet(const SampleSeries& series, int from, int to, PacketCalc calc)
+{
+    ChartPoint p;
+    p.n = to;
+    from = std::max(from, 1);
+    switch (calc) {
+    case PacketCalc::Last:
+        p.values = ValuesOf(series.At(to));
+        break;
+    case PacketCalc::Mean: {
+        std::array<double, 4> sum{};
+        for (int i = from; i <= to; ++i) {
+            const std::array<double, 4> v = ValuesOf(series.At(i));
+            for (std::size_t k = 0; k < 4; ++k) {
+                sum[k] += v[k];
+            }
+        }
+        const int count = to - from + 1;
+        for (std::size_t k = 0; k < 4; ++k) {
+            p.values[k] = count > 0 ? sum[k] / count : 0;
+        }
+        break;
+    }
+    case PacketCalc::Minimum:
+    case PacketCalc::Maximum: {
+        const bool lowest = calc == PacketCalc::Minimum;
+        p.values.fill(lowest ? 1.7e308 : -1.7e308);
+        for (int i = from; i <= to; ++i) {
+            const std::array<double, 4> v = ValuesOf(series.At(i));
+            for (std::size_t k = 0; k < 4; ++k) {
+                p.values[k] = lowest ? std::min(p.values[k], v[k]) : std::max(p.values[k], v[k]);
+            }
+        }
+        break;
+    }
+    }
+    return p;
+}
+
+ChartUpdate ChartPackets::Feed(const SampleSeries& series)
+{
+    const int n = series.sampleCount;
+    ChartUpdate update;
+    captions_.Label1 = QString::number(n);
+    if (n < 1) {
+        return update;
+    }
+    if (pointsChoice_ == 0) {
+        captions_.Label2 = QStringLiteral("tous les ") + QString::number(n) + QStringLiteral(" points");
+        update.points.push_back(Packet(series, n, n, PacketCalc::Last));
+        return update;
+    }
+    const int q = pointsPerChart_ > 0 ? n / pointsPerChart_ : 0;
+    if (q != factor_) {
+        factor_ = q;
+        return Rebuild(series);
+    }
+    if (n % (factor_ + 1) == 0) {
+        update.points.push_back(Packet(series, n - factor_, n, calc_));
+    }
+    return update;
+}
+
+ChartUpdate ChartPackets::Rebuild(const SampleSeries& series)
+{
+    const int n = series.sampleCount;
+    ChartUpdate update;
+    update.rebuild = true;
+    captions_.Label1 = QString::number(n);
+    if (pointsChoice_ == 0) {
+        captions_.Label2 = QStringLiteral("tous les ") + QString::number(n) + QStringLiteral(" points");
+        captions_.Label7 = QStringLiteral("point par point");
+        update.points.reserve(static_cast<std::size_t>(std::max(n, 0)));
+        for (int i = 1; i <= n; ++i) {
+            update.points.push_back(Packet(series, i, i, PacketCalc::Last));
+        }
+        return update;
+    }
+    factor_ = pointsPerChart_ > 0 ? n / pointsPerChart_ : 0;
+    captions_.Label2 = QString::number(pointsPerChart_) + QStringLiteral(" points");
+    captions_.Label7 = QString::number(factor_) + QStringLiteral(" points par calcul");
+    const int step = factor_ + 1;
+    update.points.reserve(static_cast<std::size_t>(std::max(n / step, 0)));
+    for (int i = step; i <= n; i += step) {
+        update.points.push_back(Packet(series, i - factor_, i, calc_));
+    }
+    return update;
+}
+
+bool PacketCalcFromName(const QString& name, PacketCalc& calc)
+{
+    const QString t = name.trimmed();
+    if (t == QLatin1String("dernier")) {
+        calc = PacketCalc::Last;
+    } else if (t == QLatin1String("moyenne")) {
+        calc = PacketCalc::Mean;
+    } else if (t == QLatin1String("minimum")) {
+        calc = PacketCalc::Minimum;
+    } else if (t == QLatin1String("maximum")) {
+        calc = PacketCalc::Maximum;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace sondalog
