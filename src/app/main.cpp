@@ -2,6 +2,7 @@
 
 #include "app/config_paths.h"
 #include "app/main_window.h"
+#include "charts/charts_window.h"
 #include "instrument/parameters_window.h"
 #include "util/regional.h"
 
@@ -17,7 +18,8 @@ namespace {
 /// Runs a short demonstration past t0 and saves a picture of the main window (README, checks).
 /// scene: "demo" (a tracer test past t0), "chooser" (the folder chooser open), "contrast1" or
 /// "contrast2" (the demonstration in the white or the black contrast mode), "parameters" (the
-/// parameters window with its choice panel open).
+/// parameters window with its choice panel open), "charts" (the charts window of a three-probe
+/// demonstration).
 void ScreenshotRun(sondalog::MainWindow& window, const QString& file, int readings, const QString& scene)
 {
     window.parameters()->CheckBox_demo->setChecked(true);
@@ -36,10 +38,21 @@ void ScreenshotRun(sondalog::MainWindow& window, const QString& file, int readin
             for (int i = 0; i < presses; ++i) {
                 window.Button_contrasteClick();
             }
+            if (scene == QLatin1String("charts")) {
+                window.Button1Click();
+                QTimer::singleShot(500, &window, [&window, file] {
+                    window.charts()->grab().save(file);
+                    QCoreApplication::exit(0);
+                });
+                return;
+            }
             window.grab().save(file);
             QCoreApplication::exit(0);
         }
     });
+    if (scene == QLatin1String("charts")) {
+        window.parameters()->CheckBox_ph_ox_3sondes->setChecked(true);
+    }
     if (scene == QLatin1String("parameters")) {
         // The parameters window with the speeds offered for the active instrument.
         QTimer::singleShot(300, &window, [&window, file] {
@@ -92,7 +105,7 @@ int main(int argc, char** argv)
                                         QStringLiteral("FILE"));
     parser.addOption(configDir);
     const QCommandLineOption scene(QStringLiteral("screenshot-scene"),
-                                   QStringLiteral("what the screenshot shows: demo, chooser, contrast1, contrast2, parameters"),
+                                   QStringLiteral("what the screenshot shows: demo, chooser, contrast1, contrast2, parameters, charts"),
                                    QStringLiteral("SCENE"), QStringLiteral("demo"));
     parser.addOption(screenshot);
     parser.addOption(scene);

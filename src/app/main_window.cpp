@@ -2,6 +2,7 @@
 
 #include "acquisition/demo_generator.h"
 #include "app/text_colour.h"
+#include "charts/charts_window.h"
 #include "app/directory_chooser.h"
 #include "app/hint_style.h"
 #include "help/help_buttons.h"
@@ -81,6 +82,13 @@ MainWindow::MainWindow(const ConfigPaths& paths, const Regional& regional, QWidg
         button->setAutoDefault(true);  // Enter presses the focused button, as Space does
     }
     params_ = new ParametersWindow(this);
+    charts_ = new ChartsWindow(this);
+    charts_->SetSource(&run_.state.series, &regional_);
+    charts_->onClose = [this] {
+        show();
+        activateWindow();
+    };
+    run_.feed = [this](int, const Sample&) { charts_->FeedCharts(); };
     WireParameters();
     ResetRun();
 
@@ -156,6 +164,8 @@ void MainWindow::BuildControls()
     Button_stop->setEnabled(false);
     Button_exit_ = Named(new QPushButton(QStringLiteral("exit + save"), central), "Button_exit_");
     Button_exit_->setToolTip(QStringLiteral("sortie avec enregistrement (F12)"));
+    Button_open_file = Named(new QPushButton(QStringLiteral("open"), central), "Button_open_file");
+    Button_open_file->setToolTip(QStringLiteral(" permet de visualiser un fichier existant ou de le  compléter   "));
     Button_parametres = Named(new QPushButton(QStringLiteral("Paramètres"), central), "Button_parametres");
     Button1 = Named(new QPushButton(QStringLiteral("Graphiques associés"), central), "Button1");
     Button1->setToolTip(QStringLiteral("si 3 sondes connectées "));
@@ -175,7 +185,7 @@ void MainWindow::BuildControls()
 
     auto* buttons = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{Button_test_com, Button_START, Button_stop, Button_exit_,
-                                                     CheckBox_demo, Label_multimetre, Label_config}) {
+                                                     Button_open_file, CheckBox_demo, Label_multimetre, Label_config}) {
         buttons->addWidget(w);
     }
     buttons->addStretch();
@@ -186,6 +196,8 @@ void MainWindow::BuildControls()
 
     // The figures of the run.
     Label_n = MakeLabel("Label_n", QStringLiteral("n = "), central);
+    Label_nmax_nf = MakeLabel("Label_nmax_nf", QString(), central);
+    Label_nmax_nf->hide();  // the expected count while a logging file is decoded
     Label_heure = MakeLabel("Label_heure", QString(), central);
     Label15 = MakeLabel("Label15", QStringLiteral("durée traçage"), central);
     Label_tracage = MakeLabel("Label_tracage", QStringLiteral("---"), central);
@@ -206,7 +218,7 @@ void MainWindow::BuildControls()
     Label_val_grand2->setFont(value);
     Label_n->setFont(value);
     auto* figures = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{Label_n, Label_grandeur1, Label_val_grand1, Label_multiple_initial,
+    for (QWidget* w : std::initializer_list<QWidget*>{Label_n, Label_nmax_nf, Label_grandeur1, Label_val_grand1, Label_multiple_initial,
                                                      Label_multiple_courant, Label_grand2, Label_val_grand2, Label15,
                                                      Label_tracage, Label_heure, Label7}) {
         figures->addWidget(w);
@@ -303,6 +315,10 @@ void MainWindow::BuildControls()
     root->addLayout(names);
     Label20 = MakeLabel("Label20", QStringLiteral("n   heurePC  durée traçage  G1  G2   multimètre          "), central);
     root->addWidget(Label20);
+    Memo3 = Named(new QPlainTextEdit(central), "Memo3");
+    Memo3->setReadOnly(true);
+    Memo3->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo3->hide();  // the opened file, in view while its kind is asked
     Memo2 = Named(new QPlainTextEdit(central), "Memo2");
     Memo2->setReadOnly(true);
     Memo2->setToolTip(QStringLiteral("lignes décodées du multimètre"));
@@ -340,6 +356,8 @@ void MainWindow::BuildControls()
     connect(Button_stop, &QPushButton::clicked, this, &MainWindow::Button_stopClick);
     connect(Button_exit_, &QPushButton::clicked, this, &MainWindow::Button_exit_Click);
     connect(Button_parametres, &QPushButton::clicked, this, &MainWindow::Button_parametresClick);
+    connect(Button_open_file, &QPushButton::clicked, this, &MainWindow::Button_open_fileClick);
+    connect(Button1, &QPushButton::clicked, this, &MainWindow::Button1Click);
     connect(Button_enreg_param, &QPushButton::clicked, this, &MainWindow::Button_enreg_paramClick);
     connect(CheckBox_demo, &QCheckBox::clicked, this, &MainWindow::CheckBox_demoClick);
     connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1Timer);
@@ -705,6 +723,7 @@ void MainWindow::Button_STARTClick()
     if (!continuingFile_) {
         ClearRecordLists();
         ResetRun();
+        charts_->ResetCharts();
     }
     recordingRun_ = true;
     BeginJournal();
@@ -988,20 +1007,6 @@ void MainWindow::OfferRecovery()
              QStringLiteral("\n\n[Continue] la reprend à la mesure ") + QString::number(j.count + 1));
         return;
     }
-}
-
-void MainWindow::ContinueRecording(const QStringList& lines)
-{
-    ClearRecordLists();
-    ResetRun();
-    const OwnRecordingLoad load = LoadOwnRecording(lines, run_.state, regional_);
-    Label_n->setText(load.Label_n);
-    params_->Label_n->setText(load.Label_n);
-    continuedHeader_ = lines.value(0);
-    continuingFile_ = true;
-    recordingRun_ = false;
-    Button_START->setText(QStringLiteral("Continue"));
-    Redraw();
 }
 
 void MainWindow::ExitSequence()

@@ -9,6 +9,7 @@
 #include "app/settings.h"
 #include "instrument/instrument_config.h"
 #include "recording/recording_writer.h"
+#include "recording/stored_file_load.h"
 #include "recording/run_journal.h"
 #include "util/clock.h"
 #include "util/messages.h"
@@ -17,6 +18,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <memory>
 #include <optional>
 
 class QCheckBox;
@@ -26,11 +28,13 @@ class QGridLayout;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
+class QProgressDialog;
 class QPushButton;
 class QToolButton;
 
 namespace sondalog {
 
+class ChartsWindow;
 class DirectoryChooser;
 class GraphWidget;
 class ParametersWindow;
@@ -48,6 +52,7 @@ public:
     std::function<void(int code)> endProcess;
 
     ParametersWindow* parameters() const { return params_; }
+    ChartsWindow* charts() const { return charts_; }
     RunState runState() const { return state_; }
     const ReadingRun& run() const { return run_; }
     const QString& workingDirectory() const { return workingDir_; }
@@ -124,6 +129,17 @@ public:
     QLabel* Label12 = nullptr;
     /// The colour dialog (tests answer it): the chosen colour, nothing when cancelled.
     std::function<std::optional<QColor>(const QColor& initial)> pickColour;
+    // Opening stored files: the choice, the file dialog (tests answer them).
+    std::function<int(const QString& message, const QStringList& captions)> choose;
+    std::function<QString(const QString& title, const QString& filter)> openFileName;
+    QPushButton* Button_open_file = nullptr;
+    QLabel* Label_nmax_nf = nullptr;
+    QPlainTextEdit* Memo3 = nullptr;
+    /// A stored file is being read or decoded (its progress dialog is up).
+    bool LoadInProgress() const { return loading_ != nullptr; }
+    /// Cancels the load under way: the run stays as it was before.
+    void CancelLoad();
+    QProgressDialog* LoadProgressDialog() const;
     int zoomState() const { return zoomState_; }
     int contrastMode() const { return contrastMode_; }
     QColor graphColour() const { return graphColour_; }
@@ -138,6 +154,8 @@ public:
     void SpeedButton_annulerClick();
     void SpeedButton_croix_closeClick();
     void Button_parametresClick();
+    void Button_open_fileClick();
+    void Button1Click();
     void Button_enreg_paramClick();
     void CheckBox_demoClick();
     void Button_zoomClick();
@@ -194,6 +212,13 @@ private:
     void OfferRecovery();
     /// A stored recording's lines become the run to continue with Start ("Continue").
     void ContinueRecording(const QStringList& lines);
+    /// The loaded recording's header and figures shown, the run set to continue it.
+    void ShowContinuedRecording(const OwnRecordingLoad& load, const QString& header);
+    void OpenStoredFile(const QString& path, bool asAuto);
+    void DecodeStoredFile(const QString& path, bool asAuto, QStringList lines);
+    void ApplyStoredFile(const QString& path, bool asAuto, const QString& header, StoredFileResult&& result);
+    void ShowRecordTail();
+    void EndLoad();
     void BeginJournal();
     /// After a save: the journal goes once every line is in a file.
     void SettleJournal();
@@ -224,6 +249,9 @@ private:
     RunJournal journal_;
     QString continuedHeader_;  ///< the header of the recording being continued, for its journal
     ParametersWindow* params_ = nullptr;
+    ChartsWindow* charts_ = nullptr;
+    struct Loading;
+    std::shared_ptr<Loading> loading_;
     InstrumentConfig config_;
     Settings settings_;
     RunState state_ = RunState::Idle;

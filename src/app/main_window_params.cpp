@@ -70,6 +70,7 @@ void MainWindow::WireParameters()
         params_->Label_config->setText(config_.active.portDescription);
     };
     params_->onThreeProbesChanged = [this](bool on) { Button1->setEnabled(on); };
+    connect(params_->Button5, &QPushButton::clicked, this, &MainWindow::Button1Click);
     params_->onFactorChanged = [this](const QString& text) {
         QString factor = text;
         NormalizeDecimal(factor, regional_.decimalSign);

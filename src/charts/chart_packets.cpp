@@ -106,6 +106,12 @@ ChartUpdate ChartPackets::Rebuild(const SampleSeries& series)
     return update;
 }
 
+AxisRange ZoomChartY(AxisRange range, int direction)
+{
+    const double d = (range.max - range.min) * 0.2 / 2 * direction;
+    return {range.min + d, range.max - d};
+}
+
 bool PacketCalcFromName(const QString& name, PacketCalc& calc)
 {
     const QString t = name.trimmed();

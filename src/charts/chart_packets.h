@@ -58,12 +58,20 @@ public:
     static ChartPoint Packet(const SampleSeries& series, int from, int to, PacketCalc calc);
 
 private:
-    int pointsChoice_ = 0;     ///< "tous" is the design's choice
+    int pointsChoice_ = 1;      ///< 100 points: "tous" would draw a week's 600,000 readings
     int pointsPerChart_ = 100;  ///< P, 100 when the window is made
     int factor_ = 1;            ///< f: a packet holds f + 1 readings
     PacketCalc calc_ = PacketCalc::Last;
     ChartCaptions captions_{QStringLiteral("0"), QStringLiteral("nb_tous"), QStringLiteral("nb points par paquet")};
 };
+
+/// A wheel notch on a chart's vertical range: forward (+1) narrows it by 20 %, backward (-1) widens
+/// it by 20 % of the current range.
+struct AxisRange {
+    double min = 0;
+    double max = 0;
+};
+AxisRange ZoomChartY(AxisRange range, int direction);
 
 /// The calculation named on the command line ("dernier", "moyenne", "minimum", "maximum").
 bool PacketCalcFromName(const QString& name, PacketCalc& calc);

@@ -50,7 +50,8 @@ QString LooksLikeOwnQuestion(const QString& fileName, const QString& endOfBlock)
            QStringLiteral(" Traiter comme un fichier SondaLOG ?\n\n");
 }
 
-OwnRecordingLoad LoadOwnRecording(const QStringList& lines, ProcessingState& state, const Regional& regional)
+OwnRecordingLoad LoadOwnRecording(const QStringList& lines, ProcessingState& state, const Regional& regional,
+                                  const Progress& progress)
 {
     OwnRecordingLoad load;
     const int count = static_cast<int>(lines.size());
@@ -60,6 +61,9 @@ OwnRecordingLoad LoadOwnRecording(const QStringList& lines, ProcessingState& sta
     const QString stampFormat = regional.shortDateFormat + QStringLiteral(" hh:mm:ss");
     const QChar sign = regional.decimalSign;
     for (int i = 1; i < count; ++i) {
+        if (progress && i % 4096 == 0 && !progress(static_cast<double>(i) / count)) {
+            break;
+        }
         const QStringList columns = lines.at(i).split(u'\t');
         auto column = [&](int c) { return c <= columns.size() ? columns.at(c - 1).trimmed() : QString(); };
         Sample s;

@@ -33,7 +33,9 @@ struct OwnRecordingLoad {
 
 /// Rebuilds the series from an own recording (columns 1, 5, 6, 7, 8). A stamp the PC's date
 /// format cannot read is kept as text and gives the area no interval.
-OwnRecordingLoad LoadOwnRecording(const QStringList& lines, ProcessingState& state, const Regional& regional);
+/// `progress` (fraction done) may stop the load by returning false.
+OwnRecordingLoad LoadOwnRecording(const QStringList& lines, ProcessingState& state, const Regional& regional,
+                                  const Progress& progress = {});
 
 struct AutoFileLoad {
     QString Label_nmax_nf;             ///< expected readings, "   => 1234"

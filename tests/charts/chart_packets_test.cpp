@@ -119,3 +119,13 @@ TEST(ChartPackets, OneValueAndEqualValuePackets)
     EXPECT_EQ(calc, PacketCalc::Mean);
     EXPECT_FALSE(PacketCalcFromName(QStringLiteral("médiane"), calc));
 }
+
+TEST(ChartPackets, WheelZoomOnTheVerticalAxis)
+{
+    const AxisRange in = ZoomChartY({0, 100}, +1);
+    EXPECT_DOUBLE_EQ(in.min, 10);
+    EXPECT_DOUBLE_EQ(in.max, 90);
+    const AxisRange out = ZoomChartY(in, -1);
+    EXPECT_DOUBLE_EQ(out.min, 2);
+    EXPECT_DOUBLE_EQ(out.max, 98);
+}

@@ -1,4 +1,8 @@
+#include "recording/stored_file_load.h"
 #include "recording/stored_files.h"
+#include "util/text_file.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -137,4 +141,55 @@ TEST(StoredFiles, AutoFileIsANewRun)
     EXPECT_EQ(load.Label_n_parametres, QStringLiteral("25"));
     EXPECT_EQ(load.Label_nmax_nf, QStringLiteral("   => 26"));  // 55 lines with "fin", blocks of 2
     EXPECT_LT(lastFraction, 1.0);
+}
+
+TEST(StoredFiles, ReadingRefusesWhatIsNotTextOrTooLarge)
+{
+    QTemporaryDir dir;
+    const QString text = dir.filePath(QStringLiteral("a.txt"));
+    ASSERT_TRUE(WriteFileAtomically(text, QByteArray("en-t\xEAte\r\n1\r\n2")).isEmpty());
+    struct Case {
+        QString path;
+        qint64 limit;
+        QString errorStart;  ///< empty: read
+    };
+    const QString binary = dir.filePath(QStringLiteral("b.txt"));
+    ASSERT_TRUE(WriteFileAtomically(binary, QByteArray("ab\0cd", 5)).isEmpty());
+    const QList<Case> cases = {
+        {text, 1 << 20, QString()},
+        {text, 10, QStringLiteral("Le fichier %1 est trop grand pour la mémoire de ce PC").arg(text)},
+        {binary, 1 << 20, QStringLiteral("Le fichier %1 n'est pas un fichier texte").arg(binary)},
+        {dir.path(), 1 << 20, QStringLiteral("Impossible d'ouvrir le fichier %1 : ce n'est pas un fichier ordinaire").arg(dir.path())},
+        {dir.filePath(QStringLiteral("none.txt")), 1 << 20, QStringLiteral("Impossible d'ouvrir le fichier ")},
+    };
+    for (const Case& c : cases) {
+        const StoredFileText r = ReadStoredFile(c.path, c.limit);
+        if (c.errorStart.isEmpty()) {
+            EXPECT_TRUE(r.error.isEmpty()) << r.error.toStdString();
+            EXPECT_EQ(r.lines, (QStringList{QStringLiteral("en-tête"), QStringLiteral("1"), QStringLiteral("2")}));
+        } else {
+            EXPECT_TRUE(r.error.startsWith(c.errorStart)) << r.error.toStdString();
+            EXPECT_TRUE(r.lines.isEmpty());
+        }
+    }
+    EXPECT_GT(StoredFileSizeLimit(), qint64(10) << 20);
+}
+
+TEST(StoredFiles, ACancelledJobSaysSoAndAFinishedOneHoldsTheRun)
+{
+    StoredFileJob job;
+    job.lines << QStringLiteral("en-tête");
+    for (int n = 1; n <= 5000; ++n) {
+        job.lines << QStringLiteral("07/12/2026 10:00:00\t%1\t\t\t600,5\t22,9").arg(n);
+    }
+    job.regional = Regional::French();
+    std::atomic<bool> cancel{false};
+    std::atomic<int> progress{0};
+    const StoredFileResult whole = RunStoredFileJob(job, cancel, progress);
+    EXPECT_FALSE(whole.cancelled);
+    EXPECT_EQ(whole.state.series.sampleCount, 5000);
+    EXPECT_EQ(whole.own.Label_n, QStringLiteral("n = 5 000"));
+    EXPECT_EQ(progress.load(), 1000);
+    cancel = true;
+    EXPECT_TRUE(RunStoredFileJob(job, cancel, progress).cancelled);
 }

@@ -1,0 +1,314 @@
+// The main window's "open" button: a stored recording read back to be viewed or continued, or
+// the instrument's own logging file decoded as a run. Reading and decoding run on a thread of
+// their own behind a progress dialog; the window's run changes only when a load has finished
+// whole, so cancelling leaves it as it was.
+#include "app/main_window.h"
+
+#include "app/background_job.h"
+#include "app/choice_dialog.h"
+#include "app/choice_layout.h"
+#include "app/run_options.h"
+#include "charts/charts_window.h"
+#include "instrument/parameters_window.h"
+#include "recording/stored_files.h"
+#include "util/text_utils.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QScreen>
+
+#include <atomic>
+
+namespace sondalog {
+
+namespace {
+const QString kOwnCaption = QStringLiteral(" fichier SondaLOG ");
+const QString kAutoCaption = QStringLiteral(" fichier d'acquisition AUTOmatique");
+const QString kOpenFilter = QStringLiteral("Fichiers SondaLOG et AUTO (*.txt);;Tous les fichiers (*.*)");
+constexpr int kMemo3Lines = 1000;     // what the user sees of the file while answering
+constexpr int kRecordTailLines = 10000;  // the record lists show the end of a loaded run
+}  // namespace
+
+struct MainWindow::Loading {
+    std::atomic<bool> cancel{false};
+    std::atomic<int> progress{0};
+    QProgressDialog* dialog = nullptr;
+    QTimer* poll = nullptr;
+    QString previousLabel22;
+};
+
+void MainWindow::Button1Click()
+{
+    if (!charts_->isVisible()) {
+        // As large as the main window, centred on its screen.
+        charts_->resize(size());
+        if (const QScreen* screen = this->screen()) {
+            const QRect r = screen->availableGeometry();
+            charts_->move(r.x() + std::max(0, (r.width() - width()) / 2), r.y() + std::max(0, (r.height() - height()) / 2));
+        }
+    }
+    charts_->show();
+    charts_->raise();
+    charts_->activateWindow();
+}
+
+void MainWindow::Button_open_fileClick()
+{
+    if (LoadInProgress()) {
+        return;
+    }
+    const int choice = choose ? choose(kOpenChoiceMessage, {kOwnCaption, kAutoCaption, QStringLiteral("Annuler")})
+                              : ChoiceDialog(this, kOpenChoiceMessage, QMessageBox::Question, kOwnCaption, kAutoCaption,
+                                             QStringLiteral("Annuler"));
+    if (choice == 3) {
+        return;
+    }
+    const bool asAuto = choice != 1;  // the close box reads as the instrument's file
+    const QString title = asAuto ? QStringLiteral("Ouverture d'un fichier d'acquisition AUTOmatique")
+                                 : QStringLiteral("Ouverture d'un fichier SondaLOG");
+    const QString path = openFileName ? openFileName(title, kOpenFilter)
+                                      : QFileDialog::getOpenFileName(this, title, workingDir_, kOpenFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (session_->IsRunning()) {
+        // Loading would replace the readings the run is taking.
+        info(QStringLiteral("Une acquisition est en cours : l'arrêter (Stop + save) avant d'ouvrir un fichier."));
+        return;
+    }
+    OpenStoredFile(path, asAuto);
+}
+
+void MainWindow::OpenStoredFile(const QString& path, bool asAuto)
+{
+    auto loading = std::make_shared<Loading>();
+    loading_ = loading;
+    loading->dialog = new QProgressDialog(QStringLiteral("Lecture de ") + QFileInfo(path).fileName(),
+                                          QStringLiteral("Annuler"), 0, 0, this);
+    loading->dialog->setWindowTitle(kChoiceCaption);
+    loading->dialog->setWindowModality(Qt::WindowModal);
+    loading->dialog->setMinimumDuration(300);
+    loading->dialog->setAutoClose(false);
+    loading->dialog->setAutoReset(false);
+    connect(loading->dialog, &QProgressDialog::canceled, this, &MainWindow::CancelLoad);
+    loading->poll = new QTimer(this);
+    connect(loading->poll, &QTimer::timeout, this, [this, loading] {
+        if (loading->dialog->maximum() > 0) {
+            loading->dialog->setValue(loading->progress.load());
+        }
+    });
+    loading->poll->start(50);
+    Button_open_file->setEnabled(false);
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+
+    const qint64 limit = StoredFileSizeLimit();
+    RunInBackground<StoredFileText>(this, [path, limit] { return ReadStoredFile(path, limit); },
+                                    [this, loading, path, asAuto](StoredFileText&& text) {
+                                        if (loading_ != loading) {
+                                            return;
+                                        }
+                                        if (loading->cancel) {
+                                            EndLoad();
+                                            return;
+                                        }
+                                        if (!text.error.isEmpty()) {
+                                            EndLoad();
+                                            info(text.error);
+                                            return;
+                                        }
+                                        DecodeStoredFile(path, asAuto, std::move(text.lines));
+                                    });
+}
+
+void MainWindow::DecodeStoredFile(const QString& path, bool asAuto, QStringList lines)
+{
+    const std::shared_ptr<Loading> loading = loading_;
+    const QString fileName = QFileInfo(path).fileName();
+    const QString endOfBlock = config_.active.endOfBlock;
+    const int length = BlockLength(lines, endOfBlock);
+
+    // The kind chosen against the markers found: asked with the file in view.
+    const bool mismatch = asAuto ? length == 0 : length >= 1;
+    if (mismatch) {
+        loading->dialog->hide();
+        QApplication::restoreOverrideCursor();
+        Memo3->setGeometry(Edit_y1_graduation->mapTo(centralWidget(), QPoint(0, 0)).x(), 40,
+                           std::max(200, width() - Edit_y1_graduation->mapTo(this, QPoint(0, 0)).x() - 50), 345);
+        Memo3->setPlainText(lines.mid(0, kMemo3Lines).join(u'\n'));
+        Memo3->show();
+        Memo3->raise();
+        const bool yes = confirm(asAuto ? LooksLikeOwnQuestion(fileName, endOfBlock) : LooksLikeAutoQuestion(fileName, length));
+        Memo3->hide();
+        Memo3->clear();
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+        if (!yes) {
+            EndLoad();
+            return;
+        }
+        asAuto = !asAuto;
+    }
+    if (!MayClearReadings()) {
+        EndLoad();
+        return;
+    }
+    const QString header = lines.value(0);
+    loading->previousLabel22 = Label22->text();
+    Label22->setText(fileName);
+    if (asAuto) {
+        QStringList withEnd = lines.mid(0, 101);
+        withEnd << QStringLiteral("fin");
+        Label_nmax_nf->setText(ExpectedReadings(static_cast<int>(lines.size()) + 1, BlockLength(withEnd, endOfBlock)));
+        Label_nmax_nf->show();
+    }
+    loading->dialog->setLabelText(QStringLiteral("Décodage de ") + fileName);
+    loading->dialog->setRange(0, 1000);
+    loading->dialog->show();
+
+    // The decoding set-up is the string mode's, on the axes the boxes show.
+    StoredFileJob job;
+    job.asAuto = asAuto;
+    job.lines = std::move(lines);
+    job.config = config_;
+    job.config.q1.axisMax = ParseReal(Edit_max_y1->text(), regional_.decimalSign).value;
+    job.config.q1.axisMin = ParseReal(Edit_min_y1->text(), regional_.decimalSign).value;
+    job.config.q2.axisMax = ParseReal(Edit_max_y2->text(), regional_.decimalSign).value;
+    job.config.q2.axisMin = ParseReal(Edit_min_y2->text(), regional_.decimalSign).value;
+    job.config.q2.graduation = ParseReal(Edit_y2_graduation->text(), regional_.decimalSign).value;
+    Settings s = CollectSettings();
+    s.CheckBox_demo = false;
+    s.readMode = 1;
+    job.options = MakeProcessOptions(s, params_->table, job.config, regional_);
+    job.blockOptions = MakeBlockOptions(s);
+    job.regional = regional_;
+    RunInBackground<StoredFileResult>(
+        this,
+        [job = std::move(job), loading]() mutable {
+            StoredFileResult r = RunStoredFileJob(job, loading->cancel, loading->progress);
+            job.lines = QStringList();  // a million lines are freed here, not on the window thread
+            return r;
+        },
+        [this, loading, path, asAuto, header](StoredFileResult&& result) {
+            if (loading_ != loading) {
+                return;
+            }
+            ApplyStoredFile(path, asAuto, header, std::move(result));
+        });
+}
+
+void MainWindow::ApplyStoredFile(const QString& path, bool asAuto, const QString& header, StoredFileResult&& result)
+{
+    Label_nmax_nf->hide();
+    if (result.cancelled || loading_->cancel) {
+        Label22->setText(loading_->previousLabel22);
+        EndLoad();
+        return;
+    }
+    if (!result.error.isEmpty()) {
+        Label22->setText(loading_->previousLabel22);
+        EndLoad();
+        info(result.error);
+        return;
+    }
+    ClearRecordLists();
+    ResetRun();
+    run_.state = std::move(result.state);
+    if (asAuto) {
+        run_.records = std::move(result.records);
+        run_.instrumentTime = result.instrumentTime;
+        DisplayTexts shown = result.shown;
+        shown.recordLines.clear();
+        shown.redraw = false;
+        run_.shown = result.shown;
+        OnReading(shown);
+        Label_n->setText(result.autoLoad.Label_n);
+        params_->Label_n->setText(result.autoLoad.Label_n_parametres);
+        ShowRecordTail();
+        continuingFile_ = false;
+        recordingRun_ = true;  // the decoded readings are unsaved until Stop + save writes them
+        Button_stop->setEnabled(true);
+        if (run_.state.series.sampleCount == 0) {
+            info(QStringLiteral("Aucune mesure décodée dans ") + QFileInfo(path).fileName() +
+                 QStringLiteral(" : vérifier les repères et la fin de bloc du tableau des paramètres."));
+        }
+    } else {
+        ShowContinuedRecording(result.own, header);
+    }
+    Label22->setText(QFileInfo(path).fileName());
+    charts_->SourceChanged();
+    Redraw();
+    EndLoad();
+}
+
+void MainWindow::ShowRecordTail()
+{
+    const QStringList tail = run_.records.mid(std::max<qsizetype>(0, run_.records.size() - kRecordTailLines));
+    const QString text = tail.join(u'\n');
+    Memo2->setPlainText(text);
+    params_->Memo2->setPlainText(text);
+}
+
+QProgressDialog* MainWindow::LoadProgressDialog() const
+{
+    return loading_ ? loading_->dialog : nullptr;
+}
+
+void MainWindow::CancelLoad()
+{
+    if (!loading_) {
+        return;
+    }
+    loading_->cancel = true;
+    if (loading_->dialog) {
+        loading_->dialog->setLabelText(QStringLiteral("Annulation…"));
+    }
+}
+
+void MainWindow::EndLoad()
+{
+    if (!loading_) {
+        return;
+    }
+    loading_->poll->stop();
+    loading_->poll->deleteLater();
+    loading_->dialog->hide();
+    loading_->dialog->deleteLater();
+    loading_.reset();
+    Button_open_file->setEnabled(true);
+    while (QApplication::overrideCursor()) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void MainWindow::ContinueRecording(const QStringList& lines)
+{
+    ClearRecordLists();
+    ResetRun();
+    const OwnRecordingLoad load = LoadOwnRecording(lines, run_.state, regional_);
+    ShowContinuedRecording(load, lines.value(0));
+    charts_->SourceChanged();
+    Redraw();
+}
+
+void MainWindow::ShowContinuedRecording(const OwnRecordingLoad& load, const QString& header)
+{
+    Label_n->setText(load.Label_n);
+    params_->Label_n->setText(load.Label_n);
+    if (!load.Label_multimetre.isEmpty()) {
+        Label_multimetre->setText(load.Label_multimetre);
+    }
+    if (!load.Edit_Prefixe.isEmpty()) {
+        Edit_Prefixe->setText(load.Edit_Prefixe);
+    }
+    continuedHeader_ = header;
+    continuingFile_ = true;
+    recordingRun_ = false;
+    Button_START->setText(QStringLiteral("Continue"));
+}
+
+}  // namespace sondalog
