@@ -57,7 +57,10 @@ BlockAssembler::Step BlockAssembler::CsvLine(const QString& line, const Instrume
                                              const BlockOptions& options, int sampleCount, bool stopRequested)
 {
     Step s;
-    s.log << QString() << line;
+    const bool log = !options.withoutLog;
+    if (log) {
+        s.log << QString() << line;
+    }
     s.counterIncrement = 1;
     if (line.isEmpty() || stopRequested) {
         return s;
@@ -71,7 +74,9 @@ BlockAssembler::Step BlockAssembler::CsvLine(const QString& line, const Instrume
     }
     pending_ += u';';
     pending_ += line;
-    s.log << QStringLiteral("  ===>") + pending_;
+    if (log) {
+        s.log << QStringLiteral("  ===>") + pending_;
+    }
     if (sampleCount > 3) {
         const StampComparison stamps = CompareBlockStamps(pending_);
         if (stamps.result != 3) {
@@ -84,33 +89,41 @@ BlockAssembler::Step BlockAssembler::CsvLine(const QString& line, const Instrume
         }
     }
 
-    const QStringList fields = SplitFields(pending_, u';');
+    // Views into the block: a block of three probes is cut once, nothing copied but the results.
+    const FieldViews fields = SplitFieldViews(pending_, u';');
     const int k = CountChar(u';', pending_);
     QString time, q1, q2, ph, ox;
+    auto has = [](QStringView f, const QString& what) { return !what.isEmpty() && f.contains(what); };
     for (int i = 1; i <= k + 1; ++i) {
-        const QString f = Field(fields, i);
+        const QStringView f = FieldView(fields, i);
         if (f.contains(u':')) {
-            time = f;
+            time = f.toString();
         }
-        if (Contains(f, config.q1.marker)) {
-            q1 = config.q1.marker + Field(fields, i - 2) + u' ' + Field(fields, i - 1);
+        if (has(f, config.q1.marker)) {
+            q1 = config.q1.marker;
+            q1.append(FieldView(fields, i - 2)).append(u' ').append(FieldView(fields, i - 1));
         }
-        if (Contains(f, config.q2.marker)) {
-            q2 = Field(fields, i - 1) + u' ' + config.q2.marker;
+        if (has(f, config.q2.marker)) {
+            q2 = FieldView(fields, i - 1).toString();
+            q2.append(u' ').append(config.q2.marker);
         }
         if (options.threeProbes) {
-            if (Contains(f, options.phMarker)) {
-                ph = options.phMarker + u' ' + Field(fields, i - 2);
+            if (has(f, options.phMarker)) {
+                ph = options.phMarker;
+                ph.append(u' ').append(FieldView(fields, i - 2));
             }
-            if (Contains(f, options.oxMarker)) {
-                ox = options.oxMarker + u' ' + Field(fields, i - 2) + QStringLiteral(" %");
+            if (has(f, options.oxMarker)) {
+                ox = options.oxMarker;
+                ox.append(u' ').append(FieldView(fields, i - 2)).append(QLatin1String(" %"));
             }
         }
     }
     s.counterIncrement += 1;
     const QString values = q1 + u' ' + q2 + u' ' + ph + u' ' + ox;
     s.readings << time << values;
-    s.log << QStringLiteral("      =>") + values << QStringLiteral("________________");
+    if (log) {
+        s.log << QStringLiteral("      =>") + values << QStringLiteral("________________");
+    }
     Clear();
     return s;
 }
@@ -122,7 +135,9 @@ BlockAssembler::Step BlockAssembler::PlainLine(const QString& line, const Instru
     if (line.isEmpty() || stopRequested) {
         return s;
     }
-    s.log << line;
+    if (!options.withoutLog) {
+        s.log << line;
+    }
     if (!HasClockMark(line)) {
         if (!Append(line)) {
             s.log << kBlockDropped;

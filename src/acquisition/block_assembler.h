@@ -21,6 +21,7 @@ struct BlockOptions {
     QString phMarker = QStringLiteral("pH");
     QString oxMarker = QStringLiteral("Ox");
     QString blockKeyChoice = QStringLiteral("Cond");  ///< ComboBox_cond_ph_ox
+    bool withoutLog = false;  ///< a stored file's replay: the raw-lines log is seen by nobody
 };
 
 class BlockAssembler {

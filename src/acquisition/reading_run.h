@@ -7,6 +7,7 @@
 #include "acquisition/character_decoder.h"
 #include "processing/process_reading.h"
 #include "util/clock.h"
+#include "util/record_store.h"
 
 #include <QString>
 #include <QStringList>
@@ -36,7 +37,7 @@ public:
     ChartFeed feed;
 
     QString instrumentTime;      ///< the loop's instrument-time text
-    QStringList records;         ///< the record list a recording file holds
+    RecordStore records;         ///< the record list a recording file holds
     int readingCounter = 0;
     int demoCounter = 0;
     bool stopRequested = false;

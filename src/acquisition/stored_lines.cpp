@@ -7,7 +7,9 @@ void ReplayStoredLines(ReadingRun& run, const QStringList& lines, const Progress
 {
     const bool wasReplaying = run.options.replaying;
     const ReadMode wasMode = run.options.mode;
+    const bool wasWithoutLog = run.blockOptions.withoutLog;
     run.options.replaying = true;
+    run.blockOptions.withoutLog = true;
     run.options.mode = ReadMode::StringCsv;
     const qsizetype count = lines.size();
     for (qsizetype index = 0; index < count && !run.stopRequested;) {
@@ -25,6 +27,7 @@ void ReplayStoredLines(ReadingRun& run, const QStringList& lines, const Progress
         run.LineCycle(line);
     }
     run.options.replaying = wasReplaying;
+    run.blockOptions.withoutLog = wasWithoutLog;
     run.options.mode = wasMode;
 }
 

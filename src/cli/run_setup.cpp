@@ -95,14 +95,14 @@ void PrintSummary(QTextStream& out, const ReadingRun& run)
     kv(QStringLiteral("Label_tracage"), t.Label_tracage.value_or(QString()));
 }
 
-bool WriteRecords(const QString& path, const QStringList& records, QTextStream& err)
+bool WriteRecords(const QString& path, const RecordStore& records, QTextStream& err)
 {
     // No reading, no file: an earlier file of that name is never replaced by an empty one.
     if (records.isEmpty()) {
         err << "aucune mesure : " << path << " n'a pas été écrit\n";
         return true;
     }
-    const QString failure = WriteFileAtomically(path, JoinCrLf(records));
+    const QString failure = WriteFileAtomically(path, records.CrLfBytes());
     if (!failure.isEmpty()) {
         err << "Impossible de créer le fichier " << path << " (" << failure << ")\n";
         return false;

@@ -41,7 +41,7 @@ void MaybeMarkT0(RunSetup& setup, ReadingRun& run);
 void PrintSummary(QTextStream& out, const ReadingRun& run);
 
 /// Writes the record list as a recording file would hold it; false (with a message) on failure.
-bool WriteRecords(const QString& path, const QStringList& records, QTextStream& err);
+bool WriteRecords(const QString& path, const RecordStore& records, QTextStream& err);
 
 /// With --save: every record line goes to a run journal in the folder's backup sub-folder as it
 /// is made (a kill loses nothing already read). The journal is removed by `FinishRun` once saved.

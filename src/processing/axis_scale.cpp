@@ -55,6 +55,18 @@ double RoundSignificant(double x, int digits, bool up)
 
 double NiceStep(double lo, double hi)
 {
+    // Asked again for the same range at every reading (two axes): the last two answers are kept.
+    struct Memo {
+        double lo = 0, hi = 0, step = 0;
+        bool valid = false;
+    };
+    thread_local Memo memo[2];
+    thread_local int next = 0;
+    for (const Memo& m : memo) {
+        if (m.valid && m.lo == lo && m.hi == hi) {
+            return m.step;
+        }
+    }
     const double s = (hi - lo) / 10;
     double r = RoundSignificant(s, 1, true);
     if (r == 0) {
@@ -63,6 +75,8 @@ double NiceStep(double lo, double hi)
     if (r == 0 || !std::isfinite(r)) {
         r = 1;
     }
+    memo[next] = {lo, hi, r, true};
+    next = 1 - next;
     return r;
 }
 

@@ -21,25 +21,20 @@ bool Contains(const QString& text, const QString& what)
     return !what.isEmpty() && text.contains(what);
 }
 
-QString FieldOf(const QStringList& fields, int n)
-{
-    return n >= 1 && n <= fields.size() ? TrimSpaces(fields.at(n - 1)) : QString();
-}
-
 /// The word after the marker word: where the three-probe values stand in either reading mode.
-QString WordAfter(const QStringList& fields, const QString& marker)
+QString WordAfter(const FieldViews& fields, const QString& marker)
 {
     if (marker.isEmpty()) {
         return {};
     }
     for (qsizetype i = 0; i + 1 < fields.size(); ++i) {
-        if (TrimSpaces(fields.at(i)) == marker) {
-            return TrimSpaces(fields.at(i + 1));
+        if (TrimSpacesView(fields.at(i)) == marker) {
+            return TrimSpacesView(fields.at(i + 1)).toString();
         }
     }
     for (qsizetype i = 0; i + 1 < fields.size(); ++i) {
         if (fields.at(i).contains(marker)) {
-            return TrimSpaces(fields.at(i + 1));
+            return TrimSpacesView(fields.at(i + 1)).toString();
         }
     }
     return {};
@@ -147,11 +142,10 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
 
     // 8-9: the values and the unit prefix.
     // The line is cut once per separator; the fields are then read by number.
-    const QStringList fields1 = SplitFields(line, q1.separator);
-    const QStringList fields2 = q2.separator == q1.separator ? fields1 : SplitFields(line, q2.separator);
-    QString valueText = FieldOf(fields1, q1.occurrence);
-    const QString unitText = FieldOf(fields1, q1.occurrence + 1);
-    const QString prefix = unitText.left(1);
+    const FieldViews fields1 = SplitFieldViews(line, q1.separator);
+    const FieldViews fields2 = q2.separator == q1.separator ? fields1 : SplitFieldViews(line, q2.separator);
+    QString valueText = FieldView(fields1, q1.occurrence).toString();
+    const QString prefix = FieldView(fields1, q1.occurrence + 1).left(1).toString();
     if (n <= 3) {
         state.initialPrefix = prefix;
         state.prefixFactor = 1;
@@ -168,7 +162,7 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
         out.Label_multiple_courant = state.currentPrefix;
     }
     valueText = KeepOnly(valueText, kValueChars);
-    QString valueText2 = KeepOnly(FieldOf(fields2, q2.occurrence), kValueChars);
+    QString valueText2 = KeepOnly(FieldView(fields2, q2.occurrence).toString(), kValueChars);
 
     // 10-11: the PC time and the interval check.
     if (n == 2) {
@@ -216,7 +210,7 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
     QString phText;
     QString oxText;
     if (options.threeProbes) {
-        const QStringList received = receivedLine == line ? fields2 : SplitFields(receivedLine, q2.separator);
+        const FieldViews received = receivedLine == line ? fields2 : SplitFieldViews(receivedLine, q2.separator);
         phText = WordAfter(received, options.phMarker);
         oxText = WordAfter(received, options.oxMarker);
         NormalizeDecimal(phText, sign);

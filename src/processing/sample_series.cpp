@@ -103,7 +103,8 @@ QString SampleSeries::StampText(int n, const Regional& regional) const
     if (s.time == kNoTime) {
         return {};
     }
-    return StampFromTime(TimeFromValue(s.time), regional);
+    // The value is the wall clock's own reading: its fields come back without any time-zone lookup.
+    return StampFromTime(QDateTime::fromSecsSinceEpoch(s.time, Qt::UTC), regional);
 }
 
 qint32 SampleSeries::KeepStamp(const QString& text)

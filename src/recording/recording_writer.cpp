@@ -8,7 +8,7 @@
 
 namespace sondalog {
 
-SaveResult RecordingWriter::Write(const QStringList& records, const SaveRequest& request)
+SaveResult RecordingWriter::Write(const RecordStore& records, const SaveRequest& request)
 {
     SaveResult result;
     // Nothing new since the last save (or nothing at all): no file.
@@ -30,7 +30,7 @@ SaveResult RecordingWriter::Write(const QStringList& records, const SaveRequest&
     const QString fileName = RecordingFileName(request.name);
     const QString path = QDir(folder).filePath(fileName);
     result.Label22 = fileName;
-    const QString failure = WriteFileAtomically(path, JoinCrLf(records));
+    const QString failure = WriteFileAtomically(path, records.CrLfBytes());
     if (!failure.isEmpty()) {
         result.error = QStringLiteral("Impossible de créer le fichier %1").arg(path);
         return result;
@@ -59,9 +59,9 @@ QString UnsavedReadingsQuestion(int count)
                           " Les effacer pour commencer une nouvelle acquisition ?");
 }
 
-QString ClipboardText(const QStringList& records)
+QString ClipboardText(const RecordStore& records)
 {
-    return records.isEmpty() ? QString() : records.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    return records.CrLfText();
 }
 
 QString SaveReport(int lineCount, const QString& path)

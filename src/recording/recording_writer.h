@@ -3,6 +3,8 @@
 
 #include "recording/recording_name.h"
 
+#include "util/record_store.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -33,7 +35,7 @@ class RecordingWriter {
 public:
     /// Writes the record list unless nothing is new since the last save or the name is empty.
     /// A failed save changes nothing it remembers and leaves any earlier file as it was.
-    SaveResult Write(const QStringList& records, const SaveRequest& request);
+    SaveResult Write(const RecordStore& records, const SaveRequest& request);
 
     /// A new run (not a continuation): nothing saved yet.
     void ResetRun() { savedRecordCount_ = 0; }
@@ -43,7 +45,7 @@ public:
     /// Lines of the record list at the last save, minus the header line.
     int lastSavedLineCount() const { return std::max(0, savedRecordCount_ - 1); }
     const QString& lastAutoSaveFile() const { return lastAutoSaveFile_; }
-    bool HasUnsavedLines(const QStringList& records) const { return records.size() > savedRecordCount_; }
+    bool HasUnsavedLines(const RecordStore& records) const { return records.size() > savedRecordCount_; }
 
 private:
     int savedRecordCount_ = 0;
@@ -60,7 +62,7 @@ inline const QString kExitCancelled = QStringLiteral("Sortie annulée : un enreg
 QString UnsavedReadingsQuestion(int count);
 
 /// The record list as the clipboard receives it.
-QString ClipboardText(const QStringList& records);
+QString ClipboardText(const RecordStore& records);
 /// The question panel's report after a save by hand.
 QString SaveReport(int lineCount, const QString& path);
 

@@ -39,7 +39,7 @@ struct StoredFileResult {
     bool cancelled = false;
     QString error;  ///< set when the load could not be done (memory)
     ProcessingState state;
-    QStringList records;
+    RecordStore records;
     DisplayTexts shown;
     QString instrumentTime;
     OwnRecordingLoad own;

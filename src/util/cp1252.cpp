@@ -29,23 +29,30 @@ QString DecodeCp1252(const QByteArray& bytes)
 QByteArray EncodeCp1252(const QString& text)
 {
     QByteArray bytes;
-    bytes.reserve(text.size());
+    AppendCp1252(bytes, text);
+    return bytes;
+}
+
+void AppendCp1252(QByteArray& out, QStringView text)
+{
+    const qsizetype at = out.size();
+    out.resize(at + text.size());
+    char* p = out.data() + at;
     for (const QChar c : text) {
         const char16_t u = c.unicode();
         if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            bytes.append(static_cast<char>(u));
+            *p++ = static_cast<char>(u);
             continue;
         }
-        char out = '?';
+        char mapped = '?';
         for (std::size_t i = 0; i < kHigh.size(); ++i) {
             if (kHigh[i] == u || (kHigh[i] == 0 && u == 0x80 + i)) {
-                out = static_cast<char>(0x80 + i);
+                mapped = static_cast<char>(0x80 + i);
                 break;
             }
         }
-        bytes.append(out);
+        *p++ = mapped;
     }
-    return bytes;
 }
 
 }  // namespace sondalog

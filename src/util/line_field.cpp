@@ -25,6 +25,64 @@ QStringList SplitFields(const QString& text, QChar sep)
     return parts;
 }
 
+FieldViews SplitFieldViews(QStringView text, QChar sep)
+{
+    FieldViews fields;
+    const qsizetype size = text.size();
+    if (sep == u' ') {
+        qsizetype i = 0;
+        while (i < size) {
+            while (i < size && text[i] == sep) {
+                ++i;
+            }
+            const qsizetype start = i;
+            while (i < size && text[i] != sep) {
+                ++i;
+            }
+            if (i > start) {
+                fields.append(text.sliced(start, i - start));
+            }
+        }
+        return fields;
+    }
+    if (size == 0) {
+        return fields;
+    }
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= size; ++i) {
+        if (i == size || text[i] == sep) {
+            fields.append(text.sliced(start, i - start));
+            start = i + 1;
+        }
+    }
+    // A separator at either end is the text's own opening or closing one, not an empty field.
+    if (text.front() == sep) {
+        fields.remove(0);
+    }
+    if (text.back() == sep && !fields.isEmpty()) {
+        fields.removeLast();
+    }
+    return fields;
+}
+
+QStringView TrimSpacesView(QStringView text)
+{
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && text[start] == u' ') {
+        ++start;
+    }
+    while (end > start && text[end - 1] == u' ') {
+        --end;
+    }
+    return text.sliced(start, end - start);
+}
+
+QStringView FieldView(const FieldViews& fields, qsizetype n)
+{
+    return n >= 1 && n <= fields.size() ? TrimSpacesView(fields[n - 1]) : QStringView();
+}
+
 QString LineField(const QString& text, int n, QChar sep)
 {
     if (n <= 0) {

@@ -5,12 +5,21 @@
 #include <QChar>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+#include <QVarLengthArray>
 
 namespace sondalog {
 
 /// The fields of `text`: a run of blanks counts as one blank separator; with any other
 /// separator two adjacent ones delimit an empty field. Fields are not trimmed.
 QStringList SplitFields(const QString& text, QChar sep);
+/// The same fields as views into `text`, nothing copied: for the per-reading path.
+using FieldViews = QVarLengthArray<QStringView, 32>;
+FieldViews SplitFieldViews(QStringView text, QChar sep);
+/// Field n (from 1) of `fields` without its blanks at either end; empty for n out of range.
+QStringView FieldView(const FieldViews& fields, qsizetype n);
+/// The text without blanks at either end (TrimSpaces on a view).
+QStringView TrimSpacesView(QStringView text);
 /// Field n (from 1), trimmed of blanks; empty for n out of range.
 QString LineField(const QString& text, int n, QChar sep);
 /// Keeps only the characters whose code is at least `threshold`.
