@@ -2,8 +2,8 @@
 
 namespace sondalog {
 
-void ReplayStoredLines(ReadingRun& run, const QStringList& lines, const Progress& progress,
-                       const std::function<void()>& beforeLine)
+void ReplayLineSource(ReadingRun& run, const NextLine& next, const std::function<double()>& fraction,
+                      const Progress& progress, const std::function<void()>& beforeLine)
 {
     const bool wasReplaying = run.options.replaying;
     const ReadMode wasMode = run.options.mode;
@@ -11,14 +11,12 @@ void ReplayStoredLines(ReadingRun& run, const QStringList& lines, const Progress
     run.options.replaying = true;
     run.blockOptions.withoutLog = true;
     run.options.mode = ReadMode::StringCsv;
-    const qsizetype count = lines.size();
-    for (qsizetype index = 0; index < count && !run.stopRequested;) {
-        if (progress && !progress(static_cast<double>(index) / static_cast<double>(count))) {
+    QString line;
+    while (!run.stopRequested) {
+        if (progress && !progress(fraction ? fraction() : 0.0)) {
             break;
         }
-        const QString& line = lines.at(index);
-        ++index;
-        if (index >= count || line == QLatin1String("fin")) {
+        if (!next(line) || line == QLatin1String("fin")) {
             break;
         }
         if (beforeLine) {
@@ -29,6 +27,23 @@ void ReplayStoredLines(ReadingRun& run, const QStringList& lines, const Progress
     run.options.replaying = wasReplaying;
     run.blockOptions.withoutLog = wasWithoutLog;
     run.options.mode = wasMode;
+}
+
+void ReplayStoredLines(ReadingRun& run, const QStringList& lines, const Progress& progress,
+                       const std::function<void()>& beforeLine)
+{
+    // The last line is the caller's "fin": it ends the replay without being decoded.
+    const qsizetype count = lines.size();
+    qsizetype index = 0;
+    const NextLine next = [&](QString& line) {
+        if (index + 1 >= count) {
+            return false;
+        }
+        line = lines.at(index++);
+        return true;
+    };
+    ReplayLineSource(run, next, [&] { return count > 0 ? static_cast<double>(index) / static_cast<double>(count) : 0.0; },
+                     progress, beforeLine);
 }
 
 }  // namespace sondalog

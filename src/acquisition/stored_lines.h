@@ -12,9 +12,17 @@ namespace sondalog {
 /// Called before each line with the fraction done (0 to 1); returning false stops the replay.
 using Progress = std::function<bool(double fraction)>;
 
+/// Hands the next stored line; false when there is none left.
+using NextLine = std::function<bool(QString& line)>;
+
 /// Feeds `lines` to the run one by one until the line "fin" (never decoded) or the last line;
 /// the caller appends "fin". `beforeLine` runs ahead of every line (the command line presses Go there).
 void ReplayStoredLines(ReadingRun& run, const QStringList& lines, const Progress& progress = {},
                        const std::function<void()>& beforeLine = {});
+
+/// The same, the lines pulled one at a time (a file read as it goes) until the line "fin" or the
+/// last one; `fraction` says how far the source is, for `progress`.
+void ReplayLineSource(ReadingRun& run, const NextLine& next, const std::function<double()>& fraction,
+                      const Progress& progress = {}, const std::function<void()>& beforeLine = {});
 
 }  // namespace sondalog

@@ -47,15 +47,15 @@ int ChartsCommand(const QStringList& args)
         return 2;
     }
     const QString path = o.positional.first();
-    const std::optional<QStringList> lines = ReadStoredLines(path, err);
-    if (!lines) {
+    const std::unique_ptr<StoredSource> source = OpenStoredFile(path, err);
+    if (!source) {
         return 1;
     }
     ReadingRun run(*setup->clock);
-    if (ReadAsAuto(as, path, *lines, *setup, err)) {
-        DecodeAutoFile(*setup, run, *lines);
+    if (ReadAsAuto(as, path, source->Head(), *setup, err)) {
+        DecodeAutoFile(*setup, run, *source);
     } else {
-        LoadOwnRecording(*lines, run.state, setup->regional);
+        ReadOwnRecording(*setup, run.state, *source);
     }
     const SampleSeries& series = run.state.series;
     ChartPackets charts;

@@ -8,7 +8,7 @@
 namespace sondalog::cli {
 
 namespace {
-int ReplayAuto(const Options& o, RunSetup& setup, const QStringList& lines, QTextStream& err)
+int ReplayAuto(const Options& o, RunSetup& setup, StoredSource& source, QTextStream& err)
 {
     ReadingRun run(*setup.clock);
     Settings settings = setup.startup.settings;
@@ -17,7 +17,7 @@ int ReplayAuto(const Options& o, RunSetup& setup, const QStringList& lines, QTex
     ConfigureRun(run, setup, settings);  // the journal's header needs the run's set-up
     RunJournal journal;
     StartJournal(o, setup, run, journal, err);
-    DecodeAutoFile(setup, run, lines);
+    DecodeAutoFile(setup, run, source);
     if (run.state.series.sampleCount == 0) {
         err << "aucune mesure trouvée : vérifier le tableau de l'instrument (repères, fin de bloc)\n";
     }
@@ -28,10 +28,10 @@ int ReplayAuto(const Options& o, RunSetup& setup, const QStringList& lines, QTex
     return FinishRun(o, setup, run, journal, out, err) ? 0 : 1;
 }
 
-int ReplayOwn(const RunSetup& setup, const QStringList& lines)
+int ReplayOwn(const RunSetup& setup, StoredSource& source)
 {
     ProcessingState state;
-    const OwnRecordingLoad load = LoadOwnRecording(lines, state, setup.regional);
+    const OwnRecordingLoad load = ReadOwnRecording(setup, state, source);
     if (load.count == 0) {
         QTextStream(stderr) << "aucune mesure trouvée dans le fichier\n";
     }
@@ -73,12 +73,12 @@ int ReplayCommand(const QStringList& args)
         return 2;
     }
     const QString path = o.positional.first();
-    const std::optional<QStringList> lines = ReadStoredLines(path, err);
-    if (!lines) {
+    const std::unique_ptr<StoredSource> source = OpenStoredFile(path, err);
+    if (!source) {
         return 1;
     }
-    const bool asAuto = ReadAsAuto(as, path, *lines, *setup, err);
-    return asAuto ? ReplayAuto(o, *setup, *lines, err) : ReplayOwn(*setup, *lines);
+    const bool asAuto = ReadAsAuto(as, path, source->Head(), *setup, err);
+    return asAuto ? ReplayAuto(o, *setup, *source, err) : ReplayOwn(*setup, *source);
 }
 
 }  // namespace sondalog::cli

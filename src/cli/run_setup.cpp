@@ -171,26 +171,44 @@ bool WriteRunFiles(const Options& o, const RunSetup& setup, const ReadingRun& ru
     return true;
 }
 
-std::optional<QStringList> ReadStoredLines(const QString& path, QTextStream& err)
+StoredSource::StoredSource(const QString& path) : path_(path), reader_(path)
 {
-    std::optional<QStringList> lines = ReadTextLines(path);
-    if (!lines) {
+    QString line;
+    while (head_.size() < 101 && reader_.Next(line)) {
+        head_ << line;
+    }
+}
+
+bool StoredSource::Next(QString& line)
+{
+    if (headPos_ < head_.size()) {
+        line = head_.at(headPos_++);
+        return true;
+    }
+    return reader_.Next(line);
+}
+
+std::unique_ptr<StoredSource> OpenStoredFile(const QString& path, QTextStream& err)
+{
+    auto source = std::make_unique<StoredSource>(path);
+    if (!source->IsOpen()) {
         err << QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path);
         if (QFileInfo::exists(path) && !IsReadableRegularFile(path)) {
             err << " : ce n'est pas un fichier ordinaire";
         }
         err << '\n';
+        return nullptr;
     }
-    return lines;
+    return source;
 }
 
-bool ReadAsAuto(const QString& as, const QString& path, const QStringList& lines, const RunSetup& setup,
+bool ReadAsAuto(const QString& as, const QString& path, const QStringList& head, const RunSetup& setup,
                 QTextStream& err)
 {
     if (!as.isEmpty()) {
         return as == QLatin1String("auto");
     }
-    const int length = BlockLength(lines, setup.startup.config.active.endOfBlock);
+    const int length = BlockLength(head, setup.startup.config.active.endOfBlock);
     const bool asAuto = length > 0;
     err << QFileInfo(path).fileName()
         << (asAuto ? QStringLiteral(": blocs de %1 lignes, lu comme un fichier d'acquisition AUTOmatique").arg(length)
@@ -199,14 +217,28 @@ bool ReadAsAuto(const QString& as, const QString& path, const QStringList& lines
     return asAuto;
 }
 
-void DecodeAutoFile(RunSetup& setup, ReadingRun& run, const QStringList& lines)
+void DecodeAutoFile(RunSetup& setup, ReadingRun& run, StoredSource& source)
 {
     Settings settings = setup.startup.settings;
     settings.CheckBox_demo = false;
     settings.readMode = 1;
     ConfigureRun(run, setup, settings);
-    const AutoFileLoad load = LoadAutoFile(lines, run, {}, [&] { MaybeMarkT0(setup, run); });
+    const AutoFileLoad load = LoadAutoFile([&](QString& line) { return source.Next(line); }, -1, 0, run, {}, {},
+                                           [&] { MaybeMarkT0(setup, run); });
     run.shown.Label_n = load.Label_n;  // a replay shows n every 10 readings: the final count is the load's
+}
+
+OwnRecordingLoad ReadOwnRecording(const RunSetup& setup, ProcessingState& state, StoredSource& source)
+{
+    // The series is sized from the file's length and its first lines' width, grown if need be.
+    const QStringList& head = source.Head();
+    qint64 headBytes = 0;
+    for (const QString& l : head) {
+        headBytes += l.size() + 2;
+    }
+    const qint64 estimate = headBytes > 0 ? QFileInfo(source.Path()).size() * head.size() / headBytes : 0;
+    return LoadOwnRecording([&](QString& line) { return source.Next(line); },
+                            static_cast<int>(std::min<qint64>(estimate + 16, 50'000'000)), state, setup.regional);
 }
 
 }  // namespace sondalog::cli

@@ -5,7 +5,9 @@
 #include "app/startup.h"
 #include "cli/cli_options.h"
 #include "recording/run_journal.h"
+#include "recording/stored_files.h"
 #include "util/clock.h"
+#include "util/line_reader.h"
 #include "util/regional.h"
 
 #include <QTextStream>
@@ -56,14 +58,34 @@ bool FinishRun(const Options& o, const RunSetup& setup, const ReadingRun& run, R
 bool WriteRunFiles(const Options& o, const RunSetup& setup, const ReadingRun& run, QTextStream& out,
                    QTextStream& err);
 
-/// The lines of a stored file; nullopt (with "Impossible d'ouvrir le fichier ...") when unreadable.
-std::optional<QStringList> ReadStoredLines(const QString& path, QTextStream& err);
+/// A stored file read as it goes: its first lines held (to look for blocks), the rest streamed.
+class StoredSource {
+public:
+    explicit StoredSource(const QString& path);
+    bool IsOpen() const { return reader_.IsOpen(); }
+    /// The file's first lines (up to 101: enough to find its blocks).
+    const QStringList& Head() const { return head_; }
+    bool Next(QString& line);
+    double Fraction() const { return reader_.Fraction(); }
+    const QString& Path() const { return path_; }
+
+private:
+    QString path_;
+    LineReader reader_;
+    QStringList head_;
+    qsizetype headPos_ = 0;
+};
+
+/// Opens a stored file; nullptr (with "Impossible d'ouvrir le fichier ...") when unreadable.
+std::unique_ptr<StoredSource> OpenStoredFile(const QString& path, QTextStream& err);
 
 /// --as auto or own; without it, the file's blocks decide (and `err` says how it was read).
-bool ReadAsAuto(const QString& as, const QString& path, const QStringList& lines, const RunSetup& setup,
+bool ReadAsAuto(const QString& as, const QString& path, const QStringList& head, const RunSetup& setup,
                 QTextStream& err);
 
 /// An instrument's file decoded as the string mode would: the run holds the readings.
-void DecodeAutoFile(RunSetup& setup, ReadingRun& run, const QStringList& lines);
+void DecodeAutoFile(RunSetup& setup, ReadingRun& run, StoredSource& source);
+/// One of Sondalog's recordings read back into `state`.
+OwnRecordingLoad ReadOwnRecording(const RunSetup& setup, ProcessingState& state, StoredSource& source);
 
 }  // namespace sondalog::cli

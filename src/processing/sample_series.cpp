@@ -131,3 +131,112 @@ double SampleSeries::MeanOfLast(int k) const
 }
 
 }  // namespace sondalog
+
+namespace sondalog {
+
+namespace {
+// A short date format as a list of parts: d, M (width 1 or 2), y (width 2 or 4), or a literal.
+struct DatePart {
+    char field = 0;  ///< 'd', 'M', 'y', or 0 for a literal character
+    int width = 0;
+    QChar literal;
+};
+
+std::optional<std::vector<DatePart>> DatePlan(const QString& format)
+{
+    std::vector<DatePart> plan;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format.at(i);
+        qsizetype run = 1;
+        while (i + run < format.size() && format.at(i + run) == c) {
+            ++run;
+        }
+        if ((c == u'd' || c == u'M') && run <= 2) {
+            plan.push_back({static_cast<char>(c.unicode()), static_cast<int>(run), {}});
+        } else if (c == u'y' && (run == 2 || run == 4)) {
+            plan.push_back({'y', static_cast<int>(run), {}});
+        } else if (c.isLetter() || c == u'\'') {
+            return std::nullopt;  // names of days or months: left to Qt
+        } else {
+            for (qsizetype k = 0; k < run; ++k) {
+                plan.push_back({0, 0, c});
+            }
+        }
+        i += run;
+    }
+    return plan;
+}
+
+/// Reads `width` digits (1: one or two digits without a leading zero, as written) at `pos`.
+bool ReadNumber(QStringView text, qsizetype& pos, int width, int& value)
+{
+    const qsizetype start = pos;
+    const qsizetype most = width == 1 ? 2 : width;
+    value = 0;
+    while (pos < text.size() && pos - start < most && text[pos].isDigit() && text[pos].unicode() < 128) {
+        value = value * 10 + (text[pos].unicode() - u'0');
+        ++pos;
+    }
+    const qsizetype read = pos - start;
+    if (width == 1) {
+        return read >= 1 && !(read == 2 && text[start] == u'0');
+    }
+    return read == width;
+}
+}  // namespace
+
+std::optional<qint64> StampValue(QStringView stamp, const Regional& regional)
+{
+    thread_local QString planFormat;
+    thread_local std::optional<std::vector<DatePart>> plan;
+    if (!plan || planFormat != regional.shortDateFormat) {
+        planFormat = regional.shortDateFormat;
+        plan = DatePlan(planFormat);
+    }
+    if (!plan) {
+        const QDateTime time = QDateTime::fromString(stamp.toString(), regional.shortDateFormat + QStringLiteral(" hh:mm:ss"));
+        if (time.isValid() && StampFromTime(time, regional) == stamp) {
+            return TimeValue(time);
+        }
+        return std::nullopt;
+    }
+    int day = 0, month = 0, year = 0;
+    qsizetype pos = 0;
+    for (const DatePart& part : *plan) {
+        if (part.field == 0) {
+            if (pos >= stamp.size() || stamp[pos] != part.literal) {
+                return std::nullopt;
+            }
+            ++pos;
+            continue;
+        }
+        int value = 0;
+        if (!ReadNumber(stamp, pos, part.width, value)) {
+            return std::nullopt;
+        }
+        if (part.field == 'd') {
+            day = value;
+        } else if (part.field == 'M') {
+            month = value;
+        } else {
+            year = part.width == 2 ? 1900 + value : value;  // two-digit years read as Qt reads them
+        }
+    }
+    int hour = 0, minute = 0, second = 0;
+    if (pos >= stamp.size() || stamp[pos] != u' ') {
+        return std::nullopt;
+    }
+    ++pos;
+    if (!ReadNumber(stamp, pos, 2, hour) || pos >= stamp.size() || stamp[pos++] != u':' ||
+        !ReadNumber(stamp, pos, 2, minute) || pos >= stamp.size() || stamp[pos++] != u':' ||
+        !ReadNumber(stamp, pos, 2, second) || pos != stamp.size()) {
+        return std::nullopt;
+    }
+    const QDate date(year, month, day);
+    if (!date.isValid() || hour > 23 || minute > 59 || second > 59) {
+        return std::nullopt;
+    }
+    return (date.toJulianDay() - QDate(1970, 1, 1).toJulianDay()) * 86400 + hour * 3600 + minute * 60 + second;
+}
+
+}  // namespace sondalog

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <limits>
+#include <optional>
 #include <vector>
 
 namespace sondalog {
@@ -63,5 +64,8 @@ private:
 
 /// The PC date-time text of a stamp: the short date, a blank, hh:mm:ss.
 QString StampFromTime(const QDateTime& time, const Regional& regional);
+
+/// The time value of a stamp text exactly as StampFromTime writes it; nullopt for any other text.
+std::optional<qint64> StampValue(QStringView stamp, const Regional& regional);
 
 }  // namespace sondalog

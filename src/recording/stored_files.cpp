@@ -5,6 +5,10 @@
 
 namespace sondalog {
 
+namespace {
+AutoFileLoad FinishAutoLoad(const ReadingRun& run, AutoFileLoad load);
+}  // namespace
+
 int BlockLength(const QStringList& lines, const QString& marker)
 {
     const int count = static_cast<int>(lines.size());
@@ -53,37 +57,72 @@ QString LooksLikeOwnQuestion(const QString& fileName, const QString& endOfBlock)
 OwnRecordingLoad LoadOwnRecording(const QStringList& lines, ProcessingState& state, const Regional& regional,
                                   const Progress& progress)
 {
+    qsizetype index = 0;
+    const NextLine next = [&](QString& line) {
+        if (index >= lines.size()) {
+            return false;
+        }
+        line = lines.at(index++);
+        return true;
+    };
+    const qsizetype count = lines.size();
+    return LoadOwnRecording(next, static_cast<int>(count), state, regional, progress,
+                            [&] { return count > 0 ? static_cast<double>(index) / static_cast<double>(count) : 1.0; });
+}
+
+OwnRecordingLoad LoadOwnRecording(const NextLine& next, int lineCount, ProcessingState& state,
+                                  const Regional& regional, const Progress& progress,
+                                  const std::function<double()>& fraction)
+{
     OwnRecordingLoad load;
-    const int count = static_cast<int>(lines.size());
     SampleSeries& series = state.series;
     series.ClearKeptStamps();
-    series.Resize(count + SampleSeries::kGrowth);
-    const QString stampFormat = regional.shortDateFormat + QStringLiteral(" hh:mm:ss");
+    series.Resize(std::max(lineCount, 1) + SampleSeries::kGrowth);
     const QChar sign = regional.decimalSign;
-    for (int i = 1; i < count; ++i) {
-        if (progress && i % 4096 == 0 && !progress(static_cast<double>(i) / count)) {
+    QString header;
+    QString line;
+    if (!next(header)) {
+        header.clear();
+    }
+    int count = 0;  // readings
+    while (next(line)) {
+        const int i = count + 1;
+        if (progress && i % 4096 == 0 && !progress(fraction ? fraction() : 0.0)) {
             break;
         }
-        const QStringList columns = lines.at(i).split(u'\t');
-        auto column = [&](int c) { return c <= columns.size() ? columns.at(c - 1).trimmed() : QString(); };
-        Sample s;
-        const QString stamp = column(1).left(80);
-        const QDateTime time = QDateTime::fromString(stamp, stampFormat);
-        if (time.isValid() && StampFromTime(time, regional) == stamp) {
-            s.time = TimeValue(time);
-        } else if (!stamp.isEmpty()) {
-            s.stampIndex = series.KeepStamp(stamp);
+        if (i + 1 >= series.Capacity()) {
+            series.Resize(series.Capacity() * 2);  // more lines than announced
         }
-        s.value1 = ParseReal(column(5), sign).value;
-        s.value2 = ParseReal(column(6), sign).value;
-        s.phValue = ParseReal(column(7), sign).value;
-        s.oxValue = ParseReal(column(8), sign).value;
+        // The columns as views: only the values are copied, to be parsed.
+        QStringView columns[8];
+        {
+            const QStringView whole(line);
+            qsizetype start = 0;
+            int c = 0;
+            for (qsizetype k = 0; k <= whole.size() && c < 8; ++k) {
+                if (k == whole.size() || whole[k] == u'\t') {
+                    columns[c++] = whole.sliced(start, k - start).trimmed();
+                    start = k + 1;
+                }
+            }
+        }
+        Sample s;
+        const QStringView stamp = columns[0].left(80);
+        if (const std::optional<qint64> value = StampValue(stamp, regional)) {
+            s.time = *value;
+        } else if (!stamp.isEmpty()) {
+            s.stampIndex = series.KeepStamp(stamp.toString());
+        }
+        s.value1 = ParseReal(columns[4].toString(), sign).value;
+        s.value2 = ParseReal(columns[5].toString(), sign).value;
+        s.phValue = ParseReal(columns[6].toString(), sign).value;
+        s.oxValue = ParseReal(columns[7].toString(), sign).value;
         series.At(i) = s;
+        count = i;
     }
-    load.count = std::max(0, count - 1);
+    load.count = count;
     series.sampleCount = load.count;
     load.Label_n = QStringLiteral("n = ") + FormatGrouped(load.count);
-    const QString header = lines.value(0);
     load.Label_multimetre = header.section(u'\t', 0, 0).section(u'-', 2, 2);
     load.Edit_Prefixe = header.section(u'-', 0, 0);
     load.view = {1, load.count};
@@ -114,10 +153,33 @@ AutoFileLoad LoadAutoFile(const QStringList& lines, ReadingRun& run, const Progr
     run.ClearPendingBlock();
     const QStringList stored = withEnd.mid(std::min<qsizetype>(4, withEnd.size() - 1));
     ReplayStoredLines(run, stored, progress, beforeLine);
+    return FinishAutoLoad(run, load);
+}
+
+AutoFileLoad LoadAutoFile(const NextLine& next, int lineCount, int blockLength, ReadingRun& run,
+                          const Progress& progress, const std::function<double()>& fraction,
+                          const std::function<void()>& beforeLine)
+{
+    AutoFileLoad load;
+    load.Label_nmax_nf = lineCount >= 0 ? ExpectedReadings(lineCount + 1, blockLength) : ExpectedReadings(0, 0);
+    run.Start(false);
+    run.ClearPendingBlock();
+    QString skipped;
+    for (int i = 0; i < 4 && next(skipped); ++i) {
+    }
+    ReplayLineSource(run, next, fraction, progress, beforeLine);
+    return FinishAutoLoad(run, load);
+}
+
+namespace {
+AutoFileLoad FinishAutoLoad(const ReadingRun& run, AutoFileLoad load)
+{
     const int n = run.state.series.sampleCount;
     load.Label_n_parametres = FormatGrouped(n);
     load.Label_n = QStringLiteral("n = ") + load.Label_n_parametres;
     return load;
 }
+
+}  // namespace
 
 }  // namespace sondalog

@@ -36,6 +36,10 @@ struct OwnRecordingLoad {
 /// `progress` (fraction done) may stop the load by returning false.
 OwnRecordingLoad LoadOwnRecording(const QStringList& lines, ProcessingState& state, const Regional& regional,
                                   const Progress& progress = {});
+/// The same, the lines pulled one at a time (a file read as it goes); `lineCount` sizes the series.
+OwnRecordingLoad LoadOwnRecording(const NextLine& next, int lineCount, ProcessingState& state,
+                                  const Regional& regional, const Progress& progress = {},
+                                  const std::function<double()>& fraction = {});
 
 struct AutoFileLoad {
     QString Label_nmax_nf;             ///< expected readings, "   => 1234"
@@ -50,6 +54,11 @@ QString ExpectedReadings(int lineCount, int blockLength);
 /// Decodes an AUTO file's lines as a new run (first four lines skipped, "fin" appended), each
 /// reading processed and recorded as in a live run. `progress` gets the fraction done.
 AutoFileLoad LoadAutoFile(const QStringList& lines, ReadingRun& run, const Progress& progress = {},
+                          const std::function<void()>& beforeLine = {});
+/// The same, the lines pulled one at a time; `lineCount` (-1: unknown) and the block length of
+/// the file's first lines give the expected count.
+AutoFileLoad LoadAutoFile(const NextLine& next, int lineCount, int blockLength, ReadingRun& run,
+                          const Progress& progress = {}, const std::function<double()>& fraction = {},
                           const std::function<void()>& beforeLine = {});
 
 }  // namespace sondalog

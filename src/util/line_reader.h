@@ -1,0 +1,40 @@
+#pragma once
+// A Windows-1252 text file read a line at a time, a chunk of the file in memory at once: a
+// million-line logging file is decoded as it is read, never held whole.
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+namespace sondalog {
+
+class LineReader {
+public:
+    /// Opens a regular file (a FIFO or a device would never end); see `IsOpen`.
+    explicit LineReader(const QString& path, qint64 chunkBytes = 1 << 20);
+
+    bool IsOpen() const { return open_; }
+    /// The next line (CR LF, LF and a lone CR end a line; a final line end adds no empty line);
+    /// false at the end of the file or on a read error.
+    bool Next(QString& line);
+    /// The part of the file read so far, from 0 to 1.
+    double Fraction() const;
+    /// True when a read failed before the end.
+    bool Failed() const { return failed_; }
+    qint64 Size() const { return size_; }
+
+private:
+    bool Fill();
+
+    QFile file_;
+    QByteArray buffer_;
+    qsizetype pos_ = 0;
+    qint64 consumed_ = 0;
+    qint64 size_ = 0;
+    qint64 chunk_;
+    bool open_ = false;
+    bool eof_ = false;
+    bool failed_ = false;
+};
+
+}  // namespace sondalog
