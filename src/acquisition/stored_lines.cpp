@@ -24,6 +24,12 @@ void ReplayLineSource(ReadingRun& run, const NextLine& next, const std::function
         }
         run.LineCycle(line);
     }
+    // The captions a replay skipped on the way: those of its last reading.
+    if (run.state.series.sampleCount > 0) {
+        DisplayTexts last;
+        LastReadingCaptions(last, run.state, run.config, run.options);
+        run.shown.MergeCaptions(last);
+    }
     run.options.replaying = wasReplaying;
     run.blockOptions.withoutLog = wasWithoutLog;
     run.options.mode = wasMode;

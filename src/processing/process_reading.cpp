@@ -94,6 +94,41 @@ QString RecordHeader(const ProcessingState& state, const InstrumentConfig& confi
     return SingleLine(header);
 }
 
+void LastReadingCaptions(DisplayTexts& out, const ProcessingState& state, const InstrumentConfig& config,
+                         const ProcessOptions& options)
+{
+    const SampleSeries& series = state.series;
+    const int n = series.sampleCount;
+    if (n < 1 || n >= series.Capacity()) {
+        return;
+    }
+    const QChar sign = options.regional.decimalSign;
+    const Sample& sample = series.At(n);
+    const int d = DecimalsFromText(state.displayDecimals, 0);
+    const bool tracing = state.IsTracing(n);
+    const QDateTime& now = state.lastReadingTime;
+    const qint64 traceSeconds = state.tracingStartTime.isValid() ? state.tracingStartTime.secsTo(now) : 0;
+    auto f5 = [&](long double v) -> QString { return FormatFixed(static_cast<double>(v), 5, d, sign) + u' '; };
+    if (!tracing) {
+        out.Label_zero = QStringLiteral("base = ") + f5(state.baseline) + QStringLiteral("   Hmax = ") +
+                         f5(state.maxReadBeforeLast);
+    } else {
+        out.Label_zero = QStringLiteral("base = ") + f5(state.baseline) + QStringLiteral("   dhMAX = ") +
+                         f5(state.maxReadBeforeLast - state.baseline) + QStringLiteral("   hMAX = ") +
+                         f5(state.maxReadBeforeLast) + QStringLiteral("   aire[") + state.initialPrefix + config.q1.unit +
+                         QStringLiteral(".s]x") + TrimSpaces(options.factorText) + QStringLiteral(" = ") +
+                         FormatFixed(static_cast<double>(state.area), 8, 5, sign) + u' ';
+    }
+    out.Label_hauteur = QStringLiteral("(moy. des 60 der. val.) - base = ") +
+                        FormatFixed(series.MeanOfLast(60) - static_cast<double>(state.baseline), 8, 1, sign) + u' ';
+    out.Label_val_grand1 = TrimSpaces(FormatFixed(sample.value1, 8, d, sign) + u' ' + state.initialPrefix + config.q1.unit);
+    out.Label_grandeur1 = config.q1.name;
+    out.Label_val_grand2 = FormatFixed(sample.value2, 5, 1, sign) + u' ' + config.q2.unit;
+    out.Label_grandeur2 = config.q2.name;
+    out.Label_heure = series.StampText(n, options.regional);
+    out.Label_tracage = tracing ? FormatDuration(traceSeconds) : QStringLiteral("---");
+}
+
 DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& config, const ProcessOptions& options,
                             const QString& receivedLine, QString& instrumentTime, const QDateTime& now,
                             const ChartFeed& feed)
@@ -202,8 +237,6 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
         cache.valid = true;
     }
     state.displayDecimals = cache.shown;
-    const int shownDecimals = DecimalsFromText(state.displayDecimals, 0);
-    const QString displayText1 = FormatFixed(sample.value1, 8, shownDecimals, sign);
     const QString fileText1 = FormatFixed(sample.value1, 8, cache.file, sign);
     NormalizeDecimal(valueText2, sign);
     sample.value2 = InstrumentNumber(valueText2, sign, out.logLines);
@@ -254,13 +287,9 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
                            FileSign(tail.join(u'\t'), options.recordingDecimalSign);
 
     // 16-17: baseline before t0, area from t0 on.
-    const int d = shownDecimals;
-    auto f5 = [&](long double v) -> QString { return FormatFixed(static_cast<double>(v), 5, d, sign) + u' '; };
     if (!tracing) {
         state.baseline = series.MeanOfLast(100);
         state.area = 0;
-        out.Label_zero = QStringLiteral("base = ") + f5(state.baseline) + QStringLiteral("   Hmax = ") +
-                         f5(state.axisY1.maxRead);
     } else {
         const qint64 t1 = series.At(n).time;
         const qint64 t0 = n >= 1 ? series.At(n - 1).time : kNoTime;
@@ -269,19 +298,12 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
         const bool bothKnown = t1 != kNoTime && t0 != kNoTime;
         const qint64 dt = !bothKnown ? 0 : state.haveLastReadingUtc ? nowUtc - state.lastReadingUtc : t1 - t0;
         state.area += (static_cast<long double>(sample.value1) - state.baseline) * dt * options.areaFactor;
-        out.Label_zero = QStringLiteral("base = ") + f5(state.baseline) + QStringLiteral("   dhMAX = ") +
-                         f5(state.axisY1.maxRead - state.baseline) + QStringLiteral("   hMAX = ") +
-                         f5(state.axisY1.maxRead) + QStringLiteral("   aire[") + state.initialPrefix + q1.unit +
-                         QStringLiteral(".s]x") + TrimSpaces(options.factorText) + QStringLiteral(" = ") +
-                         FormatFixed(static_cast<double>(state.area), 8, 5, sign) + u' ';
     }
-
     state.lastReadingUtc = nowUtc;
     state.haveLastReadingUtc = true;
 
     // 18-19: height and axes.
-    out.Label_hauteur = QStringLiteral("(moy. des 60 der. val.) - base = ") +
-                        FormatFixed(series.MeanOfLast(60) - static_cast<double>(state.baseline), 8, 1, sign) + u' ';
+    state.maxReadBeforeLast = state.axisY1.maxRead;  // "Hmax" shows the peak before this reading
     const AxisChange c1 = WidenAxis(state.axisY1, sample.value1, true, true);
     ShowAxis(c1, state.axisY1, sign, out.Edit_y1_graduation, out.Edit_max_y1, out.Edit_min_y1);
     const AxisChange c2 = WidenAxis(state.axisY2, sample.value2, false, false);
@@ -299,13 +321,11 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
         out.Label_y2_min_lu = FormatFixed(sample.value2, 5, 1, sign);
     }
 
-    // 20-21: labels and the view.
-    out.Label_val_grand1 = TrimSpaces(displayText1 + u' ' + state.initialPrefix + q1.unit);
-    out.Label_grandeur1 = q1.name;
-    out.Label_val_grand2 = FormatFixed(sample.value2, 5, 1, sign) + u' ' + q2.unit;
-    out.Label_grandeur2 = q2.name;
-    out.Label_heure = stamp;
-    out.Label_tracage = tracing ? traceText : QStringLiteral("---");
+    // 20-21: labels and the view. A replay shows only its last reading's: they are made once, at its end.
+    state.lastReadingTime = now;
+    if (!options.replaying) {
+        LastReadingCaptions(out, state, config, options);
+    }
     state.view.last = n;
     out.viewLast = n;
     out.redraw = !(stringMode && options.replaying);

@@ -62,6 +62,11 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
                             const QString& line, QString& instrumentTime, const QDateTime& now,
                             const ChartFeed& feed = {});
 
+/// The captions of the run's last reading (values, baseline, area, times), into `out`: made per
+/// reading, and once at the end of a replay, which skips them on the way.
+void LastReadingCaptions(DisplayTexts& out, const ProcessingState& state, const InstrumentConfig& config,
+                         const ProcessOptions& options);
+
 /// The recorded header line for the run's first reading.
 QString RecordHeader(const ProcessingState& state, const InstrumentConfig& config, const ProcessOptions& options);
 

@@ -52,6 +52,8 @@ struct ProcessingState {
     QDateTime tracingStartTime;
     qint64 lastReadingUtc = 0;            ///< real instant (UTC seconds) of the last reading kept
     bool haveLastReadingUtc = false;
+    double maxReadBeforeLast = 0;         ///< quantity 1's peak before the last reading ("Hmax")
+    QDateTime lastReadingTime;            ///< the PC time of the last reading
     long double baseline = 0;
     long double area = 0;
     QString initialPrefix;
