@@ -6,10 +6,6 @@
 namespace sondalog {
 
 namespace {
-bool Contains(const QString& text, const QString& what)
-{
-    return !what.isEmpty() && text.contains(what);
-}
 }  // namespace
 
 CleanedBurst CleanBurst(const QString& raw, int count)
@@ -28,11 +24,11 @@ CleanedBurst CleanBurst(const QString& raw, int count)
 QString FindTimeField(const QString& line, const QuantityConfig& q1)
 {
     const int k = CountChar(u'|', line);
-    const QStringList fields = SplitFields(line, u'|');
+    const FieldViews fields = SplitFieldViews(line, u'|');
     for (int i = 0; i < k && i < fields.size(); ++i) {
-        const QString f = TrimSpaces(fields.at(i));
-        if (CountChar(q1.timeMarkChar, f) == q1.timeMarkCount) {
-            return f;
+        const QStringView f = TrimSpacesView(fields.at(i));
+        if (f.count(q1.timeMarkChar) == q1.timeMarkCount) {
+            return f.toString();
         }
     }
     return {};
@@ -41,20 +37,21 @@ QString FindTimeField(const QString& line, const QuantityConfig& q1)
 QString ExtractValues(const QString& line, const QuantityConfig& q1, const QString& phMarker, const QString& oxMarker)
 {
     const int k = CountChar(u'|', line);
-    const QStringList fields = SplitFields(line, u'|');
+    const FieldViews fields = SplitFieldViews(line, u'|');
     QString quantity;
     QString ph;
     QString ox;
+    auto has = [](QStringView f, const QString& what) { return !what.isEmpty() && f.contains(what); };
     for (int i = 0; i < k && i < fields.size(); ++i) {
-        const QString f = TrimSpaces(fields.at(i));
-        if (Contains(f, q1.marker) && (q1.markerNote.isEmpty() || !f.contains(q1.markerNote))) {
-            quantity = BeforeFlags(f);
+        const QStringView f = TrimSpacesView(fields.at(i));
+        if (has(f, q1.marker) && (q1.markerNote.isEmpty() || !f.contains(q1.markerNote))) {
+            quantity = BeforeFlags(f.toString());
         }
-        if (Contains(f, phMarker)) {
-            ph = phMarker + u' ' + LineField(f, 2, u' ');
+        if (has(f, phMarker)) {
+            ph = phMarker + u' ' + LineField(f.toString(), 2, u' ');
         }
-        if (Contains(f, oxMarker)) {
-            ox = oxMarker + u' ' + LineField(f, 2, u' ') + QStringLiteral(" %");
+        if (has(f, oxMarker)) {
+            ox = oxMarker + u' ' + LineField(f.toString(), 2, u' ') + QStringLiteral(" %");
         }
     }
     return quantity + u' ' + ph + u' ' + ox;

@@ -8,7 +8,9 @@ void ReplayLineSource(ReadingRun& run, const NextLine& next, const std::function
     const bool wasReplaying = run.options.replaying;
     const ReadMode wasMode = run.options.mode;
     const bool wasWithoutLog = run.blockOptions.withoutLog;
+    const bool wasCaptionsAtEnd = run.options.captionsAtEnd;
     run.options.replaying = true;
+    run.options.captionsAtEnd = true;
     run.blockOptions.withoutLog = true;
     run.options.mode = ReadMode::StringCsv;
     QString line;
@@ -25,12 +27,13 @@ void ReplayLineSource(ReadingRun& run, const NextLine& next, const std::function
         run.LineCycle(line);
     }
     // The captions a replay skipped on the way: those of its last reading.
-    if (run.state.series.sampleCount > 0) {
+    if (run.state.series.sampleCount > 0 && !wasCaptionsAtEnd) {
         DisplayTexts last;
         LastReadingCaptions(last, run.state, run.config, run.options);
         run.shown.MergeCaptions(last);
     }
     run.options.replaying = wasReplaying;
+    run.options.captionsAtEnd = wasCaptionsAtEnd;
     run.blockOptions.withoutLog = wasWithoutLog;
     run.options.mode = wasMode;
 }

@@ -28,12 +28,18 @@ int DemoCommand(const QStringList& args)
     ReadingRun run(*setup->clock);
     ConfigureRun(run, *setup, settings);
     run.Start(false);
+    run.options.captionsAtEnd = true;  // only the last reading's figures are printed
     RunJournal journal;
     StartJournal(o, *setup, run, journal, err);
     // Each demonstration cycle stores one reading; the bound guards against a setting that stores none.
     for (qint64 cycles = 0; run.state.series.sampleCount < readings && cycles < 10LL * readings + 100; ++cycles) {
         MaybeMarkT0(*setup, run);
         run.DemoCycle();
+    }
+    if (run.state.series.sampleCount > 0) {
+        DisplayTexts last;
+        LastReadingCaptions(last, run.state, run.config, run.options);
+        run.shown.MergeCaptions(last);
     }
     QTextStream out(stdout);
     out.setEncoding(QStringConverter::Utf8);

@@ -275,8 +275,7 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
     }
     QString lineTime = stamp;
     if (options.mode == ReadMode::Character && options.demo) {
-        lineTime = now.date().toString(options.regional.shortDateFormat) + u' ' +
-                   QTime(0, 0).addSecs(n % 86400).toString(QStringLiteral("hh:mm:ss"));
+        lineTime = DateText(now.date(), options.regional.shortDateFormat) + u' ' + FormatDuration(n % 86400);
     }
     QStringList tail;
     tail << (tracing ? traceText : QString()) << fileText1 << valueText2;
@@ -323,7 +322,7 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
 
     // 20-21: labels and the view. A replay shows only its last reading's: they are made once, at its end.
     state.lastReadingTime = now;
-    if (!options.replaying) {
+    if (!options.captionsAtEnd) {
         LastReadingCaptions(out, state, config, options);
     }
     state.view.last = n;

@@ -29,6 +29,9 @@ struct ProcessOptions {
     ReadMode mode = ReadMode::Character;
     bool demo = false;
     bool replaying = false;          ///< a stored file is being replayed line by line
+    /// Only the last reading's captions are wanted (a replay, the command line): they are made
+    /// once, by LastReadingCaptions, rather than at every reading.
+    bool captionsAtEnd = false;
     bool withoutProcessing = false;  ///< "lecture sans traitement (pour les tests)"
     bool threeProbes = false;
     QString phMarker = QStringLiteral("pH");

@@ -65,6 +65,11 @@ QString FormatDate(const QDate& date, const QString& format)
 }
 }  // namespace
 
+QString DateText(const QDate& date, const QString& format)
+{
+    return FormatDate(date, format);
+}
+
 QString StampFromTime(const QDateTime& time, const Regional& regional)
 {
     QString stamp = FormatDate(time.date(), regional.shortDateFormat);

@@ -62,6 +62,8 @@ private:
     QStringList keptStamps_;
 };
 
+/// A date in a short date format (d, M and y fields; others through Qt), without Qt's locale machinery.
+QString DateText(const QDate& date, const QString& format);
 /// The PC date-time text of a stamp: the short date, a blank, hh:mm:ss.
 QString StampFromTime(const QDateTime& time, const Regional& regional);
 
