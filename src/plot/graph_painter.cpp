@@ -44,11 +44,6 @@ void CentredText(QPainter& p, int x, int baseline, const QString& text)
     p.drawText(x - w / 2, baseline, text);
 }
 
-double ValueOf(const Sample& s, int quantity)
-{
-    return quantity == 2 ? s.value2 : s.value1;
-}
-
 void Circle(QPainter& p, int x, int y, int r, const QColor& c)
 {
     p.setPen(QPen(c, 1));
@@ -118,6 +113,26 @@ QColor InverseColour(const QColor& c)
     return QColor(255 - c.red(), 255 - c.green(), 255 - c.blue());
 }
 
+std::vector<PacketPoint> PacketMaxima(const SampleSeries& series, int quantity, const ViewWindow& view, int e)
+{
+    std::vector<PacketPoint> points;
+    e = std::max(e, 1);
+    const int last = std::min(view.last, series.Capacity() - 1);
+    // Readings n with (n - 1) divisible by e close a packet, which runs from the reading after the
+    // previous one (or the view's start); its value is its largest, and never below 0.
+    const int from = std::max(view.first, 1);
+    int n = from + ((e - (from - 1) % e) % e);
+    int start = std::max(view.first, 0);
+    if (n <= last) {
+        points.reserve(static_cast<std::size_t>((last - n) / e + 1));
+    }
+    for (; n <= last; n += e) {
+        points.push_back({n, std::max(0.0, series.MaxOf(quantity, start, n))});
+        start = n + 1;
+    }
+    return points;
+}
+
 int PacketSize(int width, int sampleCount, const ViewWindow& view)
 {
     int d = static_cast<int>(std::lround(width / 2.0));
@@ -163,10 +178,9 @@ void DrawQuantity(QImage& image, AxisScale& axis, const QuantityDrawing& d, cons
 
     // Time grid and labels.
     const int k = TimeStep(view.last);
-    for (int i = std::max(view.first, 1); i <= view.last; ++i) {
-        if ((i - 1) % k != 0) {
-            continue;
-        }
+    // From the first grid reading on, a step of k: as many turns as lines drawn.
+    const int gridStart = std::max(view.first, 1);
+    for (int i = gridStart + ((k - (gridStart - 1) % k) % k); i <= view.last; i += k) {
         const int x = g.X(i);
         p.setPen(QPen(kGridColour, 1));
         p.drawLine(x, g.top + kGraphMargin, x, g.top + g.height - kGraphMargin);
@@ -196,19 +210,12 @@ void DrawQuantity(QImage& image, AxisScale& axis, const QuantityDrawing& d, cons
     const int barWidth = std::clamp(
         static_cast<int>(std::lround(w * 1.2 / std::max(1, view.last - view.first + 1))), 3, 200);
     const QColor inverse = InverseColour(d.colour);
-    double s = 0;
     bool havePrevious = false;
     QPoint previous;
-    for (int i = view.first; i <= view.last && i < series.Capacity(); ++i) {
-        if (i < 0) {
-            continue;
-        }
-        s = std::max(s, ValueOf(series.At(i), d.quantity));
-        if (i == 0 || (i - 1) % e != 0) {
-            continue;
-        }
+    for (const PacketPoint& packet : PacketMaxima(series, d.quantity, view, e)) {
+        const int i = packet.n;
+        const double s = packet.value;
         const QPoint point(g.X(i), g.Y(s));
-        s = 0;
         if (i < tracingStartIndex) {
             Circle(p, point.x(), point.y(), d.radius, inverse);
         } else {

@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QString>
 
+#include <vector>
+
 namespace sondalog {
 
 enum class Band { Whole, Upper, Lower };
@@ -39,6 +41,15 @@ double ReplacementGraduation(double min, double max);
 QColor InverseColour(const QColor& c);
 /// Samples per packet for an image `width` pixels wide.
 int PacketSize(int width, int sampleCount, const ViewWindow& view);
+
+/// One point of the curve: reading n, drawn at the largest value of its packet.
+struct PacketPoint {
+    int n = 0;
+    double value = 0;
+};
+/// The curve's points for packets of e readings over the view (the series' pyramid of maxima:
+/// about one step per point, whatever the run's length).
+std::vector<PacketPoint> PacketMaxima(const SampleSeries& series, int quantity, const ViewWindow& view, int e);
 
 /// Draws one quantity. The axis' graduation is rewritten when it was 0 or below.
 void DrawQuantity(QImage& image, AxisScale& axis, const QuantityDrawing& drawing, const SampleSeries& series,

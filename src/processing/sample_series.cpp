@@ -1,5 +1,6 @@
 #include "processing/sample_series.h"
 
+#include <cmath>
 #include <cstdlib>
 
 namespace sondalog {
@@ -94,6 +95,74 @@ void SampleSeries::EnsureRoomForNext()
 void SampleSeries::Resize(int capacity)
 {
     slots_.resize(static_cast<std::size_t>(std::max(capacity, 1)));
+    Invalidate(Capacity());
+}
+
+void SampleSeries::Extend(Pyramid& p, int quantity, int upTo) const
+{
+    if (p.valid > upTo) {
+        return;
+    }
+    const int start = p.valid;
+    if (p.levels.empty()) {
+        p.levels.emplace_back();
+    }
+    std::vector<double>& base = p.levels[0];
+    base.resize(static_cast<std::size_t>(upTo) + 1);
+    for (int i = start; i <= upTo; ++i) {
+        const double v = quantity == 2 ? slots_[static_cast<std::size_t>(i)].value2 : slots_[static_cast<std::size_t>(i)].value1;
+        base[static_cast<std::size_t>(i)] = std::isnan(v) ? -std::numeric_limits<double>::infinity() : v;
+    }
+    // Each level above: the blocks that hold a changed slot are made again, the others kept.
+    std::size_t below = base.size();
+    for (std::size_t k = 1; below > 1; ++k) {
+        const std::size_t size = (below + 1) / 2;
+        if (p.levels.size() <= k) {
+            p.levels.emplace_back();
+        }
+        const std::vector<double>& lower = p.levels[k - 1];
+        std::vector<double>& level = p.levels[k];
+        level.resize(size);
+        for (std::size_t j = static_cast<std::size_t>(start) >> k; j < size; ++j) {
+            const std::size_t a = 2 * j;
+            level[j] = a + 1 < below ? std::max(lower[a], lower[a + 1]) : lower[a];
+        }
+        below = size;
+    }
+    p.valid = upTo + 1;
+}
+
+double SampleSeries::MaxOf(int quantity, int from, int to) const
+{
+    from = std::max(from, 0);
+    to = std::min(to, Capacity() - 1);
+    double best = -std::numeric_limits<double>::infinity();
+    if (from > to) {
+        return best;
+    }
+    Pyramid& p = pyramids_[quantity == 2 ? 1 : 0];
+    Extend(p, quantity, to);
+    std::size_t l = static_cast<std::size_t>(from);
+    std::size_t r = static_cast<std::size_t>(to);
+    for (std::size_t k = 0; l <= r; ++k) {
+        const std::vector<double>& level = p.levels[k];
+        if (l & 1) {
+            best = std::max(best, level[l++]);
+        }
+        if (l <= r && !(r & 1)) {
+            best = std::max(best, level[r]);
+            if (r == 0) {
+                break;
+            }
+            --r;
+        }
+        if (l > r) {
+            break;
+        }
+        l >>= 1;
+        r >>= 1;
+    }
+    return best;
 }
 
 QString SampleSeries::StampText(int n, const Regional& regional) const

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -45,7 +46,13 @@ public:
     void Resize(int capacity);
 
     const Sample& At(int n) const { return slots_.at(static_cast<std::size_t>(n)); }
-    Sample& At(int n) { return slots_.at(static_cast<std::size_t>(n)); }
+    /// A slot to write: the maxima kept over it are brought up to date when next asked.
+    Sample& At(int n)
+    {
+        Sample& slot = slots_.at(static_cast<std::size_t>(n));
+        Invalidate(n);
+        return slot;
+    }
 
     /// "dd/MM/yyyy hh:mm:ss" in the PC's short date format, cut at 80 characters; empty for no time.
     QString StampText(int n, const Regional& regional) const;
@@ -57,9 +64,28 @@ public:
     /// Mean of value1 over the last k slots up to sampleCount (fewer when there are fewer).
     double MeanOfLast(int k) const;
 
+    /// The largest value1 (quantity 1) or value2 (2) of slots from..to (both included; values that
+    /// are not numbers are passed over; -infinity for none). A pyramid of maxima over blocks of
+    /// 2^k slots is kept beside the slots and extended as they fill, so a redraw costs about one
+    /// step per pixel however long the run.
+    double MaxOf(int quantity, int from, int to) const;
+
 private:
+    struct Pyramid {
+        std::vector<std::vector<double>> levels;  ///< level k: the maxima of blocks of 2^k slots
+        int valid = 0;                            ///< slots 0 .. valid - 1 are up to date
+    };
+    void Invalidate(int from) const
+    {
+        for (Pyramid& p : pyramids_) {
+            p.valid = std::min(p.valid, std::max(from, 0));
+        }
+    }
+    void Extend(Pyramid& p, int quantity, int upTo) const;
+
     std::vector<Sample> slots_;
     QStringList keptStamps_;
+    mutable Pyramid pyramids_[2];
 };
 
 /// A date in a short date format (d, M and y fields; others through Qt), without Qt's locale machinery.

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <random>
+
 using namespace sondalog;
 
 namespace {
@@ -210,4 +213,65 @@ TEST(GraphPainter, IntegralBarsRunExactlyFromThePointToTheBaseline)
     const int baselineBottom = bottommost(QColor(0, 0, 0));  // the points drawn on the baseline
     Redraw(image, above, d, d, false);
     EXPECT_LE(bottommost(kIntegralColour), baselineBottom);
+}
+
+namespace {
+// The curve's packets as the painter found them by walking every reading of the view.
+std::vector<PacketPoint> PacketsByWalking(const SampleSeries& series, int quantity, const ViewWindow& view, int e)
+{
+    std::vector<PacketPoint> points;
+    double s = 0;
+    for (int i = view.first; i <= view.last && i < series.Capacity(); ++i) {
+        if (i < 0) {
+            continue;
+        }
+        s = std::max(s, quantity == 2 ? series.At(i).value2 : series.At(i).value1);
+        if (i == 0 || (i - 1) % e != 0) {
+            continue;
+        }
+        points.push_back({i, s});
+        s = 0;
+    }
+    return points;
+}
+}  // namespace
+
+TEST(GraphPainter, PacketMaximaFromThePyramidAreThoseOfEveryReading)
+{
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> value(-50, 900);
+    for (int trial = 0; trial < 60; ++trial) {
+        SampleSeries series;
+        const int count = std::uniform_int_distribution<int>(0, 30000)(random);
+        series.Resize(count + SampleSeries::kGrowth);
+        for (int n = 1; n <= count; ++n) {
+            Sample& s = series.At(n);
+            s.value1 = value(random);
+            s.value2 = n % 97 == 0 ? std::numeric_limits<double>::quiet_NaN() : value(random) / 10;
+        }
+        series.sampleCount = count;
+        // Views inside, across the start and beyond the readings; packets of 1 to 500 readings.
+        for (int view = 0; view < 8; ++view) {
+            const int first = std::uniform_int_distribution<int>(-5, std::max(count, 1))(random);
+            const int last = std::uniform_int_distribution<int>(first - 2, count + 50)(random);
+            const int e = std::uniform_int_distribution<int>(1, 500)(random);
+            for (int quantity : {1, 2}) {
+                const std::vector<PacketPoint> walked = PacketsByWalking(series, quantity, {first, last}, e);
+                const std::vector<PacketPoint> fast = PacketMaxima(series, quantity, {first, last}, e);
+                ASSERT_EQ(fast.size(), walked.size()) << trial << " " << first << ".." << last << " e=" << e;
+                for (std::size_t i = 0; i < fast.size(); ++i) {
+                    ASSERT_EQ(fast[i].n, walked[i].n);
+                    ASSERT_EQ(fast[i].value, walked[i].value) << trial << " packet " << i;
+                }
+            }
+        }
+        // A reading added or a slot rewritten after a query is seen by the next one.
+        if (count > 10) {
+            series.At(count / 2).value1 = 5000;
+            EXPECT_EQ(series.MaxOf(1, 1, count), 5000);
+            series.EnsureRoomForNext();
+            series.At(++series.sampleCount).value1 = 7000;
+            EXPECT_EQ(series.MaxOf(1, 0, series.sampleCount), 7000);
+        }
+    }
 }
