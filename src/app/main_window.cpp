@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "acquisition/demo_generator.h"
+#include "app/record_list_model.h"
 #include "app/text_colour.h"
 #include "charts/charts_window.h"
 #include "app/directory_chooser.h"
@@ -32,6 +33,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -82,6 +84,9 @@ MainWindow::MainWindow(const ConfigPaths& paths, const Regional& regional, QWidg
         button->setAutoDefault(true);  // Enter presses the focused button, as Space does
     }
     params_ = new ParametersWindow(this);
+    recordModel_ = new RecordListModel(run_.records, this);
+    Memo2->setModel(recordModel_);
+    params_->Memo2->setModel(recordModel_);
     charts_ = new ChartsWindow(this);
     charts_->SetSource(&run_.state.series, &regional_);
     charts_->onClose = [this] {
@@ -319,10 +324,10 @@ void MainWindow::BuildControls()
     Memo3->setReadOnly(true);
     Memo3->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo3->hide();  // the opened file, in view while its kind is asked
-    Memo2 = Named(new QPlainTextEdit(central), "Memo2");
-    Memo2->setReadOnly(true);
+    Memo2 = Named(new QListView(central), "Memo2");
     Memo2->setToolTip(QStringLiteral("lignes décodées du multimètre"));
-    Memo2->setMaximumBlockCount(10000);  // a view of the record list, which itself is never cut
+    Memo2->setUniformItemSizes(true);  // the whole record list, never cut, fetched as it scrolls
+    Memo2->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Memo2->setMaximumHeight(140);
     root->addWidget(Memo2);
     Memo1 = Named(new QPlainTextEdit(central), "Memo1");
@@ -614,8 +619,7 @@ void MainWindow::SetState(RunState state)
 void MainWindow::ClearRecordLists()
 {
     run_.records.clear();
-    Memo2->clear();
-    params_->Memo2->clear();
+    ShowRecordTail();
 }
 
 void MainWindow::ResetRun()
@@ -633,7 +637,7 @@ void MainWindow::ResetRun()
     Edit_repertoire->setText(workingDir_);
     Edit_repertoire->setToolTip(QStringLiteral("    ") + workingDir_ + QStringLiteral("   "));
     Memo1->clear();
-    Memo2->clear();
+    ShowRecordTail();
     ImageA->Fill(graphColour_);
     questionColour_ = QColor(85, 240, 182);
     QPalette p = Panel_question->palette();
@@ -1086,9 +1090,8 @@ void MainWindow::OnReading(const DisplayTexts& texts)
     if (texts.showLabel7) {
         Label7->show();
     }
-    for (const QString& line : texts.recordLines) {
-        Memo2->appendPlainText(line);
-        params_->Memo2->appendPlainText(line);
+    if (!texts.recordLines.isEmpty()) {
+        ShowRecordTail();
     }
     if (texts.redraw) {
         Redraw();

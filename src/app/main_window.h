@@ -26,6 +26,7 @@ class QFrame;
 class QLabel;
 class QGridLayout;
 class QLineEdit;
+class QListView;
 class QListWidget;
 class QPlainTextEdit;
 class QProgressDialog;
@@ -35,6 +36,7 @@ class QToolButton;
 namespace sondalog {
 
 class ChartsWindow;
+class RecordListModel;
 class DirectoryChooser;
 class GraphWidget;
 class ParametersWindow;
@@ -105,7 +107,7 @@ public:
     QLineEdit* Edit_Prefixe = nullptr;
     QLineEdit* Edit_repertoire = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
-    QPlainTextEdit* Memo2 = nullptr;
+    QListView* Memo2 = nullptr;  ///< the record list (a view of the run's record store)
     QFrame* Panel1 = nullptr;
     QFrame* Panel2 = nullptr;
     QFrame* Panel_question = nullptr;
@@ -217,6 +219,7 @@ private:
     void OpenStoredFile(const QString& path, bool asAuto);
     void DecodeStoredFile(const QString& path, bool asAuto, QStringList lines);
     void ApplyStoredFile(const QString& path, bool asAuto, const QString& header, StoredFileResult&& result);
+    /// The record lists follow the record store (lines added or a new list).
     void ShowRecordTail();
     void EndLoad();
     void BeginJournal();
@@ -250,6 +253,7 @@ private:
     QString continuedHeader_;  ///< the header of the recording being continued, for its journal
     ParametersWindow* params_ = nullptr;
     ChartsWindow* charts_ = nullptr;
+    RecordListModel* recordModel_ = nullptr;
     struct Loading;
     std::shared_ptr<Loading> loading_;
     InstrumentConfig config_;

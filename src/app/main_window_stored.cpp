@@ -7,6 +7,7 @@
 #include "app/background_job.h"
 #include "app/choice_dialog.h"
 #include "app/choice_layout.h"
+#include "app/record_list_model.h"
 #include "app/run_options.h"
 #include "charts/charts_window.h"
 #include "instrument/parameters_window.h"
@@ -18,6 +19,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -32,7 +34,6 @@ const QString kOwnCaption = QStringLiteral(" fichier SondaLOG ");
 const QString kAutoCaption = QStringLiteral(" fichier d'acquisition AUTOmatique");
 const QString kOpenFilter = QStringLiteral("Fichiers SondaLOG et AUTO (*.txt);;Tous les fichiers (*.*)");
 constexpr int kMemo3Lines = 1000;     // what the user sees of the file while answering
-constexpr int kRecordTailLines = 10000;  // the record lists show the end of a loaded run
 }  // namespace
 
 struct MainWindow::Loading {
@@ -247,10 +248,12 @@ void MainWindow::ApplyStoredFile(const QString& path, bool asAuto, const QString
 
 void MainWindow::ShowRecordTail()
 {
-    const QStringList tail = run_.records.mid(std::max<qsizetype>(0, run_.records.size() - kRecordTailLines));
-    const QString text = tail.join(u'\n');
-    Memo2->setPlainText(text);
-    params_->Memo2->setPlainText(text);
+    if (!recordModel_) {
+        return;
+    }
+    recordModel_->Refresh();
+    Memo2->scrollToBottom();
+    params_->Memo2->scrollToBottom();
 }
 
 QProgressDialog* MainWindow::LoadProgressDialog() const

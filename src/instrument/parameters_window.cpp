@@ -21,6 +21,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -73,10 +74,9 @@ void ParametersWindow::BuildControls()
     Memo1 = Named(new QPlainTextEdit(this), "Memo1");
     Memo1->setReadOnly(true);
     Memo1->setPlainText(QStringLiteral(" lignes brutes récupérées sur la liaison RS232"));
-    Memo2 = Named(new QPlainTextEdit(this), "Memo2");
-    Memo2->setReadOnly(true);
-    Memo2->setMaximumBlockCount(10000);
-    Memo2->setLineWrapMode(QPlainTextEdit::NoWrap);  // one reading per line, as in the file
+    Memo2 = Named(new QListView(this), "Memo2");
+    Memo2->setUniformItemSizes(true);  // a million lines scroll as fast as ten
+    Memo2->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Label_nlecture = Named(new QLabel(QStringLiteral("0"), this), "Label_nlecture");
     Label_n = Named(new QLabel(QString(), this), "Label_n");
     Label_config = Named(new QLabel(QString(), this), "Label_config");

@@ -21,6 +21,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListView;
 class QMouseEvent;
 class QPlainTextEdit;
 class QPushButton;
@@ -71,7 +72,7 @@ public:
 
     QTableWidget* stringgrid1 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
-    QPlainTextEdit* Memo2 = nullptr;
+    QListView* Memo2 = nullptr;  ///< the record list, a view of the main window's model
     QLabel* Label_nlecture = nullptr;
     QLabel* Label_n = nullptr;
     QLabel* Label_config = nullptr;

@@ -1,0 +1,2 @@
+# Empty dependencies file for sondalog_burst_latency.
+# This may be replaced when dependencies are built.

@@ -1,0 +1,2 @@
+# Empty dependencies file for replay_own_recording.
+# This may be replaced when dependencies are built.

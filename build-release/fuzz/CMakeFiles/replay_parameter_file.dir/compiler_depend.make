@@ -1,0 +1,2 @@
+# Empty compiler generated dependencies file for replay_parameter_file.
+# This may be replaced when dependencies are built.

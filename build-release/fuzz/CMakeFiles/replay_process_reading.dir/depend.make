@@ -1,0 +1,2 @@
+# Empty dependencies file for replay_process_reading.
+# This may be replaced when dependencies are built.

@@ -1,0 +1,28 @@
+
+# Consider dependencies only in project.
+set(CMAKE_DEPENDS_IN_PROJECT_ONLY OFF)
+
+# The set of languages for which implicit dependencies are needed:
+set(CMAKE_DEPENDS_LANGUAGES
+  )
+
+# The set of dependency files which are needed:
+set(CMAKE_DEPENDS_DEPENDENCY_FILES
+  "/work/main/fuzz/fuzz_settings_file.cpp" "fuzz/CMakeFiles/replay_settings_file.dir/fuzz_settings_file.cpp.o" "gcc" "fuzz/CMakeFiles/replay_settings_file.dir/fuzz_settings_file.cpp.o.d"
+  "/work/main/fuzz/replay_main.cpp" "fuzz/CMakeFiles/replay_settings_file.dir/replay_main.cpp.o" "gcc" "fuzz/CMakeFiles/replay_settings_file.dir/replay_main.cpp.o.d"
+  "/work/main/build-release/fuzz/replay_settings_file_autogen/mocs_compilation.cpp" "fuzz/CMakeFiles/replay_settings_file.dir/replay_settings_file_autogen/mocs_compilation.cpp.o" "gcc" "fuzz/CMakeFiles/replay_settings_file.dir/replay_settings_file_autogen/mocs_compilation.cpp.o.d"
+  )
+
+# Targets to which this target links.
+set(CMAKE_TARGET_LINKED_INFO_FILES
+  "/work/main/build-release/src/app/CMakeFiles/sondalog_app.dir/DependInfo.cmake"
+  "/work/main/build-release/src/instrument/CMakeFiles/sondalog_instrument.dir/DependInfo.cmake"
+  "/work/main/build-release/src/util/CMakeFiles/sondalog_util.dir/DependInfo.cmake"
+  "/work/main/build-release/src/recording/CMakeFiles/sondalog_recording.dir/DependInfo.cmake"
+  "/work/main/build-release/src/acquisition/CMakeFiles/sondalog_acquisition.dir/DependInfo.cmake"
+  "/work/main/build-release/src/processing/CMakeFiles/sondalog_processing.dir/DependInfo.cmake"
+  "/work/main/build-release/src/serial/CMakeFiles/sondalog_serial.dir/DependInfo.cmake"
+  )
+
+# Fortran module output directory.
+set(CMAKE_Fortran_TARGET_MODULE_DIR "")

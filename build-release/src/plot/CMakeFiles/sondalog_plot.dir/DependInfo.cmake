@@ -1,0 +1,27 @@
+
+# Consider dependencies only in project.
+set(CMAKE_DEPENDS_IN_PROJECT_ONLY OFF)
+
+# The set of languages for which implicit dependencies are needed:
+set(CMAKE_DEPENDS_LANGUAGES
+  )
+
+# The set of dependency files which are needed:
+set(CMAKE_DEPENDS_DEPENDENCY_FILES
+  "/work/main/src/plot/axis_controls.cpp" "src/plot/CMakeFiles/sondalog_plot.dir/axis_controls.cpp.o" "gcc" "src/plot/CMakeFiles/sondalog_plot.dir/axis_controls.cpp.o.d"
+  "/work/main/src/plot/graph_painter.cpp" "src/plot/CMakeFiles/sondalog_plot.dir/graph_painter.cpp.o" "gcc" "src/plot/CMakeFiles/sondalog_plot.dir/graph_painter.cpp.o.d"
+  "/work/main/build-release/src/plot/sondalog_plot_autogen/mocs_compilation.cpp" "src/plot/CMakeFiles/sondalog_plot.dir/sondalog_plot_autogen/mocs_compilation.cpp.o" "gcc" "src/plot/CMakeFiles/sondalog_plot.dir/sondalog_plot_autogen/mocs_compilation.cpp.o.d"
+  )
+
+# Targets to which this target links.
+set(CMAKE_TARGET_LINKED_INFO_FILES
+  "/work/main/build-release/src/processing/CMakeFiles/sondalog_processing.dir/DependInfo.cmake"
+  "/work/main/build-release/src/instrument/CMakeFiles/sondalog_instrument.dir/DependInfo.cmake"
+  "/work/main/build-release/src/recording/CMakeFiles/sondalog_recording.dir/DependInfo.cmake"
+  "/work/main/build-release/src/util/CMakeFiles/sondalog_util.dir/DependInfo.cmake"
+  "/work/main/build-release/src/acquisition/CMakeFiles/sondalog_acquisition.dir/DependInfo.cmake"
+  "/work/main/build-release/src/serial/CMakeFiles/sondalog_serial.dir/DependInfo.cmake"
+  )
+
+# Fortran module output directory.
+set(CMAKE_Fortran_TARGET_MODULE_DIR "")

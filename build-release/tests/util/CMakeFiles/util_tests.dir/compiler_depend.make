@@ -1,0 +1,2 @@
+# Empty compiler generated dependencies file for util_tests.
+# This may be replaced when dependencies are built.
