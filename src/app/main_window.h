@@ -217,7 +217,7 @@ private:
     /// The loaded recording's header and figures shown, the run set to continue it.
     void ShowContinuedRecording(const OwnRecordingLoad& load, const QString& header);
     void OpenStoredFile(const QString& path, bool asAuto);
-    void DecodeStoredFile(const QString& path, bool asAuto, QStringList lines);
+    void DecodeStoredFile(const QString& path, bool asAuto, QStringList head, qint64 lineCount);
     void ApplyStoredFile(const QString& path, bool asAuto, const QString& header, StoredFileResult&& result);
     /// The record lists follow the record store (lines added or a new list).
     void ShowRecordTail();

@@ -109,7 +109,7 @@ void MainWindow::OpenStoredFile(const QString& path, bool asAuto)
     QApplication::setOverrideCursor(Qt::BusyCursor);
 
     const qint64 limit = StoredFileSizeLimit();
-    RunInBackground<StoredFileText>(this, [path, limit] { return ReadStoredFile(path, limit); },
+    RunInBackground<StoredFileText>(this, [path, limit] { return ReadStoredFile(path, limit, kMemo3Lines); },
                                     [this, loading, path, asAuto](StoredFileText&& text) {
                                         if (loading_ != loading) {
                                             return;
@@ -123,11 +123,11 @@ void MainWindow::OpenStoredFile(const QString& path, bool asAuto)
                                             info(text.error);
                                             return;
                                         }
-                                        DecodeStoredFile(path, asAuto, std::move(text.lines));
+                                        DecodeStoredFile(path, asAuto, std::move(text.lines), text.lineCount);
                                     });
 }
 
-void MainWindow::DecodeStoredFile(const QString& path, bool asAuto, QStringList lines)
+void MainWindow::DecodeStoredFile(const QString& path, bool asAuto, QStringList lines, qint64 lineCount)
 {
     const std::shared_ptr<Loading> loading = loading_;
     const QString fileName = QFileInfo(path).fileName();
@@ -141,7 +141,7 @@ void MainWindow::DecodeStoredFile(const QString& path, bool asAuto, QStringList 
         QApplication::restoreOverrideCursor();
         Memo3->setGeometry(Edit_y1_graduation->mapTo(centralWidget(), QPoint(0, 0)).x(), 40,
                            std::max(200, width() - Edit_y1_graduation->mapTo(this, QPoint(0, 0)).x() - 50), 345);
-        Memo3->setPlainText(lines.mid(0, kMemo3Lines).join(u'\n'));
+        Memo3->setPlainText(lines.join(u'\n'));
         Memo3->show();
         Memo3->raise();
         const bool yes = confirm(asAuto ? LooksLikeOwnQuestion(fileName, endOfBlock) : LooksLikeAutoQuestion(fileName, length));
@@ -161,10 +161,11 @@ void MainWindow::DecodeStoredFile(const QString& path, bool asAuto, QStringList 
     const QString header = lines.value(0);
     loading->previousLabel22 = Label22->text();
     Label22->setText(fileName);
+    QStringList withEnd = lines.mid(0, 101);
+    withEnd << QStringLiteral("fin");
+    const int blockLength = BlockLength(withEnd, endOfBlock);
     if (asAuto) {
-        QStringList withEnd = lines.mid(0, 101);
-        withEnd << QStringLiteral("fin");
-        Label_nmax_nf->setText(ExpectedReadings(static_cast<int>(lines.size()) + 1, BlockLength(withEnd, endOfBlock)));
+        Label_nmax_nf->setText(ExpectedReadings(static_cast<int>(std::min<qint64>(lineCount, 1'000'000'000)) + 1, blockLength));
         Label_nmax_nf->show();
     }
     loading->dialog->setLabelText(QStringLiteral("Décodage de ") + fileName);
@@ -174,7 +175,9 @@ void MainWindow::DecodeStoredFile(const QString& path, bool asAuto, QStringList 
     // The decoding set-up is the string mode's, on the axes the boxes show.
     StoredFileJob job;
     job.asAuto = asAuto;
-    job.lines = std::move(lines);
+    job.path = path;
+    job.lineCount = lineCount;
+    job.blockLength = blockLength;
     job.config = config_;
     job.config.q1.axisMax = ParseReal(Edit_max_y1->text(), regional_.decimalSign).value;
     job.config.q1.axisMin = ParseReal(Edit_min_y1->text(), regional_.decimalSign).value;
@@ -189,11 +192,7 @@ void MainWindow::DecodeStoredFile(const QString& path, bool asAuto, QStringList 
     job.regional = regional_;
     RunInBackground<StoredFileResult>(
         this,
-        [job = std::move(job), loading]() mutable {
-            StoredFileResult r = RunStoredFileJob(job, loading->cancel, loading->progress);
-            job.lines = QStringList();  // a million lines are freed here, not on the window thread
-            return r;
-        },
+        [job = std::move(job), loading] { return RunStoredFileJob(job, loading->cancel, loading->progress); },
         [this, loading, path, asAuto, header](StoredFileResult&& result) {
             if (loading_ != loading) {
                 return;

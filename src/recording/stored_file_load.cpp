@@ -1,7 +1,7 @@
 #include "recording/stored_file_load.h"
 
 #include "util/clock.h"
-#include "util/cp1252.h"
+#include "util/line_reader.h"
 #include "util/text_file.h"
 
 #include <QFile>
@@ -9,6 +9,7 @@
 
 #include <unistd.h>
 
+#include <cstring>
 #include <new>
 
 namespace sondalog {
@@ -23,7 +24,7 @@ qint64 StoredFileSizeLimit()
     return static_cast<qint64>(pages) * pageSize / 10;
 }
 
-StoredFileText ReadStoredFile(const QString& path, qint64 sizeLimit)
+StoredFileText ReadStoredFile(const QString& path, qint64 sizeLimit, int headLines)
 {
     StoredFileText text;
     const QString cannotOpen = QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path);
@@ -48,22 +49,43 @@ StoredFileText ReadStoredFile(const QString& path, qint64 sizeLimit)
         text.error = cannotOpen;
         return text;
     }
-    try {
-        const QByteArray bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError) {
+    // One pass over the bytes: no NUL anywhere, and the lines counted as SplitLines cuts them.
+    QByteArray chunk(1 << 20, Qt::Uninitialized);
+    bool previousCr = false;
+    char last = '\n';
+    for (;;) {
+        const qint64 got = file.read(chunk.data(), chunk.size());
+        if (got < 0) {
             text.error = cannotOpen + QStringLiteral(" : ") + file.errorString();
             return text;
         }
-        if (bytes.contains('\0')) {
+        if (got == 0) {
+            break;
+        }
+        const char* p = chunk.constData();
+        if (std::memchr(p, '\0', static_cast<std::size_t>(got))) {
             text.error = QStringLiteral("Le fichier %1 n'est pas un fichier texte (il contient des octets nuls) : rien "
                                         "n'est chargé")
                              .arg(path);
             return text;
         }
-        text.lines = SplitLines(DecodeCp1252(bytes));
-    } catch (const std::bad_alloc&) {
-        text.lines.clear();
-        text.error = QStringLiteral("Mémoire insuffisante pour lire le fichier %1 : rien n'est chargé").arg(path);
+        for (qint64 i = 0; i < got; ++i) {
+            if (p[i] == '\n') {
+                text.lineCount += previousCr ? 0 : 1;  // the LF of a CR LF ends nothing more
+            } else if (p[i] == '\r') {
+                ++text.lineCount;
+            }
+            previousCr = p[i] == '\r';
+        }
+        last = p[got - 1];
+    }
+    if (last != '\n' && last != '\r') {
+        ++text.lineCount;  // a last line without its line end
+    }
+    LineReader reader(path);
+    QString line;
+    while ((headLines < 0 || text.lines.size() < headLines) && reader.Next(line)) {
+        text.lines << line;
     }
     return text;
 }
@@ -82,11 +104,18 @@ StoredFileResult RunStoredFileJob(const StoredFileJob& job, const std::atomic<bo
             progress = static_cast<int>(fraction * 1000);
             return !cancel.load(std::memory_order_relaxed);
         };
+        LineReader reader(job.path);
+        const NextLine next = [&](QString& line) { return reader.Next(line); };
+        const std::function<double()> fraction = [&] { return reader.Fraction(); };
+        const int lineCount = static_cast<int>(std::min<qint64>(job.lineCount, 1'000'000'000));
         if (job.asAuto) {
-            result.autoLoad = LoadAutoFile(job.lines, run, report);
+            result.autoLoad = LoadAutoFile(next, lineCount, job.blockLength, run, report, fraction);
         } else {
             run.state.ResetRun(run.config);
-            result.own = LoadOwnRecording(job.lines, run.state, job.regional, report);
+            result.own = LoadOwnRecording(next, lineCount, run.state, job.regional, report, fraction);
+        }
+        if (reader.Failed()) {
+            result.error = QStringLiteral("Lecture interrompue du fichier %1 : rien n'est chargé").arg(job.path);
         }
         result.cancelled = cancel.load();
         result.state = std::move(run.state);

@@ -14,21 +14,25 @@
 namespace sondalog {
 
 struct StoredFileText {
-    QStringList lines;
-    QString error;  ///< empty when the lines were read
+    QStringList lines;    ///< the file's first lines (all of them unless fewer were asked)
+    qint64 lineCount = 0;  ///< every line of the file
+    QString error;         ///< empty when the file can be opened
 };
 
 /// The memory a stored file may take once read: a file larger than this is refused before it
 /// is read (a tenth of the machine's memory, its lines taking several times their bytes).
 qint64 StoredFileSizeLimit();
 
-/// Reads a stored file for opening. Refused with a message: a file that cannot be read, one that
-/// is not text (NUL bytes) and one larger than `sizeLimit` bytes.
-StoredFileText ReadStoredFile(const QString& path, qint64 sizeLimit);
+/// Checks a stored file for opening, a chunk at a time, and reads its first `headLines` lines (-1:
+/// all). Refused with a message: a file that cannot be read, one that is not text (NUL bytes) and
+/// one larger than `sizeLimit` bytes.
+StoredFileText ReadStoredFile(const QString& path, qint64 sizeLimit, int headLines = -1);
 
 struct StoredFileJob {
     bool asAuto = false;
-    QStringList lines;
+    QString path;         ///< read again, as it goes, by the job
+    qint64 lineCount = 0;
+    int blockLength = 0;  ///< of the file's first lines, for the expected count
     InstrumentConfig config;
     ProcessOptions options;
     BlockOptions blockOptions;
@@ -46,7 +50,7 @@ struct StoredFileResult {
     AutoFileLoad autoLoad;
 };
 
-/// Decodes the file as an own recording or an AUTO file. `progress` gets the thousandths done;
+/// Decodes the file as an own recording or an AUTO file, streamed from its path. `progress` gets the thousandths done;
 /// `cancel` is read between lines.
 StoredFileResult RunStoredFileJob(const StoredFileJob& job, const std::atomic<bool>& cancel,
                                   std::atomic<int>& progress);

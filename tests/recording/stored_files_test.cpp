@@ -177,11 +177,18 @@ TEST(StoredFiles, ReadingRefusesWhatIsNotTextOrTooLarge)
 
 TEST(StoredFiles, ACancelledJobSaysSoAndAFinishedOneHoldsTheRun)
 {
-    StoredFileJob job;
-    job.lines << QStringLiteral("en-tête");
+    QTemporaryDir dir;
+    QStringList lines = {QStringLiteral("en-tête")};
     for (int n = 1; n <= 5000; ++n) {
-        job.lines << QStringLiteral("07/12/2026 10:00:00\t%1\t\t\t600,5\t22,9").arg(n);
+        lines << QStringLiteral("07/12/2026 10:00:00\t%1\t\t\t600,5\t22,9").arg(n);
     }
+    StoredFileJob job;
+    job.path = dir.filePath(QStringLiteral("r.txt"));
+    ASSERT_TRUE(WriteFileAtomically(job.path, JoinCrLf(lines)).isEmpty());
+    const StoredFileText head = ReadStoredFile(job.path, 1 << 30, 10);
+    EXPECT_EQ(head.lines.size(), 10);
+    EXPECT_EQ(head.lineCount, 5001);
+    job.lineCount = head.lineCount;
     job.regional = Regional::French();
     std::atomic<bool> cancel{false};
     std::atomic<int> progress{0};
@@ -192,4 +199,18 @@ TEST(StoredFiles, ACancelledJobSaysSoAndAFinishedOneHoldsTheRun)
     EXPECT_EQ(progress.load(), 1000);
     cancel = true;
     EXPECT_TRUE(RunStoredFileJob(job, cancel, progress).cancelled);
+}
+
+TEST(StoredFiles, LinesCountedAsTheyAreCut)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("c.txt"));
+    for (const QByteArray& bytes : {QByteArray(), QByteArray("\n"), QByteArray("a"), QByteArray("a\r\nb"), QByteArray("a\r\n"),
+                                    QByteArray("a\rb\n"), QByteArray("\r\r\n\n"), QByteArray("x\r")}) {
+        ASSERT_TRUE(WriteFileAtomically(path, bytes).isEmpty());
+        const StoredFileText r = ReadStoredFile(path, 1 << 20);
+        const QStringList expected = SplitLines(QString::fromLatin1(bytes));
+        EXPECT_EQ(r.lineCount, expected.size()) << bytes.toStdString();
+        EXPECT_EQ(r.lines, expected) << bytes.toStdString();
+    }
 }
