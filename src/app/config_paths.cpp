@@ -17,6 +17,11 @@ QString ConfigPaths::SettingsFile() const
     return QDir(dir).filePath(kSettingsFileName);
 }
 
+QString ConfigPaths::TracerFile() const
+{
+    return QDir(dir).filePath(kTracerFileName);
+}
+
 QString ConfigPaths::ExampleFile() const
 {
     const QString own = QDir(dir).filePath(kExampleFileName);

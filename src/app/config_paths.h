@@ -8,6 +8,9 @@ namespace sondalog {
 inline const QString kParameterFileName = QStringLiteral("Sondalog.ini");
 inline const QString kExampleFileName = QStringLiteral("Sondalog.ini0");
 inline const QString kSettingsFileName = QStringLiteral("Sondalog.prm");
+/// The tracer test's own inputs (distance, mass, discharge, factor): apart, so that the settings
+/// file keeps its 30 lines.
+inline const QString kTracerFileName = QStringLiteral("Sondalog.trc");
 
 struct ConfigPaths {
     QString dir;     ///< the configuration folder, ending without a separator
@@ -15,6 +18,7 @@ struct ConfigPaths {
 
     QString ParameterFile() const;
     QString SettingsFile() const;
+    QString TracerFile() const;
     /// The configuration folder's example table when it has one, else the one beside the program.
     QString ExampleFile() const;
 

@@ -10,5 +10,6 @@ int DemoCommand(const QStringList& args);
 int ReplayCommand(const QStringList& args);
 int AcquireCommand(const QStringList& args);
 int ChartsCommand(const QStringList& args);
+int AnalyseCommand(const QStringList& args);
 
 }  // namespace sondalog::cli

@@ -118,6 +118,9 @@ OwnRecordingLoad LoadOwnRecording(const NextLine& next, int lineCount, Processin
         s.phValue = ParseReal(columns[6].toString(), sign).value;
         s.oxValue = ParseReal(columns[7].toString(), sign).value;
         series.At(i) = s;
+        if (load.tracingStart == 0 && !columns[3].isEmpty()) {
+            load.tracingStart = i;  // t0: where the trace times begin
+        }
         count = i;
     }
     load.count = count;

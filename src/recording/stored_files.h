@@ -29,6 +29,7 @@ struct OwnRecordingLoad {
     QString Edit_Prefixe;
     QString Label_n;  ///< "n = 1 500"
     ViewWindow view;
+    int tracingStart = 0;  ///< the first reading whose "heure-traçage" column is filled (0: none)
 };
 
 /// Rebuilds the series from an own recording (columns 1, 5, 6, 7, 8). A stamp the PC's date

@@ -1,7 +1,10 @@
 #include "cli_runner.h"
 #include "util/text_file.h"
 
+#include <QDir>
 #include <QTemporaryDir>
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -145,4 +148,51 @@ TEST(CliCharts, ThreeProbeLoggingFileAsTheChartsHoldIt)
     const CliResult bad = RunCli(QStringList{QStringLiteral("charts"), file, QStringLiteral("--points"),
                                              QStringLiteral("300")} + common);
     EXPECT_EQ(bad.exitCode, 2);
+}
+
+TEST(CliAnalyse, TheDemonstrationsPulseAnalysesWithEveryKey)
+{
+    QTemporaryDir dir;
+    const QString save = dir.filePath(QStringLiteral("S"));
+    QStringList args = {QStringLiteral("demo"), QStringLiteral("--readings"), QStringLiteral("900"), QStringLiteral("--t0"),
+                        QStringLiteral("60"), QStringLiteral("--save"), save};
+    args << RunArgs(dir.filePath(QStringLiteral("D")), dir.filePath(QStringLiteral("F.txt")));
+    ASSERT_EQ(RunCli(args).exitCode, 0);
+    const QStringList saved = QDir(save).entryList({QStringLiteral("*.txt")}, QDir::Files);
+    ASSERT_EQ(saved.size(), 1);
+    const QString file = save + u'/' + saved.first();
+    const CliResult r = RunCli({QStringLiteral("analyse"), file, QStringLiteral("--config-dir"), dir.filePath(QStringLiteral("D")),
+                                QStringLiteral("--locale"), QStringLiteral("fr_FR"), QStringLiteral("--distance"),
+                                QStringLiteral("500"), QStringLiteral("--mass"), QStringLiteral("2"),
+                                QStringLiteral("--discharge"), QStringLiteral("40")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QStringList keys = {"n", "t0", "baseline", "first.seconds", "peak.seconds", "peak.concentration", "mean.seconds",
+                              "variance.seconds2", "velocity.first", "velocity.peak", "velocity.mean", "dispersion",
+                              "dispersivity", "peclet", "recovered.kg", "recovery.percent", "fit.velocity",
+                              "fit.velocity.se", "fit.dispersion", "fit.dispersion.se", "fit.recovery", "fit.rmse", "fit.r2"};
+    for (const QString& key : keys) {
+        const QString value = r.Value(key);
+        EXPECT_FALSE(value.isEmpty()) << key.toStdString();
+        bool ok = false;
+        const double v = value.toDouble(&ok);
+        EXPECT_TRUE(ok && std::isfinite(v)) << key.toStdString() << "=" << value.toStdString();
+    }
+    EXPECT_EQ(r.Value(QStringLiteral("t0")), QStringLiteral("61"));  // the first reading with a trace time
+    EXPECT_NEAR(r.Value(QStringLiteral("baseline")).toDouble(), 600.3, 0.5);  // as the file holds it
+    EXPECT_GT(r.Value(QStringLiteral("fit.r2")).toDouble(), 0.9);
+
+    // Without the distance: no velocities, no fit, and stderr says why; without t0, nothing.
+    const CliResult bare = RunCli({QStringLiteral("analyse"), file, QStringLiteral("--config-dir"),
+                                   dir.filePath(QStringLiteral("D")), QStringLiteral("--locale"), QStringLiteral("fr_FR")});
+    ASSERT_EQ(bare.exitCode, 0);
+    EXPECT_TRUE(bare.out.contains(QStringLiteral("\nvelocity.mean=\n")));
+    EXPECT_TRUE(bare.out.contains(QStringLiteral("\nfit.velocity=\n")));
+    EXPECT_FALSE(bare.Value(QStringLiteral("mean.seconds")).isEmpty());
+    EXPECT_TRUE(bare.err.contains(QStringLiteral("distance nécessaire")));
+    const CliResult noT0 = RunCli({QStringLiteral("analyse"), kData + QStringLiteral("/auto_plain.txt"), QStringLiteral("--as"),
+                                   QStringLiteral("auto"), QStringLiteral("--config-dir"), dir.filePath(QStringLiteral("D"))});
+    ASSERT_EQ(noT0.exitCode, 0);
+    EXPECT_TRUE(noT0.err.contains(QStringLiteral("pas de t0")));
+    EXPECT_FALSE(noT0.out.contains(QStringLiteral("nan")));
+    EXPECT_FALSE(noT0.out.contains(QStringLiteral("inf")));
 }

@@ -2,6 +2,7 @@
 #include "VJIZ3MDCXP/moc_directory_chooser.cpp"
 #include "VJIZ3MDCXP/moc_hint_style.cpp"
 #include "VJIZ3MDCXP/moc_main_window.cpp"
+#include "VJIZ3MDCXP/moc_record_list_model.cpp"
 #include "N7VBAYDW2B/moc_chart_view.cpp"
 #include "N7VBAYDW2B/moc_charts_window.cpp"
 #include "CM75352KO2/moc_choice_panel.cpp"

@@ -17,6 +17,7 @@ set(CMAKE_DEPENDS_DEPENDENCY_FILES
   "/work/main/src/app/main_window_params.cpp" "src/CMakeFiles/sondalog_ui.dir/app/main_window_params.cpp.o" "gcc" "src/CMakeFiles/sondalog_ui.dir/app/main_window_params.cpp.o.d"
   "/work/main/src/app/main_window_stored.cpp" "src/CMakeFiles/sondalog_ui.dir/app/main_window_stored.cpp.o" "gcc" "src/CMakeFiles/sondalog_ui.dir/app/main_window_stored.cpp.o.d"
   "/work/main/src/app/main_window_view.cpp" "src/CMakeFiles/sondalog_ui.dir/app/main_window_view.cpp.o" "gcc" "src/CMakeFiles/sondalog_ui.dir/app/main_window_view.cpp.o.d"
+  "/work/main/src/app/record_list_model.cpp" "src/CMakeFiles/sondalog_ui.dir/app/record_list_model.cpp.o" "gcc" "src/CMakeFiles/sondalog_ui.dir/app/record_list_model.cpp.o.d"
   "/work/main/src/app/text_colour.cpp" "src/CMakeFiles/sondalog_ui.dir/app/text_colour.cpp.o" "gcc" "src/CMakeFiles/sondalog_ui.dir/app/text_colour.cpp.o.d"
   "/work/main/src/charts/chart_view.cpp" "src/CMakeFiles/sondalog_ui.dir/charts/chart_view.cpp.o" "gcc" "src/CMakeFiles/sondalog_ui.dir/charts/chart_view.cpp.o.d"
   "/work/main/src/charts/charts_window.cpp" "src/CMakeFiles/sondalog_ui.dir/charts/charts_window.cpp.o" "gcc" "src/CMakeFiles/sondalog_ui.dir/charts/charts_window.cpp.o.d"

@@ -237,10 +237,24 @@ src/CMakeFiles/sondalog_ui.dir/app/text_colour.cpp.s: cmake_force
 	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green "Compiling CXX source to assembly CMakeFiles/sondalog_ui.dir/app/text_colour.cpp.s"
 	cd /work/main/build-release/src && /usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -S /work/main/src/app/text_colour.cpp -o CMakeFiles/sondalog_ui.dir/app/text_colour.cpp.s
 
+src/CMakeFiles/sondalog_ui.dir/app/record_list_model.cpp.o: src/CMakeFiles/sondalog_ui.dir/flags.make
+src/CMakeFiles/sondalog_ui.dir/app/record_list_model.cpp.o: /work/main/src/app/record_list_model.cpp
+src/CMakeFiles/sondalog_ui.dir/app/record_list_model.cpp.o: src/CMakeFiles/sondalog_ui.dir/compiler_depend.ts
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build-release/CMakeFiles --progress-num=$(CMAKE_PROGRESS_13) "Building CXX object src/CMakeFiles/sondalog_ui.dir/app/record_list_model.cpp.o"
+	cd /work/main/build-release/src && /usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -MD -MT src/CMakeFiles/sondalog_ui.dir/app/record_list_model.cpp.o -MF CMakeFiles/sondalog_ui.dir/app/record_list_model.cpp.o.d -o CMakeFiles/sondalog_ui.dir/app/record_list_model.cpp.o -c /work/main/src/app/record_list_model.cpp
+
+src/CMakeFiles/sondalog_ui.dir/app/record_list_model.cpp.i: cmake_force
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green "Preprocessing CXX source to CMakeFiles/sondalog_ui.dir/app/record_list_model.cpp.i"
+	cd /work/main/build-release/src && /usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -E /work/main/src/app/record_list_model.cpp > CMakeFiles/sondalog_ui.dir/app/record_list_model.cpp.i
+
+src/CMakeFiles/sondalog_ui.dir/app/record_list_model.cpp.s: cmake_force
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green "Compiling CXX source to assembly CMakeFiles/sondalog_ui.dir/app/record_list_model.cpp.s"
+	cd /work/main/build-release/src && /usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -S /work/main/src/app/record_list_model.cpp -o CMakeFiles/sondalog_ui.dir/app/record_list_model.cpp.s
+
 src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window.cpp.o: src/CMakeFiles/sondalog_ui.dir/flags.make
 src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window.cpp.o: /work/main/src/instrument/parameters_window.cpp
 src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window.cpp.o: src/CMakeFiles/sondalog_ui.dir/compiler_depend.ts
-	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build-release/CMakeFiles --progress-num=$(CMAKE_PROGRESS_13) "Building CXX object src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window.cpp.o"
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build-release/CMakeFiles --progress-num=$(CMAKE_PROGRESS_14) "Building CXX object src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window.cpp.o"
 	cd /work/main/build-release/src && /usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -MD -MT src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window.cpp.o -MF CMakeFiles/sondalog_ui.dir/instrument/parameters_window.cpp.o.d -o CMakeFiles/sondalog_ui.dir/instrument/parameters_window.cpp.o -c /work/main/src/instrument/parameters_window.cpp
 
 src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window.cpp.i: cmake_force
@@ -254,7 +268,7 @@ src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window.cpp.s: cmake_force
 src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window_grid.cpp.o: src/CMakeFiles/sondalog_ui.dir/flags.make
 src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window_grid.cpp.o: /work/main/src/instrument/parameters_window_grid.cpp
 src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window_grid.cpp.o: src/CMakeFiles/sondalog_ui.dir/compiler_depend.ts
-	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build-release/CMakeFiles --progress-num=$(CMAKE_PROGRESS_14) "Building CXX object src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window_grid.cpp.o"
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build-release/CMakeFiles --progress-num=$(CMAKE_PROGRESS_15) "Building CXX object src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window_grid.cpp.o"
 	cd /work/main/build-release/src && /usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -MD -MT src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window_grid.cpp.o -MF CMakeFiles/sondalog_ui.dir/instrument/parameters_window_grid.cpp.o.d -o CMakeFiles/sondalog_ui.dir/instrument/parameters_window_grid.cpp.o -c /work/main/src/instrument/parameters_window_grid.cpp
 
 src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window_grid.cpp.i: cmake_force
@@ -268,7 +282,7 @@ src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window_grid.cpp.s: cmake_fo
 src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window_ports.cpp.o: src/CMakeFiles/sondalog_ui.dir/flags.make
 src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window_ports.cpp.o: /work/main/src/instrument/parameters_window_ports.cpp
 src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window_ports.cpp.o: src/CMakeFiles/sondalog_ui.dir/compiler_depend.ts
-	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build-release/CMakeFiles --progress-num=$(CMAKE_PROGRESS_15) "Building CXX object src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window_ports.cpp.o"
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build-release/CMakeFiles --progress-num=$(CMAKE_PROGRESS_16) "Building CXX object src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window_ports.cpp.o"
 	cd /work/main/build-release/src && /usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -MD -MT src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window_ports.cpp.o -MF CMakeFiles/sondalog_ui.dir/instrument/parameters_window_ports.cpp.o.d -o CMakeFiles/sondalog_ui.dir/instrument/parameters_window_ports.cpp.o -c /work/main/src/instrument/parameters_window_ports.cpp
 
 src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window_ports.cpp.i: cmake_force
@@ -282,7 +296,7 @@ src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window_ports.cpp.s: cmake_f
 src/CMakeFiles/sondalog_ui.dir/instrument/choice_panel.cpp.o: src/CMakeFiles/sondalog_ui.dir/flags.make
 src/CMakeFiles/sondalog_ui.dir/instrument/choice_panel.cpp.o: /work/main/src/instrument/choice_panel.cpp
 src/CMakeFiles/sondalog_ui.dir/instrument/choice_panel.cpp.o: src/CMakeFiles/sondalog_ui.dir/compiler_depend.ts
-	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build-release/CMakeFiles --progress-num=$(CMAKE_PROGRESS_16) "Building CXX object src/CMakeFiles/sondalog_ui.dir/instrument/choice_panel.cpp.o"
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build-release/CMakeFiles --progress-num=$(CMAKE_PROGRESS_17) "Building CXX object src/CMakeFiles/sondalog_ui.dir/instrument/choice_panel.cpp.o"
 	cd /work/main/build-release/src && /usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -MD -MT src/CMakeFiles/sondalog_ui.dir/instrument/choice_panel.cpp.o -MF CMakeFiles/sondalog_ui.dir/instrument/choice_panel.cpp.o.d -o CMakeFiles/sondalog_ui.dir/instrument/choice_panel.cpp.o -c /work/main/src/instrument/choice_panel.cpp
 
 src/CMakeFiles/sondalog_ui.dir/instrument/choice_panel.cpp.i: cmake_force
@@ -296,7 +310,7 @@ src/CMakeFiles/sondalog_ui.dir/instrument/choice_panel.cpp.s: cmake_force
 src/CMakeFiles/sondalog_ui.dir/instrument/table_delegate.cpp.o: src/CMakeFiles/sondalog_ui.dir/flags.make
 src/CMakeFiles/sondalog_ui.dir/instrument/table_delegate.cpp.o: /work/main/src/instrument/table_delegate.cpp
 src/CMakeFiles/sondalog_ui.dir/instrument/table_delegate.cpp.o: src/CMakeFiles/sondalog_ui.dir/compiler_depend.ts
-	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build-release/CMakeFiles --progress-num=$(CMAKE_PROGRESS_17) "Building CXX object src/CMakeFiles/sondalog_ui.dir/instrument/table_delegate.cpp.o"
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build-release/CMakeFiles --progress-num=$(CMAKE_PROGRESS_18) "Building CXX object src/CMakeFiles/sondalog_ui.dir/instrument/table_delegate.cpp.o"
 	cd /work/main/build-release/src && /usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -MD -MT src/CMakeFiles/sondalog_ui.dir/instrument/table_delegate.cpp.o -MF CMakeFiles/sondalog_ui.dir/instrument/table_delegate.cpp.o.d -o CMakeFiles/sondalog_ui.dir/instrument/table_delegate.cpp.o -c /work/main/src/instrument/table_delegate.cpp
 
 src/CMakeFiles/sondalog_ui.dir/instrument/table_delegate.cpp.i: cmake_force
@@ -310,7 +324,7 @@ src/CMakeFiles/sondalog_ui.dir/instrument/table_delegate.cpp.s: cmake_force
 src/CMakeFiles/sondalog_ui.dir/plot/graph_widget.cpp.o: src/CMakeFiles/sondalog_ui.dir/flags.make
 src/CMakeFiles/sondalog_ui.dir/plot/graph_widget.cpp.o: /work/main/src/plot/graph_widget.cpp
 src/CMakeFiles/sondalog_ui.dir/plot/graph_widget.cpp.o: src/CMakeFiles/sondalog_ui.dir/compiler_depend.ts
-	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build-release/CMakeFiles --progress-num=$(CMAKE_PROGRESS_18) "Building CXX object src/CMakeFiles/sondalog_ui.dir/plot/graph_widget.cpp.o"
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build-release/CMakeFiles --progress-num=$(CMAKE_PROGRESS_19) "Building CXX object src/CMakeFiles/sondalog_ui.dir/plot/graph_widget.cpp.o"
 	cd /work/main/build-release/src && /usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -MD -MT src/CMakeFiles/sondalog_ui.dir/plot/graph_widget.cpp.o -MF CMakeFiles/sondalog_ui.dir/plot/graph_widget.cpp.o.d -o CMakeFiles/sondalog_ui.dir/plot/graph_widget.cpp.o -c /work/main/src/plot/graph_widget.cpp
 
 src/CMakeFiles/sondalog_ui.dir/plot/graph_widget.cpp.i: cmake_force
@@ -324,7 +338,7 @@ src/CMakeFiles/sondalog_ui.dir/plot/graph_widget.cpp.s: cmake_force
 src/CMakeFiles/sondalog_ui.dir/charts/chart_view.cpp.o: src/CMakeFiles/sondalog_ui.dir/flags.make
 src/CMakeFiles/sondalog_ui.dir/charts/chart_view.cpp.o: /work/main/src/charts/chart_view.cpp
 src/CMakeFiles/sondalog_ui.dir/charts/chart_view.cpp.o: src/CMakeFiles/sondalog_ui.dir/compiler_depend.ts
-	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build-release/CMakeFiles --progress-num=$(CMAKE_PROGRESS_19) "Building CXX object src/CMakeFiles/sondalog_ui.dir/charts/chart_view.cpp.o"
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build-release/CMakeFiles --progress-num=$(CMAKE_PROGRESS_20) "Building CXX object src/CMakeFiles/sondalog_ui.dir/charts/chart_view.cpp.o"
 	cd /work/main/build-release/src && /usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -MD -MT src/CMakeFiles/sondalog_ui.dir/charts/chart_view.cpp.o -MF CMakeFiles/sondalog_ui.dir/charts/chart_view.cpp.o.d -o CMakeFiles/sondalog_ui.dir/charts/chart_view.cpp.o -c /work/main/src/charts/chart_view.cpp
 
 src/CMakeFiles/sondalog_ui.dir/charts/chart_view.cpp.i: cmake_force
@@ -338,7 +352,7 @@ src/CMakeFiles/sondalog_ui.dir/charts/chart_view.cpp.s: cmake_force
 src/CMakeFiles/sondalog_ui.dir/charts/charts_window.cpp.o: src/CMakeFiles/sondalog_ui.dir/flags.make
 src/CMakeFiles/sondalog_ui.dir/charts/charts_window.cpp.o: /work/main/src/charts/charts_window.cpp
 src/CMakeFiles/sondalog_ui.dir/charts/charts_window.cpp.o: src/CMakeFiles/sondalog_ui.dir/compiler_depend.ts
-	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build-release/CMakeFiles --progress-num=$(CMAKE_PROGRESS_20) "Building CXX object src/CMakeFiles/sondalog_ui.dir/charts/charts_window.cpp.o"
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build-release/CMakeFiles --progress-num=$(CMAKE_PROGRESS_21) "Building CXX object src/CMakeFiles/sondalog_ui.dir/charts/charts_window.cpp.o"
 	cd /work/main/build-release/src && /usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -MD -MT src/CMakeFiles/sondalog_ui.dir/charts/charts_window.cpp.o -MF CMakeFiles/sondalog_ui.dir/charts/charts_window.cpp.o.d -o CMakeFiles/sondalog_ui.dir/charts/charts_window.cpp.o -c /work/main/src/charts/charts_window.cpp
 
 src/CMakeFiles/sondalog_ui.dir/charts/charts_window.cpp.i: cmake_force
@@ -363,6 +377,7 @@ sondalog_ui_OBJECTS = \
 "CMakeFiles/sondalog_ui.dir/app/line_edits.cpp.o" \
 "CMakeFiles/sondalog_ui.dir/app/hint_style.cpp.o" \
 "CMakeFiles/sondalog_ui.dir/app/text_colour.cpp.o" \
+"CMakeFiles/sondalog_ui.dir/app/record_list_model.cpp.o" \
 "CMakeFiles/sondalog_ui.dir/instrument/parameters_window.cpp.o" \
 "CMakeFiles/sondalog_ui.dir/instrument/parameters_window_grid.cpp.o" \
 "CMakeFiles/sondalog_ui.dir/instrument/parameters_window_ports.cpp.o" \
@@ -387,6 +402,7 @@ src/libsondalog_ui.a: src/CMakeFiles/sondalog_ui.dir/help/help_buttons.cpp.o
 src/libsondalog_ui.a: src/CMakeFiles/sondalog_ui.dir/app/line_edits.cpp.o
 src/libsondalog_ui.a: src/CMakeFiles/sondalog_ui.dir/app/hint_style.cpp.o
 src/libsondalog_ui.a: src/CMakeFiles/sondalog_ui.dir/app/text_colour.cpp.o
+src/libsondalog_ui.a: src/CMakeFiles/sondalog_ui.dir/app/record_list_model.cpp.o
 src/libsondalog_ui.a: src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window.cpp.o
 src/libsondalog_ui.a: src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window_grid.cpp.o
 src/libsondalog_ui.a: src/CMakeFiles/sondalog_ui.dir/instrument/parameters_window_ports.cpp.o
@@ -397,7 +413,7 @@ src/libsondalog_ui.a: src/CMakeFiles/sondalog_ui.dir/charts/chart_view.cpp.o
 src/libsondalog_ui.a: src/CMakeFiles/sondalog_ui.dir/charts/charts_window.cpp.o
 src/libsondalog_ui.a: src/CMakeFiles/sondalog_ui.dir/build.make
 src/libsondalog_ui.a: src/CMakeFiles/sondalog_ui.dir/link.txt
-	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --bold --progress-dir=/work/main/build-release/CMakeFiles --progress-num=$(CMAKE_PROGRESS_21) "Linking CXX static library libsondalog_ui.a"
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --bold --progress-dir=/work/main/build-release/CMakeFiles --progress-num=$(CMAKE_PROGRESS_22) "Linking CXX static library libsondalog_ui.a"
 	cd /work/main/build-release/src && $(CMAKE_COMMAND) -P CMakeFiles/sondalog_ui.dir/cmake_clean_target.cmake
 	cd /work/main/build-release/src && $(CMAKE_COMMAND) -E cmake_link_script CMakeFiles/sondalog_ui.dir/link.txt --verbose=$(VERBOSE)
 

@@ -20,6 +20,8 @@ file(REMOVE_RECURSE
   "CMakeFiles/sondalog_ui.dir/app/main_window_stored.cpp.o.d"
   "CMakeFiles/sondalog_ui.dir/app/main_window_view.cpp.o"
   "CMakeFiles/sondalog_ui.dir/app/main_window_view.cpp.o.d"
+  "CMakeFiles/sondalog_ui.dir/app/record_list_model.cpp.o"
+  "CMakeFiles/sondalog_ui.dir/app/record_list_model.cpp.o.d"
   "CMakeFiles/sondalog_ui.dir/app/text_colour.cpp.o"
   "CMakeFiles/sondalog_ui.dir/app/text_colour.cpp.o.d"
   "CMakeFiles/sondalog_ui.dir/charts/chart_view.cpp.o"

@@ -458,6 +458,10 @@ src/CMakeFiles/sondalog_ui.dir/sondalog_ui_autogen/mocs_compilation.cpp.o: \
  /usr/include/x86_64-linux-gnu/qt6/QtWidgets/QMainWindow \
  /usr/include/x86_64-linux-gnu/qt6/QtWidgets/qmainwindow.h \
  /usr/include/x86_64-linux-gnu/qt6/QtWidgets/qtabwidget.h \
+ /work/main/build-release/src/sondalog_ui_autogen/VJIZ3MDCXP/moc_record_list_model.cpp \
+ /work/main/build-release/src/sondalog_ui_autogen/VJIZ3MDCXP/../../../../src/app/record_list_model.h \
+ /usr/include/x86_64-linux-gnu/qt6/QtCore/QAbstractListModel \
+ /usr/include/x86_64-linux-gnu/qt6/QtCore/qabstractitemmodel.h \
  /work/main/build-release/src/sondalog_ui_autogen/N7VBAYDW2B/moc_chart_view.cpp \
  /work/main/build-release/src/sondalog_ui_autogen/N7VBAYDW2B/../../../../src/charts/chart_view.h \
  /usr/include/x86_64-linux-gnu/qt6/QtCharts/QChartView \

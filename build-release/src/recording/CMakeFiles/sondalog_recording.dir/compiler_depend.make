@@ -1777,10 +1777,7 @@ src/recording/CMakeFiles/sondalog_recording.dir/stored_file_load.cpp.o: /work/ma
   /usr/include/x86_64-linux-gnu/qt6/QtCore/qbytearray.h \
   /work/main/src/recording/stored_files.h \
   /work/main/src/acquisition/stored_lines.h \
-  /work/main/src/util/cp1252.h \
-  /usr/include/x86_64-linux-gnu/qt6/QtCore/QStringView \
-  /usr/include/x86_64-linux-gnu/qt6/QtCore/qstringview.h \
-  /work/main/src/util/text_file.h \
+  /work/main/src/util/line_reader.h \
   /usr/include/x86_64-linux-gnu/qt6/QtCore/QFile \
   /usr/include/x86_64-linux-gnu/qt6/QtCore/qfile.h \
   /usr/include/x86_64-linux-gnu/qt6/QtCore/qfiledevice.h \
@@ -1801,6 +1798,7 @@ src/recording/CMakeFiles/sondalog_recording.dir/stored_file_load.cpp.o: /work/ma
   /usr/include/c++/12/codecvt \
   /usr/include/c++/12/bits/fs_dir.h \
   /usr/include/c++/12/bits/fs_ops.h \
+  /work/main/src/util/text_file.h \
   /usr/include/x86_64-linux-gnu/qt6/QtCore/QFileInfo \
   /usr/include/x86_64-linux-gnu/qt6/QtCore/qfileinfo.h \
   /usr/include/x86_64-linux-gnu/qt6/QtCore/qfile.h \
@@ -2248,6 +2246,8 @@ src/recording/CMakeFiles/sondalog_recording.dir/stored_files.cpp.o: /work/main/s
   /work/main/src/util/number_format.h \
   /work/main/src/util/text_utils.h
 
+
+/work/main/src/util/line_reader.h:
 
 /work/main/src/acquisition/stored_lines.h:
 

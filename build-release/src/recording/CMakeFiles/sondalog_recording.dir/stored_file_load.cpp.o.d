@@ -373,10 +373,8 @@ src/recording/CMakeFiles/sondalog_recording.dir/stored_file_load.cpp.o: \
  /usr/include/x86_64-linux-gnu/qt6/QtCore/QByteArray \
  /usr/include/x86_64-linux-gnu/qt6/QtCore/qbytearray.h \
  /work/main/src/recording/stored_files.h \
- /work/main/src/acquisition/stored_lines.h /work/main/src/util/cp1252.h \
- /usr/include/x86_64-linux-gnu/qt6/QtCore/QStringView \
- /usr/include/x86_64-linux-gnu/qt6/QtCore/qstringview.h \
- /work/main/src/util/text_file.h \
+ /work/main/src/acquisition/stored_lines.h \
+ /work/main/src/util/line_reader.h \
  /usr/include/x86_64-linux-gnu/qt6/QtCore/QFile \
  /usr/include/x86_64-linux-gnu/qt6/QtCore/qfile.h \
  /usr/include/x86_64-linux-gnu/qt6/QtCore/qfiledevice.h \
@@ -391,6 +389,7 @@ src/recording/CMakeFiles/sondalog_recording.dir/stored_file_load.cpp.o: \
  /usr/include/c++/12/bits/locale_conv.h /usr/include/c++/12/iomanip \
  /usr/include/c++/12/bits/quoted_string.h /usr/include/c++/12/codecvt \
  /usr/include/c++/12/bits/fs_dir.h /usr/include/c++/12/bits/fs_ops.h \
+ /work/main/src/util/text_file.h \
  /usr/include/x86_64-linux-gnu/qt6/QtCore/QFileInfo \
  /usr/include/x86_64-linux-gnu/qt6/QtCore/qfileinfo.h \
  /usr/include/x86_64-linux-gnu/qt6/QtCore/qfile.h \

@@ -1,0 +1,44 @@
+#pragma once
+// The advection–dispersion fit of a breakthrough curve: the flux-concentration solution for an
+// instantaneous injection (Kreft & Zuber 1978),
+//   C(t) = R · (M / Q) · x / √(4π D t³) · exp(−(x − v t)² / (4 D t)),
+// fitted by non-linear least squares (GSL's Levenberg–Marquardt) for v, D and A = R · M / Q.
+
+#include <QString>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace sondalog {
+
+/// C(t) in mg/L for t in s, x in m, v in m/s, D in m²/s, amplitude A = R M / Q in mg·s/L.
+double AdeConcentration(double t, double x, double v, double d, double amplitude);
+
+struct AdeFit {
+    bool ok = false;
+    QString message;  ///< why there is no fit, in French
+    double velocity = 0;  ///< m/h
+    double velocitySe = 0;
+    double dispersion = 0;  ///< m²/s
+    double dispersionSe = 0;
+    double amplitude = 0;  ///< mg·s/L
+    std::optional<double> recovery;  ///< % (R × 100), with the mass and the discharge
+    std::optional<double> recoverySe;
+    double rmse = 0;  ///< mg/L
+    double r2 = 0;
+    int points = 0;  ///< the points fitted (long curves are averaged by packets)
+};
+
+/// A first guess: velocity in m/s, dispersion in m²/s, amplitude in mg·s/L.
+struct AdeGuess {
+    double velocity = 0;
+    double dispersion = 0;
+    double amplitude = 0;
+};
+
+/// Fits `curve` (seconds from t0, mg/L). `massKg` and `dischargeLs` turn A into R.
+AdeFit FitAde(const std::vector<std::pair<double, double>>& curve, double distance, const AdeGuess& guess,
+              std::optional<double> massKg, std::optional<double> dischargeLs);
+
+}  // namespace sondalog

@@ -1,0 +1,172 @@
+#include "analysis/run_analysis.h"
+
+#include <cmath>
+
+namespace sondalog {
+
+namespace {
+QString Number(std::optional<double> v, int decimals = 6)
+{
+    if (!v || !std::isfinite(*v)) {
+        return {};
+    }
+    return QString::number(*v, 'g', decimals);
+}
+}  // namespace
+
+RunAnalysis AnalyseSeries(const SampleSeries& series, int t0, const TracerInputs& inputs)
+{
+    RunAnalysis a;
+    const int count = series.sampleCount;
+    if (t0 < 1 || t0 > count) {
+        a.figures.notes << QStringLiteral("pas de t0 : marquer le début du traçage (ou --t0)");
+        return a;
+    }
+    a.t0 = t0;
+    std::vector<double> before;
+    for (int n = std::max(1, t0 - 100); n < t0; ++n) {
+        before.push_back(series.At(n).value1);
+    }
+    double baseline = 0;
+    if (before.empty()) {
+        baseline = series.At(t0).value1;
+        a.figures.notes << QStringLiteral("aucune mesure avant t0 : ligne de base prise à t0");
+    } else {
+        for (double v : before) {
+            baseline += v;
+        }
+        baseline /= static_cast<double>(before.size());
+    }
+    const qint64 start = series.At(t0).time;
+    std::vector<CurvePoint> curve;
+    curve.reserve(static_cast<std::size_t>(count - t0 + 1));
+    for (int n = t0; n <= count; ++n) {
+        const Sample& s = series.At(n);
+        // Readings without a PC time (a stamp that did not read) are spaced by one interval.
+        const double t = start != kNoTime && s.time != kNoTime ? static_cast<double>(s.time - start)
+                                                                : static_cast<double>(n - t0);
+        if (!curve.empty() && t <= curve.back().seconds) {
+            continue;  // a clock set back: times must go forward
+        }
+        curve.push_back({t, s.value1});
+    }
+    a.figures = AnalyseCurve(curve, baseline, StandardDeviation(before), inputs);
+    for (const CurvePoint& p : curve) {
+        a.concentrations.emplace_back(p.seconds, inputs.factor * (p.value - baseline));
+    }
+    return a;
+}
+
+void FitRun(RunAnalysis& a, const TracerInputs& inputs)
+{
+    a.fitted = true;
+    const TracerFigures& f = a.figures;
+    if (!inputs.distance) {
+        a.fit.message = QStringLiteral("ajustement : distance nécessaire");
+        return;
+    }
+    const double x = *inputs.distance;
+    AdeGuess guess;
+    if (f.meanSeconds && *f.meanSeconds > 0 && f.dispersion && *f.dispersion > 0) {
+        guess.velocity = x / *f.meanSeconds;
+        guess.dispersion = *f.dispersion;
+    } else if (f.peakSeconds && *f.peakSeconds > 0) {
+        guess.velocity = x / *f.peakSeconds;
+        guess.dispersion = guess.velocity * x / 10;
+    }
+    double area = 0;
+    for (std::size_t i = 1; i < a.concentrations.size(); ++i) {
+        area += (a.concentrations[i].second + a.concentrations[i - 1].second) / 2 *
+                (a.concentrations[i].first - a.concentrations[i - 1].first);
+    }
+    guess.amplitude = area;
+    a.fit = FitAde(a.concentrations, x, guess, inputs.mass, inputs.discharge);
+}
+
+std::optional<double> FittedValue(const RunAnalysis& a, const SampleSeries& series, const TracerInputs& inputs, int n)
+{
+    if (!a.fit.ok || a.t0 < 1 || n < a.t0 || n > series.sampleCount || !inputs.distance || !(inputs.factor > 0)) {
+        return std::nullopt;
+    }
+    const qint64 start = series.At(a.t0).time;
+    const qint64 at = series.At(n).time;
+    const double t = start != kNoTime && at != kNoTime ? static_cast<double>(at - start) : static_cast<double>(n - a.t0);
+    const double c = AdeConcentration(t, *inputs.distance, a.fit.velocity / 3600, a.fit.dispersion, a.fit.amplitude);
+    return a.figures.baseline + c / inputs.factor;
+}
+
+QStringList AnalysisKeyValues(const RunAnalysis& a)
+{
+    const TracerFigures& f = a.figures;
+    const AdeFit& fit = a.fit;
+    auto kv = [](const char* key, const QString& value) -> QString { return QString::fromLatin1(key) + u'=' + value; };
+    QStringList lines;
+    lines << kv("n", QString::number(f.n)) << kv("t0", a.t0 > 0 ? QString::number(a.t0) : QString())
+          << kv("baseline", a.t0 > 0 ? Number(f.baseline, 10) : QString()) << kv("first.seconds", Number(f.firstSeconds))
+          << kv("peak.seconds", Number(f.peakSeconds)) << kv("peak.concentration", Number(f.peakConcentration))
+          << kv("mean.seconds", Number(f.meanSeconds)) << kv("variance.seconds2", Number(f.variance))
+          << kv("velocity.first", Number(f.velocityFirst)) << kv("velocity.peak", Number(f.velocityPeak))
+          << kv("velocity.mean", Number(f.velocityMean)) << kv("dispersion", Number(f.dispersion))
+          << kv("dispersivity", Number(f.dispersivity)) << kv("peclet", Number(f.peclet))
+          << kv("recovered.kg", Number(f.recoveredKg)) << kv("recovery.percent", Number(f.recoveryPercent));
+    auto fitted = [&](double v) { return fit.ok ? Number(v) : QString(); };
+    lines << kv("fit.velocity", fitted(fit.velocity)) << kv("fit.velocity.se", fitted(fit.velocitySe))
+          << kv("fit.dispersion", fitted(fit.dispersion)) << kv("fit.dispersion.se", fitted(fit.dispersionSe))
+          << kv("fit.recovery", fit.ok ? Number(fit.recovery) : QString())
+          << kv("fit.recovery.se", fit.ok ? Number(fit.recoverySe) : QString()) << kv("fit.rmse", fitted(fit.rmse))
+          << kv("fit.r2", fitted(fit.r2)) << kv("provisional", f.provisional ? QStringLiteral("true") : QStringLiteral("false"));
+    return lines;
+}
+
+QString AnalysisReport(const RunAnalysis& a, const TracerInputs& in, const QString& recordingName)
+{
+    const TracerFigures& f = a.figures;
+    auto line = [](const QString& label, std::optional<double> v, const QString& unit, int decimals = 4) -> QString {
+        return label + QStringLiteral(" : ") +
+               (v && std::isfinite(*v) ? QString::number(*v, 'g', decimals) + u' ' + unit : QStringLiteral("—")) + u'\n';
+    };
+    QString r = QStringLiteral("Analyse du traçage — ") + recordingName + QStringLiteral("\n\n");
+    r += QStringLiteral("Données\n");
+    r += line(QStringLiteral("  distance injection – mesure"), in.distance, QStringLiteral("m"));
+    r += line(QStringLiteral("  masse de sel injectée"), in.mass, QStringLiteral("kg"));
+    r += line(QStringLiteral("  débit au point de mesure"), in.discharge, QStringLiteral("L/s"));
+    r += line(QStringLiteral("  facteur de conversion k"), in.factor, QStringLiteral("mg/L par µS/cm"));
+    r += QStringLiteral("  t0 : mesure n° ") + (a.t0 > 0 ? QString::number(a.t0) : QStringLiteral("—")) +
+         QStringLiteral(", ligne de base ") + QString::number(f.baseline, 'g', 6) + QStringLiteral(" (grandeur 1)\n\n");
+    r += QStringLiteral("Résultats (") + QString::number(f.n) + QStringLiteral(" mesures après t0)") +
+         (f.provisional ? QStringLiteral(" — courbe incomplète, résultats provisoires") : QString()) + QStringLiteral("\n");
+    r += line(QStringLiteral("  première arrivée"), f.firstSeconds, QStringLiteral("s"));
+    r += line(QStringLiteral("  pic"), f.peakSeconds, QStringLiteral("s"));
+    r += line(QStringLiteral("  concentration au pic"), f.peakConcentration, QStringLiteral("mg/L"));
+    r += line(QStringLiteral("  temps de transit moyen"), f.meanSeconds, QStringLiteral("s"));
+    r += line(QStringLiteral("  variance des temps de transit"), f.variance, QStringLiteral("s²"));
+    r += line(QStringLiteral("  vitesse (première arrivée)"), f.velocityFirst, QStringLiteral("m/h"));
+    r += line(QStringLiteral("  vitesse (pic)"), f.velocityPeak, QStringLiteral("m/h"));
+    r += line(QStringLiteral("  vitesse (temps moyen)"), f.velocityMean, QStringLiteral("m/h"));
+    r += line(QStringLiteral("  dispersion longitudinale D"), f.dispersion, QStringLiteral("m²/s"));
+    r += line(QStringLiteral("  dispersivité α"), f.dispersivity, QStringLiteral("m"));
+    r += line(QStringLiteral("  nombre de Péclet"), f.peclet, QString());
+    r += line(QStringLiteral("  masse restituée"), f.recoveredKg, QStringLiteral("kg"));
+    r += line(QStringLiteral("  taux de restitution"), f.recoveryPercent, QStringLiteral("%"));
+    r += QStringLiteral("\nAjustement advection–dispersion (injection instantanée, concentration de flux)\n");
+    if (a.fit.ok) {
+        const AdeFit& fit = a.fit;
+        r += QStringLiteral("  vitesse v : %1 ± %2 m/h\n").arg(fit.velocity, 0, 'g', 5).arg(fit.velocitySe, 0, 'g', 2);
+        r += QStringLiteral("  dispersion D : %1 ± %2 m²/s\n").arg(fit.dispersion, 0, 'g', 5).arg(fit.dispersionSe, 0, 'g', 2);
+        if (fit.recovery) {
+            r += QStringLiteral("  restitution R : %1 ± %2 %\n").arg(*fit.recovery, 0, 'g', 4).arg(*fit.recoverySe, 0, 'g', 2);
+        }
+        r += QStringLiteral("  écart quadratique moyen : %1 mg/L, R² = %2 (%3 points)\n")
+                 .arg(fit.rmse, 0, 'g', 4)
+                 .arg(fit.r2, 0, 'f', 4)
+                 .arg(fit.points);
+    } else {
+        r += QStringLiteral("  ") + (a.fit.message.isEmpty() ? QStringLiteral("non calculé") : a.fit.message) + u'\n';
+    }
+    if (!f.notes.isEmpty()) {
+        r += QStringLiteral("\nRemarques\n  ") + f.notes.join(QStringLiteral("\n  ")) + u'\n';
+    }
+    return r;
+}
+
+}  // namespace sondalog

@@ -1,0 +1,37 @@
+#pragma once
+// The tracer analysis of a run's series: the readings from t0 on become the curve, those before
+// it the baseline, and the figures and the fit are made from them. Used live (once per reading
+// for the figures, once a second for the fit), on stored files and by the command line.
+
+#include "analysis/ade_fit.h"
+#include "analysis/tracer_analysis.h"
+#include "processing/sample_series.h"
+
+namespace sondalog {
+
+struct RunAnalysis {
+    int t0 = 0;  ///< the first reading of the curve (0: no t0)
+    TracerFigures figures;
+    std::vector<std::pair<double, double>> concentrations;  ///< (seconds from t0, mg/L)
+    AdeFit fit;
+    bool fitted = false;  ///< the fit was asked for
+};
+
+/// Figures of the readings t0 .. sampleCount; the baseline is the mean of the (up to) 100 readings
+/// before t0. Times are the readings' PC times, from that of reading t0.
+RunAnalysis AnalyseSeries(const SampleSeries& series, int t0, const TracerInputs& inputs);
+
+/// The fit, started from the moments (or from the peak when they are missing).
+void FitRun(RunAnalysis& analysis, const TracerInputs& inputs);
+
+/// The fitted curve as quantity 1 would read it at reading n (nullopt outside the curve).
+std::optional<double> FittedValue(const RunAnalysis& analysis, const SampleSeries& series, const TracerInputs& inputs,
+                                  int n);
+
+/// Every figure as key=value lines, units in the README; an empty value when it cannot be made.
+QStringList AnalysisKeyValues(const RunAnalysis& analysis);
+
+/// The report saved beside a recording, in French: inputs, figures with units, the fit.
+QString AnalysisReport(const RunAnalysis& analysis, const TracerInputs& inputs, const QString& recordingName);
+
+}  // namespace sondalog

@@ -1,0 +1,59 @@
+#pragma once
+// What a tracer test is for, computed from the breakthrough curve after t0: arrival and peak
+// times, moments of the curve (mean transit time, variance), velocities, longitudinal dispersion,
+// dispersivity, Péclet number, recovered mass. Concentration C = k × (value1 − baseline), in mg/L
+// when k is in mg/L per µS/cm; times in seconds from t0.
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace sondalog {
+
+/// What the hydrogeologist tells about the test; an empty one disables only the figures needing it.
+struct TracerInputs {
+    std::optional<double> distance;   ///< m, injection to measuring point
+    std::optional<double> mass;       ///< kg of salt injected
+    std::optional<double> discharge;  ///< L/s at the measuring point
+    double factor = 0.5;              ///< k, mg/L per µS/cm (NaCl at 25 °C)
+};
+
+/// One reading after t0.
+struct CurvePoint {
+    double seconds = 0;  ///< from t0
+    double value = 0;    ///< quantity 1, as read
+};
+
+struct TracerFigures {
+    int n = 0;  ///< readings after t0
+    double baseline = 0;
+    std::optional<double> firstSeconds;
+    std::optional<double> peakSeconds;
+    std::optional<double> peakConcentration;  ///< mg/L
+    std::optional<double> meanSeconds;        ///< first moment
+    std::optional<double> variance;           ///< s², second central moment
+    std::optional<double> velocityFirst;      ///< m/h
+    std::optional<double> velocityPeak;
+    std::optional<double> velocityMean;
+    std::optional<double> dispersion;         ///< m²/s
+    std::optional<double> dispersivity;       ///< m
+    std::optional<double> peclet;
+    std::optional<double> recoveredKg;
+    std::optional<double> recoveryPercent;
+    bool provisional = false;  ///< the curve is not back to its baseline yet ("courbe incomplète")
+    QStringList notes;         ///< why a figure is missing, in French
+};
+
+/// The baseline's spread: the standard deviation of the readings it was taken from.
+double StandardDeviation(const std::vector<double>& values);
+
+/// The figures of a curve. `baselineSd` sets the first-arrival threshold (baseline + 3 sd).
+TracerFigures AnalyseCurve(const std::vector<CurvePoint>& curve, double baseline, double baselineSd,
+                           const TracerInputs& inputs);
+
+/// k from standards: the slope of the least-squares line of concentration against conductivity.
+std::optional<double> FactorFromStandards(const std::vector<std::pair<double, double>>& concentrationConductivity);
+
+}  // namespace sondalog

@@ -1,0 +1,78 @@
+#include "analysis/tracer_inputs_file.h"
+
+#include "util/text_file.h"
+
+#include <cmath>
+
+namespace sondalog {
+
+std::optional<double> OptionalNumber(const QString& text)
+{
+    QString t = text.trimmed();
+    t.replace(u',', u'.');
+    if (t.isEmpty()) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const double v = t.toDouble(&ok);
+    return ok && std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
+}
+
+TracerInputs TracerSettings::Effective() const
+{
+    TracerInputs in = inputs;
+    if (const std::optional<double> k = FactorFromStandards(standards)) {
+        in.factor = *k;
+    }
+    return in;
+}
+
+TracerSettings LoadTracerSettings(const QString& path)
+{
+    TracerSettings s;
+    const std::optional<QStringList> lines = ReadTextLines(path);
+    if (!lines) {
+        return s;
+    }
+    for (const QString& line : *lines) {
+        const QString key = line.section(u'=', 0, 0).trimmed();
+        const QString value = line.section(u'=', 1).trimmed();
+        if (key == QLatin1String("distance")) {
+            s.inputs.distance = OptionalNumber(value);
+        } else if (key == QLatin1String("masse")) {
+            s.inputs.mass = OptionalNumber(value);
+        } else if (key == QLatin1String("debit")) {
+            s.inputs.discharge = OptionalNumber(value);
+        } else if (key == QLatin1String("facteur")) {
+            if (const std::optional<double> k = OptionalNumber(value); k && *k > 0) {
+                s.inputs.factor = *k;
+            }
+        } else if (key == QLatin1String("etalons")) {
+            for (const QString& pair : value.split(u';', Qt::SkipEmptyParts)) {
+                const std::optional<double> c = OptionalNumber(pair.section(u':', 0, 0));
+                const std::optional<double> g = OptionalNumber(pair.section(u':', 1, 1));
+                if (c && g) {
+                    s.standards.emplace_back(*c, *g);
+                }
+            }
+        }
+    }
+    return s;
+}
+
+QString SaveTracerSettings(const QString& path, const TracerSettings& s)
+{
+    auto number = [](std::optional<double> v) { return v ? QString::number(*v, 'g', 12) : QString(); };
+    QStringList standards;
+    for (const auto& [c, g] : s.standards) {
+        standards << QString::number(c, 'g', 12) + u':' + QString::number(g, 'g', 12);
+    }
+    const QStringList lines = {QStringLiteral("distance=") + number(s.inputs.distance),
+                               QStringLiteral("masse=") + number(s.inputs.mass),
+                               QStringLiteral("debit=") + number(s.inputs.discharge),
+                               QStringLiteral("facteur=") + number(s.inputs.factor),
+                               QStringLiteral("etalons=") + standards.join(u';')};
+    return WriteFileAtomically(path, JoinCrLf(lines));
+}
+
+}  // namespace sondalog

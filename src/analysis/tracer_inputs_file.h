@@ -1,0 +1,27 @@
+#pragma once
+// The tracer test's inputs in their own file of the configuration folder, as key=value lines
+// (a '.' for decimals, whatever the PC's sign): distance, masse, debit, facteur, etalons.
+
+#include "analysis/tracer_analysis.h"
+
+#include <QString>
+
+namespace sondalog {
+
+struct TracerSettings {
+    TracerInputs inputs;
+    /// Standards (concentration in mg/L, conductivity in µS/cm); two or more give k.
+    std::vector<std::pair<double, double>> standards;
+    /// The inputs with k from the standards when they give one.
+    TracerInputs Effective() const;
+};
+
+/// A missing or unreadable file gives the defaults (k = 0.5, nothing else).
+TracerSettings LoadTracerSettings(const QString& path);
+/// Empty text on success, else why the file could not be written (the earlier one is kept).
+QString SaveTracerSettings(const QString& path, const TracerSettings& settings);
+
+/// "12,5" or "12.5" as a number; empty or unreadable text as nothing.
+std::optional<double> OptionalNumber(const QString& text);
+
+}  // namespace sondalog

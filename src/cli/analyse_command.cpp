@@ -1,0 +1,86 @@
+// sondalog-cli analyse: the tracer analysis of a recording or a logging file — arrival, peak,
+// moments, velocities, dispersion, recovery and the advection–dispersion fit — as key=value lines.
+#include "analysis/run_analysis.h"
+#include "analysis/tracer_inputs_file.h"
+#include "cli/commands.h"
+#include "cli/run_setup.h"
+
+namespace sondalog::cli {
+
+int AnalyseCommand(const QStringList& args)
+{
+    QTextStream err(stderr);
+    QStringList withValue = RunValueOptions();
+    withValue << QStringLiteral("--as") << QStringLiteral("--distance") << QStringLiteral("--mass")
+              << QStringLiteral("--discharge") << QStringLiteral("--factor");
+    const Options o = ParseOptions(args, withValue, {});
+    if (!o.error.isEmpty() || o.positional.size() != 1) {
+        err << "sondalog-cli analyse: " << (o.error.isEmpty() ? QStringLiteral("one FILE is needed") : o.error) << '\n';
+        return 2;
+    }
+    const QString as = o.Value(QStringLiteral("--as"));
+    if (!as.isEmpty() && as != QLatin1String("auto") && as != QLatin1String("own")) {
+        err << "sondalog-cli analyse: --as takes auto or own\n";
+        return 2;
+    }
+    std::optional<RunSetup> setup = PrepareRun(o, err);
+    if (!setup) {
+        return 2;
+    }
+    // The configuration folder's inputs, then what the command line says.
+    TracerInputs inputs = LoadTracerSettings(setup->paths.TracerFile()).Effective();
+    struct Input {
+        const char* option;
+        std::optional<double>* target;
+    };
+    for (const Input& in : {Input{"--distance", &inputs.distance}, Input{"--mass", &inputs.mass},
+                            Input{"--discharge", &inputs.discharge}}) {
+        const QString name = QString::fromLatin1(in.option);
+        if (o.Has(name)) {
+            *in.target = OptionalNumber(o.Value(name));
+            if (!*in.target) {
+                err << "sondalog-cli analyse: " << name << " takes a number\n";
+                return 2;
+            }
+        }
+    }
+    if (o.Has(QStringLiteral("--factor"))) {
+        const std::optional<double> k = OptionalNumber(o.Value(QStringLiteral("--factor")));
+        if (!k || !(*k > 0)) {
+            err << "sondalog-cli analyse: --factor takes a positive number\n";
+            return 2;
+        }
+        inputs.factor = *k;
+    }
+    const QString path = o.positional.first();
+    const std::unique_ptr<StoredSource> source = OpenStoredFile(path, err);
+    if (!source) {
+        return 1;
+    }
+    ReadingRun run(*setup->clock);
+    int t0 = 0;
+    if (ReadAsAuto(as, path, source->Head(), *setup, err)) {
+        DecodeAutoFile(*setup, run, *source);
+        t0 = run.state.t0Marked ? std::max(run.state.tracingStartIndex, 1) : 0;
+    } else {
+        const OwnRecordingLoad load = ReadOwnRecording(*setup, run.state, *source);
+        t0 = setup->t0 ? std::max(*setup->t0, 1) : load.tracingStart;
+    }
+    RunAnalysis analysis = AnalyseSeries(run.state.series, t0, inputs);
+    FitRun(analysis, inputs);
+    QTextStream out(stdout);
+    out.setEncoding(QStringConverter::Utf8);
+    for (const QString& line : AnalysisKeyValues(analysis)) {
+        out << line << '\n';
+    }
+    // Every figure left empty says why.
+    for (const QString& note : analysis.figures.notes) {
+        err << note << '\n';
+    }
+    if (!analysis.fit.ok && !analysis.fit.message.isEmpty()) {
+        err << analysis.fit.message << '\n';
+    }
+    return 0;
+}
+
+}  // namespace sondalog::cli
