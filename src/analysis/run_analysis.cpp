@@ -14,9 +14,23 @@ QString Number(std::optional<double> v, int decimals = 6)
 }
 }  // namespace
 
-RunAnalysis AnalyseSeries(const SampleSeries& series, int t0, const TracerInputs& inputs)
+namespace {
+double SecondsFromT0(const SampleSeries& series, int t0, int n, double secondsPerReading)
+{
+    if (secondsPerReading > 0) {
+        return (n - t0) * secondsPerReading;
+    }
+    const qint64 start = series.At(t0).time;
+    const qint64 at = series.At(n).time;
+    // Readings without a PC time (a stamp that did not read) are spaced by one second.
+    return start != kNoTime && at != kNoTime ? static_cast<double>(at - start) : static_cast<double>(n - t0);
+}
+}  // namespace
+
+RunAnalysis AnalyseSeries(const SampleSeries& series, int t0, const TracerInputs& inputs, double secondsPerReading)
 {
     RunAnalysis a;
+    a.secondsPerReading = secondsPerReading;
     const int count = series.sampleCount;
     if (t0 < 1 || t0 > count) {
         a.figures.notes << QStringLiteral("pas de t0 : marquer le début du traçage (ou --t0)");
@@ -37,18 +51,14 @@ RunAnalysis AnalyseSeries(const SampleSeries& series, int t0, const TracerInputs
         }
         baseline /= static_cast<double>(before.size());
     }
-    const qint64 start = series.At(t0).time;
     std::vector<CurvePoint> curve;
     curve.reserve(static_cast<std::size_t>(count - t0 + 1));
     for (int n = t0; n <= count; ++n) {
-        const Sample& s = series.At(n);
-        // Readings without a PC time (a stamp that did not read) are spaced by one interval.
-        const double t = start != kNoTime && s.time != kNoTime ? static_cast<double>(s.time - start)
-                                                                : static_cast<double>(n - t0);
-        if (!curve.empty() && t <= curve.back().seconds) {
-            continue;  // a clock set back: times must go forward
+        const double t = SecondsFromT0(series, t0, n, secondsPerReading);
+        if (!curve.empty() && t < curve.back().seconds) {
+            continue;  // a clock set back: times must not go backwards
         }
-        curve.push_back({t, s.value1});
+        curve.push_back({t, series.At(n).value1});
     }
     a.figures = AnalyseCurve(curve, baseline, StandardDeviation(before), inputs);
     for (const CurvePoint& p : curve) {
@@ -88,9 +98,7 @@ std::optional<double> FittedValue(const RunAnalysis& a, const SampleSeries& seri
     if (!a.fit.ok || a.t0 < 1 || n < a.t0 || n > series.sampleCount || !inputs.distance || !(inputs.factor > 0)) {
         return std::nullopt;
     }
-    const qint64 start = series.At(a.t0).time;
-    const qint64 at = series.At(n).time;
-    const double t = start != kNoTime && at != kNoTime ? static_cast<double>(at - start) : static_cast<double>(n - a.t0);
+    const double t = SecondsFromT0(series, a.t0, n, a.secondsPerReading);
     const double c = AdeConcentration(t, *inputs.distance, a.fit.velocity / 3600, a.fit.dispersion, a.fit.amplitude);
     return a.figures.baseline + c / inputs.factor;
 }

@@ -15,11 +15,14 @@ struct RunAnalysis {
     std::vector<std::pair<double, double>> concentrations;  ///< (seconds from t0, mg/L)
     AdeFit fit;
     bool fitted = false;  ///< the fit was asked for
+    double secondsPerReading = 0;  ///< the time base: 0 for the readings' PC times
 };
 
 /// Figures of the readings t0 .. sampleCount; the baseline is the mean of the (up to) 100 readings
-/// before t0. Times are the readings' PC times, from that of reading t0.
-RunAnalysis AnalyseSeries(const SampleSeries& series, int t0, const TracerInputs& inputs);
+/// before t0. Times are the readings' PC times from that of reading t0, or, with
+/// `secondsPerReading`, the reading count times that interval (the demonstration's own clock).
+RunAnalysis AnalyseSeries(const SampleSeries& series, int t0, const TracerInputs& inputs,
+                          double secondsPerReading = 0);
 
 /// The fit, started from the moments (or from the peak when they are missing).
 void FitRun(RunAnalysis& analysis, const TracerInputs& inputs);

@@ -4,11 +4,13 @@
 #include "app/main_window.h"
 #include "charts/charts_window.h"
 #include "instrument/parameters_window.h"
+#include "instrument/tracer_inputs_group.h"
 #include "util/regional.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCommandLineParser>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
@@ -19,7 +21,7 @@ namespace {
 /// scene: "demo" (a tracer test past t0), "chooser" (the folder chooser open), "contrast1" or
 /// "contrast2" (the demonstration in the white or the black contrast mode), "parameters" (the
 /// parameters window with its choice panel open), "charts" (the charts window of a three-probe
-/// demonstration).
+/// demonstration), "analysis" (the tracer analysis and its fitted curve after the demonstration's pulse).
 void ScreenshotRun(sondalog::MainWindow& window, const QString& file, int readings, const QString& scene)
 {
     window.parameters()->CheckBox_demo->setChecked(true);
@@ -38,6 +40,19 @@ void ScreenshotRun(sondalog::MainWindow& window, const QString& file, int readin
             for (int i = 0; i < presses; ++i) {
                 window.Button_contrasteClick();
             }
+            if (scene == QLatin1String("analysis")) {
+                window.UpdateAnalysis();
+                auto* wait = new QTimer(&window);
+                QObject::connect(wait, &QTimer::timeout, &window, [&window, file, wait] {
+                    if (!window.FitRunning() && window.analysis().fit.ok) {
+                        wait->stop();
+                        window.grab().save(file);
+                        QCoreApplication::exit(0);
+                    }
+                });
+                wait->start(100);
+                return;
+            }
             if (scene == QLatin1String("charts")) {
                 window.Button1Click();
                 QTimer::singleShot(500, &window, [&window, file] {
@@ -52,6 +67,14 @@ void ScreenshotRun(sondalog::MainWindow& window, const QString& file, int readin
     });
     if (scene == QLatin1String("charts")) {
         window.parameters()->CheckBox_ph_ox_3sondes->setChecked(true);
+    }
+    if (scene == QLatin1String("analysis")) {
+        // A test 500 m from the swallow hole: 2 kg of salt, 40 L/s at the spring.
+        sondalog::TracerInputsGroup* inputs = window.parameters()->GroupBox_tracage;
+        inputs->Edit_distance->setText(QStringLiteral("500"));
+        inputs->Edit_masse->setText(QStringLiteral("2"));
+        inputs->Edit_debit->setText(QStringLiteral("40"));
+        emit inputs->Edit_distance->editingFinished();
     }
     if (scene == QLatin1String("parameters")) {
         // The parameters window with the speeds offered for the active instrument.
@@ -105,7 +128,7 @@ int main(int argc, char** argv)
                                         QStringLiteral("FILE"));
     parser.addOption(configDir);
     const QCommandLineOption scene(QStringLiteral("screenshot-scene"),
-                                   QStringLiteral("what the screenshot shows: demo, chooser, contrast1, contrast2, parameters, charts"),
+                                   QStringLiteral("what the screenshot shows: demo, chooser, contrast1, contrast2, parameters, charts, analysis"),
                                    QStringLiteral("SCENE"), QStringLiteral("demo"));
     parser.addOption(screenshot);
     parser.addOption(scene);
@@ -116,7 +139,8 @@ int main(int argc, char** argv)
     sondalog::MainWindow window(paths, sondalog::Regional::System());
     window.show();
     if (parser.isSet(screenshot)) {
-        ScreenshotRun(window, parser.value(screenshot), 260, parser.value(scene));
+        const bool analysis = parser.value(scene) == QLatin1String("analysis");
+        ScreenshotRun(window, parser.value(screenshot), analysis ? 560 : 260, parser.value(scene));
     }
     return QApplication::exec();
 }

@@ -329,7 +329,10 @@ void MainWindow::BuildControls()
     Memo2->setUniformItemSizes(true);  // the whole record list, never cut, fetched as it scrolls
     Memo2->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Memo2->setMaximumHeight(140);
-    root->addWidget(Memo2);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(Memo2, 3);
+    BuildAnalysisPanel(bottom);
+    root->addLayout(bottom);
     Memo1 = Named(new QPlainTextEdit(central), "Memo1");
     Memo1->hide();
 
@@ -647,6 +650,11 @@ void MainWindow::ResetRun()
         params_->table.modified = false;
     }
     writer_.ResetRun();
+    analysis_ = RunAnalysis();
+    storedT0_ = 0;
+    if (Panel_analyse) {
+        ShowAnalysis();
+    }
 }
 
 void MainWindow::OpenAndRead()
@@ -929,7 +937,14 @@ SaveResult MainWindow::enregistrer_donnees()
     const SaveResult r = WriteRecording(false);
     SpeedButton_annuler->hide();
     if (r.written) {
-        Label_mess->setText(SaveReport(static_cast<int>(run_.records.size()) - 1, r.path));
+        QString report = SaveReport(static_cast<int>(run_.records.size()) - 1, r.path);
+        if (AnalysisT0() != 0) {
+            // Beside the recording: the analysis in French and the graph with its fitted curve.
+            const QString failure = SaveAnalysisBeside(r.path);
+            report += failure.isEmpty() ? QStringLiteral("\n+ analyse du traçage dans le dossier analyses")
+                                        : QStringLiteral("\n") + failure;
+        }
+        Label_mess->setText(report);
         FitQuestionPanel();
         Panel_question->repaint();
     }
@@ -1093,6 +1108,9 @@ void MainWindow::OnReading(const DisplayTexts& texts)
     if (!texts.recordLines.isEmpty()) {
         ShowRecordTail();
     }
+    if (run_.state.t0Marked && !analysisTimer_.isActive()) {
+        analysisTimer_.start();  // the figures follow the readings, at most five times a second
+    }
     if (texts.redraw) {
         Redraw();
     }
@@ -1129,6 +1147,11 @@ void MainWindow::Redraw()
     q2.colour = contrastMode_ != 0 ? shownColour2_ : config_.q2.colour;
     q2.radius = config_.q2.thickness;
     sondalog::Redraw(ImageA->image(), run_.state, q1, q2, CheckBox_y2->isChecked());
+    if (analysis_.fit.ok) {
+        const TracerInputs inputs = tracer_.Effective();
+        sondalog::DrawFittedCurve(ImageA->image(), run_.state, CheckBox_y2->isChecked(), QColor(230, 120, 0),
+                                  [this, inputs](int n) { return FittedValue(analysis_, run_.state.series, inputs, n); });
+    }
     ImageA->update();
 }
 

@@ -9,6 +9,8 @@
 #include "app/settings.h"
 #include "instrument/instrument_config.h"
 #include "recording/recording_writer.h"
+#include "analysis/run_analysis.h"
+#include "analysis/tracer_inputs_file.h"
 #include "recording/stored_file_load.h"
 #include "recording/run_journal.h"
 #include "util/clock.h"
@@ -21,6 +23,7 @@
 #include <memory>
 #include <optional>
 
+class QBoxLayout;
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -137,6 +140,15 @@ public:
     QPushButton* Button_open_file = nullptr;
     QLabel* Label_nmax_nf = nullptr;
     QPlainTextEdit* Memo3 = nullptr;
+    QLabel* Panel_analyse = nullptr;            ///< the tracer analysis, live
+    QPushButton* Button_rapport = nullptr;     ///< saves the analysis report and the graph
+    const RunAnalysis& analysis() const { return analysis_; }
+    /// The analysis made again now (the panel otherwise follows the readings within 0.2 s).
+    void UpdateAnalysis();
+    /// Waits for a fit under way (tests).
+    bool FitRunning() const { return fitRunning_; }
+    /// Writes the report and the graph beside `recordingPath` (…_analyse.txt and .png).
+    QString SaveAnalysisBeside(const QString& recordingPath);
     /// A stored file is being read or decoded (its progress dialog is up).
     bool LoadInProgress() const { return loading_ != nullptr; }
     /// Cancels the load under way: the run stays as it was before.
@@ -253,6 +265,16 @@ private:
     QString continuedHeader_;  ///< the header of the recording being continued, for its journal
     ParametersWindow* params_ = nullptr;
     ChartsWindow* charts_ = nullptr;
+    TracerSettings tracer_;
+    RunAnalysis analysis_;
+    QTimer analysisTimer_;
+    qint64 lastFitMs_ = 0;
+    bool fitRunning_ = false;
+    int storedT0_ = 0;  ///< t0 of an opened recording (its first trace time)
+    void BuildAnalysisPanel(QBoxLayout* bottom);
+    void ShowAnalysis();
+    int AnalysisT0() const;
+    double AnalysisSecondsPerReading() const;
     RecordListModel* recordModel_ = nullptr;
     struct Loading;
     std::shared_ptr<Loading> loading_;

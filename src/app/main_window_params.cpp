@@ -6,6 +6,7 @@
 #include "app/text_colour.h"
 #include "instrument/parameter_file.h"
 #include "instrument/parameters_window.h"
+#include "instrument/tracer_inputs_group.h"
 #include "serial/port_description.h"
 #include "util/text_utils.h"
 
@@ -80,6 +81,16 @@ void MainWindow::WireParameters()
     params_->logLine = [this](const QString& line) { LogLine(line); };
     params_->portsInUse = [this] { return session_->PortsInUse(); };
     params_->workingDir = [this] { return workingDir_; };
+    params_->GroupBox_tracage->Show(tracer_);
+    params_->GroupBox_tracage->onChanged = [this] {
+        tracer_ = params_->GroupBox_tracage->Read();
+        const QString failure = SaveTracerSettings(paths_.TracerFile(), tracer_);
+        if (!failure.isEmpty()) {
+            info(QStringLiteral("Impossible d'enregistrer ") + paths_.TracerFile() + QStringLiteral(" : ") + failure);
+        }
+        lastFitMs_ = 0;  // new inputs: a new fit at once
+        UpdateAnalysis();
+    };
 }
 
 void MainWindow::LoadParameterFile()

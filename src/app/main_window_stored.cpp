@@ -238,9 +238,12 @@ void MainWindow::ApplyStoredFile(const QString& path, bool asAuto, const QString
         }
     } else {
         ShowContinuedRecording(result.own, header);
+        storedT0_ = result.own.tracingStart;
     }
     Label22->setText(QFileInfo(path).fileName());
     charts_->SourceChanged();
+    lastFitMs_ = 0;
+    UpdateAnalysis();
     Redraw();
     EndLoad();
 }
@@ -293,6 +296,7 @@ void MainWindow::ContinueRecording(const QStringList& lines)
     ResetRun();
     const OwnRecordingLoad load = LoadOwnRecording(lines, run_.state, regional_);
     ShowContinuedRecording(load, lines.value(0));
+    storedT0_ = load.tracingStart;
     charts_->SourceChanged();
     Redraw();
 }

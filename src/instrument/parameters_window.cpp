@@ -5,6 +5,7 @@
 #include "instrument/choice_panel.h"
 #include "instrument/table_delegate.h"
 #include "instrument/table_editing.h"
+#include "instrument/tracer_inputs_group.h"
 #include "serial/port_prober.h"
 
 #include "util/named.h"
@@ -184,6 +185,7 @@ void ParametersWindow::BuildControls()
     Button5->setToolTip(QStringLiteral("conductivité, température, pH et oxygène sur quatre graphiques"));
     Button5->setEnabled(false);
     GroupBox_lectureRS232 = Named(new QGroupBox(QStringLiteral("lecture RS232"), this), "GroupBox_lectureRS232");
+    GroupBox_tracage = new TracerInputsGroup(this);
 
     Panel_aide = Named(new QLabel(QStringLiteral("explications"), this), "Panel_aide");
     Panel_aide->setAutoFillBackground(true);
@@ -283,6 +285,7 @@ void ParametersWindow::BuildLayout()
     options->addLayout(run, 0, 0);
     options->addLayout(serial, 0, 1);
     options->addLayout(processing, 0, 2);
+    options->addWidget(GroupBox_tracage, 0, 3, Qt::AlignTop);
     root->addLayout(options);
     auto* memos = new QHBoxLayout;
     auto* raw = new QVBoxLayout;

@@ -32,6 +32,7 @@ class QToolButton;
 namespace sondalog {
 
 class ChoicePanel;
+class TracerInputsGroup;
 class PortProber;
 class TableCellDelegate;
 
@@ -121,6 +122,7 @@ public:
     QPushButton* Button1 = nullptr;      ///< "liste COMx"
     QToolButton* SpeedButton1 = nullptr; ///< "NEW"
     QPushButton* Button5 = nullptr;      ///< the charts window
+    TracerInputsGroup* GroupBox_tracage = nullptr;
 
     /// The table was edited and applied (Enter, focus leaving the grid, "X ").
     std::function<void()> onTableApplied;

@@ -3,6 +3,7 @@
 #include "util/number_format.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 #include <cmath>
 
@@ -234,6 +235,45 @@ void DrawQuantity(QImage& image, AxisScale& axis, const QuantityDrawing& d, cons
         previous = point;
         havePrevious = true;
     }
+}
+
+void DrawFittedCurve(QImage& image, const ProcessingState& state, bool showY2, const QColor& colour,
+                     const std::function<std::optional<double>(int n)>& valueAt)
+{
+    if (image.isNull() || !valueAt) {
+        return;
+    }
+    Geometry g;
+    g.width = image.width();
+    g.imageHeight = image.height();
+    g.height = showY2 ? image.height() / 2 : image.height();
+    g.top = 0;
+    g.view = state.view;
+    g.min = state.axisY1.min;
+    g.max = state.axisY1.max;
+    // One point per packet of the curve, as the readings are drawn.
+    const int e = PacketSize(g.width, state.series.sampleCount, state.view);
+    QPainterPath path;
+    bool open = false;
+    const int last = std::min(state.view.last, state.series.sampleCount);
+    for (int n = std::max(state.view.first, 1); n <= last; n += e) {
+        const std::optional<double> v = valueAt(n);
+        if (!v || !std::isfinite(*v)) {
+            open = false;
+            continue;
+        }
+        const QPointF point(g.X(n), g.Y(*v));
+        if (open) {
+            path.lineTo(point);
+        } else {
+            path.moveTo(point);
+            open = true;
+        }
+    }
+    QPainter p(&image);
+    p.setClipRect(QRect(0, 0, g.width, g.top + g.height));
+    p.setPen(QPen(colour, 2, Qt::DashLine));
+    p.drawPath(path);
 }
 
 void Redraw(QImage& image, ProcessingState& state, const QuantityDrawing& q1, const QuantityDrawing& q2, bool showY2)

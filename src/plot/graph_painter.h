@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace sondalog {
@@ -57,5 +59,10 @@ void DrawQuantity(QImage& image, AxisScale& axis, const QuantityDrawing& drawing
 
 /// The whole graph: quantity 1 alone, or both halves when `showY2`.
 void Redraw(QImage& image, ProcessingState& state, const QuantityDrawing& q1, const QuantityDrawing& q2, bool showY2);
+
+/// A curve over quantity 1's band (the tracer fit): `valueAt(n)` in quantity 1's units, nothing
+/// where it has no value; drawn dashed, on the same axes and packets as the readings.
+void DrawFittedCurve(QImage& image, const ProcessingState& state, bool showY2, const QColor& colour,
+                     const std::function<std::optional<double>(int n)>& valueAt);
 
 }  // namespace sondalog

@@ -39,6 +39,9 @@ SaveResult RecordingWriter::Write(const RecordStore& records, const SaveRequest&
     savedRecordCount_ = static_cast<int>(records.size());
     result.written = true;
     result.path = path;
+    if (!request.autoSaving) {
+        lastSavedPath_ = path;
+    }
     result.Label11 = QStringLiteral(" sauvegardé à ") + request.name.now.toString(QStringLiteral("hh'H'mm"));
     result.Label11Hint = path;
     if (request.autoSaving) {

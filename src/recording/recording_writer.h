@@ -45,11 +45,14 @@ public:
     /// Lines of the record list at the last save, minus the header line.
     int lastSavedLineCount() const { return std::max(0, savedRecordCount_ - 1); }
     const QString& lastAutoSaveFile() const { return lastAutoSaveFile_; }
+    /// The last recording written by a save (not a backup).
+    const QString& lastSavedPath() const { return lastSavedPath_; }
     bool HasUnsavedLines(const RecordStore& records) const { return records.size() > savedRecordCount_; }
 
 private:
     int savedRecordCount_ = 0;
     QString lastAutoSaveFile_;
+    QString lastSavedPath_;
 };
 
 /// Said after a failed save: nothing was cleared.

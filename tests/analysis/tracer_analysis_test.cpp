@@ -113,6 +113,18 @@ TEST(TracerAnalysis, TheFitGivesBackVelocityDispersionAndRecovery)
     }
 }
 
+TEST(TracerAnalysis, TheFitFindsItsWayFromARoughStart)
+{
+    const Truth truth;
+    const std::vector<CurvePoint> curve = Curve(truth, 10, 80000);
+    const AdeGuess rough{truth.v * 1.4, truth.d * 0.5, truth.Amplitude() * 0.7};
+    const AdeFit fit = FitAde(Concentrations(curve), truth.x, rough, truth.massKg, truth.dischargeLs);
+    ASSERT_TRUE(fit.ok) << fit.message.toStdString();
+    EXPECT_NEAR(fit.velocity / (truth.v * 3600), 1, 0.001);
+    EXPECT_NEAR(fit.dispersion / truth.d, 1, 0.001);
+    EXPECT_NEAR(*fit.recovery, 100, 0.1);
+}
+
 TEST(TracerAnalysis, ACurveCutBeforeItsTailIsProvisional)
 {
     const Truth truth;

@@ -1,0 +1,59 @@
+// The live tracer analysis in the main window: the panel after t0, the fit drawn over the graph,
+// the report and the graph saved beside the recording.
+#include "app/window_fixture.h"
+#include "instrument/parameters_window.h"
+#include "instrument/tracer_inputs_group.h"
+#include "plot/graph_widget.h"
+#include "wait_until.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+TEST(AnalysisWindow, FiguresFitAndReportOfTheDemonstration)
+{
+    Fixture f;
+    MainWindow& w = *f.window;
+    TracerInputsGroup& inputs = *w.parameters()->GroupBox_tracage;
+    inputs.Edit_distance->setText(QStringLiteral("500"));
+    inputs.Edit_masse->setText(QStringLiteral("2"));
+    inputs.Edit_debit->setText(QStringLiteral("40"));
+    emit inputs.Edit_distance->editingFinished();
+    EXPECT_TRUE(QFile::exists(f.dir.filePath(QStringLiteral("config/Sondalog.trc"))));
+    EXPECT_EQ(w.Panel_analyse->text(), QStringLiteral("Analyse du traçage : à partir de t0"));
+
+    f.Click(w.Button_START);
+    ASSERT_TRUE(WaitUntil([&] { return f.N() >= 30; }, 20000));
+    f.Click(w.Button_go);
+    const int t0 = w.run().state.tracingStartIndex;
+    // The demonstration's pulse comes 140 readings after t0 and fades by 400.
+    ASSERT_TRUE(WaitUntil([&] { return f.N() >= t0 + 420; }, 60000));
+    w.UpdateAnalysis();
+    ASSERT_TRUE(WaitUntil([&] { return !w.FitRunning() && w.analysis().fit.ok; }, 20000));
+    EXPECT_TRUE(w.Panel_analyse->text().contains(QStringLiteral("ajusté : v ")));
+    EXPECT_TRUE(w.analysis().figures.peakSeconds.has_value());
+    EXPECT_GT(w.analysis().fit.r2, 0.9);
+    // The fitted curve is on the graph, dashed orange.
+    const QImage graph = w.ImageA->image();
+    int orange = 0;
+    for (int y = 0; y < graph.height(); y += 2) {
+        for (int x = 0; x < graph.width(); x += 2) {
+            orange += graph.pixelColor(x, y) == QColor(230, 120, 0) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(orange, 20);
+
+    // Stop + save: the recording, and beside it the analysis and the graph.
+    f.Click(w.Button_stop);
+    ASSERT_EQ(f.Recordings().size(), 1);
+    const QString base = QFileInfo(f.Recordings().first()).completeBaseName();
+    const QString report = f.work + QStringLiteral("/analyses/") + base + QStringLiteral("_analyse.txt");
+    ASSERT_TRUE(QFile::exists(report));
+    EXPECT_TRUE(QFile::exists(f.work + QStringLiteral("/analyses/") + base + QStringLiteral("_analyse.png")));
+    const QString text = ReadTextLines(report)->join(u'\n');
+    EXPECT_TRUE(text.contains(QStringLiteral("distance injection – mesure : 500 m")));
+    EXPECT_TRUE(text.contains(QStringLiteral("vitesse v : ")));
+    EXPECT_TRUE(w.Label_mess->text().contains(QStringLiteral("analyse du traçage")));
+}
