@@ -188,3 +188,21 @@ TEST(OpeningFiles, FilesThatCannotBeOpenedLoadNothing)
     t.Open(1, QString());
     EXPECT_EQ(t.f.N(), 30);
 }
+
+TEST(OpeningFiles, NeverWhileAnAcquisitionRuns)
+{
+    Opening t;
+    const QString own = WriteOwnRecording(t.f.work, 40);
+    t.f.Click(t.w.Button_START);
+    ASSERT_TRUE(WaitUntil([&] { return t.f.N() >= 5; }, 20000));
+    t.choice = 1;
+    t.file = own;
+    t.w.Button_open_fileClick();
+    EXPECT_FALSE(t.w.LoadInProgress());
+    ASSERT_FALSE(t.f.told.isEmpty());
+    EXPECT_TRUE(t.f.told.last().startsWith(QStringLiteral("Une acquisition est en cours")));
+    const int n = t.f.N();
+    ASSERT_TRUE(WaitUntil([&] { return t.f.N() > n; }, 20000));  // the run goes on with its own readings
+    EXPECT_NE(t.f.N(), 40);
+    t.f.Click(t.w.Button_stop);
+}
