@@ -24,6 +24,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
+#include <mutex>
 #include <thread>
 
 namespace {
@@ -348,9 +350,15 @@ TEST(ParametersWindow, NewListsFreeAndHeldPortsAndOffersThem)
 TEST(ParametersWindow, ComListTestLogsTenPortsAndNothingInTheDemonstration)
 {
     Params t;
-    QStringList tried;
-    t.p.SetPortProbe([&](const QString& name) {
-        tried << name;  // the probing threads only append; read once they are done
+    // The probes run on threads of their own, side by side: what they try is kept under a lock.
+    struct Tried {
+        std::mutex lock;
+        QStringList names;
+    };
+    const auto tried = std::make_shared<Tried>();
+    t.p.SetPortProbe([tried](const QString& name) {
+        const std::lock_guard<std::mutex> guard(tried->lock);
+        tried->names << name;
         return name == QLatin1String("COM3");
     }, 2000);
     t.p.systemPorts = [] { return QStringList{QStringLiteral("COM3")}; };
@@ -359,7 +367,7 @@ TEST(ParametersWindow, ComListTestLogsTenPortsAndNothingInTheDemonstration)
     // In demonstration nothing is opened and every port is "non disponible".
     ASSERT_TRUE(t.p.CheckBox_demo->isChecked());
     t.p.Button1Click();
-    EXPECT_TRUE(tried.isEmpty());
+    EXPECT_TRUE(tried->names.isEmpty());
     QStringList lines = t.w.Memo1->toPlainText().split(u'\n');
     EXPECT_TRUE(lines.contains(QStringLiteral("TEST Open COM3: bauds=9600 parity=N data=8 stop=1 non disponible")));
 
@@ -375,16 +383,18 @@ TEST(ParametersWindow, ComListTestLogsTenPortsAndNothingInTheDemonstration)
     EXPECT_EQ(lines[first + 3], QStringLiteral("TEST Open COM3: bauds=9600 parity=N data=8 stop=1 disponible"));
     EXPECT_EQ(lines[first + 10], QStringLiteral("TEST Open COM10: bauds=9600 parity=N data=8 stop=1 non disponible"));
     EXPECT_EQ(lines[first + 11], QStringLiteral(" =====> Vérifier si le Driver du multimètre est installé "));
-    EXPECT_EQ(tried.size(), 10);
+    const std::lock_guard<std::mutex> guard(tried->lock);
+    EXPECT_EQ(tried->names.size(), 10);
 }
 
 TEST(ParametersWindow, AHangingPortNeverFreezesTheWindow)
 {
     Params t;
-    std::atomic<bool> release{false};
-    t.p.SetPortProbe([&](const QString& name) {
+    // Shared with the probing thread, which outlives the test when the port hangs.
+    const auto release = std::make_shared<std::atomic<bool>>(false);
+    t.p.SetPortProbe([release](const QString& name) {
         if (name == QLatin1String("rfcomm0")) {
-            for (int i = 0; i < 300 && !release; ++i) {
+            for (int i = 0; i < 300 && !*release; ++i) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));  // a Bluetooth port taking its time
             }
             return true;
@@ -402,5 +412,5 @@ TEST(ParametersWindow, AHangingPortNeverFreezesTheWindow)
     EXPECT_GE(ticks, 5);  // the event loop kept turning while the port hung
     EXPECT_TRUE(t.MemoLines().contains(QStringLiteral("TEST Open rfcomm0 : OCCUPEE")));
     EXPECT_TRUE(t.MemoLines().contains(QStringLiteral("TEST Open ttyUSB0 : LIBRE")));
-    release = true;
+    *release = true;
 }
