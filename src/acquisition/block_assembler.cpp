@@ -7,11 +7,6 @@
 namespace sondalog {
 
 namespace {
-bool Contains(const QString& text, const QString& what)
-{
-    return !what.isEmpty() && text.contains(what);
-}
-
 QString Field(const QStringList& fields, qsizetype j)
 {
     return j >= 1 && j <= fields.size() ? TrimSpaces(fields.at(j - 1)) : QString();
@@ -66,7 +61,7 @@ BlockAssembler::Step BlockAssembler::CsvLine(const QString& line, const Instrume
         return s;
     }
     const QString key = BlockKey(config, options);
-    if (!Contains(line, key)) {
+    if (!ContainsText(line, key)) {
         if (!Append(line)) {
             s.log << kBlockDropped;
         }
@@ -93,26 +88,25 @@ BlockAssembler::Step BlockAssembler::CsvLine(const QString& line, const Instrume
     const FieldViews fields = SplitFieldViews(pending_, u';');
     const int k = CountChar(u';', pending_);
     QString time, q1, q2, ph, ox;
-    auto has = [](QStringView f, const QString& what) { return !what.isEmpty() && f.contains(what); };
-    for (int i = 1; i <= k + 1; ++i) {
+        for (int i = 1; i <= k + 1; ++i) {
         const QStringView f = FieldView(fields, i);
         if (f.contains(u':')) {
             time = f.toString();
         }
-        if (has(f, config.q1.marker)) {
+        if (ContainsText(f, config.q1.marker)) {
             q1 = config.q1.marker;
             q1.append(FieldView(fields, i - 2)).append(u' ').append(FieldView(fields, i - 1));
         }
-        if (has(f, config.q2.marker)) {
+        if (ContainsText(f, config.q2.marker)) {
             q2 = FieldView(fields, i - 1).toString();
             q2.append(u' ').append(config.q2.marker);
         }
         if (options.threeProbes) {
-            if (has(f, options.phMarker)) {
+            if (ContainsText(f, options.phMarker)) {
                 ph = options.phMarker;
                 ph.append(u' ').append(FieldView(fields, i - 2));
             }
-            if (has(f, options.oxMarker)) {
+            if (ContainsText(f, options.oxMarker)) {
                 ox = options.oxMarker;
                 ox.append(u' ').append(FieldView(fields, i - 2)).append(QLatin1String(" %"));
             }
@@ -153,14 +147,14 @@ BlockAssembler::Step BlockAssembler::PlainLine(const QString& line, const Instru
         if (CountChar(u':', f) == 2) {
             time = f;
         }
-        if (Contains(f, config.q1.marker)) {
+        if (ContainsText(f, config.q1.marker)) {
             q1 = BeforeFlags(f);
         }
         if (options.threeProbes) {
-            if (Contains(f, options.phMarker)) {
+            if (ContainsText(f, options.phMarker)) {
                 ph = options.phMarker + u' ' + LineField(f, 2, u' ');
             }
-            if (Contains(f, options.oxMarker)) {
+            if (ContainsText(f, options.oxMarker)) {
                 ox = options.oxMarker + u' ' + LineField(f, 2, u' ') + u' ' + LineField(f, 3, u' ');
             }
         }

@@ -5,9 +5,6 @@
 
 namespace sondalog {
 
-namespace {
-}  // namespace
-
 CleanedBurst CleanBurst(const QString& raw, int count)
 {
     CleanedBurst out;
@@ -41,16 +38,15 @@ QString ExtractValues(const QString& line, const QuantityConfig& q1, const QStri
     QString quantity;
     QString ph;
     QString ox;
-    auto has = [](QStringView f, const QString& what) { return !what.isEmpty() && f.contains(what); };
     for (int i = 0; i < k && i < fields.size(); ++i) {
         const QStringView f = TrimSpacesView(fields.at(i));
-        if (has(f, q1.marker) && (q1.markerNote.isEmpty() || !f.contains(q1.markerNote))) {
+        if (ContainsText(f, q1.marker) && (q1.markerNote.isEmpty() || !f.contains(q1.markerNote))) {
             quantity = BeforeFlags(f.toString());
         }
-        if (has(f, phMarker)) {
+        if (ContainsText(f, phMarker)) {
             ph = phMarker + u' ' + LineField(f.toString(), 2, u' ');
         }
-        if (has(f, oxMarker)) {
+        if (ContainsText(f, oxMarker)) {
             ox = oxMarker + u' ' + LineField(f.toString(), 2, u' ') + QStringLiteral(" %");
         }
     }

@@ -16,11 +16,6 @@ QString ReduceTime(const QString& text)
     return KeepOnly(text.left(255), kTimeChars);
 }
 
-bool Contains(const QString& text, const QString& what)
-{
-    return !what.isEmpty() && text.contains(what);
-}
-
 /// The word after the marker word: where the three-probe values stand in either reading mode.
 QString WordAfter(const FieldViews& fields, const QString& marker)
 {
@@ -158,7 +153,7 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
     }
 
     // 5: only lines of the active instrument's quantity 1.
-    if (!Contains(line, q1.marker) || Contains(line, q1.markerNote)) {
+    if (!ContainsText(line, q1.marker) || ContainsText(line, q1.markerNote)) {
         return out;
     }
     instrumentTime = ReduceTime(instrumentTime);

@@ -116,6 +116,11 @@ int CountChar(QChar c, const QString& text)
     return static_cast<int>(text.count(c));
 }
 
+bool ContainsText(QStringView text, const QString& what)
+{
+    return !what.isEmpty() && text.contains(what);
+}
+
 void ReplaceChar(QChar from, QChar to, QString& text)
 {
     text.replace(from, to);

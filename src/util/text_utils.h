@@ -4,6 +4,7 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringView>
 
 namespace sondalog {
 
@@ -20,6 +21,8 @@ QString TrimTrailingSpaces(const QString& text);
 QString TrimLeadingSpaces(const QString& text);
 QString TrimSpaces(const QString& text);
 int CountChar(QChar c, const QString& text);
+/// True when `what` is not empty and stands in `text` (a marker left empty matches nothing).
+bool ContainsText(QStringView text, const QString& what);
 void ReplaceChar(QChar from, QChar to, QString& text);
 /// Turns '.' and ',' into `decimalSign` and drops every character that is not a number character.
 void NormalizeDecimal(QString& text, QChar decimalSign);
