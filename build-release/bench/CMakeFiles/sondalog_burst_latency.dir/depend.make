@@ -1,2 +1,0 @@
-# Empty dependencies file for sondalog_burst_latency.
-# This may be replaced when dependencies are built.

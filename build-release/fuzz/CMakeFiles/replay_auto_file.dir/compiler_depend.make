@@ -1,2 +1,0 @@
-# Empty compiler generated dependencies file for replay_auto_file.
-# This may be replaced when dependencies are built.

@@ -1,9 +1,0 @@
-file(REMOVE_RECURSE
-  "CMakeFiles/sondalog_util_autogen"
-  "sondalog_util_autogen/mocs_compilation.cpp"
-)
-
-# Per-language clean rules from dependency scanning.
-foreach(lang )
-  include(CMakeFiles/sondalog_util_autogen.dir/cmake_clean_${lang}.cmake OPTIONAL)
-endforeach()

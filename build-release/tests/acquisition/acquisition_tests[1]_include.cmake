@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/build-release/tests/acquisition/acquisition_tests[1]_tests.cmake")
-  include("/work/main/build-release/tests/acquisition/acquisition_tests[1]_tests.cmake")
-else()
-  add_test(acquisition_tests_NOT_BUILT acquisition_tests_NOT_BUILT)
-endif()

@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/build-release/tests/app/window_tests[1]_tests.cmake")
-  include("/work/main/build-release/tests/app/window_tests[1]_tests.cmake")
-else()
-  add_test(window_tests_NOT_BUILT window_tests_NOT_BUILT)
-endif()

@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/build-release/tests/charts/charts_tests[1]_tests.cmake")
-  include("/work/main/build-release/tests/charts/charts_tests[1]_tests.cmake")
-else()
-  add_test(charts_tests_NOT_BUILT charts_tests_NOT_BUILT)
-endif()

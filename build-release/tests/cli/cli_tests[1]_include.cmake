@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/build-release/tests/cli/cli_tests[1]_tests.cmake")
-  include("/work/main/build-release/tests/cli/cli_tests[1]_tests.cmake")
-else()
-  add_test(cli_tests_NOT_BUILT cli_tests_NOT_BUILT)
-endif()

@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/build-release/tests/help/help_tests[1]_tests.cmake")
-  include("/work/main/build-release/tests/help/help_tests[1]_tests.cmake")
-else()
-  add_test(help_tests_NOT_BUILT help_tests_NOT_BUILT)
-endif()

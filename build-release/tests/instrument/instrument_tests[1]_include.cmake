@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/build-release/tests/instrument/instrument_tests[1]_tests.cmake")
-  include("/work/main/build-release/tests/instrument/instrument_tests[1]_tests.cmake")
-else()
-  add_test(instrument_tests_NOT_BUILT instrument_tests_NOT_BUILT)
-endif()

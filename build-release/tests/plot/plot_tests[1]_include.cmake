@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/build-release/tests/plot/plot_tests[1]_tests.cmake")
-  include("/work/main/build-release/tests/plot/plot_tests[1]_tests.cmake")
-else()
-  add_test(plot_tests_NOT_BUILT plot_tests_NOT_BUILT)
-endif()

@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/build-release/tests/processing/processing_tests[1]_tests.cmake")
-  include("/work/main/build-release/tests/processing/processing_tests[1]_tests.cmake")
-else()
-  add_test(processing_tests_NOT_BUILT processing_tests_NOT_BUILT)
-endif()

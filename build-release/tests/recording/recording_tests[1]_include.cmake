@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/build-release/tests/recording/recording_tests[1]_tests.cmake")
-  include("/work/main/build-release/tests/recording/recording_tests[1]_tests.cmake")
-else()
-  add_test(recording_tests_NOT_BUILT recording_tests_NOT_BUILT)
-endif()

@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/build-release/tests/serial/serial_tests[1]_tests.cmake")
-  include("/work/main/build-release/tests/serial/serial_tests[1]_tests.cmake")
-else()
-  add_test(serial_tests_NOT_BUILT serial_tests_NOT_BUILT)
-endif()

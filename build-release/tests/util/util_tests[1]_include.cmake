@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/build-release/tests/util/util_tests[1]_tests.cmake")
-  include("/work/main/build-release/tests/util/util_tests[1]_tests.cmake")
-else()
-  add_test(util_tests_NOT_BUILT util_tests_NOT_BUILT)
-endif()

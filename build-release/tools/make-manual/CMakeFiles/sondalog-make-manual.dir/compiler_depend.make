@@ -1,2 +1,0 @@
-# Empty compiler generated dependencies file for sondalog-make-manual.
-# This may be replaced when dependencies are built.

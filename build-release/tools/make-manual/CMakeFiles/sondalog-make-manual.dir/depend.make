@@ -1,2 +1,0 @@
-# Empty dependencies file for sondalog-make-manual.
-# This may be replaced when dependencies are built.
