@@ -1,4 +1,5 @@
 #include "plot/graph_painter.h"
+#include "plot/reference_painter.h"
 
 #include <QImage>
 
@@ -62,6 +63,10 @@ TEST(GraphPainter, TimeGraduations)
     EXPECT_EQ(ElapsedLabel(0), QStringLiteral("00:00"));
     EXPECT_EQ(ElapsedLabel(5), QStringLiteral("00:05"));
     EXPECT_EQ(ElapsedLabel(3600), QStringLiteral("01:00:00"));
+    EXPECT_EQ(ElapsedLabel(59), QStringLiteral("00:59"));
+    EXPECT_EQ(ElapsedLabel(3599), QStringLiteral("59:59"));
+    EXPECT_EQ(ElapsedLabel(36005), QStringLiteral("10:00:05"));
+    EXPECT_EQ(ElapsedLabel(604800), QStringLiteral("168:00:00"));
 
     // 30 samples on a 630-pixel image: the ticks of i = 1, 6, 11, ... are silver columns at x(i).
     QImage image(630, 300, QImage::Format_RGB32);
@@ -273,5 +278,57 @@ TEST(GraphPainter, PacketMaximaFromThePyramidAreThoseOfEveryReading)
             series.At(++series.sampleCount).value1 = 7000;
             EXPECT_EQ(series.MaxOf(1, 0, series.sampleCount), 7000);
         }
+    }
+}
+
+TEST(GraphPainter, PictureIsThatOfTheShapeByShapePainterOnRandomRuns)
+{
+    std::mt19937 random(11);
+    auto uniform = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(random); };
+    auto colour = [&](int alpha) { return QColor(uniform(0, 255), uniform(0, 255), uniform(0, 255), alpha); };
+    for (int trial = 0; trial < 80; ++trial) {
+        ProcessingState state;
+        const int count = uniform(0, trial % 4 == 0 ? 40 : 20000);
+        state.series.Resize(count + SampleSeries::kGrowth);
+        const double centre = uniform(-100, 900);
+        const double spread = uniform(1, 300);
+        for (int n = 1; n <= count; ++n) {
+            // Values inside and well beyond the axes, flat stretches, and a peak.
+            state.series.At(n).value1 = n % 50 < 10 ? centre : centre + spread * std::sin(n / 97.0) * uniform(0, 30) / 10;
+            state.series.At(n).value2 = centre / 10 + uniform(-20, 20);
+        }
+        state.series.sampleCount = count;
+        const int first = uniform(-3, std::max(1, count / 2));
+        state.view = {first, std::max(first + uniform(-2, count), count)};
+        state.axisY1 = {centre - spread, centre + spread, uniform(0, 3) == 0 ? 0.0 : spread / uniform(2, 20), 0, 0};
+        state.axisY2 = {centre / 10 - 25, centre / 10 + 25, static_cast<double>(uniform(-1, 10)), 0, 0};
+        state.tracingStartIndex = uniform(0, count + 5);
+        state.t0Marked = uniform(0, 3) != 0;
+        state.baseline = centre + uniform(-50, 50);
+        QuantityDrawing q1 = Drawing(trial % 20 == 7 ? colour(128) : trial % 9 == 0 ? QColor(0, 0, 0) : colour(255));
+        q1.radius = uniform(0, 6);
+        q1.integral = uniform(0, 2) != 0;
+        q1.interval = uniform(1, 60);
+        q1.background = colour(255);
+        QuantityDrawing q2 = q1;
+        q2.quantity = 2;
+        q2.colour = colour(255);
+        const bool showY2 = uniform(0, 1) == 1;
+        const QImage::Format format = trial % 10 == 3 ? QImage::Format_RGB888 : QImage::Format_RGB32;
+        QImage expected(uniform(60, 1600), uniform(60, 900), format);
+        expected.fill(colour(255));
+        QImage drawn = expected.copy();
+        ProcessingState referenceState = state;
+        reference::Redraw(expected, referenceState, q1, q2, showY2);
+        Redraw(drawn, state, q1, q2, showY2);
+        ASSERT_EQ(drawn.size(), expected.size());
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = 0; x < drawn.width(); ++x) {
+                ASSERT_EQ(drawn.pixel(x, y), expected.pixel(x, y))
+                    << "trial " << trial << " at (" << x << ", " << y << "), " << count << " readings, view "
+                    << state.view.first << ".." << state.view.last << ", radius " << q1.radius;
+            }
+        }
+        EXPECT_EQ(state.axisY1.graduation, referenceState.axisY1.graduation);
     }
 }
