@@ -2,7 +2,7 @@
 
 namespace sondalog {
 
-int FindClockMark(const QString& text)
+int FindClockMark(QStringView text)
 {
     for (qsizetype i = 0; i + 3 < text.size(); ++i) {
         if (text.at(i) == u':' && text.at(i + 3) == u':') {
@@ -12,15 +12,16 @@ int FindClockMark(const QString& text)
     return 0;
 }
 
-bool HasClockMark(const QString& text)
+bool HasClockMark(QStringView text)
 {
     return FindClockMark(text) > 0;
 }
 
 StampComparison CompareBlockStamps(const QString& text)
 {
-    QString rest = text;
-    QString stamps[3];
+    // Views into the block: this runs for every block of a run.
+    QStringView rest = text;
+    QStringView stamps[3];
     bool found[3] = {false, false, false};
     for (int s = 0; s < 3; ++s) {
         const int p = FindClockMark(rest);
@@ -50,7 +51,9 @@ StampComparison CompareBlockStamps(const QString& text)
     if (stamps[0] == stamps[1] && !found[2]) {
         c.result = 3;
     }
-    c.listing = stamps[0] + QStringLiteral(" \n") + stamps[1] + QStringLiteral(" \n") + stamps[2];
+    c.listing.reserve(stamps[0].size() + stamps[1].size() + stamps[2].size() + 4);
+    c.listing.append(stamps[0]).append(QLatin1StringView(" \n")).append(stamps[1]);
+    c.listing.append(QLatin1StringView(" \n")).append(stamps[2]);
     return c;
 }
 

@@ -6,9 +6,9 @@
 namespace sondalog {
 
 /// Some ':' is followed, three positions further, by another ':' (as in 04:19:39).
-bool HasClockMark(const QString& text);
+bool HasClockMark(QStringView text);
 /// Position (from 1) of the second ':' of the first such pair; 0 when none.
-int FindClockMark(const QString& text);
+int FindClockMark(QStringView text);
 
 struct StampComparison {
     int result = 3;  ///< 3 all equal, 2 third differs, 1 first differs, 0 otherwise

@@ -5,6 +5,9 @@
 #include "util/number_format.h"
 #include "util/text_utils.h"
 
+#include <array>
+#include <charconv>
+
 namespace sondalog {
 
 namespace {
@@ -45,15 +48,24 @@ double InstrumentNumber(const QString& text, QChar decimalSign, QStringList& log
     return parsed.value;
 }
 
-QString FileSign(const QString& text, int choice)
+/// The recording's decimal sign on the values from `from` on: 0 a comma, 1 a point, else as read.
+void FileSign(QString& text, qsizetype from, int choice)
 {
-    QString out = text;
-    if (choice == 0) {
-        out.replace(u'.', u',');
-    } else if (choice == 1) {
-        out.replace(u',', u'.');
+    if (choice != 0 && choice != 1) {
+        return;
     }
-    return out;
+    const QChar was = choice == 0 ? u'.' : u',';
+    const QChar sign = choice == 0 ? u',' : u'.';
+    for (qsizetype i = text.indexOf(was, from); i >= 0; i = text.indexOf(was, i + 1)) {
+        text[i] = sign;
+    }
+}
+
+void AppendNumber(QString& text, int n)
+{
+    char digits[16];
+    const std::to_chars_result r = std::to_chars(digits, digits + sizeof digits, n);
+    text.append(QLatin1StringView(digits, r.ptr - digits));
 }
 
 QString ShortestLocal(double value, QChar decimalSign)
@@ -174,7 +186,7 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
     // The line is cut once per separator; the fields are then read by number.
     const FieldViews fields1 = SplitFieldViews(line, q1.separator);
     const FieldViews fields2 = q2.separator == q1.separator ? fields1 : SplitFieldViews(line, q2.separator);
-    QString valueText = FieldView(fields1, q1.occurrence).toString();
+    const QStringView valueField = FieldView(fields1, q1.occurrence);
     const QString prefix = FieldView(fields1, q1.occurrence + 1).left(1).toString();
     if (n <= 3) {
         state.initialPrefix = prefix;
@@ -191,8 +203,8 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
         }
         out.Label_multiple_courant = state.currentPrefix;
     }
-    valueText = KeepOnly(valueText, kValueChars);
-    QString valueText2 = KeepOnly(FieldView(fields2, q2.occurrence).toString(), kValueChars);
+    const QString valueText = KeepOnly(valueField, kValueChars);
+    QString valueText2 = KeepOnly(FieldView(fields2, q2.occurrence), kValueChars);
 
     // 10-11: the PC time and the interval check.
     if (n == 2) {
@@ -260,25 +272,39 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
         feed(n, sample);
     }
 
-    // 14-15: the recorded lines.
+    // 14-15: the recorded lines, built in one string: one is made for every reading.
     const bool tracing = state.IsTracing(n);
     const qint64 traceSeconds = state.tracingStartTime.isValid() ? state.tracingStartTime.secsTo(now) : 0;
-    const QString traceText = FormatDuration(traceSeconds);
-    const QString stamp = series.StampText(n, options.regional);
     if (n == 1) {
         out.recordLines << RecordHeader(state, config, options);
     }
-    QString lineTime = stamp;
+    QString record = series.StampText(n, options.regional);
     if (options.mode == ReadMode::Character && options.demo) {
-        lineTime = DateText(now.date(), options.regional.shortDateFormat) + u' ' + FormatDuration(n % 86400);
+        record = DateText(now.date(), options.regional.shortDateFormat) + u' ' + FormatDuration(n % 86400);
     }
-    QStringList tail;
-    tail << (tracing ? traceText : QString()) << fileText1 << valueText2;
+    record.reserve(record.size() + instrumentTime.size() + fileText1.size() + valueText2.size() + phText.size() +
+                   oxText.size() + 32);
+    record += u'\t';
+    AppendNumber(record, n);
+    record += u'\t';
+    record += instrumentTime;
+    record += u'\t';
+    const qsizetype tail = record.size();
+    if (tracing) {
+        record += FormatDuration(traceSeconds);
+    }
+    record += u'\t';
+    record += fileText1;
+    record += u'\t';
+    record += valueText2;
     if (options.threeProbes) {
-        tail << phText << oxText;
+        record += u'\t';
+        record += phText;
+        record += u'\t';
+        record += oxText;
     }
-    out.recordLines << lineTime + u'\t' + QString::number(n) + u'\t' + instrumentTime + u'\t' +
-                           FileSign(tail.join(u'\t'), options.recordingDecimalSign);
+    FileSign(record, tail, options.recordingDecimalSign);
+    out.recordLines << record;
 
     // 16-17: baseline before t0, area from t0 on.
     if (!tracing) {
@@ -359,9 +385,10 @@ void ForEachCaption(Texts& t, Visit&& visit)
 
 void DisplayTexts::MergeCaptions(const DisplayTexts& newer)
 {
-    std::vector<const std::optional<QString>*> from;
-    from.reserve(24);
-    ForEachCaption(newer, [&](const char*, const std::optional<QString>& text) { from.push_back(&text); });
+    // Merged after every reading: the newer captions listed on the stack, not in an allocation.
+    std::array<const std::optional<QString>*, 32> from{};
+    std::size_t count = 0;
+    ForEachCaption(newer, [&](const char*, const std::optional<QString>& text) { from[count++] = &text; });
     std::size_t i = 0;
     ForEachCaption(*this, [&](const char*, std::optional<QString>& text) {
         if (*from[i]) {

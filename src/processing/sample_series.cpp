@@ -178,7 +178,25 @@ QString SampleSeries::StampText(int n, const Regional& regional) const
         return {};
     }
     // The value is the wall clock's own reading: its fields come back without any time-zone lookup.
-    return StampFromTime(QDateTime::fromSecsSinceEpoch(s.time, Qt::UTC), regional);
+    // The date's text is kept while the readings stay on one day and one format.
+    const qint64 day = s.time >= 0 ? s.time / 86400 : (s.time - 86399) / 86400;
+    if (day != stampDay_ || regional.shortDateFormat != stampFormat_) {
+        const QDateTime midnight = QDateTime::fromSecsSinceEpoch(day * 86400, Qt::UTC);
+        stampDate_ = DateText(midnight.date(), regional.shortDateFormat);
+        stampDay_ = day;
+        stampFormat_ = regional.shortDateFormat;
+    }
+    const int secs = static_cast<int>(s.time - day * 86400);
+    const auto digit = [](int v) { return QChar(u'0' + v); };
+    const QChar clock[9] = {u' ',
+                            digit(secs / 36000),      digit(secs / 3600 % 10),  u':',
+                            digit(secs / 600 % 6),    digit(secs / 60 % 10),    u':',
+                            digit(secs % 60 / 10),    digit(secs % 10)};
+    QString stamp(stampDate_.size() + 9, Qt::Uninitialized);
+    std::copy(stampDate_.cbegin(), stampDate_.cend(), stamp.begin());
+    std::copy(clock, clock + 9, stamp.begin() + stampDate_.size());
+    stamp.truncate(80);
+    return stamp;
 }
 
 qint32 SampleSeries::KeepStamp(const QString& text)

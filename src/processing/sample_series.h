@@ -85,6 +85,10 @@ private:
 
     std::vector<Sample> slots_;
     QStringList keptStamps_;
+    // The last stamp's date text, for the next reading of the same day.
+    mutable qint64 stampDay_ = std::numeric_limits<qint64>::min();
+    mutable QString stampFormat_;
+    mutable QString stampDate_;
     mutable Pyramid pyramids_[2];
 };
 

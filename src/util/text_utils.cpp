@@ -14,22 +14,23 @@ namespace {
 constexpr QChar kBlank = u' ';
 
 // True for [+-]digits[.digits][E[+-]digits] with at least one digit before the exponent;
-// '.' stands for the decimal sign here.
-bool IsRealSyntax(const QString& text)
+// '.' stands for the decimal sign here. Read through `at`, so QStrings and byte buffers share it.
+template <typename At>
+bool IsRealSyntaxOf(qsizetype n, At at)
 {
-    const qsizetype n = text.size();
+    const auto digit = [&](qsizetype i) { return QChar(at(i)).isDigit(); };
     qsizetype i = 0;
-    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+    if (i < n && (at(i) == u'+' || at(i) == u'-')) {
         ++i;
     }
     int digits = 0;
-    while (i < n && text[i].isDigit()) {
+    while (i < n && digit(i)) {
         ++i;
         ++digits;
     }
-    if (i < n && text[i] == u'.') {
+    if (i < n && at(i) == u'.') {
         ++i;
-        while (i < n && text[i].isDigit()) {
+        while (i < n && digit(i)) {
             ++i;
             ++digits;
         }
@@ -37,13 +38,13 @@ bool IsRealSyntax(const QString& text)
     if (digits == 0) {
         return false;
     }
-    if (i < n && text[i] == u'E') {
+    if (i < n && at(i) == u'E') {
         ++i;
-        if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+        if (i < n && (at(i) == u'+' || at(i) == u'-')) {
             ++i;
         }
         int exponentDigits = 0;
-        while (i < n && text[i].isDigit()) {
+        while (i < n && digit(i)) {
             ++i;
             ++exponentDigits;
         }
@@ -52,6 +53,11 @@ bool IsRealSyntax(const QString& text)
         }
     }
     return i == n;
+}
+
+bool IsRealSyntax(const QString& text)
+{
+    return IsRealSyntaxOf(text.size(), [&](qsizetype i) { return text[i].unicode(); });
 }
 
 bool IsWholeSyntax(const QString& text)
@@ -118,7 +124,20 @@ int CountChar(QChar c, const QString& text)
 
 bool ContainsText(QStringView text, const QString& what)
 {
-    return !what.isEmpty() && text.contains(what);
+    // Short markers in short fields, several per field of every line: a direct scan for the first
+    // character beats the general search's set-up.
+    const qsizetype m = what.size();
+    if (m == 0 || m > text.size()) {
+        return false;
+    }
+    const char16_t* t = text.utf16();
+    const char16_t* w = reinterpret_cast<const char16_t*>(what.utf16());
+    for (qsizetype i = 0; i + m <= text.size(); ++i) {
+        if (t[i] == w[0] && std::equal(w + 1, w + m, t + i + 1)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void ReplaceChar(QChar from, QChar to, QString& text)
@@ -130,6 +149,24 @@ bool IsNumberChar(QChar c, QChar decimalSign)
 {
     return c == u'+' || c == u'-' || (c >= u'0' && c <= u'9') || c == u'E' || c == decimalSign;
 }
+
+namespace {
+// Through strings: for the malformed value's message, and texts longer than any number.
+Parsed<double> ParseRealLongWay(const QString& text, QChar decimalSign)
+{
+    QString normal = text;
+    NormalizeDecimal(normal, decimalSign);
+    if (normal.isEmpty() || !normal.back().isDigit()) {
+        return {};
+    }
+    QString dotted = normal;
+    dotted.replace(decimalSign, u'.');
+    if (const auto value = ToDouble(dotted)) {
+        return {*value, false, {}};
+    }
+    return {0.0, true, QStringLiteral("'%1' n'est pas une valeur en virgule flottante correcte").arg(normal)};
+}
+}  // namespace
 
 void NormalizeDecimal(QString& text, QChar decimalSign)
 {
@@ -149,17 +186,34 @@ void NormalizeDecimal(QString& text, QChar decimalSign)
 
 Parsed<double> ParseReal(const QString& text, QChar decimalSign)
 {
-    QString normal = text;
-    NormalizeDecimal(normal, decimalSign);
-    if (normal.isEmpty() || !normal.back().isDigit()) {
+    // Every value of every reading comes through here: the kept characters go into a buffer on the
+    // stack, the decimal sign as '.', and from_chars reads them. Anything unusual takes the long way.
+    char kept[64];
+    qsizetype n = 0;
+    for (QChar c : text) {
+        if (c == u'.' || c == u',') {
+            c = decimalSign;
+        }
+        if (!IsNumberChar(c, decimalSign)) {
+            continue;
+        }
+        if (n == static_cast<qsizetype>(sizeof kept)) {
+            return ParseRealLongWay(text, decimalSign);
+        }
+        kept[n++] = c == decimalSign ? '.' : static_cast<char>(c.unicode());
+    }
+    if (n == 0 || !(kept[n - 1] >= '0' && kept[n - 1] <= '9')) {
         return {};
     }
-    QString dotted = normal;
-    dotted.replace(decimalSign, u'.');
-    if (const auto value = ToDouble(dotted)) {
-        return {*value, false, {}};
+    const char* begin = kept[0] == '+' ? kept + 1 : kept;
+    double value = 0;
+    if (IsRealSyntaxOf(n, [&](qsizetype i) { return static_cast<char16_t>(kept[i]); })) {
+        const std::from_chars_result r = std::from_chars(begin, kept + n, value);
+        if (r.ec == std::errc() && r.ptr == kept + n) {
+            return {value, false, {}};
+        }
     }
-    return {0.0, true, QStringLiteral("'%1' n'est pas une valeur en virgule flottante correcte").arg(normal)};
+    return ParseRealLongWay(text, decimalSign);
 }
 
 Parsed<int> ParseInt(const QString& text, QChar decimalSign)
@@ -243,26 +297,57 @@ bool IsTrueText(const QString& text)
     return text == QLatin1String("true");
 }
 
-QString KeepOnly(const QString& text, const QString& allowed)
-{
-    // Runs on every received value: fill a buffer in place rather than append char by char.
-    // The allowed ASCII characters as a bit set: one test per character instead of a search.
-    quint64 ascii[2] = {0, 0};
-    for (const QChar c : allowed) {
-        if (c.unicode() < 128) {
-            ascii[c.unicode() >> 6] |= quint64(1) << (c.unicode() & 63);
+namespace {
+/// Characters allowed, the ASCII ones as a bit set: one test per character instead of a search.
+class CharSet {
+public:
+    explicit CharSet(QStringView allowed) : allowed_(allowed)
+    {
+        for (const QChar c : allowed) {
+            if (c.unicode() < 128) {
+                ascii_[c.unicode() >> 6] |= quint64(1) << (c.unicode() & 63);
+            }
         }
     }
+    bool Has(QChar c) const
+    {
+        const char16_t u = c.unicode();
+        return u < 128 ? (ascii_[u >> 6] >> (u & 63)) & 1 : allowed_.contains(c);
+    }
+
+private:
+    quint64 ascii_[2] = {0, 0};
+    QStringView allowed_;
+};
+
+QString KeepOnlyOf(QStringView text, const CharSet& set)
+{
+    // Runs on every received value: fill a buffer in place rather than append char by char.
     QString out(text.size(), Qt::Uninitialized);
     QChar* p = out.data();
     for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 128 ? (ascii[u >> 6] >> (u & 63)) & 1 : allowed.contains(c)) {
+        if (set.Has(c)) {
             *p++ = c;
         }
     }
     out.truncate(p - out.constData());
     return out;
+}
+}  // namespace
+
+QString KeepOnly(QStringView text, QStringView allowed)
+{
+    return KeepOnlyOf(text, CharSet(allowed));
+}
+
+QString KeepOnly(const QString& text, QStringView allowed)
+{
+    // Most texts keep every character: they are handed back shared, not copied.
+    const CharSet set(allowed);
+    if (std::all_of(text.cbegin(), text.cend(), [&](QChar c) { return set.Has(c); })) {
+        return text;
+    }
+    return KeepOnlyOf(text, set);
 }
 
 namespace {

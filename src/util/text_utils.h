@@ -38,7 +38,9 @@ QString BoolText(bool flag);
 bool IsTrueText(const QString& text);
 
 /// Keeps only the characters of `allowed`, in order.
-QString KeepOnly(const QString& text, const QString& allowed);
+QString KeepOnly(QStringView text, QStringView allowed);
+/// The same, handing `text` back shared when it keeps every character.
+QString KeepOnly(const QString& text, QStringView allowed);
 
 /// The number characters for a given decimal sign: + - 0-9 E and the sign.
 bool IsNumberChar(QChar c, QChar decimalSign);
