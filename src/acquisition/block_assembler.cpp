@@ -3,6 +3,7 @@
 #include "acquisition/block_stamps.h"
 #include "util/line_field.h"
 #include "util/text_utils.h"
+#include "util/text_writer.h"
 
 namespace sondalog {
 
@@ -52,7 +53,7 @@ BlockAssembler::Step BlockAssembler::CsvLine(const QString& line, const Instrume
                                              const BlockOptions& options, int sampleCount, bool stopRequested)
 {
     Step s;
-    const bool log = !options.withoutLog;
+    const bool log = !options.unseen;
     if (log) {
         s.log << QString() << line;
     }
@@ -72,7 +73,7 @@ BlockAssembler::Step BlockAssembler::CsvLine(const QString& line, const Instrume
     if (log) {
         s.log << QStringLiteral("  ===>") + pending_;
     }
-    if (sampleCount > 3) {
+    if (sampleCount > 3 && !options.unseen) {
         const StampComparison stamps = CompareBlockStamps(pending_);
         if (stamps.result != 3) {
             s.label21 = QStringLiteral("-> mesures à dates différentes (dt=1pas)  n =") + QString::number(sampleCount) +
@@ -84,37 +85,62 @@ BlockAssembler::Step BlockAssembler::CsvLine(const QString& line, const Instrume
         }
     }
 
-    // Views into the block: a block of three probes is cut once, nothing copied but the results.
+    // Views into the block: a block of three probes is cut once, and the reading's two texts are the
+    // only strings made (the last field of each kind wins, as the fields are read in turn).
     const FieldViews fields = SplitFieldViews(pending_, u';');
     const int k = CountChar(u';', pending_);
-    QString time, q1, q2, ph, ox;
-        for (int i = 1; i <= k + 1; ++i) {
+    QStringView time;
+    QStringView q1Value, q1Unit, q2Value, phValue, oxValue;
+    bool haveQ1 = false, haveQ2 = false, havePh = false, haveOx = false;
+    for (int i = 1; i <= k + 1; ++i) {
         const QStringView f = FieldView(fields, i);
         if (f.contains(u':')) {
-            time = f.toString();
+            time = f;
         }
         if (ContainsText(f, config.q1.marker)) {
-            q1 = config.q1.marker;
-            q1.append(FieldView(fields, i - 2)).append(u' ').append(FieldView(fields, i - 1));
+            haveQ1 = true;
+            q1Value = FieldView(fields, i - 2);
+            q1Unit = FieldView(fields, i - 1);
         }
         if (ContainsText(f, config.q2.marker)) {
-            q2 = FieldView(fields, i - 1).toString();
-            q2.append(u' ').append(config.q2.marker);
+            haveQ2 = true;
+            q2Value = FieldView(fields, i - 1);
         }
         if (options.threeProbes) {
             if (ContainsText(f, options.phMarker)) {
-                ph = options.phMarker;
-                ph.append(u' ').append(FieldView(fields, i - 2));
+                havePh = true;
+                phValue = FieldView(fields, i - 2);
             }
             if (ContainsText(f, options.oxMarker)) {
-                ox = options.oxMarker;
-                ox.append(u' ').append(FieldView(fields, i - 2)).append(QLatin1String(" %"));
+                haveOx = true;
+                oxValue = FieldView(fields, i - 2);
             }
         }
     }
     s.counterIncrement += 1;
-    const QString values = q1 + u' ' + q2 + u' ' + ph + u' ' + ox;
-    s.readings << time << values;
+    QString values;
+    {
+        TextWriter w(values, config.q1.marker.size() + q1Value.size() + q1Unit.size() + q2Value.size() +
+                                 config.q2.marker.size() + options.phMarker.size() + phValue.size() +
+                                 options.oxMarker.size() + oxValue.size() + 12);
+        if (haveQ1) {
+            w << config.q1.marker << q1Value << u' ' << q1Unit;
+        }
+        w << u' ';
+        if (haveQ2) {
+            w << q2Value << u' ' << config.q2.marker;
+        }
+        w << u' ';
+        if (havePh) {
+            w << options.phMarker << u' ' << phValue;
+        }
+        w << u' ';
+        if (haveOx) {
+            w << options.oxMarker << u' ' << oxValue << u' ' << u'%';
+        }
+    }
+    s.readings.reserve(2);
+    s.readings << time.toString() << values;
     if (log) {
         s.log << QStringLiteral("      =>") + values << QStringLiteral("________________");
     }
@@ -129,7 +155,7 @@ BlockAssembler::Step BlockAssembler::PlainLine(const QString& line, const Instru
     if (line.isEmpty() || stopRequested) {
         return s;
     }
-    if (!options.withoutLog) {
+    if (!options.unseen) {
         s.log << line;
     }
     if (!HasClockMark(line)) {

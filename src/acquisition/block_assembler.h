@@ -21,7 +21,7 @@ struct BlockOptions {
     QString phMarker = QStringLiteral("pH");
     QString oxMarker = QStringLiteral("Ox");
     QString blockKeyChoice = QStringLiteral("Cond");  ///< ComboBox_cond_ph_ox
-    bool withoutLog = false;  ///< a stored file's replay: the raw-lines log is seen by nobody
+    bool unseen = false;  ///< a stored file's replay: nobody sees the raw-lines log or the stamps warning
 };
 
 class BlockAssembler {
@@ -41,7 +41,7 @@ public:
     const QString& PendingBlock() const { return pending_; }
     void Clear()
     {
-        pending_.clear();
+        pending_.resize(0);  // keeps its room: the next block is about as long
         pendingLines_ = 0;
     }
 

@@ -78,19 +78,28 @@ CycleOutput ReadingRun::BurstCycle(const QString& raw, int count)
 CycleOutput ReadingRun::LineCycle(const QString& line)
 {
     CycleOutput out;
+    FeedLine(line, &out);
+    return out;
+}
+
+void ReadingRun::FeedLine(const QString& line, CycleOutput* out)
+{
     BlockAssembler::Step step =
         assembler_.Feed(line, config, blockOptions, state.series.sampleCount, stopRequested);
-    out.log << step.log;
-    out.label21 = step.label21;
     readingCounter += step.counterIncrement;
+    if (out) {
+        out->log << step.log;
+        out->label21 = step.label21;
+    }
     for (const QString& reading : step.readings) {
         DisplayTexts texts = Process(reading);
-        out.log << texts.logLines;
-        if (texts.stored) {
-            out.texts.push_back(std::move(texts));
+        if (out) {
+            out->log << texts.logLines;
+            if (texts.stored) {
+                out->texts.push_back(std::move(texts));
+            }
         }
     }
-    return out;
 }
 
 }  // namespace sondalog

@@ -59,6 +59,8 @@ public:
     CycleOutput BurstCycle(const QString& raw, int count);
     /// One string-mode cycle on a received or stored line.
     CycleOutput LineCycle(const QString& line);
+    /// The same without gathering what the window shows (a stored file's replay): `out` may be null.
+    void FeedLine(const QString& line, CycleOutput* out);
 
     /// ProcessReading on one decoded line, at the clock's time; records and captions kept.
     DisplayTexts Process(const QString& line);

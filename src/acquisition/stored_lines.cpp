@@ -7,11 +7,11 @@ void ReplayLineSource(ReadingRun& run, const NextLine& next, const std::function
 {
     const bool wasReplaying = run.options.replaying;
     const ReadMode wasMode = run.options.mode;
-    const bool wasWithoutLog = run.blockOptions.withoutLog;
+    const bool wasUnseen = run.blockOptions.unseen;
     const bool wasCaptionsAtEnd = run.options.captionsAtEnd;
     run.options.replaying = true;
     run.options.captionsAtEnd = true;
-    run.blockOptions.withoutLog = true;
+    run.blockOptions.unseen = true;
     run.options.mode = ReadMode::StringCsv;
     QString line;
     while (!run.stopRequested) {
@@ -24,7 +24,7 @@ void ReplayLineSource(ReadingRun& run, const NextLine& next, const std::function
         if (beforeLine) {
             beforeLine();
         }
-        run.LineCycle(line);
+        run.FeedLine(line, nullptr);
     }
     // The captions a replay skipped on the way: those of its last reading.
     if (run.state.series.sampleCount > 0 && !wasCaptionsAtEnd) {
@@ -34,7 +34,7 @@ void ReplayLineSource(ReadingRun& run, const NextLine& next, const std::function
     }
     run.options.replaying = wasReplaying;
     run.options.captionsAtEnd = wasCaptionsAtEnd;
-    run.blockOptions.withoutLog = wasWithoutLog;
+    run.blockOptions.unseen = wasUnseen;
     run.options.mode = wasMode;
 }
 

@@ -4,6 +4,7 @@
 #include "util/line_field.h"
 #include "util/number_format.h"
 #include "util/text_utils.h"
+#include "util/text_writer.h"
 
 #include <array>
 #include <charconv>
@@ -59,13 +60,6 @@ void FileSign(QString& text, qsizetype from, int choice)
     for (qsizetype i = text.indexOf(was, from); i >= 0; i = text.indexOf(was, i + 1)) {
         text[i] = sign;
     }
-}
-
-void AppendNumber(QString& text, int n)
-{
-    char digits[16];
-    const std::to_chars_result r = std::to_chars(digits, digits + sizeof digits, n);
-    text.append(QLatin1StringView(digits, r.ptr - digits));
 }
 
 QString ShortestLocal(double value, QChar decimalSign)
@@ -187,13 +181,15 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
     const FieldViews fields1 = SplitFieldViews(line, q1.separator);
     const FieldViews fields2 = q2.separator == q1.separator ? fields1 : SplitFieldViews(line, q2.separator);
     const QStringView valueField = FieldView(fields1, q1.occurrence);
-    const QString prefix = FieldView(fields1, q1.occurrence + 1).left(1).toString();
+    const QStringView prefix = FieldView(fields1, q1.occurrence + 1).left(1);
     if (n <= 3) {
-        state.initialPrefix = prefix;
+        state.initialPrefix = prefix.toString();
         state.prefixFactor = 1;
         out.Label_multiple_initial = u'[' + state.initialPrefix + QStringLiteral("]°");
     } else {
-        state.currentPrefix = prefix;
+        if (state.currentPrefix != prefix) {
+            state.currentPrefix = prefix.toString();
+        }
         if (prefix == QLatin1String("m") && state.initialPrefix == QStringLiteral("µ")) {
             state.prefixFactor = 1000;
         } else if (prefix == QStringLiteral("µ") && state.initialPrefix == QLatin1String("m")) {
@@ -278,30 +274,30 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
     if (n == 1) {
         out.recordLines << RecordHeader(state, config, options);
     }
-    QString record = series.StampText(n, options.regional);
+    QString record;
     if (options.mode == ReadMode::Character && options.demo) {
         record = DateText(now.date(), options.regional.shortDateFormat) + u' ' + FormatDuration(n % 86400);
+    } else {
+        record.reserve(200);
+        series.AppendStamp(record, n, options.regional);
     }
-    record.reserve(record.size() + instrumentTime.size() + fileText1.size() + valueText2.size() + phText.size() +
-                   oxText.size() + 32);
-    record += u'\t';
-    AppendNumber(record, n);
-    record += u'\t';
-    record += instrumentTime;
-    record += u'\t';
-    const qsizetype tail = record.size();
-    if (tracing) {
-        record += FormatDuration(traceSeconds);
-    }
-    record += u'\t';
-    record += fileText1;
-    record += u'\t';
-    record += valueText2;
-    if (options.threeProbes) {
-        record += u'\t';
-        record += phText;
-        record += u'\t';
-        record += oxText;
+    const QString traceText = tracing ? FormatDuration(traceSeconds) : QString();
+    char number[16];
+    const qsizetype numberLength = std::to_chars(number, number + sizeof number, n).ptr - number;
+    qsizetype tail = 0;
+    {
+        TextWriter w(record, numberLength + instrumentTime.size() + traceText.size() + fileText1.size() +
+                                 valueText2.size() + phText.size() + oxText.size() + 8);
+        w << u'\t';
+        for (qsizetype i = 0; i < numberLength; ++i) {
+            w << QChar(QLatin1Char(number[i]));
+        }
+        w << u'\t' << instrumentTime << u'\t';
+        tail = w.Size();
+        w << traceText << u'\t' << fileText1 << u'\t' << valueText2;
+        if (options.threeProbes) {
+            w << u'\t' << phText << u'\t' << oxText;
+        }
     }
     FileSign(record, tail, options.recordingDecimalSign);
     out.recordLines << record;

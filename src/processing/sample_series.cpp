@@ -167,15 +167,23 @@ double SampleSeries::MaxOf(int quantity, int from, int to) const
 
 QString SampleSeries::StampText(int n, const Regional& regional) const
 {
+    QString stamp;
+    AppendStamp(stamp, n, regional);
+    return stamp;
+}
+
+void SampleSeries::AppendStamp(QString& out, int n, const Regional& regional) const
+{
     if (n < 0 || n >= Capacity()) {
-        return {};
+        return;
     }
     const Sample& s = At(n);
     if (s.stampIndex >= 0 && s.stampIndex < keptStamps_.size()) {
-        return keptStamps_.at(s.stampIndex);
+        out += keptStamps_.at(s.stampIndex);
+        return;
     }
     if (s.time == kNoTime) {
-        return {};
+        return;
     }
     // The value is the wall clock's own reading: its fields come back without any time-zone lookup.
     // The date's text is kept while the readings stay on one day and one format.
@@ -192,11 +200,10 @@ QString SampleSeries::StampText(int n, const Regional& regional) const
                             digit(secs / 36000),      digit(secs / 3600 % 10),  u':',
                             digit(secs / 600 % 6),    digit(secs / 60 % 10),    u':',
                             digit(secs % 60 / 10),    digit(secs % 10)};
-    QString stamp(stampDate_.size() + 9, Qt::Uninitialized);
-    std::copy(stampDate_.cbegin(), stampDate_.cend(), stamp.begin());
-    std::copy(clock, clock + 9, stamp.begin() + stampDate_.size());
-    stamp.truncate(80);
-    return stamp;
+    // A stamp is at most 80 characters long.
+    const qsizetype room = 80;
+    out.append(stampDate_.constData(), std::min(stampDate_.size(), room));
+    out.append(clock, std::clamp<qsizetype>(room - stampDate_.size(), 0, 9));
 }
 
 qint32 SampleSeries::KeepStamp(const QString& text)

@@ -56,6 +56,8 @@ public:
 
     /// "dd/MM/yyyy hh:mm:ss" in the PC's short date format, cut at 80 characters; empty for no time.
     QString StampText(int n, const Regional& regional) const;
+    /// The same, appended to `out`: the record line takes it without a string of its own.
+    void AppendStamp(QString& out, int n, const Regional& regional) const;
     /// Keeps a stamp text that has no time value (a loaded recording); returns its index.
     /// Forgets the kept stamp texts (a new run, a new file): they would pile up otherwise.
     void ClearKeptStamps() { keptStamps_.clear(); }

@@ -16,6 +16,12 @@ constexpr std::array<char16_t, 32> kHigh = {
 QString DecodeCp1252(const QByteArray& bytes)
 {
     QString text;
+    DecodeCp1252Into(bytes, text);
+    return text;
+}
+
+void DecodeCp1252Into(QByteArrayView bytes, QString& text)
+{
     text.resize(bytes.size());
     QChar* out = text.data();
     for (const char b : bytes) {
@@ -23,7 +29,6 @@ QString DecodeCp1252(const QByteArray& bytes)
         const char16_t mapped = (u >= 0x80 && u <= 0x9F && kHigh[u - 0x80] != 0) ? kHigh[u - 0x80] : u;
         *out++ = QChar(mapped);
     }
-    return text;
 }
 
 QByteArray EncodeCp1252(const QString& text)

@@ -2,12 +2,15 @@
 // Windows-1252, the character set of the instrument, the configuration files and the recordings.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
 namespace sondalog {
 
 QString DecodeCp1252(const QByteArray& bytes);
+/// The same into `text`, whose room is reused when it has enough: a stored file's lines, one by one.
+void DecodeCp1252Into(QByteArrayView bytes, QString& text);
 /// Characters Windows-1252 cannot hold become '?'.
 QByteArray EncodeCp1252(const QString& text);
 /// EncodeCp1252, appended to `out`.

@@ -1,5 +1,7 @@
 #include "util/line_field.h"
 
+#include <algorithm>
+
 #include "util/text_utils.h"
 
 namespace sondalog {
@@ -112,6 +114,10 @@ QString BeforeFlags(const QString& text)
 
 QString DropControlChars(const QString& text, int threshold)
 {
+    // Lines seldom hold any: they are handed back shared.
+    if (std::all_of(text.cbegin(), text.cend(), [&](QChar c) { return c.unicode() >= threshold; })) {
+        return text;
+    }
     QString out(text.size(), Qt::Uninitialized);
     QChar* p = out.data();
     for (const QChar c : text) {

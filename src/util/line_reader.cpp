@@ -56,7 +56,7 @@ bool LineReader::Next(QString& line)
                 data = buffer_.constData();
                 i = buffer_.size() - 1;
             }
-            line = DecodeCp1252(QByteArray::fromRawData(buffer_.constData() + pos_, i - pos_));
+            DecodeCp1252Into(QByteArrayView(buffer_.constData() + pos_, i - pos_), line);
             qsizetype next = i + 1;
             if (buffer_.constData()[i] == '\r' && next < buffer_.size() && buffer_.constData()[next] == '\n') {
                 ++next;

@@ -170,18 +170,22 @@ Parsed<double> ParseRealLongWay(const QString& text, QChar decimalSign)
 
 void NormalizeDecimal(QString& text, QChar decimalSign)
 {
-    QString out(text.size(), Qt::Uninitialized);
-    QChar* p = out.data();
-    for (QChar c : std::as_const(text)) {
+    // In place: the text only shortens.
+    if (text.isEmpty()) {
+        return;
+    }
+    QChar* out = text.data();
+    const QChar* end = text.constData() + text.size();
+    for (QChar* in = text.data(); in != end; ++in) {
+        QChar c = *in;
         if (c == u'.' || c == u',') {
             c = decimalSign;
         }
         if (IsNumberChar(c, decimalSign)) {
-            *p++ = c;
+            *out++ = c;
         }
     }
-    out.truncate(p - out.constData());
-    text = out;
+    text.truncate(out - text.constData());
 }
 
 Parsed<double> ParseReal(const QString& text, QChar decimalSign)
