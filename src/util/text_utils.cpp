@@ -337,17 +337,38 @@ QString KeepOnlyOf(QStringView text, const CharSet& set)
     out.truncate(p - out.constData());
     return out;
 }
+
+// The same few sets serve every reading: the last ones made are kept, by their characters.
+const CharSet& CharSetOf(QStringView allowed)
+{
+    struct Kept {
+        QString characters;
+        CharSet set{QStringView()};
+    };
+    thread_local Kept kept[4];
+    thread_local int next = 0;
+    for (const Kept& k : kept) {
+        if (QStringView(k.characters) == allowed && !k.characters.isNull()) {
+            return k.set;
+        }
+    }
+    Kept& k = kept[next];
+    next = (next + 1) % 4;
+    k.characters = allowed.toString();
+    k.set = CharSet(k.characters);
+    return k.set;
+}
 }  // namespace
 
 QString KeepOnly(QStringView text, QStringView allowed)
 {
-    return KeepOnlyOf(text, CharSet(allowed));
+    return KeepOnlyOf(text, CharSetOf(allowed));
 }
 
 QString KeepOnly(const QString& text, QStringView allowed)
 {
     // Most texts keep every character: they are handed back shared, not copied.
-    const CharSet set(allowed);
+    const CharSet& set = CharSetOf(allowed);
     if (std::all_of(text.cbegin(), text.cend(), [&](QChar c) { return set.Has(c); })) {
         return text;
     }
