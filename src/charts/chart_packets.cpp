@@ -27,31 +27,21 @@ ChartPoint ChartPackets::Packet(const SampleSeries& series, int from, int to, Pa
         p.values = ValuesOf(series.At(to));
         break;
     case PacketCalc::Mean: {
-        std::array<double, 4> sum{};
-        for (int i = from; i <= to; ++i) {
-            const std::array<double, 4> v = ValuesOf(series.At(i));
-            for (std::size_t k = 0; k < 4; ++k) {
-                sum[k] += v[k];
-            }
-        }
+        // Sums of whole blocks of readings come from the series' summaries: the last bits of a mean
+        // may differ from a reading-by-reading sum, never what a chart shows.
+        const SampleSeries::Stats stats = series.StatsOf(from, to);
         const int count = to - from + 1;
         for (std::size_t k = 0; k < 4; ++k) {
-            p.values[k] = count > 0 ? sum[k] / count : 0;
+            p.values[k] = count > 0 ? stats.sum[k] / count : 0;
         }
         break;
     }
     case PacketCalc::Minimum:
-    case PacketCalc::Maximum: {
-        const bool lowest = calc == PacketCalc::Minimum;
-        p.values.fill(lowest ? 1.7e308 : -1.7e308);
-        for (int i = from; i <= to; ++i) {
-            const std::array<double, 4> v = ValuesOf(series.At(i));
-            for (std::size_t k = 0; k < 4; ++k) {
-                p.values[k] = lowest ? std::min(p.values[k], v[k]) : std::max(p.values[k], v[k]);
-            }
-        }
+        p.values = series.StatsOf(from, to).min;
         break;
-    }
+    case PacketCalc::Maximum:
+        p.values = series.StatsOf(from, to).max;
+        break;
     }
     return p;
 }

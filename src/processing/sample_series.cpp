@@ -165,6 +165,75 @@ double SampleSeries::MaxOf(int quantity, int from, int to) const
     return best;
 }
 
+namespace {
+SampleSeries::Stats EmptyStats()
+{
+    SampleSeries::Stats s;
+    s.min.fill(1.7e308);
+    s.max.fill(-1.7e308);
+    return s;
+}
+}  // namespace
+
+void SampleSeries::AddSlot(Stats& s, int n) const
+{
+    const Sample& slot = slots_[static_cast<std::size_t>(n)];
+    const std::array<double, 4> v = {slot.value1, slot.value2, slot.phValue, slot.oxValue};
+    for (std::size_t k = 0; k < 4; ++k) {
+        s.min[k] = std::min(s.min[k], v[k]);
+        s.max[k] = std::max(s.max[k], v[k]);
+        s.sum[k] += v[k];
+    }
+}
+
+void SampleSeries::ExtendBlocks(int lastBlock) const
+{
+    if (blocksValid_ > lastBlock) {
+        return;
+    }
+    blocks_.resize(static_cast<std::size_t>(lastBlock) + 1);
+    for (int b = blocksValid_; b <= lastBlock; ++b) {
+        Stats s = EmptyStats();
+        for (int n = b * kBlock; n < (b + 1) * kBlock; ++n) {
+            AddSlot(s, n);
+        }
+        blocks_[static_cast<std::size_t>(b)] = s;
+    }
+    blocksValid_ = lastBlock + 1;
+}
+
+SampleSeries::Stats SampleSeries::StatsOf(int from, int to) const
+{
+    Stats s = EmptyStats();
+    from = std::max(from, 0);
+    to = std::min(to, Capacity() - 1);
+    // Whole blocks inside the range come from their summaries; the ends are read slot by slot.
+    const int firstBlock = (from + kBlock - 1) / kBlock;
+    const int lastBlock = (to + 1) / kBlock - 1;
+    if (firstBlock > lastBlock) {
+        for (int n = from; n <= to; ++n) {
+            AddSlot(s, n);
+        }
+        return s;
+    }
+    for (int n = from; n < firstBlock * kBlock; ++n) {
+        AddSlot(s, n);
+    }
+    ExtendBlocks(lastBlock);
+    for (int b = firstBlock; b <= lastBlock; ++b) {
+        const Stats& block = blocks_[static_cast<std::size_t>(b)];
+        for (std::size_t k = 0; k < 4; ++k) {
+            s.min[k] = std::min(s.min[k], block.min[k]);
+            s.max[k] = std::max(s.max[k], block.max[k]);
+            s.sum[k] += block.sum[k];
+        }
+    }
+    for (int n = (lastBlock + 1) * kBlock; n <= to; ++n) {
+        AddSlot(s, n);
+    }
+    return s;
+}
+
 QString SampleSeries::StampText(int n, const Regional& regional) const
 {
     QString stamp;

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -72,6 +73,17 @@ public:
     /// step per pixel however long the run.
     double MaxOf(int quantity, int from, int to) const;
 
+    /// Of each of the four values (value1, value2, pH, oxygen) over slots from..to (both included):
+    /// the smallest and the largest, from +-1.7e308 on and passing over values that are not numbers,
+    /// and the sum. Summaries of blocks of 64 slots, kept beside the slots, serve the blocks a range
+    /// covers whole, so a chart's packet of thousands of readings costs a few hundred steps.
+    struct Stats {
+        std::array<double, 4> min{};
+        std::array<double, 4> max{};
+        std::array<double, 4> sum{};
+    };
+    Stats StatsOf(int from, int to) const;
+
 private:
     struct Pyramid {
         std::vector<std::vector<double>> levels;  ///< level k: the maxima of blocks of 2^k slots
@@ -82,7 +94,11 @@ private:
         for (Pyramid& p : pyramids_) {
             p.valid = std::min(p.valid, std::max(from, 0));
         }
+        blocksValid_ = std::min(blocksValid_, std::max(from, 0) / kBlock);
     }
+    static constexpr int kBlock = 64;
+    void AddSlot(Stats& s, int n) const;
+    void ExtendBlocks(int lastBlock) const;
     void Extend(Pyramid& p, int quantity, int upTo) const;
 
     std::vector<Sample> slots_;
@@ -92,6 +108,8 @@ private:
     mutable QString stampFormat_;
     mutable QString stampDate_;
     mutable Pyramid pyramids_[2];
+    mutable std::vector<Stats> blocks_;  ///< block b: slots 64 b .. 64 b + 63
+    mutable int blocksValid_ = 0;        ///< blocks 0 .. blocksValid_ - 1 are up to date
 };
 
 /// A date in a short date format (d, M and y fields; others through Qt), without Qt's locale machinery.

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <random>
 
 using namespace sondalog;
 
@@ -128,4 +130,75 @@ TEST(ChartPackets, WheelZoomOnTheVerticalAxis)
     const AxisRange out = ZoomChartY(in, -1);
     EXPECT_DOUBLE_EQ(out.min, 2);
     EXPECT_DOUBLE_EQ(out.max, 98);
+}
+
+namespace {
+// A packet read reading by reading: what the block summaries must give.
+std::array<double, 4> WalkedPacket(const SampleSeries& s, int from, int to, PacketCalc calc)
+{
+    std::array<double, 4> out{};
+    out.fill(calc == PacketCalc::Minimum ? 1.7e308 : calc == PacketCalc::Maximum ? -1.7e308 : 0.0);
+    for (int i = std::max(from, 1); i <= to; ++i) {
+        const Sample& x = s.At(i);
+        const std::array<double, 4> v = {x.value1, x.value2, x.phValue, x.oxValue};
+        for (std::size_t k = 0; k < 4; ++k) {
+            out[k] = calc == PacketCalc::Minimum   ? std::min(out[k], v[k])
+                     : calc == PacketCalc::Maximum ? std::max(out[k], v[k])
+                                                   : out[k] + v[k];
+        }
+    }
+    if (calc == PacketCalc::Mean) {
+        const int count = to - std::max(from, 1) + 1;
+        for (double& v : out) {
+            v = count > 0 ? v / count : 0;
+        }
+    }
+    return out;
+}
+}  // namespace
+
+TEST(ChartPackets, BlockSummariesGiveThePacketsOfEveryReading)
+{
+    std::mt19937 random(5);
+    std::uniform_real_distribution<double> value(-200, 900);
+    for (int trial = 0; trial < 40; ++trial) {
+        SampleSeries s;
+        const int count = std::uniform_int_distribution<int>(0, 20000)(random);
+        s.Resize(count + SampleSeries::kGrowth);
+        for (int n = 1; n <= count; ++n) {
+            Sample& x = s.At(n);
+            x.value1 = value(random);
+            x.value2 = n % 301 == 0 ? std::numeric_limits<double>::quiet_NaN() : value(random) / 10;
+            x.phValue = n % 997 == 0 ? -std::numeric_limits<double>::infinity() : 7 + value(random) / 1000;
+            x.oxValue = value(random) / 5;
+        }
+        s.sampleCount = count;
+        for (int q = 0; q < 12; ++q) {
+            const int from = std::uniform_int_distribution<int>(-3, std::max(count, 1))(random);
+            const int to = std::uniform_int_distribution<int>(from - 2, count)(random);
+            for (PacketCalc calc : {PacketCalc::Mean, PacketCalc::Minimum, PacketCalc::Maximum}) {
+                const std::array<double, 4> walked = WalkedPacket(s, from, to, calc);
+                const ChartPoint fast = ChartPackets::Packet(s, from, to, calc);
+                for (std::size_t k = 0; k < 4; ++k) {
+                    if (calc == PacketCalc::Mean) {
+                        if (std::isnan(walked[k])) {
+                            EXPECT_TRUE(std::isnan(fast.values[k]));
+                        } else if (std::isinf(walked[k])) {
+                            EXPECT_EQ(fast.values[k], walked[k]);
+                        } else {
+                            EXPECT_NEAR(fast.values[k], walked[k], 1e-9 * std::max(1.0, std::abs(walked[k])))
+                                << trial << " " << from << ".." << to << " value " << k;
+                        }
+                    } else {
+                        ASSERT_EQ(fast.values[k], walked[k]) << trial << " " << from << ".." << to << " value " << k;
+                    }
+                }
+            }
+        }
+        // A slot rewritten after a query is seen by the next one.
+        if (count > 200) {
+            s.At(100).oxValue = 1e6;
+            EXPECT_EQ(ChartPackets::Packet(s, 1, count, PacketCalc::Maximum).values[3], 1e6);
+        }
+    }
 }
