@@ -275,19 +275,20 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
         out.recordLines << RecordHeader(state, config, options);
     }
     QString record;
-    if (options.mode == ReadMode::Character && options.demo) {
+    const bool demoStamp = options.mode == ReadMode::Character && options.demo;
+    if (demoStamp) {
         record = DateText(now.date(), options.regional.shortDateFormat) + u' ' + FormatDuration(n % 86400);
-    } else {
-        record.reserve(200);
-        series.AppendStamp(record, n, options.regional);
     }
     const QString traceText = tracing ? FormatDuration(traceSeconds) : QString();
     char number[16];
     const qsizetype numberLength = std::to_chars(number, number + sizeof number, n).ptr - number;
     qsizetype tail = 0;
     {
-        TextWriter w(record, numberLength + instrumentTime.size() + traceText.size() + fileText1.size() +
-                                 valueText2.size() + phText.size() + oxText.size() + 8);
+        TextWriter w(record, SampleSeries::kMaxStampLength + numberLength + instrumentTime.size() + traceText.size() +
+                                 fileText1.size() + valueText2.size() + phText.size() + oxText.size() + 8);
+        if (!demoStamp) {
+            series.AppendStamp(w, n, options.regional);
+        }
         w << u'\t';
         for (qsizetype i = 0; i < numberLength; ++i) {
             w << QChar(QLatin1Char(number[i]));

@@ -1,5 +1,7 @@
 #include "processing/sample_series.h"
 
+#include "util/text_writer.h"
+
 #include <cmath>
 #include <cstdlib>
 
@@ -243,12 +245,18 @@ QString SampleSeries::StampText(int n, const Regional& regional) const
 
 void SampleSeries::AppendStamp(QString& out, int n, const Regional& regional) const
 {
+    TextWriter w(out, kMaxStampLength);
+    AppendStamp(w, n, regional);
+}
+
+void SampleSeries::AppendStamp(TextWriter& out, int n, const Regional& regional) const
+{
     if (n < 0 || n >= Capacity()) {
         return;
     }
     const Sample& s = At(n);
     if (s.stampIndex >= 0 && s.stampIndex < keptStamps_.size()) {
-        out += keptStamps_.at(s.stampIndex);
+        out << QStringView(keptStamps_.at(s.stampIndex)).left(kMaxStampLength);
         return;
     }
     if (s.time == kNoTime) {
@@ -269,10 +277,8 @@ void SampleSeries::AppendStamp(QString& out, int n, const Regional& regional) co
                             digit(secs / 36000),      digit(secs / 3600 % 10),  u':',
                             digit(secs / 600 % 6),    digit(secs / 60 % 10),    u':',
                             digit(secs % 60 / 10),    digit(secs % 10)};
-    // A stamp is at most 80 characters long.
-    const qsizetype room = 80;
-    out.append(stampDate_.constData(), std::min(stampDate_.size(), room));
-    out.append(clock, std::clamp<qsizetype>(room - stampDate_.size(), 0, 9));
+    const QStringView date = QStringView(stampDate_).left(kMaxStampLength);
+    out << date << QStringView(clock, std::min<qsizetype>(9, kMaxStampLength - date.size()));
 }
 
 qint32 SampleSeries::KeepStamp(const QString& text)

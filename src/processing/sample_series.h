@@ -15,6 +15,8 @@
 
 namespace sondalog {
 
+class TextWriter;
+
 inline constexpr qint64 kNoTime = std::numeric_limits<qint64>::min();
 
 /// One accepted reading. The PC time is kept as a value (local seconds since the epoch), and
@@ -59,6 +61,9 @@ public:
     QString StampText(int n, const Regional& regional) const;
     /// The same, appended to `out`: the record line takes it without a string of its own.
     void AppendStamp(QString& out, int n, const Regional& regional) const;
+    /// The same into a writer with room for kMaxStampLength characters.
+    void AppendStamp(TextWriter& out, int n, const Regional& regional) const;
+    static constexpr qsizetype kMaxStampLength = 80;
     /// Keeps a stamp text that has no time value (a loaded recording); returns its index.
     /// Forgets the kept stamp texts (a new run, a new file): they would pile up otherwise.
     void ClearKeptStamps() { keptStamps_.clear(); }
