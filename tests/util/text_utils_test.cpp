@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 using namespace sondalog;
 
 TEST(TextUtils, TrimsBlanksOnly)
@@ -83,6 +85,9 @@ TEST(TextUtils, ParseRealToleratesEitherSignAndFlagsMalformed)
         {QStringLiteral("-3.5E2"), -350, false}, {QStringLiteral("600.3 µS/cm"), 600.3, false},
         {QStringLiteral("1,2,3"), 0, true},      {QStringLiteral("5-3"), 0, true},
         {QStringLiteral("1.2.3"), 0, true},      {QStringLiteral("E5"), 0, true},
+        {QStringLiteral("+5"), 5, false},        {QStringLiteral("1E999"), 0, true},
+        // Longer than any number a field holds: read the long way, same result.
+        {QString(70, u'1') + QStringLiteral(".5"), std::stod(std::string(70, '1') + ".5"), false},
     };
     for (const QChar sign : {QChar(u','), QChar(u'.')}) {
         for (const Case& c : cases) {
