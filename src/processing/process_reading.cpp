@@ -6,6 +6,7 @@
 #include "util/text_utils.h"
 #include "util/text_writer.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -39,7 +40,7 @@ QString WordAfter(const FieldViews& fields, const QString& marker)
     return {};
 }
 
-double InstrumentNumber(const QString& text, QChar decimalSign, QStringList& log)
+double InstrumentNumber(QStringView text, QChar decimalSign, QStringList& log)
 {
     const Parsed<double> parsed = ParseReal(text, decimalSign);
     if (parsed.malformed) {
@@ -47,6 +48,19 @@ double InstrumentNumber(const QString& text, QChar decimalSign, QStringList& log
         log << QStringLiteral("valeur illisible <") + text + QStringLiteral("> comptée 0");
     }
     return parsed.value;
+}
+
+/// The value field's number. With a point or a comma as the decimal sign, the parse passes over exactly
+/// the characters KeepOnly drops: the field is read as it stands, and cut only for a garbled number's log.
+double ValueFieldNumber(QStringView field, QChar decimalSign, QStringList& log)
+{
+    if (decimalSign == u'.' || decimalSign == u',') {
+        const Parsed<double> parsed = ParseReal(field, decimalSign);
+        if (!parsed.malformed) {
+            return parsed.value;
+        }
+    }
+    return InstrumentNumber(KeepOnly(field, kValueChars), decimalSign, log);
 }
 
 /// The recording's decimal sign on the values from `from` on: 0 a comma, 1 a point, else as read.
@@ -57,9 +71,8 @@ void FileSign(QString& text, qsizetype from, int choice)
     }
     const QChar was = choice == 0 ? u'.' : u',';
     const QChar sign = choice == 0 ? u',' : u'.';
-    for (qsizetype i = text.indexOf(was, from); i >= 0; i = text.indexOf(was, i + 1)) {
-        text[i] = sign;
-    }
+    QChar* const data = text.data();
+    std::replace(data + std::min(from, text.size()), data + text.size(), was, sign);
 }
 
 QString ShortestLocal(double value, QChar decimalSign)
@@ -199,7 +212,6 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
         }
         out.Label_multiple_courant = state.currentPrefix;
     }
-    const QString valueText = KeepOnly(valueField, kValueChars);
     QString valueText2 = KeepOnly(FieldView(fields2, q2.occurrence), kValueChars);
 
     // 10-11: the PC time and the interval check.
@@ -227,7 +239,7 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
 
     // 12: numbers.
     Sample sample;
-    sample.value1 = InstrumentNumber(valueText, sign, out.logLines) * state.prefixFactor;
+    sample.value1 = ValueFieldNumber(valueField, sign, out.logLines) * state.prefixFactor;
     ProcessingState::DecimalsCache& cache = state.decimals;
     if (!cache.valid || cache.setting != options.decimalsSetting || cache.prefix != state.initialPrefix) {
         cache.setting = options.decimalsSetting;

@@ -188,7 +188,7 @@ void NormalizeDecimal(QString& text, QChar decimalSign)
     text.truncate(out - text.constData());
 }
 
-Parsed<double> ParseReal(const QString& text, QChar decimalSign)
+Parsed<double> ParseReal(QStringView text, QChar decimalSign)
 {
     // Every value of every reading comes through here: the kept characters go into a buffer on the
     // stack, the decimal sign as '.', and from_chars reads them. Anything unusual takes the long way.
@@ -202,7 +202,7 @@ Parsed<double> ParseReal(const QString& text, QChar decimalSign)
             continue;
         }
         if (n == static_cast<qsizetype>(sizeof kept)) {
-            return ParseRealLongWay(text, decimalSign);
+            return ParseRealLongWay(text.toString(), decimalSign);
         }
         kept[n++] = c == decimalSign ? '.' : static_cast<char>(c.unicode());
     }
@@ -217,7 +217,7 @@ Parsed<double> ParseReal(const QString& text, QChar decimalSign)
             return {value, false, {}};
         }
     }
-    return ParseRealLongWay(text, decimalSign);
+    return ParseRealLongWay(text.toString(), decimalSign);
 }
 
 Parsed<int> ParseInt(const QString& text, QChar decimalSign)

@@ -27,7 +27,7 @@ void ReplaceChar(QChar from, QChar to, QString& text);
 /// Turns '.' and ',' into `decimalSign` and drops every character that is not a number character.
 void NormalizeDecimal(QString& text, QChar decimalSign);
 /// 0 for an empty text or one not ending in a digit; `malformed` for a text that still is no number.
-Parsed<double> ParseReal(const QString& text, QChar decimalSign);
+Parsed<double> ParseReal(QStringView text, QChar decimalSign);
 Parsed<int> ParseInt(const QString& text, QChar decimalSign);
 /// Field n (from 1) of `text` split at `sep`, runs of separators collapsed, trimmed.
 QString FieldText(const QString& text, int n, QChar sep);

@@ -159,6 +159,29 @@ TEST(ProcessReading, MalformedInstrumentNumberCountsZeroAndIsLogged)
     EXPECT_DOUBLE_EQ(r.state.series.At(1).value1, 0);
     ASSERT_EQ(t.logLines.size(), 1);
     EXPECT_TRUE(t.logLines[0].contains(QStringLiteral("1.2.3")));
+
+    // The value field read as it stands: stray characters are passed over, and a garbled number's log
+    // shows only the characters kept, whichever decimal sign the PC uses.
+    struct Case {
+        QString field;
+        QChar sign;
+        double value;
+        QString log;
+    };
+    const Case cases[] = {
+        {QStringLiteral("6x00.5"), u',', 600.5, QString()},
+        {QStringLiteral("6x00,5"), u'.', 600.5, QString()},
+        {QStringLiteral("1.2x.3"), u',', 0, QStringLiteral("valeur illisible <1.2.3> comptée 0")},
+        {QStringLiteral("--5"), u'.', 0, QStringLiteral("valeur illisible <--5> comptée 0")},
+    };
+    for (const Case& c : cases) {
+        Bench b;
+        b.options.regional.decimalSign = c.sign;
+        const DisplayTexts d = b.Feed(QStringLiteral("Cond ") + c.field + QStringLiteral(" µS/cm 22.9 °C"));
+        ASSERT_TRUE(d.stored) << c.field.toStdString();
+        EXPECT_DOUBLE_EQ(b.state.series.At(1).value1, c.value) << c.field.toStdString();
+        EXPECT_EQ(d.logLines.isEmpty() ? QString() : d.logLines.first(), c.log) << c.field.toStdString();
+    }
 }
 
 TEST(ProcessReading, ThreeProbeValuesFollowTheirMarkersInBothModes)
