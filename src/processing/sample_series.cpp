@@ -73,18 +73,24 @@ QString DateText(const QDate& date, const QString& format)
     return FormatDate(date, format);
 }
 
+namespace {
+/// " hh:mm:ss" of a second of the day: the part of a stamp after its date.
+std::array<QChar, 9> ClockText(int secs)
+{
+    const auto digit = [](int v) { return QChar(u'0' + v); };
+    return {u' ',
+            digit(secs / 36000),    digit(secs / 3600 % 10), u':',
+            digit(secs / 600 % 6),  digit(secs / 60 % 10),   u':',
+            digit(secs % 60 / 10),  digit(secs % 10)};
+}
+}  // namespace
+
 QString StampFromTime(const QDateTime& time, const Regional& regional)
 {
     QString stamp = FormatDate(time.date(), regional.shortDateFormat);
-    stamp.reserve(stamp.size() + 9);
-    stamp.append(u' ');
-    const QTime t = time.time();
-    AppendNumber(stamp, t.hour(), 2);
-    stamp.append(u':');
-    AppendNumber(stamp, t.minute(), 2);
-    stamp.append(u':');
-    AppendNumber(stamp, t.second(), 2);
-    return stamp.left(80);
+    const std::array<QChar, 9> clock = ClockText(time.time().msecsSinceStartOfDay() / 1000);
+    stamp.append(clock.data(), clock.size());
+    return stamp.left(SampleSeries::kMaxStampLength);
 }
 
 void SampleSeries::EnsureRoomForNext()
@@ -271,19 +277,14 @@ void SampleSeries::AppendStamp(TextWriter& out, int n, const Regional& regional)
         stampDay_ = day;
         stampFormat_ = regional.shortDateFormat;
     }
-    const int secs = static_cast<int>(s.time - day * 86400);
-    const auto digit = [](int v) { return QChar(u'0' + v); };
-    const QChar clock[9] = {u' ',
-                            digit(secs / 36000),      digit(secs / 3600 % 10),  u':',
-                            digit(secs / 600 % 6),    digit(secs / 60 % 10),    u':',
-                            digit(secs % 60 / 10),    digit(secs % 10)};
+    const std::array<QChar, 9> clock = ClockText(static_cast<int>(s.time - day * 86400));
     const QStringView date = QStringView(stampDate_).left(kMaxStampLength);
-    out << date << QStringView(clock, std::min<qsizetype>(9, kMaxStampLength - date.size()));
+    out << date << QStringView(clock.data(), std::min<qsizetype>(9, kMaxStampLength - date.size()));
 }
 
 qint32 SampleSeries::KeepStamp(const QString& text)
 {
-    keptStamps_ << text.left(80);
+    keptStamps_ << text.left(kMaxStampLength);
     return static_cast<qint32>(keptStamps_.size() - 1);
 }
 
