@@ -41,32 +41,46 @@ const QString kBlockDropped = QStringLiteral(
 BlockAssembler::Step BlockAssembler::Feed(const QString& rawLine, const InstrumentConfig& config,
                                           const BlockOptions& options, int sampleCount, bool stopRequested)
 {
+    Step s;
+    Feed(s, rawLine, config, options, sampleCount, stopRequested);
+    return s;
+}
+
+void BlockAssembler::Feed(Step& s, const QString& rawLine, const InstrumentConfig& config, const BlockOptions& options,
+                          int sampleCount, bool stopRequested)
+{
+    s.log.clear();
+    s.counterIncrement = 0;
+    s.label21.reset();
     QString line = DropControlChars(rawLine, 17);
     line.replace(QChar(0xE6), QChar(0xB5));
     if (line.contains(u';')) {
-        return CsvLine(line, config, options, sampleCount, stopRequested);
+        CsvLine(s, line, config, options, sampleCount, stopRequested);
+        return;
     }
-    return PlainLine(line, config, options, stopRequested);
+    s.readings.clear();
+    PlainLine(s, line, config, options, stopRequested);
 }
 
-BlockAssembler::Step BlockAssembler::CsvLine(const QString& line, const InstrumentConfig& config,
-                                             const BlockOptions& options, int sampleCount, bool stopRequested)
+void BlockAssembler::CsvLine(Step& s, const QString& line, const InstrumentConfig& config, const BlockOptions& options,
+                             int sampleCount, bool stopRequested)
 {
-    Step s;
     const bool log = !options.unseen;
     if (log) {
         s.log << QString() << line;
     }
     s.counterIncrement = 1;
     if (line.isEmpty() || stopRequested) {
-        return s;
+        s.readings.clear();
+        return;
     }
     const QString key = BlockKey(config, options);
     if (!ContainsText(line, key)) {
         if (!Append(line)) {
             s.log << kBlockDropped;
         }
-        return s;
+        s.readings.clear();
+        return;
     }
     pending_ += u';';
     pending_ += line;
@@ -118,7 +132,15 @@ BlockAssembler::Step BlockAssembler::CsvLine(const QString& line, const Instrume
         }
     }
     s.counterIncrement += 1;
-    QString values;
+    // The step's two texts keep their room from one block to the next (a replay hands the same steps round).
+    if (s.readings.size() != 2) {
+        s.readings.resize(2);
+    }
+    QString& timeText = s.readings[0];
+    QString& values = s.readings[1];
+    timeText.resize(0);
+    timeText.append(time);
+    values.resize(0);
     {
         TextWriter w(values, config.q1.marker.size() + q1Value.size() + q1Unit.size() + q2Value.size() +
                                  config.q2.marker.size() + options.phMarker.size() + phValue.size() +
@@ -139,21 +161,17 @@ BlockAssembler::Step BlockAssembler::CsvLine(const QString& line, const Instrume
             w << options.oxMarker << u' ' << oxValue << u' ' << u'%';
         }
     }
-    s.readings.reserve(2);
-    s.readings << time.toString() << values;
     if (log) {
         s.log << QStringLiteral("      =>") + values << QStringLiteral("________________");
     }
     Clear();
-    return s;
 }
 
-BlockAssembler::Step BlockAssembler::PlainLine(const QString& line, const InstrumentConfig& config,
-                                               const BlockOptions& options, bool stopRequested)
+void BlockAssembler::PlainLine(Step& s, const QString& line, const InstrumentConfig& config, const BlockOptions& options,
+                               bool stopRequested)
 {
-    Step s;
     if (line.isEmpty() || stopRequested) {
-        return s;
+        return;
     }
     if (!options.unseen) {
         s.log << line;
@@ -162,7 +180,7 @@ BlockAssembler::Step BlockAssembler::PlainLine(const QString& line, const Instru
         if (!Append(line)) {
             s.log << kBlockDropped;
         }
-        return s;
+        return;
     }
     pending_ = line + u';' + pending_;
     QString time, q1, ph, ox;
@@ -188,7 +206,6 @@ BlockAssembler::Step BlockAssembler::PlainLine(const QString& line, const Instru
     Clear();
     s.counterIncrement = 1;
     s.readings << time << q1 + u' ' + ph + u' ' + ox;
-    return s;
 }
 
 }  // namespace sondalog

@@ -37,6 +37,9 @@ public:
     /// series' count before this line; `stopRequested` ends the cycle without decoding.
     Step Feed(const QString& rawLine, const InstrumentConfig& config, const BlockOptions& options, int sampleCount,
               bool stopRequested);
+    /// The same into a step handed round again: its lists and texts keep their room.
+    void Feed(Step& step, const QString& rawLine, const InstrumentConfig& config, const BlockOptions& options,
+              int sampleCount, bool stopRequested);
 
     const QString& PendingBlock() const { return pending_; }
     void Clear()
@@ -49,9 +52,9 @@ public:
     static QString BlockKey(const InstrumentConfig& config, const BlockOptions& options);
 
 private:
-    Step CsvLine(const QString& line, const InstrumentConfig& config, const BlockOptions& options, int sampleCount,
-                 bool stopRequested);
-    Step PlainLine(const QString& line, const InstrumentConfig& config, const BlockOptions& options,
+    void CsvLine(Step& s, const QString& line, const InstrumentConfig& config, const BlockOptions& options,
+                 int sampleCount, bool stopRequested);
+    void PlainLine(Step& s, const QString& line, const InstrumentConfig& config, const BlockOptions& options,
                    bool stopRequested);
     /// Appends in place; false (and the block dropped) when it outgrows any real block.
     bool Append(const QString& line);

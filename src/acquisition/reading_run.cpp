@@ -24,9 +24,9 @@ void ReadingRun::MarkT0()
     state.MarkT0(clock_.Now());
 }
 
-DisplayTexts ReadingRun::Process(const QString& line)
+DisplayTexts ReadingRun::Process(const QString& line, const ReadingFields* readAhead)
 {
-    DisplayTexts texts = ProcessReading(state, config, options, line, instrumentTime, clock_.Now(), feed);
+    DisplayTexts texts = ProcessReading(state, config, options, line, readAhead, instrumentTime, clock_.Now(), feed);
     if (texts.stored) {
         clock_.ReadingStored();
         records << texts.recordLines;
@@ -84,15 +84,32 @@ CycleOutput ReadingRun::LineCycle(const QString& line)
 
 void ReadingRun::FeedLine(const QString& line, CycleOutput* out)
 {
-    BlockAssembler::Step step =
-        assembler_.Feed(line, config, blockOptions, state.series.sampleCount, stopRequested);
+    ProcessStep(AssembleLine(line), out);
+}
+
+BlockAssembler::Step ReadingRun::AssembleLine(const QString& line)
+{
+    BlockAssembler::Step step;
+    AssembleLine(step, line);
+    return step;
+}
+
+void ReadingRun::AssembleLine(BlockAssembler::Step& step, const QString& line)
+{
+    // A replay's assembler never reads the count (no stamps warning): left unread, it may run on its own thread.
+    const int count = blockOptions.unseen ? 0 : state.series.sampleCount;
+    assembler_.Feed(step, line, config, blockOptions, count, stopRequested);
+}
+
+void ReadingRun::ProcessStep(const BlockAssembler::Step& step, CycleOutput* out, const ReadingFields* readAhead)
+{
     readingCounter += step.counterIncrement;
     if (out) {
         out->log << step.log;
         out->label21 = step.label21;
     }
-    for (const QString& reading : step.readings) {
-        DisplayTexts texts = Process(reading);
+    for (qsizetype i = 0; i < step.readings.size(); ++i) {
+        DisplayTexts texts = Process(step.readings.at(i), readAhead ? readAhead + i : nullptr);
         if (out) {
             out->log << texts.logLines;
             if (texts.stored) {

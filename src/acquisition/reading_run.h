@@ -61,9 +61,15 @@ public:
     CycleOutput LineCycle(const QString& line);
     /// The same without gathering what the window shows (a stored file's replay): `out` may be null.
     void FeedLine(const QString& line, CycleOutput* out);
+    /// FeedLine's two halves: the line into the pending block (touches neither the state nor the
+    /// records when `blockOptions.unseen`), then the readings it completed processed.
+    BlockAssembler::Step AssembleLine(const QString& line);
+    void AssembleLine(BlockAssembler::Step& step, const QString& line);
+    /// `readAhead`, when given, holds ReadFields of each of the step's readings.
+    void ProcessStep(const BlockAssembler::Step& step, CycleOutput* out, const ReadingFields* readAhead = nullptr);
 
     /// ProcessReading on one decoded line, at the clock's time; records and captions kept.
-    DisplayTexts Process(const QString& line);
+    DisplayTexts Process(const QString& line, const ReadingFields* readAhead = nullptr);
 
     Clock& clock() { return clock_; }
 

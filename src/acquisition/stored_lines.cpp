@@ -1,6 +1,135 @@
 #include "acquisition/stored_lines.h"
 
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <mutex>
+#include <thread>
+#include <vector>
+
 namespace sondalog {
+
+namespace {
+/// Lines read and assembled into blocks on a second thread while the readings of the lines before them
+/// are processed: the two halves take about the same time on a long file.
+class AssemblyAhead {
+public:
+    struct Line {
+        double fraction = 0;  ///< how far the source was before this line was read
+        BlockAssembler::Step step;
+        std::vector<ReadingFields> read;  ///< the fields of each of the step's readings, read ahead too
+    };
+    struct Batch {
+        std::vector<Line> lines;   ///< the first `count` are this batch's; the others wait to be reused
+        std::size_t count = 0;
+        bool last = false;         ///< the source is done after these lines
+        double endFraction = 0;    ///< how far it was when it had no more
+    };
+
+    AssemblyAhead(ReadingRun& run, const NextLine& next, const std::function<double()>& fraction)
+        : thread_([this, &run, &next, &fraction] { Produce(run, next, fraction); })
+    {
+    }
+    ~AssemblyAhead()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            abandoned_ = true;
+        }
+        changed_.notify_all();
+        thread_.join();
+    }
+
+    /// The next batch, in the file's order; rethrows what the reading thread met (memory, mostly).
+    Batch Take()
+    {
+        std::unique_lock<std::mutex> lock(mutex_);
+        changed_.wait(lock, [this] { return !ready_.empty() || failure_; });
+        if (ready_.empty()) {
+            std::rethrow_exception(failure_);
+        }
+        Batch batch = std::move(ready_.front());
+        ready_.pop_front();
+        lock.unlock();
+        changed_.notify_all();
+        return batch;
+    }
+    /// A processed batch handed back: its steps' texts are written over, not allocated again.
+    void GiveBack(Batch&& batch)
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        spare_.push_back(std::move(batch));
+    }
+
+private:
+    static constexpr std::size_t kBatchLines = 512;
+    static constexpr std::size_t kBatchesAhead = 8;  // bounds the memory read ahead
+
+    void Produce(ReadingRun& run, const NextLine& next, const std::function<double()>& fraction)
+    {
+        try {
+            QString line;
+            bool last = false;
+            while (!last) {
+                Batch batch = Spare();
+                while (batch.count < kBatchLines) {
+                    const double f = fraction ? fraction() : 0.0;
+                    if (!next(line) || line == QLatin1String("fin")) {
+                        batch.last = last = true;
+                        batch.endFraction = f;
+                        break;
+                    }
+                    if (batch.count == batch.lines.size()) {
+                        batch.lines.emplace_back();
+                    }
+                    Line& l = batch.lines[batch.count++];
+                    l.fraction = f;
+                    run.AssembleLine(l.step, line);
+                    l.read.resize(static_cast<std::size_t>(l.step.readings.size()));
+                    for (std::size_t i = 0; i < l.read.size(); ++i) {
+                        l.read[i] = ReadFields(l.step.readings.at(static_cast<qsizetype>(i)), run.config, run.options);
+                    }
+                }
+                std::unique_lock<std::mutex> lock(mutex_);
+                changed_.wait(lock, [this] { return ready_.size() < kBatchesAhead || abandoned_; });
+                if (abandoned_) {
+                    return;
+                }
+                ready_.push_back(std::move(batch));
+                lock.unlock();
+                changed_.notify_all();
+            }
+        } catch (...) {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            failure_ = std::current_exception();
+        }
+        changed_.notify_all();
+    }
+
+    Batch Spare()
+    {
+        Batch batch;
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            if (!spare_.empty()) {
+                batch = std::move(spare_.back());
+                spare_.pop_back();
+            }
+        }
+        batch.count = 0;
+        batch.lines.reserve(kBatchLines);
+        return batch;
+    }
+
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<Batch> ready_;
+    std::vector<Batch> spare_;
+    bool abandoned_ = false;
+    std::exception_ptr failure_;
+    std::thread thread_;  // last: started once everything it uses exists
+};
+}  // namespace
 
 void ReplayLineSource(ReadingRun& run, const NextLine& next, const std::function<double()>& fraction,
                       const Progress& progress, const std::function<void()>& beforeLine)
@@ -13,18 +142,31 @@ void ReplayLineSource(ReadingRun& run, const NextLine& next, const std::function
     run.options.captionsAtEnd = true;
     run.blockOptions.unseen = true;
     run.options.mode = ReadMode::StringCsv;
-    QString line;
-    while (!run.stopRequested) {
-        if (progress && !progress(fraction ? fraction() : 0.0)) {
-            break;
+    // Nothing in the replay sets the stop flag: it is read once, and the reading thread never sees it change.
+    if (!run.stopRequested) {
+        AssemblyAhead ahead(run, next, fraction);
+        bool done = false;
+        while (!done) {
+            AssemblyAhead::Batch batch = ahead.Take();
+            for (std::size_t i = 0; i < batch.count && !done; ++i) {
+                const AssemblyAhead::Line& l = batch.lines[i];
+                if (progress && !progress(l.fraction)) {
+                    done = true;
+                    break;
+                }
+                if (beforeLine) {
+                    beforeLine();
+                }
+                run.ProcessStep(l.step, nullptr, l.read.data());
+            }
+            if (!done && batch.last) {
+                if (progress) {
+                    progress(batch.endFraction);
+                }
+                done = true;
+            }
+            ahead.GiveBack(std::move(batch));
         }
-        if (!next(line) || line == QLatin1String("fin")) {
-            break;
-        }
-        if (beforeLine) {
-            beforeLine();
-        }
-        run.FeedLine(line, nullptr);
     }
     // The captions a replay skipped on the way: those of its last reading.
     if (run.state.series.sampleCount > 0 && !wasCaptionsAtEnd) {

@@ -143,43 +143,90 @@ void LastReadingCaptions(DisplayTexts& out, const ProcessingState& state, const 
     out.Label_tracage = tracing ? FormatDuration(traceSeconds) : QStringLiteral("---");
 }
 
+ReadingFields ReadFields(const QString& line, const InstrumentConfig& config, const ProcessOptions& options)
+{
+    ReadingFields r;
+    const QuantityConfig& q1 = config.q1;
+    const QuantityConfig& q2 = config.q2;
+    const QChar sign = options.regional.decimalSign;
+    r.timeMarks = CountChar(q1.timeMarkChar, line);
+    r.ofQuantity1 = ContainsText(line, q1.marker) && !ContainsText(line, q1.markerNote);
+    if (!r.ofQuantity1) {
+        return r;
+    }
+    r.colons = CountChar(u':', line);
+    // The line is cut once per separator; the fields are then read by number.
+    const FieldViews fields1 = SplitFieldViews(line, q1.separator);
+    const FieldViews fields2 = q2.separator == q1.separator ? fields1 : SplitFieldViews(line, q2.separator);
+    const QStringView prefix = FieldView(fields1, q1.occurrence + 1).left(1);
+    r.hasPrefix = !prefix.isEmpty();
+    r.prefix = r.hasPrefix ? prefix.front() : QChar();
+    // The numbers, in the order their log lines are written: quantity 1, quantity 2, pH, oxygen.
+    r.value1 = ValueFieldNumber(FieldView(fields1, q1.occurrence), sign, r.log);
+    r.valueText2 = KeepOnly(FieldView(fields2, q2.occurrence), kValueChars);
+    NormalizeDecimal(r.valueText2, sign);
+    r.value2 = InstrumentNumber(r.valueText2, sign, r.log);
+    if (options.threeProbes) {
+        r.phText = WordAfter(fields2, options.phMarker);
+        r.oxText = WordAfter(fields2, options.oxMarker);
+        NormalizeDecimal(r.phText, sign);
+        NormalizeDecimal(r.oxText, sign);
+        r.phValue = InstrumentNumber(r.phText, sign, r.log);
+        r.oxValue = InstrumentNumber(r.oxText, sign, r.log);
+    }
+    return r;
+}
+
 DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& config, const ProcessOptions& options,
-                            const QString& receivedLine, QString& instrumentTime, const QDateTime& now,
+                            const QString& line, QString& instrumentTime, const QDateTime& now,
                             const ChartFeed& feed)
+{
+    return ProcessReading(state, config, options, line, nullptr, instrumentTime, now, feed);
+}
+
+DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& config, const ProcessOptions& options,
+                            const QString& line, const ReadingFields* readAhead, QString& instrumentTime,
+                            const QDateTime& now, const ChartFeed& feed)
 {
     DisplayTexts out;
     const QChar sign = options.regional.decimalSign;
     const QuantityConfig& q1 = config.q1;
-    const QuantityConfig& q2 = config.q2;
     SampleSeries& series = state.series;
     const bool stringMode = options.mode == ReadMode::StringCsv;
-    QString line = receivedLine;
 
     // 1-3: the instrument time, and no first reading before a time is known.
     instrumentTime = ReduceTime(instrumentTime);
     if (options.withoutProcessing) {
         return out;
     }
-    if (CountChar(q1.timeMarkChar, line) == q1.timeMarkCount) {
+    ReadingFields readHere;
+    if (!readAhead) {
+        readHere = ReadFields(line, config, options);
+    }
+    const ReadingFields& read = readAhead ? *readAhead : readHere;
+    bool timeReduced = true;
+    if (read.timeMarks == q1.timeMarkCount) {
         instrumentTime = line;
+        timeReduced = false;
     }
-    if (series.sampleCount == 0 && instrumentTime.isEmpty()) {
-        line.clear();
-    }
+    // Before the first reading a line with no time known is dropped (read as an empty line).
+    const bool dropped = series.sampleCount == 0 && instrumentTime.isEmpty();
     if (series.sampleCount == 0) {
         state.displayDecimals = QStringLiteral("1");
         state.area = 0;
     }
 
     // 5: only lines of the active instrument's quantity 1.
-    if (!ContainsText(line, q1.marker) || ContainsText(line, q1.markerNote)) {
+    if (dropped || !read.ofQuantity1) {
         return out;
     }
-    instrumentTime = ReduceTime(instrumentTime);
+    if (!timeReduced) {
+        instrumentTime = ReduceTime(instrumentTime);
+    }
 
     // 6-7: the slot.
     series.EnsureRoomForNext();
-    if (!(stringMode && CountChar(u':', line) == 2)) {
+    if (!(stringMode && read.colons == 2)) {
         ++series.sampleCount;
     }
     const int n = series.sampleCount;
@@ -189,12 +236,8 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
         out.Label_n_parametres = shown;
     }
 
-    // 8-9: the values and the unit prefix.
-    // The line is cut once per separator; the fields are then read by number.
-    const FieldViews fields1 = SplitFieldViews(line, q1.separator);
-    const FieldViews fields2 = q2.separator == q1.separator ? fields1 : SplitFieldViews(line, q2.separator);
-    const QStringView valueField = FieldView(fields1, q1.occurrence);
-    const QStringView prefix = FieldView(fields1, q1.occurrence + 1).left(1);
+    // 8-9: the unit prefix.
+    const QStringView prefix(&read.prefix, read.hasPrefix ? 1 : 0);
     if (n <= 3) {
         state.initialPrefix = prefix.toString();
         state.prefixFactor = 1;
@@ -212,7 +255,6 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
         }
         out.Label_multiple_courant = state.currentPrefix;
     }
-    QString valueText2 = KeepOnly(FieldView(fields2, q2.occurrence), kValueChars);
 
     // 10-11: the PC time and the interval check.
     if (n == 2) {
@@ -239,7 +281,8 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
 
     // 12: numbers.
     Sample sample;
-    sample.value1 = ValueFieldNumber(valueField, sign, out.logLines) * state.prefixFactor;
+    out.logLines = read.log;
+    sample.value1 = read.value1 * state.prefixFactor;
     ProcessingState::DecimalsCache& cache = state.decimals;
     if (!cache.valid || cache.setting != options.decimalsSetting || cache.prefix != state.initialPrefix) {
         cache.setting = options.decimalsSetting;
@@ -253,18 +296,13 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
     }
     state.displayDecimals = cache.shown;
     const QString fileText1 = FormatFixed(sample.value1, 8, cache.file, sign);
-    NormalizeDecimal(valueText2, sign);
-    sample.value2 = InstrumentNumber(valueText2, sign, out.logLines);
-    QString phText;
-    QString oxText;
+    const QString& valueText2 = read.valueText2;
+    sample.value2 = read.value2;
+    const QString& phText = read.phText;
+    const QString& oxText = read.oxText;
     if (options.threeProbes) {
-        const FieldViews received = receivedLine == line ? fields2 : SplitFieldViews(receivedLine, q2.separator);
-        phText = WordAfter(received, options.phMarker);
-        oxText = WordAfter(received, options.oxMarker);
-        NormalizeDecimal(phText, sign);
-        NormalizeDecimal(oxText, sign);
-        sample.phValue = InstrumentNumber(phText, sign, out.logLines);
-        sample.oxValue = InstrumentNumber(oxText, sign, out.logLines);
+        sample.phValue = read.phValue;
+        sample.oxValue = read.oxValue;
     }
 
     // 13: store.

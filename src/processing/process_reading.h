@@ -57,10 +57,35 @@ struct DisplayTexts {
 /// Called once per stored sample (the charts window's feed).
 using ChartFeed = std::function<void(int n, const Sample&)>;
 
+/// What processing reads from a decoded line alone, before the run's state has a say: it can be read
+/// ahead of the processing (a replay reads it on the thread that assembles the blocks).
+struct ReadingFields {
+    int timeMarks = 0;         ///< time mark characters in the line
+    bool ofQuantity1 = false;  ///< it holds quantity 1's marker and not its marker note
+    int colons = 0;
+    QChar prefix;              ///< the unit's first character, when the unit field is not empty
+    bool hasPrefix = false;
+    double value1 = 0;         ///< quantity 1, before the prefix conversion
+    QString valueText2;        ///< quantity 2 as recorded
+    double value2 = 0;
+    QString phText;            ///< three probes: pH and oxygen as recorded
+    QString oxText;
+    double phValue = 0;
+    double oxValue = 0;
+    QStringList log;           ///< the values that were not numbers, in the order they were read
+};
+
+/// Reads a decoded line's fields (the numbers only for a line of quantity 1).
+ReadingFields ReadFields(const QString& line, const InstrumentConfig& config, const ProcessOptions& options);
+
 /// Processes one decoded line. `instrumentTime` belongs to the calling loop and may be rewritten.
 DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& config, const ProcessOptions& options,
                             const QString& line, QString& instrumentTime, const QDateTime& now,
                             const ChartFeed& feed = {});
+/// The same with the line's fields read ahead by ReadFields (with the same configuration and options).
+DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& config, const ProcessOptions& options,
+                            const QString& line, const ReadingFields* readAhead, QString& instrumentTime,
+                            const QDateTime& now, const ChartFeed& feed);
 
 /// The captions of the run's last reading (values, baseline, area, times), into `out`: made per
 /// reading, and once at the end of a replay, which skips them on the way.
