@@ -24,9 +24,17 @@ void ReadingRun::MarkT0()
     state.MarkT0(clock_.Now());
 }
 
-DisplayTexts ReadingRun::Process(const QString& line, const ReadingFields* readAhead)
+DisplayTexts ReadingRun::Process(const QString& line)
 {
-    DisplayTexts texts = ProcessReading(state, config, options, line, readAhead, instrumentTime, clock_.Now(), feed);
+    return Process(line, nullptr, true);
+}
+
+DisplayTexts ReadingRun::Process(const QString& line, const ReadingFields* readAhead, bool listRecordLines)
+{
+    // A line read ahead as holding no reading stores nothing: the clock is not asked.
+    const QDateTime now = readAhead && !readAhead->ofQuantity1 ? QDateTime() : clock_.Now();
+    RecordStore* const direct = listRecordLines ? nullptr : &records;
+    DisplayTexts texts = ProcessReading(state, config, options, line, readAhead, instrumentTime, now, feed, direct);
     if (texts.stored) {
         clock_.ReadingStored();
         records << texts.recordLines;
@@ -109,7 +117,8 @@ void ReadingRun::ProcessStep(const BlockAssembler::Step& step, CycleOutput* out,
         out->label21 = step.label21;
     }
     for (qsizetype i = 0; i < step.readings.size(); ++i) {
-        DisplayTexts texts = Process(step.readings.at(i), readAhead ? readAhead + i : nullptr);
+        DisplayTexts texts =
+            Process(step.readings.at(i), readAhead ? readAhead + i : nullptr, out != nullptr || bool(onRecordLines));
         if (out) {
             out->log << texts.logLines;
             if (texts.stored) {

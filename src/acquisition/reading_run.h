@@ -69,12 +69,15 @@ public:
     void ProcessStep(const BlockAssembler::Step& step, CycleOutput* out, const ReadingFields* readAhead = nullptr);
 
     /// ProcessReading on one decoded line, at the clock's time; records and captions kept.
-    DisplayTexts Process(const QString& line, const ReadingFields* readAhead = nullptr);
+    DisplayTexts Process(const QString& line);
 
     Clock& clock() { return clock_; }
 
 private:
     CycleOutput CharacterLine(const QString& line);
+    /// Process with the line's fields perhaps read ahead; without `listRecordLines` (nobody reads the
+    /// texts' record lines) they go straight into `records`.
+    DisplayTexts Process(const QString& line, const ReadingFields* readAhead, bool listRecordLines);
 
     Clock& clock_;
     CharacterDecoder decoder_;

@@ -18,7 +18,8 @@ const QString kValueChars = QStringLiteral("+,-.0123456789E");
 
 QString ReduceTime(const QString& text)
 {
-    return KeepOnly(text.left(255), kTimeChars);
+    // The usual time text is short and already reduced: handed back shared, no copy cut first.
+    return text.size() > 255 ? KeepOnly(QStringView(text).left(255), kTimeChars) : KeepOnly(text, kTimeChars);
 }
 
 /// The word after the marker word: where the three-probe values stand in either reading mode.
@@ -181,12 +182,12 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
                             const QString& line, QString& instrumentTime, const QDateTime& now,
                             const ChartFeed& feed)
 {
-    return ProcessReading(state, config, options, line, nullptr, instrumentTime, now, feed);
+    return ProcessReading(state, config, options, line, nullptr, instrumentTime, now, feed, nullptr);
 }
 
 DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& config, const ProcessOptions& options,
                             const QString& line, const ReadingFields* readAhead, QString& instrumentTime,
-                            const QDateTime& now, const ChartFeed& feed)
+                            const QDateTime& now, const ChartFeed& feed, RecordStore* recordsDirect)
 {
     DisplayTexts out;
     const QChar sign = options.regional.decimalSign;
@@ -322,9 +323,17 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
     const bool tracing = state.IsTracing(n);
     const qint64 traceSeconds = state.tracingStartTime.isValid() ? state.tracingStartTime.secsTo(now) : 0;
     if (n == 1) {
-        out.recordLines << RecordHeader(state, config, options);
+        if (recordsDirect) {
+            *recordsDirect << RecordHeader(state, config, options);
+        } else {
+            out.recordLines << RecordHeader(state, config, options);
+        }
     }
-    QString record;
+    // Written straight into the store, the line is made in the same room every time.
+    thread_local QString room;
+    QString fresh;
+    QString& record = recordsDirect ? room : fresh;
+    record.resize(0);
     const bool demoStamp = options.mode == ReadMode::Character && options.demo;
     if (demoStamp) {
         record = DateText(now.date(), options.regional.shortDateFormat) + u' ' + FormatDuration(n % 86400);
@@ -351,7 +360,11 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
         }
     }
     FileSign(record, tail, options.recordingDecimalSign);
-    out.recordLines << record;
+    if (recordsDirect) {
+        *recordsDirect << record;
+    } else {
+        out.recordLines << record;
+    }
 
     // 16-17: baseline before t0, area from t0 on.
     if (!tracing) {

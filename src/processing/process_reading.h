@@ -4,6 +4,7 @@
 
 #include "instrument/instrument_config.h"
 #include "processing/processing_state.h"
+#include "util/record_store.h"
 
 #include <QString>
 #include <QStringList>
@@ -82,10 +83,11 @@ ReadingFields ReadFields(const QString& line, const InstrumentConfig& config, co
 DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& config, const ProcessOptions& options,
                             const QString& line, QString& instrumentTime, const QDateTime& now,
                             const ChartFeed& feed = {});
-/// The same with the line's fields read ahead by ReadFields (with the same configuration and options).
+/// The same with the line's fields read ahead by ReadFields (with the same configuration and options),
+/// when given; with `recordsDirect`, the record lines go straight into that store, not into `recordLines`.
 DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& config, const ProcessOptions& options,
                             const QString& line, const ReadingFields* readAhead, QString& instrumentTime,
-                            const QDateTime& now, const ChartFeed& feed);
+                            const QDateTime& now, const ChartFeed& feed, RecordStore* recordsDirect);
 
 /// The captions of the run's last reading (values, baseline, area, times), into `out`: made per
 /// reading, and once at the end of a replay, which skips them on the way.

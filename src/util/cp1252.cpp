@@ -38,22 +38,25 @@ QByteArray EncodeCp1252(const QString& text)
     return bytes;
 }
 
-void AppendCp1252(QByteArray& out, QStringView text)
+void AppendCp1252(QByteArray& out, QStringView text, LineBreaks breaks)
 {
+    const bool blanks = breaks == LineBreaks::AsBlanks;
     const qsizetype at = out.size();
     out.resize(at + text.size());
     char* p = out.data() + at;
     for (const QChar c : text) {
         const char16_t u = c.unicode();
         if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            *p++ = static_cast<char>(u);
+            *p++ = blanks && (u == u'\r' || u == u'\n') ? ' ' : static_cast<char>(u);
             continue;
         }
         char mapped = '?';
-        for (std::size_t i = 0; i < kHigh.size(); ++i) {
+        if (blanks && (u == 0x2028 || u == 0x2029)) {
+            mapped = ' ';
+        }
+        for (std::size_t i = 0; mapped == '?' && i < kHigh.size(); ++i) {
             if (kHigh[i] == u || (kHigh[i] == 0 && u == 0x80 + i)) {
                 mapped = static_cast<char>(0x80 + i);
-                break;
             }
         }
         *p++ = mapped;

@@ -13,7 +13,8 @@ QString DecodeCp1252(const QByteArray& bytes);
 void DecodeCp1252Into(QByteArrayView bytes, QString& text);
 /// Characters Windows-1252 cannot hold become '?'.
 QByteArray EncodeCp1252(const QString& text);
-/// EncodeCp1252, appended to `out`.
-void AppendCp1252(QByteArray& out, QStringView text);
+enum class LineBreaks { Kept, AsBlanks };
+/// EncodeCp1252, appended to `out`; with AsBlanks every line break (CR, LF, U+2028, U+2029) becomes a blank.
+void AppendCp1252(QByteArray& out, QStringView text, LineBreaks breaks = LineBreaks::Kept);
 
 }  // namespace sondalog

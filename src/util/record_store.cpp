@@ -38,7 +38,7 @@ QStringList RecordStore::mid(qsizetype pos, qsizetype length) const
 RecordStore& RecordStore::operator<<(const QString& line)
 {
     starts_.push_back(bytes_.size());
-    AppendCp1252(bytes_, HasLineBreak(line) ? SingleLine(line) : line);
+    AppendCp1252(bytes_, line, LineBreaks::AsBlanks);
     return *this;
 }
 

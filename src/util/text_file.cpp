@@ -56,7 +56,7 @@ QByteArray JoinCrLf(const QStringList& lines)
     QByteArray bytes;
     for (const QString& line : lines) {
         // A line break inside a line would shift every later line of the file.
-        bytes += EncodeCp1252(SingleLine(line));
+        AppendCp1252(bytes, line, LineBreaks::AsBlanks);
         bytes += "\r\n";
     }
     return bytes;
