@@ -333,7 +333,9 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
     thread_local QString room;
     QString fresh;
     QString& record = recordsDirect ? room : fresh;
-    record.resize(0);
+    if (recordsDirect) {
+        record.resize(0);  // keeps its room (a null string would be given one here for nothing)
+    }
     const bool demoStamp = options.mode == ReadMode::Character && options.demo;
     if (demoStamp) {
         record = DateText(now.date(), options.regional.shortDateFormat) + u' ' + FormatDuration(n % 86400);
