@@ -99,7 +99,7 @@ void MainWindow::OpenStoredFile(const QString& path, bool asAuto)
     loading->dialog->setAutoReset(false);
     connect(loading->dialog, &QProgressDialog::canceled, this, &MainWindow::CancelLoad);
     loading->poll = new QTimer(this);
-    connect(loading->poll, &QTimer::timeout, this, [this, loading] {
+    connect(loading->poll, &QTimer::timeout, this, [loading] {
         if (loading->dialog->maximum() > 0) {
             loading->dialog->setValue(loading->progress.load());
         }
