@@ -102,11 +102,11 @@ void BlockAssembler::CsvLine(Step& s, const QString& line, const InstrumentConfi
     // Views into the block: a block of three probes is cut once, and the reading's two texts are the
     // only strings made (the last field of each kind wins, as the fields are read in turn).
     const FieldViews fields = SplitFieldViews(pending_, u';');
-    const int k = CountChar(u';', pending_);
     QStringView time;
     QStringView q1Value, q1Unit, q2Value, phValue, oxValue;
     bool haveQ1 = false, haveQ2 = false, havePh = false, haveOx = false;
-    for (int i = 1; i <= k + 1; ++i) {
+    // Past the last field (the block's closing separators) every field would read empty: nothing to find.
+    for (qsizetype i = 1; i <= fields.size(); ++i) {
         const QStringView f = FieldView(fields, i);
         if (f.contains(u':')) {
             time = f;

@@ -155,7 +155,7 @@ ReadingFields ReadFields(const QString& line, const InstrumentConfig& config, co
     if (!r.ofQuantity1) {
         return r;
     }
-    r.colons = CountChar(u':', line);
+    r.colons = q1.timeMarkChar == u':' ? r.timeMarks : CountChar(u':', line);
     // The line is cut once per separator; the fields are then read by number.
     const FieldViews fields1 = SplitFieldViews(line, q1.separator);
     const FieldViews fields2 = q2.separator == q1.separator ? fields1 : SplitFieldViews(line, q2.separator);
@@ -373,8 +373,9 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
         state.baseline = series.MeanOfLast(100);
         state.area = 0;
     } else {
-        const qint64 t1 = series.At(n).time;
-        const qint64 t0 = n >= 1 ? series.At(n - 1).time : kNoTime;
+        const SampleSeries& readOnly = series;  // read only: the maxima and sums kept over them stay valid
+        const qint64 t1 = readOnly.At(n).time;
+        const qint64 t0 = n >= 1 ? readOnly.At(n - 1).time : kNoTime;
         // An interval with an empty slot (Go before the first reading) or an unknown time adds nothing.
         // The interval is real elapsed time: the wall clock jumps an hour on the nights it changes.
         const bool bothKnown = t1 != kNoTime && t0 != kNoTime;

@@ -2,6 +2,7 @@
 
 #include "util/text_writer.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdlib>
 
@@ -288,21 +289,115 @@ qint32 SampleSeries::KeepStamp(const QString& text)
     return static_cast<qint32>(keptStamps_.size() - 1);
 }
 
-double SampleSeries::MeanOfLast(int k) const
+namespace {
+struct Fixed {
+    bool exact = false;
+    __int128 units = 0;  ///< the value times 2^64
+    int fineBits = 0;    ///< binary places after the point its last set bit stands at
+};
+
+/// A value as a whole number of 2^-64, when it is one and below 2^32: sums of millions of them stay
+/// inside 128 bits.
+Fixed ToFixed(double v)
 {
-    const int n = sampleCount;
-    if (n <= 0) {
-        return 0;
+    // Read from the double's own fields: v = mantissa * 2^(exponent - 1075) for a normal number.
+    Fixed f;
+    const auto bits = std::bit_cast<quint64>(v);
+    const int exponent = static_cast<int>((bits >> 52) & 0x7FF);
+    const quint64 fraction = bits & ((quint64(1) << 52) - 1);
+    if (exponent == 0 && fraction == 0) {
+        f.exact = true;  // a zero, of either sign
+        return f;
     }
-    k = std::min(k, n);
-    if (k <= 0) {
-        return 0;
+    if (exponent == 0 || exponent == 0x7FF || exponent > 1054) {
+        return f;  // too small (subnormal), not a number or infinite, or 2^32 and over
     }
+    const quint64 mantissa = fraction | (quint64(1) << 52);
+    const int place = exponent - 1075 + std::countr_zero(mantissa);  // v is an odd multiple of 2^place
+    if (place < -64) {
+        return f;
+    }
+    f.exact = true;
+    f.fineBits = std::max(0, -place);
+    const int shift = exponent - 1075 + 64;
+    const __int128 size = shift >= 0 ? static_cast<__int128>(mantissa) << shift : static_cast<__int128>(mantissa >> -shift);
+    f.units = bits >> 63 ? -size : size;
+    return f;
+}
+}  // namespace
+
+double SampleSeries::SummedSlotBySlot(int k) const
+{
     long double sum = 0;
-    for (int i = n - k + 1; i <= n; ++i) {
+    for (int i = sampleCount - k + 1; i <= sampleCount; ++i) {
         sum += At(i).value1;
     }
     return static_cast<double>(sum / k);
+}
+
+void SampleSeries::AddToWindow(WindowSum& w, int slot, int sign) const
+{
+    const Fixed f = ToFixed(At(slot).value1);
+    if (!f.exact) {
+        w.notExact += sign;
+        return;
+    }
+    w.sum += sign * f.units;
+    w.magnitude += sign * (f.units < 0 ? -f.units : f.units);
+    w.fineBits = std::max(w.fineBits, f.fineBits);
+}
+
+void SampleSeries::SumWhole(WindowSum& w, int k) const
+{
+    w.sum = 0;
+    w.magnitude = 0;
+    w.notExact = 0;
+    w.fineBits = 0;
+    for (int i = sampleCount - k + 1; i <= sampleCount; ++i) {
+        AddToWindow(w, i, 1);
+    }
+    w.last = sampleCount;
+    w.summedAt = sampleCount;
+}
+
+double SampleSeries::MeanOfLast(int k) const
+{
+    const int n = sampleCount;
+    if (n <= 0 || k <= 0) {
+        return 0;
+    }
+    WindowSum* w = &windows_[0];
+    if (windows_[0].width != k) {
+        w = windows_[1].width == k || windows_[1].used < windows_[0].used ? &windows_[1] : &windows_[0];
+        if (w->width != k) {
+            *w = WindowSum();
+            w->width = k;
+        }
+    }
+    w->used = ++windowUses_;
+    const int width = std::min(k, n);
+    if (w->last == n - 1 && w->last > 0) {
+        AddToWindow(*w, n, 1);
+        if (n - k >= 1) {
+            AddToWindow(*w, n - k, -1);
+        }
+        w->last = n;
+    } else if (w->last != n) {
+        SumWhole(*w, width);
+    }
+    // Every partial sum of the window is a multiple of 2^-fineBits no larger than the sum of the sizes:
+    // below 2^(64 - fineBits) (in units, 2^(128 - fineBits)) it is exact in long double's 64 bits, so the
+    // sum in order is the exact one.
+    const bool exact = w->notExact == 0 && (w->fineBits == 0 || (w->magnitude >> (128 - w->fineBits)) == 0);
+    if (!exact) {
+        // Places kept from values gone may be what stands in the way: summed whole again once they are gone.
+        if (n - w->summedAt >= width) {
+            SumWhole(*w, width);
+        }
+        return SummedSlotBySlot(width);
+    }
+    const long double sum = std::ldexp(static_cast<long double>(w->sum), -64);
+    return static_cast<double>(sum / width);
 }
 
 }  // namespace sondalog

@@ -69,7 +69,10 @@ public:
     void ClearKeptStamps() { keptStamps_.clear(); }
     qint32 KeepStamp(const QString& text);
 
-    /// Mean of value1 over the last k slots up to sampleCount (fewer when there are fewer).
+    /// Mean of value1 over the last k slots up to sampleCount (fewer when there are fewer): the slots
+    /// summed in order in long double. When every partial sum of the window is exact in long double (values
+    /// of a few magnitudes, as a run's are), that sum is the exact one, kept from one reading to the next
+    /// by adding the newest value and taking off the oldest; any other window is summed slot by slot.
     double MeanOfLast(int k) const;
 
     /// The largest value1 (quantity 1) or value2 (2) of slots from..to (both included; values that
@@ -94,13 +97,32 @@ private:
         std::vector<std::vector<double>> levels;  ///< level k: the maxima of blocks of 2^k slots
         int valid = 0;                            ///< slots 0 .. valid - 1 are up to date
     };
+    /// The exact sum of a window of value1, in units of 2^-64.
+    struct WindowSum {
+        int width = 0;          ///< the k asked for; 0 for an unused entry
+        int last = 0;           ///< the window's last slot; 0 when it must be summed again
+        int summedAt = 0;       ///< the last slot when it was last summed whole
+        int used = 0;           ///< when it last served (for reuse of the older entry)
+        __int128 sum = 0;
+        __int128 magnitude = 0; ///< sum of the values' sizes: bounds every partial sum
+        int notExact = 0;       ///< values in the window with no exact 2^-64 multiple (or not numbers)
+        int fineBits = 0;       ///< binary places after the point needed by the values added since summed whole
+    };
     void Invalidate(int from) const
     {
         for (Pyramid& p : pyramids_) {
             p.valid = std::min(p.valid, std::max(from, 0));
         }
         blocksValid_ = std::min(blocksValid_, std::max(from, 0) / kBlock);
+        for (WindowSum& w : windows_) {
+            if (from <= w.last) {
+                w.last = 0;
+            }
+        }
     }
+    double SummedSlotBySlot(int k) const;
+    void SumWhole(WindowSum& w, int k) const;
+    void AddToWindow(WindowSum& w, int slot, int sign) const;
     static constexpr int kBlock = 64;
     void AddSlot(Stats& s, int n) const;
     void ExtendBlocks(int lastBlock) const;
@@ -115,6 +137,8 @@ private:
     mutable Pyramid pyramids_[2];
     mutable std::vector<Stats> blocks_;  ///< block b: slots 64 b .. 64 b + 63
     mutable int blocksValid_ = 0;        ///< blocks 0 .. blocksValid_ - 1 are up to date
+    mutable WindowSum windows_[2];       ///< the baseline's window and the height's
+    mutable int windowUses_ = 0;
 };
 
 /// A date in a short date format (d, M and y fields; others through Qt), without Qt's locale machinery.
