@@ -396,7 +396,7 @@ double SampleSeries::MeanOfLast(int k) const
         }
         return SummedSlotBySlot(width);
     }
-    const long double sum = std::ldexp(static_cast<long double>(w->sum), -64);
+    const long double sum = static_cast<long double>(w->sum) * 0x1p-64L;  // a power of two: exact
     return static_cast<double>(sum / width);
 }
 
