@@ -18,8 +18,14 @@ const QString kValueChars = QStringLiteral("+,-.0123456789E");
 
 QString ReduceTime(const QString& text)
 {
-    // The usual time text is short and already reduced: handed back shared, no copy cut first.
-    return text.size() > 255 ? KeepOnly(QStringView(text).left(255), kTimeChars) : KeepOnly(text, kTimeChars);
+    // The time is reduced at the top of every call: the text last reduced here, still shared with the one
+    // asked (so unchanged), is handed back without a pass over it.
+    thread_local QString lastReduced;
+    if (!text.isNull() && text.constData() == lastReduced.constData() && text.size() == lastReduced.size()) {
+        return text;
+    }
+    lastReduced = text.size() > 255 ? KeepOnly(QStringView(text).left(255), kTimeChars) : KeepOnly(text, kTimeChars);
+    return lastReduced;
 }
 
 /// The word after the marker word: where the three-probe values stand in either reading mode.

@@ -1,5 +1,6 @@
 #include "util/cp1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace sondalog {
@@ -44,7 +45,14 @@ void AppendCp1252(QByteArray& out, QStringView text, LineBreaks breaks)
     const qsizetype at = out.size();
     out.resize(at + text.size());
     char* p = out.data() + at;
-    for (const QChar c : text) {
+    // Printable ASCII, most of any line, is copied as it stands in one tight pass; the rest one by one.
+    const char16_t* const begin = text.utf16();
+    const char16_t* const plainEnd =
+        std::find_if(begin, begin + text.size(), [](char16_t u) { return u < 0x20 || u >= 0x7F; });
+    for (const char16_t* u = begin; u != plainEnd; ++u) {
+        *p++ = static_cast<char>(*u);
+    }
+    for (const QChar c : text.sliced(plainEnd - begin)) {
         const char16_t u = c.unicode();
         if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
             *p++ = blanks && (u == u'\r' || u == u'\n') ? ' ' : static_cast<char>(u);
