@@ -97,10 +97,6 @@ QString StampFromTime(const QDateTime& time, const Regional& regional)
 void SampleSeries::EnsureRoomForNext()
 {
     if (sampleCount + 1 >= Capacity()) {
-        // The slots grow by kGrowth, their room by half again: a million readings are not copied a hundred times.
-        if (slots_.capacity() < slots_.size() + kGrowth) {
-            slots_.reserve(std::max(slots_.size() + kGrowth, slots_.size() + slots_.size() / 2));
-        }
         slots_.resize(slots_.size() + kGrowth);
     }
 }
