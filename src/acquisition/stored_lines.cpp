@@ -4,10 +4,13 @@
 #include <deque>
 #include <exception>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <vector>
 
 namespace sondalog {
+
+bool readAheadOnThread = true;
 
 namespace {
 /// Lines read and assembled into blocks on a second thread while the readings of the lines before them
@@ -26,12 +29,22 @@ public:
         double endFraction = 0;    ///< how far it was when it had no more
     };
 
-    AssemblyAhead(ReadingRun& run, const NextLine& next, const std::function<double()>& fraction)
-        : thread_([this, &run, &next, &fraction] { Produce(run, next, fraction); })
+    AssemblyAhead(ReadingRun& run, const NextLine& next, const std::function<double()>& fraction, bool onThread)
+        : run_(run), next_(next), fraction_(fraction)
     {
+        if (onThread) {
+            try {
+                thread_ = std::thread([this] { Produce(); });
+            } catch (const std::system_error&) {
+                // No second thread to be had: each batch is read when it is taken, on this one.
+            }
+        }
     }
     ~AssemblyAhead()
     {
+        if (!thread_.joinable()) {
+            return;
+        }
         {
             const std::lock_guard<std::mutex> lock(mutex_);
             abandoned_ = true;
@@ -43,6 +56,11 @@ public:
     /// The next batch, in the file's order; rethrows what the reading thread met (memory, mostly).
     Batch Take()
     {
+        if (!thread_.joinable()) {
+            Batch batch = Spare();
+            Fill(batch);
+            return batch;
+        }
         std::unique_lock<std::mutex> lock(mutex_);
         changed_.wait(lock, [this] { return !ready_.empty() || failure_; });
         if (ready_.empty()) {
@@ -65,31 +83,37 @@ private:
     static constexpr std::size_t kBatchLines = 512;
     static constexpr std::size_t kBatchesAhead = 8;  // bounds the memory read ahead
 
-    void Produce(ReadingRun& run, const NextLine& next, const std::function<double()>& fraction)
+    /// Reads lines into the batch until it is full or the source is done.
+    void Fill(Batch& batch)
+    {
+        while (batch.count < kBatchLines) {
+            const double f = fraction_ ? fraction_() : 0.0;
+            if (!next_(line_) || line_ == QLatin1String("fin")) {
+                batch.last = true;
+                batch.endFraction = f;
+                return;
+            }
+            if (batch.count == batch.lines.size()) {
+                batch.lines.emplace_back();
+            }
+            Line& l = batch.lines[batch.count++];
+            l.fraction = f;
+            run_.AssembleLine(l.step, line_);
+            l.read.resize(static_cast<std::size_t>(l.step.readings.size()));
+            for (std::size_t i = 0; i < l.read.size(); ++i) {
+                l.read[i] = ReadFields(l.step.readings.at(static_cast<qsizetype>(i)), run_.config, run_.options);
+            }
+        }
+    }
+
+    void Produce()
     {
         try {
-            QString line;
             bool last = false;
             while (!last) {
                 Batch batch = Spare();
-                while (batch.count < kBatchLines) {
-                    const double f = fraction ? fraction() : 0.0;
-                    if (!next(line) || line == QLatin1String("fin")) {
-                        batch.last = last = true;
-                        batch.endFraction = f;
-                        break;
-                    }
-                    if (batch.count == batch.lines.size()) {
-                        batch.lines.emplace_back();
-                    }
-                    Line& l = batch.lines[batch.count++];
-                    l.fraction = f;
-                    run.AssembleLine(l.step, line);
-                    l.read.resize(static_cast<std::size_t>(l.step.readings.size()));
-                    for (std::size_t i = 0; i < l.read.size(); ++i) {
-                        l.read[i] = ReadFields(l.step.readings.at(static_cast<qsizetype>(i)), run.config, run.options);
-                    }
-                }
+                Fill(batch);
+                last = batch.last;
                 std::unique_lock<std::mutex> lock(mutex_);
                 changed_.wait(lock, [this] { return ready_.size() < kBatchesAhead || abandoned_; });
                 if (abandoned_) {
@@ -117,17 +141,22 @@ private:
             }
         }
         batch.count = 0;
+        batch.last = false;
         batch.lines.reserve(kBatchLines);
         return batch;
     }
 
+    ReadingRun& run_;
+    const NextLine& next_;
+    const std::function<double()>& fraction_;
+    QString line_;  // the line read, its room kept
     std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<Batch> ready_;
     std::vector<Batch> spare_;
     bool abandoned_ = false;
     std::exception_ptr failure_;
-    std::thread thread_;  // last: started once everything it uses exists
+    std::thread thread_;
 };
 }  // namespace
 
@@ -144,7 +173,7 @@ void ReplayLineSource(ReadingRun& run, const NextLine& next, const std::function
     run.options.mode = ReadMode::StringCsv;
     // Nothing in the replay sets the stop flag: it is read once, and the reading thread never sees it change.
     if (!run.stopRequested) {
-        AssemblyAhead ahead(run, next, fraction);
+        AssemblyAhead ahead(run, next, fraction, readAheadOnThread);
         bool done = false;
         while (!done) {
             AssemblyAhead::Batch batch = ahead.Take();

@@ -20,8 +20,13 @@ using NextLine = std::function<bool(QString& line)>;
 void ReplayStoredLines(ReadingRun& run, const QStringList& lines, const Progress& progress = {},
                        const std::function<void()>& beforeLine = {});
 
+/// Whether a replay reads its lines ahead on a second thread (the default); without one, or when no thread
+/// can be started, each batch of lines is read on the calling thread when its turn comes.
+extern bool readAheadOnThread;
+
 /// The same, the lines pulled one at a time (a file read as it goes) until the line "fin" or the
-/// last one; `fraction` says how far the source is, for `progress`.
+/// last one; `fraction` says how far the source is, for `progress`. Lines are read ahead: after a stop
+/// by `progress`, the source and the pending block are past the last line processed (such a run is dropped).
 void ReplayLineSource(ReadingRun& run, const NextLine& next, const std::function<double()>& fraction,
                       const Progress& progress = {}, const std::function<void()>& beforeLine = {});
 
