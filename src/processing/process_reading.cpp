@@ -211,10 +211,8 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
         readHere = ReadFields(line, config, options);
     }
     const ReadingFields& read = readAhead ? *readAhead : readHere;
-    bool timeReduced = true;
     if (read.timeMarks == q1.timeMarkCount) {
         instrumentTime = line;
-        timeReduced = false;
     }
     // Before the first reading a line with no time known is dropped (read as an empty line).
     const bool dropped = series.sampleCount == 0 && instrumentTime.isEmpty();
@@ -227,9 +225,7 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
     if (dropped || !read.ofQuantity1) {
         return out;
     }
-    if (!timeReduced) {
-        instrumentTime = ReduceTime(instrumentTime);
-    }
+    instrumentTime = ReduceTime(instrumentTime);
 
     // 6-7: the slot.
     series.EnsureRoomForNext();
