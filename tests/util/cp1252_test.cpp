@@ -100,3 +100,57 @@ TEST(TextFile, OnlyRegularFilesAreRead)
     EXPECT_FALSE(ReadTextLines(fifo).has_value());
     writer.join();
 }
+
+namespace {
+// Character by character, as the codec is meant to read: the reference for its runs taken several at a time.
+QByteArray EncodeOneByOne(const QString& text, bool blanks)
+{
+    QByteArray out;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (blanks && (u == u'\r' || u == u'\n' || u == 0x2028 || u == 0x2029)) {
+            out += ' ';
+        } else {
+            const QByteArray one = EncodeCp1252(QString(c));
+            out += one;
+        }
+    }
+    return out;
+}
+}  // namespace
+
+TEST(Cp1252, EveryCharacterReadTheSameWhereverItStandsInALongLine)
+{
+    // Lines are copied eight or sixteen characters at a time while they are plain ASCII: an odd character
+    // (a line break, a tab, DEL, Latin-1, a Windows-1252 extra, one it cannot hold) at any place in a block,
+    // or two in one, must come out as it would alone.
+    const std::vector<char16_t> odd{u'\r', u'\n', u'\t', 0x7F, 0x80, 0xB5, 0xE9, 0xFF, 0x20AC, 0x2028, 0x2029, 0x4E2D};
+    const QString plain = QStringLiteral("01/09/2009 00:00:01\t12345\t601,3000\t22,9;Cond;ABCDEFGH");
+    for (int length = 0; length <= plain.size(); ++length) {
+        for (int at = 0; at < length; ++at) {
+            for (const char16_t c : odd) {
+                for (const int second : {-1, at + 1, at + 7, length - 1}) {
+                    QString line = plain.left(length);
+                    line[at] = QChar(c);
+                    if (second > at && second < length) {
+                        line[second] = QChar(odd[(second + c) % odd.size()]);
+                    }
+                    for (const bool blanks : {false, true}) {
+                        QByteArray bytes("x");
+                        AppendCp1252(bytes, line, blanks ? LineBreaks::AsBlanks : LineBreaks::Kept);
+                        ASSERT_EQ(bytes, "x" + EncodeOneByOne(line, blanks)) << length << ' ' << at << ' ' << int(c);
+                    }
+                    // The bytes decoded in one go read as each byte decoded alone.
+                    const QByteArray encoded = EncodeOneByOne(line, false);
+                    QString expected;
+                    for (const char b : encoded) {
+                        expected += DecodeCp1252(QByteArray(1, b));
+                    }
+                    QString decoded = QStringLiteral("room");
+                    DecodeCp1252Into(encoded, decoded);
+                    ASSERT_EQ(decoded, expected) << length << ' ' << at << ' ' << int(c);
+                }
+            }
+        }
+    }
+}
