@@ -100,37 +100,22 @@ void BlockAssembler::CsvLine(Step& s, const QString& line, const InstrumentConfi
     }
 
     // Views into the block: a block of three probes is cut once, and the reading's two texts are the
-    // only strings made (the last field of each kind wins, as the fields are read in turn).
+    // only strings made. The last field of each kind wins, as if the fields were read in turn; each kind
+    // is looked for once in the whole block. Past the last field (the block's closing separators) every
+    // field would read empty: nothing to find there.
     const FieldViews fields = SplitFieldViews(pending_, u';');
-    QStringView time;
-    QStringView q1Value, q1Unit, q2Value, phValue, oxValue;
-    bool haveQ1 = false, haveQ2 = false, havePh = false, haveOx = false;
-    // Past the last field (the block's closing separators) every field would read empty: nothing to find.
-    for (qsizetype i = 1; i <= fields.size(); ++i) {
-        const QStringView f = FieldView(fields, i);
-        if (f.contains(u':')) {
-            time = f;
-        }
-        if (ContainsText(f, config.q1.marker)) {
-            haveQ1 = true;
-            q1Value = FieldView(fields, i - 2);
-            q1Unit = FieldView(fields, i - 1);
-        }
-        if (ContainsText(f, config.q2.marker)) {
-            haveQ2 = true;
-            q2Value = FieldView(fields, i - 1);
-        }
-        if (options.threeProbes) {
-            if (ContainsText(f, options.phMarker)) {
-                havePh = true;
-                phValue = FieldView(fields, i - 2);
-            }
-            if (ContainsText(f, options.oxMarker)) {
-                haveOx = true;
-                oxValue = FieldView(fields, i - 2);
-            }
-        }
-    }
+    const qsizetype timeField = LastFieldHolding(fields, pending_, u":");
+    const qsizetype q1Field = LastFieldHolding(fields, pending_, config.q1.marker);
+    const qsizetype q2Field = LastFieldHolding(fields, pending_, config.q2.marker);
+    const qsizetype phField = options.threeProbes ? LastFieldHolding(fields, pending_, options.phMarker) : 0;
+    const qsizetype oxField = options.threeProbes ? LastFieldHolding(fields, pending_, options.oxMarker) : 0;
+    const QStringView time = FieldView(fields, timeField);
+    const bool haveQ1 = q1Field > 0, haveQ2 = q2Field > 0, havePh = phField > 0, haveOx = oxField > 0;
+    const QStringView q1Value = FieldView(fields, q1Field - 2);
+    const QStringView q1Unit = FieldView(fields, q1Field - 1);
+    const QStringView q2Value = FieldView(fields, q2Field - 1);
+    const QStringView phValue = FieldView(fields, phField - 2);
+    const QStringView oxValue = FieldView(fields, oxField - 2);
     s.counterIncrement += 1;
     // The step's two texts keep their room from one block to the next (a replay hands the same steps round).
     if (s.readings.size() != 2) {

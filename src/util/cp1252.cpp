@@ -39,10 +39,13 @@ void DecodeCp1252Into(QByteArrayView bytes, QString& text)
     };
     qsizetype i = 0;
 #ifdef __SSE2__
-    // Sixteen bytes at a time: all ASCII (most of any line), they are widened as they are.
+    // Sixteen bytes at a time: none of them 0x80..0x9F (ASCII and Latin-1, most of any line), they are
+    // widened as they are.
+    const __m128i topThree = _mm_set1_epi8(static_cast<char>(0xE0));
+    const __m128i c1 = _mm_set1_epi8(static_cast<char>(0x80));
     for (; i + 16 <= size; i += 16) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
-        if (_mm_movemask_epi8(v) != 0) {
+        if (_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_and_si128(v, topThree), c1)) != 0) {
             decode(i, i + 16);
             continue;
         }

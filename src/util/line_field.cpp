@@ -80,6 +80,29 @@ QStringView TrimSpacesView(QStringView text)
     return text.sliced(start, end - start);
 }
 
+qsizetype LastFieldHolding(const FieldViews& fields, QStringView text, QStringView what)
+{
+    // Every occurrence in the text, in order, is matched to the field it falls in (the fields are in order
+    // too); one that crosses a separator or a field's blanks at either end counts for none.
+    qsizetype found = 0;
+    qsizetype field = 0;
+    for (qsizetype at = FindText(text, what); at >= 0; at = FindText(text, what, at + 1)) {
+        const QChar* const begin = text.data() + at;
+        const QChar* const end = begin + what.size();
+        while (field < fields.size() && fields[field].data() + fields[field].size() < end) {
+            ++field;
+        }
+        if (field == fields.size()) {
+            break;
+        }
+        const QStringView trimmed = TrimSpacesView(fields[field]);
+        if (trimmed.data() <= begin && end <= trimmed.data() + trimmed.size()) {
+            found = field + 1;
+        }
+    }
+    return found;
+}
+
 QStringView FieldView(const FieldViews& fields, qsizetype n)
 {
     return n >= 1 && n <= fields.size() ? TrimSpacesView(fields[n - 1]) : QStringView();

@@ -18,15 +18,17 @@ using FieldViews = QVarLengthArray<QStringView, 32>;
 FieldViews SplitFieldViews(QStringView text, QChar sep);
 /// Field n (from 1) of `fields` without its blanks at either end; empty for n out of range.
 QStringView FieldView(const FieldViews& fields, qsizetype n);
+/// The number (from 1) of the last of `fields` (views into `text`) whose text without blanks at either end
+/// holds `what`; 0 when none does or `what` is empty. The text is searched once, not field by field.
+qsizetype LastFieldHolding(const FieldViews& fields, QStringView text, QStringView what);
 /// The text without blanks at either end (TrimSpaces on a view).
 QStringView TrimSpacesView(QStringView text);
 /// Field n (from 1), trimmed of blanks; empty for n out of range.
 QString LineField(const QString& text, int n, QChar sep);
-/// Keeps only the characters whose code is at least `threshold`.
 /// The text before the instrument's ", AR"-style flags: cut at the first ',' that is not a decimal
 /// comma (a ',' between two digits is one), trimmed.
 QString BeforeFlags(const QString& text);
-
+/// Keeps only the characters whose code is at least `threshold`.
 QString DropControlChars(const QString& text, int threshold);
 /// Removes every occurrence of c.
 QString RemoveChar(QChar c, const QString& text);

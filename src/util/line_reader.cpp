@@ -3,7 +3,12 @@
 #include "util/cp1252.h"
 #include "util/text_file.h"
 
+#include <bit>
 #include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace sondalog {
 
@@ -38,31 +43,56 @@ bool LineReader::Fill()
     return true;
 }
 
+namespace {
+/// The first CR or LF from `from` on, or `size`; sixteen bytes at a time where SSE2 is at hand.
+qsizetype LineEnd(const char* data, qsizetype from, qsizetype size)
+{
+    qsizetype i = from;
+#ifdef __SSE2__
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (; i + 16 <= size; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+        const int ends = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf)));
+        if (ends != 0) {
+            return i + std::countr_zero(static_cast<unsigned>(ends));
+        }
+    }
+#endif
+    while (i < size && data[i] != '\n' && data[i] != '\r') {
+        ++i;
+    }
+    return i;
+}
+}  // namespace
+
+void LineReader::Decode(qsizetype end, QString& line)
+{
+    DecodeCp1252Into(QByteArrayView(buffer_.constData() + pos_, end - pos_), line);
+    qsizetype next = end + 1;
+    if (buffer_.constData()[end] == '\r' && next < buffer_.size() && buffer_.constData()[next] == '\n') {
+        ++next;
+    }
+    consumed_ += next - pos_;
+    pos_ = next;
+}
+
 bool LineReader::Next(QString& line)
 {
     for (;;) {
         const char* data = buffer_.constData();
         const qsizetype size = buffer_.size();
-        qsizetype i = pos_;
-        while (i < size && data[i] != '\n' && data[i] != '\r') {
-            ++i;
-        }
+        const qsizetype i = LineEnd(data, pos_, size);
         if (i < size) {
             // A CR at the very end of the chunk may be the first half of a CR LF.
             if (data[i] == '\r' && i + 1 == size && !eof_) {
                 if (Fill()) {
                     continue;
                 }
-                data = buffer_.constData();
-                i = buffer_.size() - 1;
+                Decode(buffer_.size() - 1, line);
+                return true;
             }
-            DecodeCp1252Into(QByteArrayView(buffer_.constData() + pos_, i - pos_), line);
-            qsizetype next = i + 1;
-            if (buffer_.constData()[i] == '\r' && next < buffer_.size() && buffer_.constData()[next] == '\n') {
-                ++next;
-            }
-            consumed_ += next - pos_;
-            pos_ = next;
+            Decode(i, line);
             return true;
         }
         if (Fill()) {

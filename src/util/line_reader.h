@@ -25,6 +25,8 @@ public:
 
 private:
     bool Fill();
+    /// The line from the read position to the line end at `end` (a CR or LF) decoded; the position moves past it.
+    void Decode(qsizetype end, QString& line);
 
     QFile file_;
     QByteArray buffer_;

@@ -4,6 +4,11 @@
 
 #include <QLocale>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
+#include <bit>
 #include <charconv>
 #include <limits>
 #include <optional>
@@ -122,32 +127,51 @@ int CountChar(QChar c, const QString& text)
     return static_cast<int>(text.count(c));
 }
 
-bool ContainsText(QStringView text, const QString& what)
+qsizetype FindText(QStringView text, QStringView what, qsizetype from)
 {
-    // Short markers in short fields, several per field of every line: a direct scan for the first
-    // character beats the general search's set-up.
+    // Short markers in lines and fields, several times per reading: the first character is looked for
+    // eight at a time where SSE2 is at hand, and only there is the rest compared.
     const qsizetype m = what.size();
-    if (m == 0 || m > text.size()) {
-        return false;
+    const qsizetype last = text.size() - m;  // the last place an occurrence can start
+    if (m == 0 || from < 0 || from > last) {
+        return -1;
     }
-    const char16_t* t = text.utf16();
-    const char16_t* w = reinterpret_cast<const char16_t*>(what.utf16());
-    for (qsizetype i = 0; i + m <= text.size(); ++i) {
-        if (t[i] == w[0] && std::equal(w + 1, w + m, t + i + 1)) {
-            return true;
+    const char16_t* const t = text.utf16();
+    const char16_t* const w = what.utf16();
+    const auto matchesAt = [&](qsizetype i) {
+        qsizetype k = 1;
+        while (k < m && t[i + k] == w[k]) {
+            ++k;
+        }
+        return k == m;
+    };
+    qsizetype i = from;
+#ifdef __SSE2__
+    const __m128i first = _mm_set1_epi16(static_cast<short>(w[0]));
+    for (; i + 8 <= last + 1; i += 8) {
+        unsigned hits = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(t + i)), first)));
+        while (hits != 0) {
+            const qsizetype at = i + std::countr_zero(hits) / 2;
+            if (matchesAt(at)) {
+                return at;
+            }
+            hits &= hits - 1;  // the two bits of one lane
+            hits &= hits - 1;
         }
     }
-    return false;
+#endif
+    for (; i <= last; ++i) {
+        if (t[i] == w[0] && matchesAt(i)) {
+            return i;
+        }
+    }
+    return -1;
 }
 
 void ReplaceChar(QChar from, QChar to, QString& text)
 {
     text.replace(from, to);
-}
-
-bool IsNumberChar(QChar c, QChar decimalSign)
-{
-    return c == u'+' || c == u'-' || (c >= u'0' && c <= u'9') || c == u'E' || c == decimalSign;
 }
 
 namespace {

@@ -21,8 +21,13 @@ QString TrimTrailingSpaces(const QString& text);
 QString TrimLeadingSpaces(const QString& text);
 QString TrimSpaces(const QString& text);
 int CountChar(QChar c, const QString& text);
+/// Where `what` (not empty) first stands in `text` at or after `from`; -1 when it does not.
+qsizetype FindText(QStringView text, QStringView what, qsizetype from = 0);
 /// True when `what` is not empty and stands in `text` (a marker left empty matches nothing).
-bool ContainsText(QStringView text, const QString& what);
+inline bool ContainsText(QStringView text, const QString& what)
+{
+    return !what.isEmpty() && FindText(text, what) >= 0;
+}
 void ReplaceChar(QChar from, QChar to, QString& text);
 /// Turns '.' and ',' into `decimalSign` and drops every character that is not a number character.
 void NormalizeDecimal(QString& text, QChar decimalSign);
@@ -43,7 +48,10 @@ QString KeepOnly(QStringView text, QStringView allowed);
 QString KeepOnly(const QString& text, QStringView allowed);
 
 /// The number characters for a given decimal sign: + - 0-9 E and the sign.
-bool IsNumberChar(QChar c, QChar decimalSign);
+inline bool IsNumberChar(QChar c, QChar decimalSign)
+{
+    return c == u'+' || c == u'-' || (c >= u'0' && c <= u'9') || c == u'E' || c == decimalSign;
+}
 
 /// The text with every line break (CR, LF, Unicode line and paragraph separators) replaced by a
 /// blank: a pasted text must never split a line of a file.

@@ -1,5 +1,8 @@
 #include "util/line_field.h"
 #include "util/number_format.h"
+#include "util/text_utils.h"
+
+#include <random>
 
 #include <gtest/gtest.h>
 
@@ -50,4 +53,39 @@ TEST(NumberFormat, ClassicFormats)
     EXPECT_EQ(FormatGeneral(1.25, 3, 2, u','), QStringLiteral("1,2"));
     EXPECT_EQ(FormatDuration(59), QStringLiteral("00:00:59"));
     EXPECT_EQ(FormatDuration(90061), QStringLiteral("25:01:01"));
+}
+
+TEST(LineField, LastFieldHoldingAMarkerIsTheLastTrimmedFieldThatHoldsIt)
+{
+    // Random texts over separators, blanks and the letters of the markers, against the fields read in turn:
+    // markers at field ends, across a separator or a field's blanks, overlapping, and empty.
+    const QString alphabet = QStringLiteral(";;  Cond:xé");
+    const QStringList markers{QStringLiteral("Cond"), QStringLiteral(":"), QStringLiteral(" C"),
+                              QStringLiteral("d;C"), QStringLiteral("oo"), QStringLiteral("dd"),
+                              QStringLiteral("é"), QString()};
+    std::mt19937 random(5);
+    for (int round = 0; round < 3000; ++round) {
+        QString text;
+        const int length = static_cast<int>(random() % 40);
+        for (int i = 0; i < length; ++i) {
+            text += alphabet[static_cast<qsizetype>(random() % alphabet.size())];
+        }
+        for (const QChar sep : {QChar(u';'), QChar(u' ')}) {
+            const FieldViews fields = SplitFieldViews(text, sep);
+            for (const QString& marker : markers) {
+                for (qsizetype from = 0; sep == u';' && !marker.isEmpty() && from <= text.size(); ++from) {
+                    ASSERT_EQ(FindText(text, marker, from), QStringView(text).indexOf(marker, from));
+                }
+                qsizetype expected = 0;
+                for (qsizetype i = 1; i <= fields.size(); ++i) {
+                    if (!marker.isEmpty() && FieldView(fields, i).contains(marker)) {
+                        expected = i;
+                    }
+                }
+                ASSERT_EQ(LastFieldHolding(fields, text, marker), expected)
+                    << '"' << text.toStdString() << "\" sep '" << sep.toLatin1() << "' marker \"" << marker.toStdString()
+                    << '"';
+            }
+        }
+    }
 }
