@@ -101,7 +101,10 @@ private:
             run_.AssembleLine(l.step, line_);
             l.read.resize(static_cast<std::size_t>(l.step.readings.size()));
             for (std::size_t i = 0; i < l.read.size(); ++i) {
+                QByteArray room = std::move(l.read[i].recordValues);
                 l.read[i] = ReadFields(l.step.readings.at(static_cast<qsizetype>(i)), run_.config, run_.options);
+                l.read[i].recordValues = std::move(room);
+                PrepareRecordValues(l.read[i], run_.options);
             }
         }
     }

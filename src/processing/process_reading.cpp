@@ -1,6 +1,7 @@
 #include "processing/process_reading.h"
 
 #include "processing/decimals.h"
+#include "util/cp1252.h"
 #include "util/line_field.h"
 #include "util/number_format.h"
 #include "util/text_utils.h"
@@ -71,15 +72,85 @@ double ValueFieldNumber(QStringView field, QChar decimalSign, QStringList& log)
 }
 
 /// The recording's decimal sign on the values from `from` on: 0 a comma, 1 a point, else as read.
-void FileSign(QString& text, qsizetype from, int choice)
+template <typename Text, typename Char>
+void FileSignOf(Text& text, qsizetype from, int choice)
 {
     if (choice != 0 && choice != 1) {
         return;
     }
-    const QChar was = choice == 0 ? u'.' : u',';
-    const QChar sign = choice == 0 ? u',' : u'.';
-    QChar* const data = text.data();
+    const Char was(choice == 0 ? '.' : ',');
+    const Char sign(choice == 0 ? ',' : '.');
+    auto* const data = text.data();
     std::replace(data + std::min(from, text.size()), data + text.size(), was, sign);
+}
+void FileSign(QString& text, qsizetype from, int choice)
+{
+    FileSignOf<QString, QChar>(text, from, choice);
+}
+void FileSign(QByteArray& bytes, qsizetype from, int choice)
+{
+    FileSignOf<QByteArray, char>(bytes, from, choice);
+}
+
+/// A record line written as its Windows-1252 bytes where it is kept (the record store's buffer); the same
+/// pieces as a TextWriter takes.
+class ByteWriter {
+public:
+    explicit ByteWriter(QByteArray& bytes) : bytes_(bytes) {}
+    ByteWriter& operator<<(QStringView piece)
+    {
+        AppendCp1252(bytes_, piece, LineBreaks::AsBlanks);
+        return *this;
+    }
+    ByteWriter& operator<<(QChar c)
+    {
+        if (c.unicode() < 0x80 && c != u'\r' && c != u'\n') {
+            bytes_.append(static_cast<char>(c.unicode()));
+        } else {
+            AppendCp1252(bytes_, QStringView(&c, 1), LineBreaks::AsBlanks);
+        }
+        return *this;
+    }
+    qsizetype Size() const { return bytes_.size(); }
+
+private:
+    QByteArray& bytes_;
+};
+
+/// The record line up to its trace time (stamp, reading number, instrument time); returns where the trace
+/// time begins (the recording's decimal sign applies from there on).
+template <typename Writer>
+qsizetype WriteRecordHead(Writer& w, const SampleSeries& series, int n, bool stamp, const Regional& regional,
+                          QStringView instrumentTime)
+{
+    if (stamp) {
+        const SampleSeries::StampPieces pieces = series.Stamp(n, regional);
+        w << pieces.first << pieces.Clock();
+    }
+    char number[16];
+    const qsizetype numberLength = std::to_chars(number, number + sizeof number, n).ptr - number;
+    w << u'\t';
+    for (qsizetype i = 0; i < numberLength; ++i) {
+        w << QChar(QLatin1Char(number[i]));
+    }
+    w << u'\t' << instrumentTime << u'\t';
+    return w.Size();
+}
+
+/// The record line after its trace time: quantity 1 as recorded, quantity 2, the two probes.
+template <typename Writer>
+void WriteRecordValues(Writer& w, QStringView fileText1, const ReadingFields& read, bool threeProbes)
+{
+    w << u'\t' << fileText1 << u'\t' << read.valueText2;
+    if (threeProbes) {
+        w << u'\t' << read.phText << u'\t' << read.oxText;
+    }
+}
+
+/// The decimals quantity 1 is recorded with (the decimals setting's "F").
+int FileDecimals(const QString& decimalsSetting)
+{
+    return DecimalsFromText(DecimalsFor(decimalsSetting, QStringLiteral("F")), 4);
 }
 
 QString ShortestLocal(double value, QChar decimalSign)
@@ -182,6 +253,26 @@ ReadingFields ReadFields(const QString& line, const InstrumentConfig& config, co
         r.oxValue = InstrumentNumber(r.oxText, sign, r.log);
     }
     return r;
+}
+
+void PrepareRecordValues(ReadingFields& read, const ProcessOptions& options)
+{
+    read.recordValues.resize(0);  // keeps its room: a replay hands the same fields round
+    read.recordValuesReady = false;
+    if (!read.ofQuantity1) {
+        return;
+    }
+    // The decimals setting is the same for every line of a run: its "F" is read once.
+    thread_local QString setting;
+    thread_local int decimals = FileDecimals(QString());
+    if (setting != options.decimalsSetting) {
+        setting = options.decimalsSetting;
+        decimals = FileDecimals(setting);
+    }
+    ByteWriter w(read.recordValues);
+    WriteRecordValues(w, FormatFixed(read.value1, 8, decimals, options.regional.decimalSign), read, options.threeProbes);
+    FileSign(read.recordValues, 0, options.recordingDecimalSign);
+    read.recordValuesReady = true;
 }
 
 DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& config, const ProcessOptions& options,
@@ -294,15 +385,14 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
         if (cache.shown.isEmpty()) {
             cache.shown = QStringLiteral("0");
         }
-        cache.file = DecimalsFromText(DecimalsFor(options.decimalsSetting, QStringLiteral("F")), 4);
+        cache.file = FileDecimals(options.decimalsSetting);
         cache.valid = true;
     }
     state.displayDecimals = cache.shown;
-    const QString fileText1 = FormatFixed(sample.value1, 8, cache.file, sign);
-    const QString& valueText2 = read.valueText2;
+    // Read ahead, the values' part of the record line is ready as bytes while no prefix converts them.
+    const bool valuesReady = read.recordValuesReady && recordsDirect && state.prefixFactor == 1;
+    const QString fileText1 = valuesReady ? QString() : FormatFixed(sample.value1, 8, cache.file, sign);
     sample.value2 = read.value2;
-    const QString& phText = read.phText;
-    const QString& oxText = read.oxText;
     if (options.threeProbes) {
         sample.phValue = read.phValue;
         sample.oxValue = read.oxValue;
@@ -321,7 +411,7 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
         feed(n, sample);
     }
 
-    // 14-15: the recorded lines, built in one string: one is made for every reading.
+    // 14-15: the recorded lines, one for every reading.
     const bool tracing = state.IsTracing(n);
     const qint64 traceSeconds = state.tracingStartTime.isValid() ? state.tracingStartTime.secsTo(now) : 0;
     if (n == 1) {
@@ -331,42 +421,37 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
             out.recordLines << RecordHeader(state, config, options);
         }
     }
-    // Written straight into the store, the line is made in the same room every time.
-    thread_local QString room;
-    QString fresh;
-    QString& record = recordsDirect ? room : fresh;
-    if (recordsDirect) {
-        record.resize(0);  // keeps its room (a null string would be given one here for nothing)
-    }
     const bool demoStamp = options.mode == ReadMode::Character && options.demo;
-    if (demoStamp) {
-        record = DateText(now.date(), options.regional.shortDateFormat) + u' ' + FormatDuration(n % 86400);
-    }
+    const QString demoText =
+        demoStamp ? DateText(now.date(), options.regional.shortDateFormat) + u' ' + FormatDuration(n % 86400) : QString();
     const QString traceText = tracing ? FormatDuration(traceSeconds) : QString();
-    char number[16];
-    const qsizetype numberLength = std::to_chars(number, number + sizeof number, n).ptr - number;
-    qsizetype tail = 0;
-    {
-        TextWriter w(record, SampleSeries::kMaxStampLength + numberLength + instrumentTime.size() + traceText.size() +
-                                 fileText1.size() + valueText2.size() + phText.size() + oxText.size() + 8);
-        if (!demoStamp) {
-            series.AppendStamp(w, n, options.regional);
-        }
-        w << u'\t';
-        for (qsizetype i = 0; i < numberLength; ++i) {
-            w << QChar(QLatin1Char(number[i]));
-        }
-        w << u'\t' << instrumentTime << u'\t';
-        tail = w.Size();
-        w << traceText << u'\t' << fileText1 << u'\t' << valueText2;
-        if (options.threeProbes) {
-            w << u'\t' << phText << u'\t' << oxText;
-        }
-    }
-    FileSign(record, tail, options.recordingDecimalSign);
+    const int fileSign = options.recordingDecimalSign;
     if (recordsDirect) {
-        *recordsDirect << record;
+        // Written straight into the store as its bytes: no string is made for the line.
+        QByteArray& bytes = recordsDirect->NewLine();
+        ByteWriter w(bytes);
+        w << demoText;
+        const qsizetype tail = WriteRecordHead(w, series, n, !demoStamp, options.regional, instrumentTime);
+        w << traceText;
+        if (valuesReady) {
+            FileSign(bytes, tail, fileSign);
+            bytes.append(read.recordValues);
+        } else {
+            WriteRecordValues(w, fileText1, read, options.threeProbes);
+            FileSign(bytes, tail, fileSign);
+        }
     } else {
+        QString record = demoText;
+        qsizetype tail = 0;
+        {
+            TextWriter w(record, SampleSeries::kMaxStampLength + 16 + instrumentTime.size() + traceText.size() +
+                                     fileText1.size() + read.valueText2.size() + read.phText.size() +
+                                     read.oxText.size() + 8);
+            tail = WriteRecordHead(w, series, n, !demoStamp, options.regional, instrumentTime);
+            w << traceText;
+            WriteRecordValues(w, fileText1, read, options.threeProbes);
+        }
+        FileSign(record, tail, fileSign);
         out.recordLines << record;
     }
 

@@ -74,10 +74,17 @@ struct ReadingFields {
     double phValue = 0;
     double oxValue = 0;
     QStringList log;           ///< the values that were not numbers, in the order they were read
+    /// The record line's values (quantity 1 as recorded, quantity 2, the probes) as their Windows-1252 bytes,
+    /// made ahead by PrepareRecordValues for a prefix factor of 1; used only while the factor is 1.
+    QByteArray recordValues;
+    bool recordValuesReady = false;
 };
 
 /// Reads a decoded line's fields (the numbers only for a line of quantity 1).
 ReadingFields ReadFields(const QString& line, const InstrumentConfig& config, const ProcessOptions& options);
+
+/// Reading ahead too: the record line's values part of a line of quantity 1 (see ReadingFields::recordValues).
+void PrepareRecordValues(ReadingFields& read, const ProcessOptions& options);
 
 /// Processes one decoded line. `instrumentTime` belongs to the calling loop and may be rewritten.
 DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& config, const ProcessOptions& options,

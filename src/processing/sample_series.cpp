@@ -258,16 +258,23 @@ void SampleSeries::AppendStamp(QString& out, int n, const Regional& regional) co
 
 void SampleSeries::AppendStamp(TextWriter& out, int n, const Regional& regional) const
 {
+    const StampPieces stamp = Stamp(n, regional);
+    out << stamp.first << stamp.Clock();
+}
+
+SampleSeries::StampPieces SampleSeries::Stamp(int n, const Regional& regional) const
+{
+    StampPieces pieces;
     if (n < 0 || n >= Capacity()) {
-        return;
+        return pieces;
     }
     const Sample& s = At(n);
     if (s.stampIndex >= 0 && s.stampIndex < keptStamps_.size()) {
-        out << QStringView(keptStamps_.at(s.stampIndex)).left(kMaxStampLength);
-        return;
+        pieces.first = QStringView(keptStamps_.at(s.stampIndex)).left(kMaxStampLength);
+        return pieces;
     }
     if (s.time == kNoTime) {
-        return;
+        return pieces;
     }
     // The value is the wall clock's own reading: its fields come back without any time-zone lookup.
     // The date's text is kept while the readings stay on one day and one format.
@@ -278,9 +285,10 @@ void SampleSeries::AppendStamp(TextWriter& out, int n, const Regional& regional)
         stampDay_ = day;
         stampFormat_ = regional.shortDateFormat;
     }
-    const std::array<QChar, 9> clock = ClockText(static_cast<int>(s.time - day * 86400));
-    const QStringView date = QStringView(stampDate_).left(kMaxStampLength);
-    out << date << QStringView(clock.data(), std::min<qsizetype>(9, kMaxStampLength - date.size()));
+    pieces.first = QStringView(stampDate_).left(kMaxStampLength);
+    pieces.clock = ClockText(static_cast<int>(s.time - day * 86400));
+    pieces.clockLength = std::min<qsizetype>(9, kMaxStampLength - pieces.first.size());
+    return pieces;
 }
 
 qint32 SampleSeries::KeepStamp(const QString& text)

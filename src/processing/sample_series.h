@@ -63,6 +63,15 @@ public:
     void AppendStamp(QString& out, int n, const Regional& regional) const;
     /// The same into a writer with room for kMaxStampLength characters.
     void AppendStamp(TextWriter& out, int n, const Regional& regional) const;
+    /// The stamp in two pieces (the date, or a kept stamp, then the clock), for a writer of any kind;
+    /// the views hold until the next call.
+    struct StampPieces {
+        QStringView first;
+        std::array<QChar, 9> clock{};
+        qsizetype clockLength = 0;
+        QStringView Clock() const { return QStringView(clock.data(), clockLength); }
+    };
+    StampPieces Stamp(int n, const Regional& regional) const;
     static constexpr qsizetype kMaxStampLength = 80;
     /// Keeps a stamp text that has no time value (a loaded recording); returns its index.
     /// Forgets the kept stamp texts (a new run, a new file): they would pile up otherwise.

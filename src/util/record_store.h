@@ -35,6 +35,13 @@ public:
     /// Appends a line; a line break inside it becomes a blank, as the file could not hold it.
     RecordStore& operator<<(const QString& line);
     RecordStore& operator<<(const QStringList& lines);
+    /// Starts a line written in place: its Windows-1252 bytes are appended to the buffer handed back, with no
+    /// line break among them (AppendCp1252 with LineBreaks::AsBlanks), before any other line is added.
+    QByteArray& NewLine()
+    {
+        starts_.push_back(bytes_.size());
+        return bytes_;
+    }
 
     /// Every line followed by CR LF: the bytes of a recording file.
     QByteArray CrLfBytes() const;

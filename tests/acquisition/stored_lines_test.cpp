@@ -200,6 +200,48 @@ TEST(StoredLines, ReadingAheadChangesNothingOfTheReplay)
     readAheadOnThread = true;
 }
 
+TEST(StoredLines, RecordLinesReadAheadFollowThePrefixTheDecimalSignAndTheDecimals)
+{
+    // The values part of each record line is written ahead as if no unit prefix converted the value: a file
+    // whose unit goes from µS/cm to mS/cm, S/cm and none and back must record what a line-by-line replay
+    // records, whatever the recording's decimal sign (comma, point, as read) and the recorded decimals.
+    QStringList lines;
+    const QString units[] = {QStringLiteral("µS/cm"), QStringLiteral("mS/cm"), QStringLiteral("S/cm"), QString(),
+                             QStringLiteral("µS/cm")};
+    for (int i = 0; i < 2500; ++i) {
+        lines << QStringLiteral("01.09.2009 10:%1:%2;14451527;%3,%4;%5;Cond;2%6.9;°C;TetraCon 925")
+                     .arg(i / 60 % 60, 2, 10, QLatin1Char('0'))
+                     .arg(i % 60, 2, 10, QLatin1Char('0'))
+                     .arg(600 + i % 211)
+                     .arg(i % 10)
+                     .arg(units[i / 500])
+                     .arg(i % 7);
+    }
+    for (const int sign : {0, 1, 2})
+    for (const QString& decimals : {QString(), QStringLiteral("µ=0;m=3;k=1;F=1"), QStringLiteral("F=6")}) {
+        SCOPED_TRACE(QStringLiteral("sign %1, decimals %2").arg(sign).arg(decimals).toStdString());
+        FixedClock clockA(kStart, 1);
+        FixedClock clockB(kStart, 1);
+        ReadingRun ahead(clockA);
+        ReadingRun oneByOne(clockB);
+        for (ReadingRun* run : {&ahead, &oneByOne}) {
+            Configure(*run, false, false);
+            // The instrument's own table: the value is the first word of the block's text, the unit the second.
+            run->config.q1.separator = u' ';
+            run->config.q1.occurrence = 1;
+            run->config.q2.separator = u' ';
+            run->config.q2.occurrence = 3;
+            run->options.recordingDecimalSign = sign;
+            run->options.decimalsSetting = decimals;
+        }
+        Replay(ahead, lines, 0, 1200, false);
+        Replay(oneByOne, lines, 0, 1200, true);
+        ASSERT_EQ(ahead.records.size(), 2501);
+        EXPECT_GT(ahead.state.series.At(700).value1, 1e5);  // mS/cm read as µS/cm: the prefix converted it
+        EXPECT_EQ(ahead.records.CrLfBytes(), oneByOne.records.CrLfBytes());
+    }
+}
+
 TEST(StoredLines, AFailureWhileReadingAheadReachesTheCaller)
 {
     // Memory running out while the lines are read ahead, on the reading thread: the caller gets the
