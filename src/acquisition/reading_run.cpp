@@ -98,15 +98,15 @@ void ReadingRun::FeedLine(const QString& line, CycleOutput* out)
 BlockAssembler::Step ReadingRun::AssembleLine(const QString& line)
 {
     BlockAssembler::Step step;
-    AssembleLine(step, line);
+    AssembleLine(step, line, stopRequested);
     return step;
 }
 
-void ReadingRun::AssembleLine(BlockAssembler::Step& step, const QString& line)
+void ReadingRun::AssembleLine(BlockAssembler::Step& step, const QString& line, bool stop)
 {
     // A replay's assembler never reads the count (no stamps warning): left unread, it may run on its own thread.
     const int count = blockOptions.unseen ? 0 : state.series.sampleCount;
-    assembler_.Feed(step, line, config, blockOptions, count, stopRequested);
+    assembler_.Feed(step, line, config, blockOptions, count, stop);
 }
 
 void ReadingRun::ProcessStep(const BlockAssembler::Step& step, CycleOutput* out, const ReadingFields* readAhead)

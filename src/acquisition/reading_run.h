@@ -31,10 +31,13 @@ public:
     explicit ReadingRun(Clock& clock) : clock_(clock) {}
 
     ProcessingState state;
-    InstrumentConfig config;
+    // A replay's reading thread reads the configuration and options and writes the block assembler while this
+    // thread writes the state, the records and the counters after every line: each group on cache lines of
+    // its own, or every line would pass them back and forth between the two cores.
+    alignas(64) InstrumentConfig config;
     ProcessOptions options;
     BlockOptions blockOptions;
-    ChartFeed feed;
+    alignas(64) ChartFeed feed;
 
     QString instrumentTime;      ///< the loop's instrument-time text
     RecordStore records;         ///< the record list a recording file holds
@@ -64,7 +67,9 @@ public:
     /// FeedLine's two halves: the line into the pending block (touches neither the state nor the
     /// records when `blockOptions.unseen`), then the readings it completed processed.
     BlockAssembler::Step AssembleLine(const QString& line);
-    void AssembleLine(BlockAssembler::Step& step, const QString& line);
+    /// The same into a step handed round again, with the stop flag as the caller read it (a replay's reading
+    /// thread leaves the run's own flag unread).
+    void AssembleLine(BlockAssembler::Step& step, const QString& line, bool stop);
     /// `readAhead`, when given, holds ReadFields of each of the step's readings.
     void ProcessStep(const BlockAssembler::Step& step, CycleOutput* out, const ReadingFields* readAhead = nullptr);
 
@@ -81,7 +86,7 @@ private:
 
     Clock& clock_;
     CharacterDecoder decoder_;
-    BlockAssembler assembler_;
+    alignas(64) BlockAssembler assembler_;
 };
 
 }  // namespace sondalog

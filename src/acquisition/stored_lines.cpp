@@ -3,6 +3,7 @@
 #include <condition_variable>
 #include <deque>
 #include <exception>
+#include <memory>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -30,7 +31,7 @@ public:
     };
 
     AssemblyAhead(ReadingRun& run, const NextLine& next, const std::function<double()>& fraction, bool onThread)
-        : run_(run), next_(next), fraction_(fraction)
+        : run_(run), own_(std::make_unique<Own>(next, fraction))
     {
         if (onThread) {
             try {
@@ -80,15 +81,18 @@ public:
     }
 
 private:
-    static constexpr std::size_t kBatchLines = 512;
-    static constexpr std::size_t kBatchesAhead = 8;  // bounds the memory read ahead
+    // Each hand-over may wake the other thread (a system call): batches of a few milliseconds' work.
+    static constexpr std::size_t kBatchLines = 2048;
+    static constexpr std::size_t kBatchesAhead = 4;  // bounds the memory read ahead
 
     /// Reads lines into the batch until it is full or the source is done.
     void Fill(Batch& batch)
     {
+        Own& own = *own_;
+        QString& line = own.line;
         while (batch.count < kBatchLines) {
-            const double f = fraction_ ? fraction_() : 0.0;
-            if (!next_(line_) || line_ == QLatin1String("fin")) {
+            const double f = own.fraction ? own.fraction() : 0.0;
+            if (!own.next(line) || line == QLatin1String("fin")) {
                 batch.last = true;
                 batch.endFraction = f;
                 return;
@@ -98,12 +102,10 @@ private:
             }
             Line& l = batch.lines[batch.count++];
             l.fraction = f;
-            run_.AssembleLine(l.step, line_);
+            run_.AssembleLine(l.step, line, false);
             l.read.resize(static_cast<std::size_t>(l.step.readings.size()));
             for (std::size_t i = 0; i < l.read.size(); ++i) {
-                QByteArray room = std::move(l.read[i].recordValues);
-                l.read[i] = ReadFields(l.step.readings.at(static_cast<qsizetype>(i)), run_.config, run_.options);
-                l.read[i].recordValues = std::move(room);
+                ReadFields(l.read[i], l.step.readings.at(static_cast<qsizetype>(i)), run_.config, run_.options);
                 PrepareRecordValues(l.read[i], run_.options);
             }
         }
@@ -149,10 +151,17 @@ private:
         return batch;
     }
 
+    /// What the reading thread writes for every line, on cache lines of its own: near anything the other
+    /// thread writes (its stack, the run's state), every line would pass them between the two cores.
+    struct alignas(64) Own {
+        Own(const NextLine& n, const std::function<double()>& f) : next(n), fraction(f) {}
+        NextLine next;
+        std::function<double()> fraction;
+        QString line;  // the line read, its room kept
+    };
+
     ReadingRun& run_;
-    const NextLine& next_;
-    const std::function<double()>& fraction_;
-    QString line_;  // the line read, its room kept
+    const std::unique_ptr<Own> own_;
     std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<Batch> ready_;

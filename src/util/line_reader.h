@@ -8,7 +8,9 @@
 
 namespace sondalog {
 
-class LineReader {
+/// Aligned on a cache line: a replay reads it on a thread of its own, while its neighbours may be written by
+/// another.
+class alignas(64) LineReader {
 public:
     /// Opens a regular file (a FIFO or a device would never end); see `IsOpen`.
     explicit LineReader(const QString& path, qint64 chunkBytes = 1 << 20);
