@@ -224,13 +224,23 @@ void LastReadingCaptions(DisplayTexts& out, const ProcessingState& state, const 
 ReadingFields ReadFields(const QString& line, const InstrumentConfig& config, const ProcessOptions& options)
 {
     ReadingFields r;
+    ReadFields(r, line, config, options);
+    return r;
+}
+
+void ReadFields(ReadingFields& r, const QString& line, const InstrumentConfig& config, const ProcessOptions& options)
+{
+    QString room2 = std::move(r.valueText2);
+    QByteArray roomBytes = std::move(r.recordValues);
+    r = ReadingFields();
+    r.recordValues = std::move(roomBytes);
     const QuantityConfig& q1 = config.q1;
     const QuantityConfig& q2 = config.q2;
     const QChar sign = options.regional.decimalSign;
     r.timeMarks = CountChar(q1.timeMarkChar, line);
     r.ofQuantity1 = ContainsText(line, q1.marker) && !ContainsText(line, q1.markerNote);
     if (!r.ofQuantity1) {
-        return r;
+        return;
     }
     r.colons = q1.timeMarkChar == u':' ? r.timeMarks : CountChar(u':', line);
     // The line is cut once per separator; the fields are then read by number.
@@ -241,7 +251,8 @@ ReadingFields ReadFields(const QString& line, const InstrumentConfig& config, co
     r.prefix = r.hasPrefix ? prefix.front() : QChar();
     // The numbers, in the order their log lines are written: quantity 1, quantity 2, pH, oxygen.
     r.value1 = ValueFieldNumber(FieldView(fields1, q1.occurrence), sign, r.log);
-    r.valueText2 = KeepOnly(FieldView(fields2, q2.occurrence), kValueChars);
+    r.valueText2 = std::move(room2);
+    KeepOnlyInto(r.valueText2, FieldView(fields2, q2.occurrence), kValueChars);
     NormalizeDecimal(r.valueText2, sign);
     r.value2 = InstrumentNumber(r.valueText2, sign, r.log);
     if (options.threeProbes) {
@@ -252,7 +263,6 @@ ReadingFields ReadFields(const QString& line, const InstrumentConfig& config, co
         r.phValue = InstrumentNumber(r.phText, sign, r.log);
         r.oxValue = InstrumentNumber(r.oxText, sign, r.log);
     }
-    return r;
 }
 
 void PrepareRecordValues(ReadingFields& read, const ProcessOptions& options)

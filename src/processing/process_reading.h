@@ -82,6 +82,8 @@ struct ReadingFields {
 
 /// Reads a decoded line's fields (the numbers only for a line of quantity 1).
 ReadingFields ReadFields(const QString& line, const InstrumentConfig& config, const ProcessOptions& options);
+/// The same into fields handed round again: their texts keep their room.
+void ReadFields(ReadingFields& r, const QString& line, const InstrumentConfig& config, const ProcessOptions& options);
 
 /// Reading ahead too: the record line's values part of a line of quantity 1 (see ReadingFields::recordValues).
 void PrepareRecordValues(ReadingFields& read, const ProcessOptions& options);

@@ -10,6 +10,7 @@
 
 #include <bit>
 #include <charconv>
+#include <cstdint>
 #include <limits>
 #include <optional>
 
@@ -58,6 +59,42 @@ bool IsRealSyntaxOf(qsizetype n, At at)
         }
     }
     return i == n;
+}
+
+/// [+-]digits[.digits] with at most 15 digits, read exactly: the digits as a whole number and one division
+/// by a power of ten, both exact in a double, so the one rounding is the division's, to the nearest, as
+/// from_chars rounds (the instrument's values, every one of them, are such numbers). Anything else: nullopt.
+std::optional<double> PlainDecimal(const char* text, qsizetype n)
+{
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    qsizetype i = 0;
+    const bool negative = text[0] == '-';
+    if (text[0] == '+' || text[0] == '-') {
+        ++i;
+    }
+    std::uint64_t whole = 0;
+    int digits = 0;
+    int decimals = -1;  // none until the point
+    for (; i < n; ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+            ++digits;
+            if (decimals >= 0) {
+                ++decimals;
+            }
+        } else if (c == '.' && decimals < 0) {
+            decimals = 0;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0 || digits > 15) {
+        return std::nullopt;
+    }
+    const double value = static_cast<double>(whole) / kPowers[std::max(decimals, 0)];
+    return negative ? -value : value;
 }
 
 bool IsRealSyntax(const QString& text)
@@ -233,6 +270,9 @@ Parsed<double> ParseReal(QStringView text, QChar decimalSign)
     if (n == 0 || !(kept[n - 1] >= '0' && kept[n - 1] <= '9')) {
         return {};
     }
+    if (const std::optional<double> plain = PlainDecimal(kept, n)) {
+        return {*plain, false, {}};
+    }
     const char* begin = kept[0] == '+' ? kept + 1 : kept;
     double value = 0;
     if (IsRealSyntaxOf(n, [&](qsizetype i) { return static_cast<char16_t>(kept[i]); })) {
@@ -348,10 +388,10 @@ private:
     QStringView allowed_;
 };
 
-QString KeepOnlyOf(QStringView text, const CharSet& set)
+void KeepOnlyOfInto(QString& out, QStringView text, const CharSet& set)
 {
     // Runs on every received value: fill a buffer in place rather than append char by char.
-    QString out(text.size(), Qt::Uninitialized);
+    out.resize(text.size());
     QChar* p = out.data();
     for (const QChar c : text) {
         if (set.Has(c)) {
@@ -359,6 +399,12 @@ QString KeepOnlyOf(QStringView text, const CharSet& set)
         }
     }
     out.truncate(p - out.constData());
+}
+
+QString KeepOnlyOf(QStringView text, const CharSet& set)
+{
+    QString out(text.size(), Qt::Uninitialized);
+    KeepOnlyOfInto(out, text, set);
     return out;
 }
 
@@ -383,6 +429,11 @@ const CharSet& CharSetOf(QStringView allowed)
     return k.set;
 }
 }  // namespace
+
+void KeepOnlyInto(QString& out, QStringView text, QStringView allowed)
+{
+    KeepOnlyOfInto(out, text, CharSetOf(allowed));
+}
 
 QString KeepOnly(QStringView text, QStringView allowed)
 {

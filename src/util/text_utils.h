@@ -44,6 +44,8 @@ bool IsTrueText(const QString& text);
 
 /// Keeps only the characters of `allowed`, in order.
 QString KeepOnly(QStringView text, QStringView allowed);
+/// The same into `out`, whose room is reused when it has enough.
+void KeepOnlyInto(QString& out, QStringView text, QStringView allowed);
 /// The same, handing `text` back shared when it keeps every character.
 QString KeepOnly(const QString& text, QStringView allowed);
 

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
+#include <cstdint>
+#include <random>
 #include <string>
 
 using namespace sondalog;
@@ -145,4 +149,40 @@ TEST(TextUtils, ShortestRealHasNoExponentNorTrailingZeros)
     EXPECT_EQ(ShortestReal(1e6), QStringLiteral("1000000"));
     EXPECT_EQ(ShortestReal(0.1 + 0.2), QStringLiteral("0.3"));
     EXPECT_EQ(ShortestReal(-0.0), QStringLiteral("0"));
+}
+
+TEST(TextUtils, ParseRealReadsEveryDecimalAsFromCharsRoundsIt)
+{
+    // Short decimals are read as a whole number divided by a power of ten: random decimals of 1 to 18 digits
+    // (on either side of the 15 that way takes), signs, a comma or a point, leading and trailing zeros, must
+    // read to the very bit from_chars gives, the sign of a zero included.
+    std::mt19937_64 random(17);
+    for (int round = 0; round < 200000; ++round) {
+        const int digits = 1 + static_cast<int>(random() % 18);
+        std::string number;
+        for (int i = 0; i < digits; ++i) {
+            number += static_cast<char>('0' + (random() % 4 == 0 ? 0 : random() % 10));
+        }
+        const int point = static_cast<int>(random() % (digits + 2)) - 1;  // -1: no point; 0: ".5"
+        if (point >= 0 && point < digits) {
+            number.insert(static_cast<std::size_t>(point), ".");
+        }
+        const int sign = static_cast<int>(random() % 3);
+        const std::string signed_ = (sign == 1 ? "-" : sign == 2 ? "+" : "") + number;
+        double expected = 0;
+        const char* begin = number.data();
+        std::from_chars(begin, begin + number.size(), expected);
+        if (sign == 1) {
+            expected = -expected;
+        }
+        for (const QChar decimalSign : {QChar(u'.'), QChar(u',')}) {
+            QString text = QString::fromStdString(signed_);
+            if (decimalSign == u',') {
+                text.replace(u'.', u',');
+            }
+            const Parsed<double> p = ParseReal(text, decimalSign);
+            ASSERT_FALSE(p.malformed) << signed_;
+            ASSERT_EQ(std::bit_cast<std::uint64_t>(p.value), std::bit_cast<std::uint64_t>(expected)) << signed_;
+        }
+    }
 }
