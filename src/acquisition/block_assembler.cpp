@@ -14,7 +14,7 @@ QString Field(const QStringList& fields, qsizetype j)
 }
 }  // namespace
 
-QString BlockAssembler::BlockKey(const InstrumentConfig& config, const BlockOptions& options)
+const QString& BlockAssembler::BlockKey(const InstrumentConfig& config, const BlockOptions& options)
 {
     return options.threeProbes ? options.blockKeyChoice : config.q1.marker;
 }
@@ -74,7 +74,7 @@ void BlockAssembler::CsvLine(Step& s, const QString& line, const InstrumentConfi
         s.readings.clear();
         return;
     }
-    const QString key = BlockKey(config, options);
+    const QString& key = BlockKey(config, options);
     if (!ContainsText(line, key)) {
         if (!Append(line)) {
             s.log << kBlockDropped;

@@ -49,7 +49,7 @@ public:
     }
 
     /// The quantity whose CSV line closes a block.
-    static QString BlockKey(const InstrumentConfig& config, const BlockOptions& options);
+    static const QString& BlockKey(const InstrumentConfig& config, const BlockOptions& options);
 
 private:
     void CsvLine(Step& s, const QString& line, const InstrumentConfig& config, const BlockOptions& options,

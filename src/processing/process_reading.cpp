@@ -17,16 +17,16 @@ namespace {
 const QString kTimeChars = QStringLiteral(" -./0123456789:");
 const QString kValueChars = QStringLiteral("+,-.0123456789E");
 
-QString ReduceTime(const QString& text)
+/// The instrument time cut to its time characters (the first 255 read); at the top of every call, and most
+/// times already so: a quick pass says so, and the text is left as it stands.
+void ReduceTime(QString& text)
 {
-    // The time is reduced at the top of every call: the text last reduced here, still shared with the one
-    // asked (so unchanged), is handed back without a pass over it.
-    thread_local QString lastReduced;
-    if (!text.isNull() && text.constData() == lastReduced.constData() && text.size() == lastReduced.size()) {
-        return text;
+    const auto isTimeChar = [](char16_t c) { return c == u' ' || (c >= u'-' && c <= u':'); };  // kTimeChars
+    const char16_t* const chars = reinterpret_cast<const char16_t*>(text.constData());
+    if (text.size() <= 255 && std::all_of(chars, chars + text.size(), isTimeChar)) {
+        return;
     }
-    lastReduced = text.size() > 255 ? KeepOnly(QStringView(text).left(255), kTimeChars) : KeepOnly(text, kTimeChars);
-    return lastReduced;
+    text = KeepOnly(QStringView(text).left(255), kTimeChars);
 }
 
 /// The word after the marker word: where the three-probe values stand in either reading mode.
@@ -72,49 +72,65 @@ double ValueFieldNumber(QStringView field, QChar decimalSign, QStringList& log)
 }
 
 /// The recording's decimal sign on the values from `from` on: 0 a comma, 1 a point, else as read.
-template <typename Text, typename Char>
-void FileSignOf(Text& text, qsizetype from, int choice)
+template <typename Char>
+void FileSign(Char* begin, Char* end, int choice)
 {
     if (choice != 0 && choice != 1) {
         return;
     }
     const Char was(choice == 0 ? '.' : ',');
     const Char sign(choice == 0 ? ',' : '.');
-    auto* const data = text.data();
-    std::replace(data + std::min(from, text.size()), data + text.size(), was, sign);
+    std::replace(begin, end, was, sign);
 }
 void FileSign(QString& text, qsizetype from, int choice)
 {
-    FileSignOf<QString, QChar>(text, from, choice);
+    FileSign(text.data() + std::min(from, text.size()), text.data() + text.size(), choice);
 }
 void FileSign(QByteArray& bytes, qsizetype from, int choice)
 {
-    FileSignOf<QByteArray, char>(bytes, from, choice);
+    FileSign(bytes.data() + std::min(from, bytes.size()), bytes.data() + bytes.size(), choice);
 }
 
 /// A record line written as its Windows-1252 bytes where it is kept (the record store's buffer); the same
-/// pieces as a TextWriter takes.
+/// pieces as a TextWriter takes, into room made once (one byte per character).
 class ByteWriter {
 public:
-    explicit ByteWriter(QByteArray& bytes) : bytes_(bytes) {}
+    ByteWriter(QByteArray& bytes, qsizetype room) : bytes_(bytes), start_(bytes.size())
+    {
+        bytes_.resize(start_ + room);
+        at_ = bytes_.data() + start_;
+    }
+    ~ByteWriter() { bytes_.truncate(at_ - bytes_.constData()); }
+    ByteWriter(const ByteWriter&) = delete;
+    ByteWriter& operator=(const ByteWriter&) = delete;
+
     ByteWriter& operator<<(QStringView piece)
     {
-        AppendCp1252(bytes_, piece, LineBreaks::AsBlanks);
+        at_ = EncodeCp1252To(at_, piece, LineBreaks::AsBlanks);
         return *this;
     }
     ByteWriter& operator<<(QChar c)
     {
         if (c.unicode() < 0x80 && c != u'\r' && c != u'\n') {
-            bytes_.append(static_cast<char>(c.unicode()));
+            *at_++ = static_cast<char>(c.unicode());
         } else {
-            AppendCp1252(bytes_, QStringView(&c, 1), LineBreaks::AsBlanks);
+            at_ = EncodeCp1252To(at_, QStringView(&c, 1), LineBreaks::AsBlanks);
         }
         return *this;
     }
-    qsizetype Size() const { return bytes_.size(); }
+    /// Bytes already encoded.
+    void Put(QByteArrayView bytes)
+    {
+        std::memcpy(at_, bytes.data(), static_cast<std::size_t>(bytes.size()));
+        at_ += bytes.size();
+    }
+    qsizetype Size() const { return at_ - bytes_.constData(); }
+    char* At() { return at_; }
 
 private:
     QByteArray& bytes_;
+    qsizetype start_;
+    char* at_ = nullptr;
 };
 
 /// The record line up to its trace time (stamp, reading number, instrument time); returns where the trace
@@ -279,8 +295,12 @@ void PrepareRecordValues(ReadingFields& read, const ProcessOptions& options)
         setting = options.decimalsSetting;
         decimals = FileDecimals(setting);
     }
-    ByteWriter w(read.recordValues);
-    WriteRecordValues(w, FormatFixed(read.value1, 8, decimals, options.regional.decimalSign), read, options.threeProbes);
+    const QString fileText1 = FormatFixed(read.value1, 8, decimals, options.regional.decimalSign);
+    {
+        ByteWriter w(read.recordValues,
+                     fileText1.size() + read.valueText2.size() + read.phText.size() + read.oxText.size() + 4);
+        WriteRecordValues(w, fileText1, read, options.threeProbes);
+    }
     FileSign(read.recordValues, 0, options.recordingDecimalSign);
     read.recordValuesReady = true;
 }
@@ -303,7 +323,7 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
     const bool stringMode = options.mode == ReadMode::StringCsv;
 
     // 1-3: the instrument time, and no first reading before a time is known.
-    instrumentTime = ReduceTime(instrumentTime);
+    ReduceTime(instrumentTime);
     if (options.withoutProcessing) {
         return out;
     }
@@ -313,7 +333,9 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
     }
     const ReadingFields& read = readAhead ? *readAhead : readHere;
     if (read.timeMarks == q1.timeMarkCount) {
-        instrumentTime = line;
+        // Copied into its own room: the line may belong to another thread, which writes next to it.
+        instrumentTime.resize(0);
+        instrumentTime.append(line);
     }
     // Before the first reading a line with no time known is dropped (read as an empty line).
     const bool dropped = series.sampleCount == 0 && instrumentTime.isEmpty();
@@ -326,7 +348,7 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
     if (dropped || !read.ofQuantity1) {
         return out;
     }
-    instrumentTime = ReduceTime(instrumentTime);
+    ReduceTime(instrumentTime);
 
     // 6-7: the slot.
     series.EnsureRoomForNext();
@@ -436,27 +458,28 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
         demoStamp ? DateText(now.date(), options.regional.shortDateFormat) + u' ' + FormatDuration(n % 86400) : QString();
     const QString traceText = tracing ? FormatDuration(traceSeconds) : QString();
     const int fileSign = options.recordingDecimalSign;
+    const qsizetype room = SampleSeries::kMaxStampLength + 16 + demoText.size() + instrumentTime.size() +
+                           traceText.size() + fileText1.size() + read.valueText2.size() + read.phText.size() +
+                           read.oxText.size() + 8;
     if (recordsDirect) {
         // Written straight into the store as its bytes: no string is made for the line.
         QByteArray& bytes = recordsDirect->NewLine();
-        ByteWriter w(bytes);
+        ByteWriter w(bytes, room + (valuesReady ? read.recordValues.size() : 0));
         w << demoText;
         const qsizetype tail = WriteRecordHead(w, series, n, !demoStamp, options.regional, instrumentTime);
         w << traceText;
+        char* const traceEnd = w.At();
         if (valuesReady) {
-            FileSign(bytes, tail, fileSign);
-            bytes.append(read.recordValues);
+            w.Put(read.recordValues);
         } else {
             WriteRecordValues(w, fileText1, read, options.threeProbes);
-            FileSign(bytes, tail, fileSign);
         }
+        FileSign(bytes.data() + tail, valuesReady ? traceEnd : w.At(), fileSign);
     } else {
         QString record = demoText;
         qsizetype tail = 0;
         {
-            TextWriter w(record, SampleSeries::kMaxStampLength + 16 + instrumentTime.size() + traceText.size() +
-                                     fileText1.size() + read.valueText2.size() + read.phText.size() +
-                                     read.oxText.size() + 8);
+            TextWriter w(record, room);
             tail = WriteRecordHead(w, series, n, !demoStamp, options.regional, instrumentTime);
             w << traceText;
             WriteRecordValues(w, fileText1, read, options.threeProbes);

@@ -93,10 +93,14 @@ qsizetype CopyPlainAscii(const char16_t* text, qsizetype size, char* out)
 
 void AppendCp1252(QByteArray& out, QStringView text, LineBreaks breaks)
 {
-    const bool blanks = breaks == LineBreaks::AsBlanks;
     const qsizetype at = out.size();
     out.resize(at + text.size());
-    char* p = out.data() + at;
+    EncodeCp1252To(out.data() + at, text, breaks);
+}
+
+char* EncodeCp1252To(char* p, QStringView text, LineBreaks breaks)
+{
+    const bool blanks = breaks == LineBreaks::AsBlanks;
     const char16_t* const u16 = text.utf16();
     const qsizetype size = text.size();
     qsizetype i = 0;
@@ -124,6 +128,7 @@ void AppendCp1252(QByteArray& out, QStringView text, LineBreaks breaks)
         }
         *p++ = mapped;
     }
+    return p;
 }
 
 }  // namespace sondalog

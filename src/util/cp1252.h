@@ -16,5 +16,7 @@ QByteArray EncodeCp1252(const QString& text);
 enum class LineBreaks { Kept, AsBlanks };
 /// EncodeCp1252, appended to `out`; with AsBlanks every line break (CR, LF, U+2028, U+2029) becomes a blank.
 void AppendCp1252(QByteArray& out, QStringView text, LineBreaks breaks = LineBreaks::Kept);
+/// The same written at `out`, which has room for one byte per character; returns the end of what it wrote.
+char* EncodeCp1252To(char* out, QStringView text, LineBreaks breaks = LineBreaks::Kept);
 
 }  // namespace sondalog

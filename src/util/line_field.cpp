@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "util/text_utils.h"
 
 namespace sondalog {
@@ -135,10 +139,36 @@ QString BeforeFlags(const QString& text)
     return TrimSpaces(text);
 }
 
+namespace {
+/// True when a character of `text` has a code below `threshold`; eight at a time where SSE2 is at hand.
+bool HasCharBelow(const QString& text, int threshold)
+{
+    if (threshold <= 0) {
+        return false;
+    }
+    const char16_t* const u = reinterpret_cast<const char16_t*>(text.constData());
+    const qsizetype size = text.size();
+    qsizetype i = 0;
+#ifdef __SSE2__
+    if (threshold <= 0xFFFF) {
+        // c < threshold exactly when c - (threshold - 1), floored at 0, is 0.
+        const __m128i limit = _mm_set1_epi16(static_cast<short>(threshold - 1));
+        for (; i + 8 <= size; i += 8) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(u + i));
+            if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_subs_epu16(v, limit), _mm_setzero_si128())) != 0) {
+                return true;
+            }
+        }
+    }
+#endif
+    return std::any_of(u + i, u + size, [&](char16_t c) { return c < threshold; });
+}
+}  // namespace
+
 QString DropControlChars(const QString& text, int threshold)
 {
     // Lines seldom hold any: they are handed back shared.
-    if (std::all_of(text.cbegin(), text.cend(), [&](QChar c) { return c.unicode() >= threshold; })) {
+    if (!HasCharBelow(text, threshold)) {
         return text;
     }
     QString out(text.size(), Qt::Uninitialized);

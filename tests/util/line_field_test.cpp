@@ -89,3 +89,30 @@ TEST(LineField, LastFieldHoldingAMarkerIsTheLastTrimmedFieldThatHoldsIt)
         }
     }
 }
+
+TEST(LineField, DropControlCharsKeepsExactlyTheCharactersFromTheThresholdOn)
+{
+    // Lines are checked eight characters at a time for a character to drop: random lines with controls,
+    // DEL, Latin-1 and characters past 0x8000 (which a signed comparison would take for small) at every
+    // place, against the characters kept one by one.
+    const std::vector<char16_t> alphabet{0x00, 0x01, 0x09, 0x10, 0x11, 0x1F, u' ', u'a', u';', 0x7F, 0xB5, 0x7FFF,
+                                         0x8000, 0x8001, 0xFFFE, 0xFFFF};
+    std::mt19937 random(23);
+    for (int round = 0; round < 5000; ++round) {
+        QString text;
+        const int length = static_cast<int>(random() % 40);
+        for (int i = 0; i < length; ++i) {
+            // Mostly plain text, so that whole blocks of eight are clean as well.
+            text += QChar(random() % 4 == 0 ? alphabet[random() % alphabet.size()] : u'x');
+        }
+        for (const int threshold : {-5, 0, 1, 17, 32, 0x8001, 0xFFFF, 0x10000}) {
+            QString expected;
+            for (const QChar c : text) {
+                if (c.unicode() >= threshold) {
+                    expected += c;
+                }
+            }
+            ASSERT_EQ(DropControlChars(text, threshold), expected) << threshold;
+        }
+    }
+}
