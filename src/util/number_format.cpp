@@ -1,18 +1,81 @@
 #include "util/number_format.h"
 
+#include <bit>
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <cstdio>
 
 namespace sondalog {
 
+namespace {
+/// `value` with `decimals` decimals as printf writes it (the exact binary value rounded to the nearest, a tie
+/// to the even digit), for the values readings hold: finite, below 2^53 and up to nine decimals. The value is
+/// a whole number times a power of two, so its digits and the rounding come out of whole-number arithmetic.
+/// Returns the length written, or 0 for a value it does not take (to_chars writes those).
+qsizetype FixedDigits(double value, int decimals, char* out)
+{
+    if (!std::isfinite(value) || decimals > 9 || std::fabs(value) >= 9007199254740992.0) {
+        return 0;
+    }
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
+    const bool negative = (bits >> 63) != 0;
+    const int biased = static_cast<int>((bits >> 52) & 0x7FF);
+    std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
+    int exponent = 0;  // value = mantissa * 2^exponent
+    if (biased == 0) {
+        exponent = -1074;  // subnormal
+    } else {
+        mantissa |= std::uint64_t{1} << 52;
+        exponent = biased - 1075;
+    }
+    static constexpr std::uint64_t kPowers[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000,
+                                                1000000000};
+    unsigned __int128 scaled = static_cast<unsigned __int128>(mantissa) * kPowers[decimals];
+    unsigned __int128 units = 0;  // the value times 10^decimals, rounded
+    if (exponent >= 0) {
+        units = scaled << exponent;  // below 2^53 * 10^9: fits
+    } else if (exponent > -120) {
+        const int shift = -exponent;
+        units = scaled >> shift;
+        const unsigned __int128 rest = scaled - (units << shift);
+        const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
+        if (rest > half || (rest == half && (units & 1) != 0)) {
+            ++units;
+        }
+    }  // else far below the last decimal: rounds to 0
+    char digits[48];
+    int n = 0;
+    do {
+        digits[n++] = static_cast<char>('0' + static_cast<int>(units % 10));
+        units /= 10;
+    } while (units != 0 || n <= decimals);  // at least one digit before the point
+    char* p = out;
+    if (negative) {
+        *p++ = '-';
+    }
+    for (int i = n - 1; i >= 0; --i) {
+        *p++ = digits[i];
+        if (i == decimals && decimals > 0) {
+            *p++ = '.';
+        }
+    }
+    return p - out;
+}
+}  // namespace
+
 QString FormatFixed(double value, int width, int decimals, QChar decimalSign)
 {
     decimals = std::clamp(decimals, 0, 30);
-    // to_chars rounds exactly as printf does, at a fraction of its cost (this runs per reading).
+    // Written exactly as printf writes it, at a fraction of its cost (this runs per reading): the usual
+    // values by whole-number arithmetic, the others by to_chars.
     char buffer[400];
-    const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    const qsizetype length = r.ec == std::errc() ? r.ptr - buffer : 0;
+    qsizetype length = FixedDigits(value, decimals, buffer);
+    if (length == 0) {
+        const std::to_chars_result r =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+        length = r.ec == std::errc() ? r.ptr - buffer : 0;
+    }
     const qsizetype pad = std::max<qsizetype>(0, width - length);
     QString text(pad + length, u' ');
     QChar* p = text.data() + pad;

@@ -2,6 +2,10 @@
 #include "util/number_format.h"
 #include "util/text_utils.h"
 
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -115,4 +119,35 @@ TEST(LineField, DropControlCharsKeepsExactlyTheCharactersFromTheThresholdOn)
             ASSERT_EQ(DropControlChars(text, threshold), expected) << threshold;
         }
     }
+}
+
+TEST(NumberFormat, FormatFixedWritesWhatPrintfWrites)
+{
+    // The usual values are written by whole-number arithmetic: against to_chars (which writes as printf
+    // does), for decimal-looking values, ties in binary (odd multiples of a power of two, where the rounding
+    // goes to the even digit), negatives and negative zero, values near 2^53, subnormals, and random bits.
+    std::mt19937_64 random(29);
+    const auto reference = [](double v, int decimals) {
+        char buffer[400];
+        const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, decimals);
+        return QString::fromLatin1(buffer, r.ptr - buffer);
+    };
+    std::vector<double> values{0.0, -0.0, 0.5, 1.5, 2.5, -2.5, 0.125, 0.375, 9007199254740991.0, 9007199254740992.0,
+                               4503599627370497.5, 1e-310, -1e-320, 0.00049999999999999999, 0.0005, 601.3, 752};
+    for (int i = 0; i < 20000; ++i) {
+        values.push_back(static_cast<double>(static_cast<std::int64_t>(random() % 20000001) - 10000000) /
+                         std::pow(10.0, static_cast<double>(random() % 8)));
+        values.push_back(std::ldexp(static_cast<double>(random() % 100000) * 2 + 1, -static_cast<int>(random() % 40)));
+        values.push_back(std::bit_cast<double>(random()));
+    }
+    for (const double v : values) {
+        for (int decimals = 0; decimals <= 10; ++decimals) {
+            if (!std::isfinite(v) || std::fabs(v) > 1e30) {
+                continue;
+            }
+            const QString expected = reference(v, decimals);
+            ASSERT_EQ(FormatFixed(v, 0, decimals, u'.'), expected) << v << ' ' << decimals;
+        }
+    }
+    EXPECT_EQ(FormatFixed(-3.25, 8, 1, u','), QStringLiteral("    -3,2"));
 }
