@@ -1,6 +1,7 @@
 #include "util/line_field.h"
 
 #include <algorithm>
+#include <bit>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -31,36 +32,61 @@ QStringList SplitFields(const QString& text, QChar sep)
     return parts;
 }
 
+namespace {
+/// Calls `at` with the place of every `sep` in `text`, in order; eight characters at a time where SSE2 is at
+/// hand (a line's fields are cut on every reading).
+template <typename At>
+void ForEachSeparator(QStringView text, QChar sep, At at)
+{
+    const char16_t* const u = text.utf16();
+    const qsizetype size = text.size();
+    qsizetype i = 0;
+#ifdef __SSE2__
+    const __m128i separator = _mm_set1_epi16(static_cast<short>(sep.unicode()));
+    for (; i + 8 <= size; i += 8) {
+        unsigned hits = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(u + i)), separator)));
+        while (hits != 0) {
+            at(i + std::countr_zero(hits) / 2);
+            hits &= hits - 1;  // the lane's two bits
+            hits &= hits - 1;
+        }
+    }
+#endif
+    for (; i < size; ++i) {
+        if (u[i] == sep.unicode()) {
+            at(i);
+        }
+    }
+}
+}  // namespace
+
 FieldViews SplitFieldViews(QStringView text, QChar sep)
 {
     FieldViews fields;
     const qsizetype size = text.size();
+    qsizetype start = 0;
     if (sep == u' ') {
-        qsizetype i = 0;
-        while (i < size) {
-            while (i < size && text[i] == sep) {
-                ++i;
+        // Runs of blanks are one separator: the fields are the words between them.
+        const auto word = [&](qsizetype end) {
+            if (end > start) {
+                fields.append(text.sliced(start, end - start));
             }
-            const qsizetype start = i;
-            while (i < size && text[i] != sep) {
-                ++i;
-            }
-            if (i > start) {
-                fields.append(text.sliced(start, i - start));
-            }
-        }
+            start = end + 1;
+        };
+        ForEachSeparator(text, sep, word);
+        word(size);
         return fields;
     }
     if (size == 0) {
         return fields;
     }
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= size; ++i) {
-        if (i == size || text[i] == sep) {
-            fields.append(text.sliced(start, i - start));
-            start = i + 1;
-        }
-    }
+    const auto cut = [&](qsizetype end) {
+        fields.append(text.sliced(start, end - start));
+        start = end + 1;
+    };
+    ForEachSeparator(text, sep, cut);
+    cut(size);
     // A separator at either end is the text's own opening or closing one, not an empty field.
     if (text.front() == sep) {
         fields.remove(0);

@@ -151,3 +151,25 @@ TEST(NumberFormat, FormatFixedWritesWhatPrintfWrites)
     }
     EXPECT_EQ(FormatFixed(-3.25, 8, 1, u','), QStringLiteral("    -3,2"));
 }
+
+TEST(LineField, FieldViewsAreTheFieldsOfASplit)
+{
+    // The views are cut eight characters at a time: random texts with separators at every place, at either
+    // end and side by side, must give the fields Qt's own split gives (SplitFields).
+    const QString alphabet = QStringLiteral(";; ||ab");
+    std::mt19937 random(31);
+    for (int round = 0; round < 20000; ++round) {
+        QString text;
+        const int length = static_cast<int>(random() % 40);
+        for (int i = 0; i < length; ++i) {
+            text += alphabet[static_cast<qsizetype>(random() % alphabet.size())];
+        }
+        for (const QChar sep : {QChar(u';'), QChar(u' '), QChar(u'|')}) {
+            QStringList views;
+            for (const QStringView f : SplitFieldViews(text, sep)) {
+                views << f.toString();
+            }
+            ASSERT_EQ(views, SplitFields(text, sep)) << '"' << text.toStdString() << "\" '" << sep.toLatin1() << "'";
+        }
+    }
+}
