@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace sondalog {
 
@@ -46,10 +47,19 @@ qsizetype FixedDigits(double value, int decimals, char* out)
     }  // else far below the last decimal: rounds to 0
     char digits[48];
     int n = 0;
-    do {
-        digits[n++] = static_cast<char>('0' + static_cast<int>(units % 10));
-        units /= 10;
-    } while (units != 0 || n <= decimals);  // at least one digit before the point
+    if (units <= std::numeric_limits<std::uint64_t>::max()) {
+        // The usual case, in 64 bits: a division by ten is a multiplication there.
+        std::uint64_t small = static_cast<std::uint64_t>(units);
+        do {
+            digits[n++] = static_cast<char>('0' + static_cast<int>(small % 10));
+            small /= 10;
+        } while (small != 0 || n <= decimals);  // at least one digit before the point
+    } else {
+        do {
+            digits[n++] = static_cast<char>('0' + static_cast<int>(units % 10));
+            units /= 10;
+        } while (units != 0 || n <= decimals);
+    }
     char* p = out;
     if (negative) {
         *p++ = '-';
