@@ -116,9 +116,15 @@ void ReadingRun::ProcessStep(const BlockAssembler::Step& step, CycleOutput* out,
         out->log << step.log;
         out->label21 = step.label21;
     }
+    const bool listed = out != nullptr || bool(onRecordLines);
     for (qsizetype i = 0; i < step.readings.size(); ++i) {
+        if (readAhead && !readAhead[i].ofQuantity1 && !listed) {
+            // Read ahead as holding no reading (a block's time, mostly): nothing to store, no captions to make.
+            PassLine(state, config, options, step.readings.at(i), readAhead[i], instrumentTime);
+            continue;
+        }
         DisplayTexts texts =
-            Process(step.readings.at(i), readAhead ? readAhead + i : nullptr, out != nullptr || bool(onRecordLines));
+            Process(step.readings.at(i), readAhead ? readAhead + i : nullptr, listed);
         if (out) {
             out->log << texts.logLines;
             if (texts.stored) {

@@ -305,6 +305,34 @@ void PrepareRecordValues(ReadingFields& read, const ProcessOptions& options)
     read.recordValuesReady = true;
 }
 
+bool PassLine(ProcessingState& state, const InstrumentConfig& config, const ProcessOptions& options,
+              const QString& line, const ReadingFields& read, QString& instrumentTime)
+{
+    // 1-3: the instrument time, and no first reading before a time is known.
+    ReduceTime(instrumentTime);
+    if (options.withoutProcessing) {
+        return false;
+    }
+    if (read.timeMarks == config.q1.timeMarkCount) {
+        // Copied into its own room: the line may belong to another thread, which writes next to it.
+        instrumentTime.resize(0);
+        instrumentTime.append(line);
+    }
+    // Before the first reading a line with no time known is dropped (read as an empty line).
+    const bool dropped = state.series.sampleCount == 0 && instrumentTime.isEmpty();
+    if (state.series.sampleCount == 0) {
+        state.displayDecimals = QStringLiteral("1");
+        state.area = 0;
+    }
+
+    // 5: only lines of the active instrument's quantity 1.
+    if (dropped || !read.ofQuantity1) {
+        return false;
+    }
+    ReduceTime(instrumentTime);
+    return true;
+}
+
 DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& config, const ProcessOptions& options,
                             const QString& line, QString& instrumentTime, const QDateTime& now,
                             const ChartFeed& feed)
@@ -318,37 +346,17 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
 {
     DisplayTexts out;
     const QChar sign = options.regional.decimalSign;
-    const QuantityConfig& q1 = config.q1;
     SampleSeries& series = state.series;
     const bool stringMode = options.mode == ReadMode::StringCsv;
 
-    // 1-3: the instrument time, and no first reading before a time is known.
-    ReduceTime(instrumentTime);
-    if (options.withoutProcessing) {
-        return out;
-    }
     ReadingFields readHere;
-    if (!readAhead) {
+    if (!readAhead && !options.withoutProcessing) {
         readHere = ReadFields(line, config, options);
     }
     const ReadingFields& read = readAhead ? *readAhead : readHere;
-    if (read.timeMarks == q1.timeMarkCount) {
-        // Copied into its own room: the line may belong to another thread, which writes next to it.
-        instrumentTime.resize(0);
-        instrumentTime.append(line);
-    }
-    // Before the first reading a line with no time known is dropped (read as an empty line).
-    const bool dropped = series.sampleCount == 0 && instrumentTime.isEmpty();
-    if (series.sampleCount == 0) {
-        state.displayDecimals = QStringLiteral("1");
-        state.area = 0;
-    }
-
-    // 5: only lines of the active instrument's quantity 1.
-    if (dropped || !read.ofQuantity1) {
+    if (!PassLine(state, config, options, line, read, instrumentTime)) {
         return out;
     }
-    ReduceTime(instrumentTime);
 
     // 6-7: the slot.
     series.EnsureRoomForNext();
@@ -420,7 +428,9 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
         cache.file = FileDecimals(options.decimalsSetting);
         cache.valid = true;
     }
-    state.displayDecimals = cache.shown;
+    if (!state.displayDecimals.isSharedWith(cache.shown)) {
+        state.displayDecimals = cache.shown;
+    }
     // Read ahead, the values' part of the record line is ready as bytes while no prefix converts them.
     const bool valuesReady = read.recordValuesReady && recordsDirect && state.prefixFactor == 1;
     const QString fileText1 = valuesReady ? QString() : FormatFixed(sample.value1, 8, cache.file, sign);
@@ -574,7 +584,8 @@ void DisplayTexts::MergeCaptions(const DisplayTexts& newer)
     ForEachCaption(newer, [&](const char*, const std::optional<QString>& text) { from[count++] = &text; });
     std::size_t i = 0;
     ForEachCaption(*this, [&](const char*, std::optional<QString>& text) {
-        if (*from[i]) {
+        // A caption that is already the same text (the unit prefix, after every reading) is left as it is.
+        if (*from[i] && !(text && text->isSharedWith(**from[i]))) {
             text = *from[i];
         }
         ++i;

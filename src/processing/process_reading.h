@@ -88,6 +88,12 @@ void ReadFields(ReadingFields& r, const QString& line, const InstrumentConfig& c
 /// Reading ahead too: the record line's values part of a line of quantity 1 (see ReadingFields::recordValues).
 void PrepareRecordValues(ReadingFields& read, const ProcessOptions& options);
 
+/// What every line does before a reading is stored (the instrument time it may carry, the first reading's set-up),
+/// with its fields read by ReadFields; true when it holds a reading to store. ProcessReading begins with it; a
+/// line whose fields say it holds no reading may pass through it alone, no captions coming of it.
+bool PassLine(ProcessingState& state, const InstrumentConfig& config, const ProcessOptions& options,
+              const QString& line, const ReadingFields& read, QString& instrumentTime);
+
 /// Processes one decoded line. `instrumentTime` belongs to the calling loop and may be rewritten.
 DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& config, const ProcessOptions& options,
                             const QString& line, QString& instrumentTime, const QDateTime& now,
