@@ -97,18 +97,6 @@ FieldViews SplitFieldViews(QStringView text, QChar sep)
     return fields;
 }
 
-QStringView TrimSpacesView(QStringView text)
-{
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text[start] == u' ') {
-        ++start;
-    }
-    while (end > start && text[end - 1] == u' ') {
-        --end;
-    }
-    return text.sliced(start, end - start);
-}
 
 qsizetype LastFieldHolding(const FieldViews& fields, QStringView text, QStringView what)
 {
@@ -133,10 +121,7 @@ qsizetype LastFieldHolding(const FieldViews& fields, QStringView text, QStringVi
     return found;
 }
 
-QStringView FieldView(const FieldViews& fields, qsizetype n)
-{
-    return n >= 1 && n <= fields.size() ? TrimSpacesView(fields[n - 1]) : QStringView();
-}
+
 
 QString LineField(const QString& text, int n, QChar sep)
 {

@@ -338,3 +338,38 @@ TEST(ProcessReading, AreaUsesRealElapsedTimeAcrossClockChanges)
     }
     tzset();
 }
+
+TEST(ProcessReading, TheInstrumentTimeKeepsOnlyItsTimeCharactersWhereverTheOthersStand)
+{
+    // The time is checked eight characters at a time for any that is not a time character: texts of every
+    // length up to 300 (past the 255 read) with a stray character at every place, and none, must come out as
+    // the time characters of their first 255.
+    const QString timeChars = QStringLiteral(" -./0123456789:");
+    const QString base = QStringLiteral("26.09.2009 04:19:39 - 1/2 ");
+    for (const QChar stray : {QChar(u'h'), QChar(u','), QChar(u';'), QChar(u'\t'), QChar(0x2D + 14), QChar(0x2C),
+                              QChar(0x8030), QChar(0xB5)}) {
+        for (int length = 0; length <= 300; length += length < 40 ? 1 : 37) {
+            QString plain;
+            while (plain.size() < length) {
+                plain += base;
+            }
+            plain.truncate(length);
+            for (int at = -1; at < length; ++at) {
+                QString text = plain;
+                if (at >= 0) {
+                    text[at] = stray;
+                }
+                QString expected;
+                for (const QChar c : QStringView(text).left(255)) {
+                    if (timeChars.contains(c)) {
+                        expected += c;
+                    }
+                }
+                Bench b;
+                b.time = text;
+                ProcessReading(b.state, b.config, b.options, QStringLiteral("rien"), b.time, b.now);
+                ASSERT_EQ(b.time, expected) << length << ' ' << at << ' ' << int(stray.unicode());
+            }
+        }
+    }
+}
