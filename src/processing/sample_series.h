@@ -43,6 +43,10 @@ public:
     int sampleCount = 0;
 
     int Capacity() const { return static_cast<int>(slots_.size()); }
+    /// Room set aside for `count` slots without making them (the slots still grow by kGrowth): a replay that
+    /// can tell its length is spared copying the series each time the room doubles. Room never touched
+    /// takes no memory.
+    void ReserveRoom(int count) { slots_.reserve(static_cast<std::size_t>(std::max(count, 0))); }
     /// Grows by 10000 slots when slot sampleCount + 1 would not fit.
     void EnsureRoomForNext();
     /// Sets the slot count (loading a stored recording).

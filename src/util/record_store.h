@@ -22,6 +22,12 @@ public:
     qsizetype size() const { return static_cast<qsizetype>(starts_.size()); }
     bool isEmpty() const { return starts_.empty(); }
     void clear();
+    /// Room set aside for `lines` more lines of about `bytesPerLine` bytes (a replay that can tell its length).
+    void ReserveRoom(qsizetype lines, qsizetype bytesPerLine)
+    {
+        starts_.reserve(starts_.size() + static_cast<std::size_t>(std::max<qsizetype>(lines, 0)));
+        bytes_.reserve(bytes_.size() + std::max<qsizetype>(lines, 0) * bytesPerLine);
+    }
 
     /// Line i (from 0), decoded.
     QString at(qsizetype i) const;
