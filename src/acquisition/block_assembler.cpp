@@ -5,6 +5,10 @@
 #include "util/text_utils.h"
 #include "util/text_writer.h"
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace sondalog {
 
 namespace {
@@ -38,6 +42,45 @@ const QString kBlockDropped = QStringLiteral(
     "bloc sans fin abandonné (plus de 1000 lignes ou 64 Ko) : vérifier le repère de fin de bloc et l'heure");
 }  // namespace
 
+namespace {
+struct LineMarks {
+    bool control = false;    ///< a character below 17, which is dropped
+    bool ae = false;         ///< 'æ', the instrument's micro sign, read as 'µ'
+    bool semicolon = false;  ///< a CSV line
+};
+
+/// What a received line holds of the three, in one pass (eight characters at a time where SSE2 is at hand):
+/// neither dropping characters nor the micro sign makes or takes a ';'.
+LineMarks MarksOf(const QString& line)
+{
+    LineMarks m;
+    const char16_t* const u = reinterpret_cast<const char16_t*>(line.constData());
+    const qsizetype size = line.size();
+    qsizetype i = 0;
+#ifdef __SSE2__
+    const __m128i belowLimit = _mm_set1_epi16(16);
+    const __m128i ae = _mm_set1_epi16(static_cast<short>(0xE6));
+    const __m128i semicolon = _mm_set1_epi16(u';');
+    __m128i control = _mm_setzero_si128(), aes = _mm_setzero_si128(), semicolons = _mm_setzero_si128();
+    for (; i + 8 <= size; i += 8) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(u + i));
+        control = _mm_or_si128(control, _mm_cmpeq_epi16(_mm_subs_epu16(v, belowLimit), _mm_setzero_si128()));
+        aes = _mm_or_si128(aes, _mm_cmpeq_epi16(v, ae));
+        semicolons = _mm_or_si128(semicolons, _mm_cmpeq_epi16(v, semicolon));
+    }
+    m.control = _mm_movemask_epi8(control) != 0;
+    m.ae = _mm_movemask_epi8(aes) != 0;
+    m.semicolon = _mm_movemask_epi8(semicolons) != 0;
+#endif
+    for (; i < size; ++i) {
+        m.control = m.control || u[i] < 17;
+        m.ae = m.ae || u[i] == 0xE6;
+        m.semicolon = m.semicolon || u[i] == u';';
+    }
+    return m;
+}
+}  // namespace
+
 BlockAssembler::Step BlockAssembler::Feed(const QString& rawLine, const InstrumentConfig& config,
                                           const BlockOptions& options, int sampleCount, bool stopRequested)
 {
@@ -52,9 +95,13 @@ void BlockAssembler::Feed(Step& s, const QString& rawLine, const InstrumentConfi
     s.log.clear();
     s.counterIncrement = 0;
     s.label21.reset();
-    QString line = DropControlChars(rawLine, 17);
-    line.replace(QChar(0xE6), QChar(0xB5));
-    if (line.contains(u';')) {
+    // One look over the line says what the three rules below have to do (most lines: nothing).
+    const LineMarks marks = MarksOf(rawLine);
+    QString line = marks.control ? DropControlChars(rawLine, 17) : rawLine;
+    if (marks.ae) {
+        line.replace(QChar(0xE6), QChar(0xB5));
+    }
+    if (marks.semicolon) {
         CsvLine(s, line, config, options, sampleCount, stopRequested);
         return;
     }

@@ -104,24 +104,29 @@ qsizetype LastFieldHolding(const FieldViews& fields, QStringView text, QStringVi
     // too); one that crosses a separator or a field's blanks at either end counts for none.
     qsizetype found = 0;
     qsizetype field = 0;
-    for (qsizetype at = FindText(text, what); at >= 0; at = FindText(text, what, at + 1)) {
+    const auto occurrence = [&](qsizetype at) {
         const QChar* const begin = text.data() + at;
         const QChar* const end = begin + what.size();
         while (field < fields.size() && fields[field].data() + fields[field].size() < end) {
             ++field;
         }
         if (field == fields.size()) {
-            break;
+            return;
         }
         const QStringView trimmed = TrimSpacesView(fields[field]);
         if (trimmed.data() <= begin && end <= trimmed.data() + trimmed.size()) {
             found = field + 1;
         }
+    };
+    if (what.size() == 1) {
+        ForEachSeparator(text, what.front(), occurrence);  // one character (the time's ':'): one pass
+        return found;
+    }
+    for (qsizetype at = FindText(text, what); at >= 0; at = FindText(text, what, at + 1)) {
+        occurrence(at);
     }
     return found;
 }
-
-
 
 QString LineField(const QString& text, int n, QChar sep)
 {

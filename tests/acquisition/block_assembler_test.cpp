@@ -125,3 +125,33 @@ TEST(StringMode, CompareBlockStampsCases)
     EXPECT_EQ(FindClockMark(QStringLiteral("ab04:19:39")), 8);
     EXPECT_FALSE(HasClockMark(QStringLiteral("12:30")));
 }
+
+TEST(StringMode, ControlCharactersAndTheMicroSignReadTheSameWhereverTheyStand)
+{
+    // A line is looked over once, eight characters at a time, for control characters (dropped), 'æ' (read
+    // as 'µ') and ';' (a CSV line): with one of them at every place of lines of every length, a line must
+    // give what the same line cleaned by hand gives.
+    InstrumentConfig config;
+    config.q1.marker = QStringLiteral("Cond");
+    config.q2.marker = QStringLiteral("°C");
+    const QString csv = QStringLiteral("01.09.2009 00:00:01;14451527;601.3;µS/cm;Cond;22.9;°C;TetraCon 925");
+    const QString plain = QStringLiteral("Cond 601.3 µS/cm 22.9 °C 01.09.2009 00:00:01");
+    for (const QString& base : {csv, plain})
+    for (int length = 1; length <= base.size(); length += length < 24 ? 1 : 7) {
+        for (int at = 0; at < length; ++at) {
+            for (const QChar odd : {QChar(0x01), QChar(0x10), QChar(0x11), QChar(0xE6), QChar(u';')}) {
+                QString raw = base.left(length);
+                raw.insert(at, odd);
+                QString clean = raw;
+                clean.remove(QChar(0x01)).remove(QChar(0x10)).replace(QChar(0xE6), QChar(0xB5));
+                BlockAssembler a, b;
+                const BlockOptions options;
+                const BlockAssembler::Step x = a.Feed(raw, config, options, 0, false);
+                const BlockAssembler::Step y = b.Feed(clean, config, options, 0, false);
+                ASSERT_EQ(x.readings, y.readings) << length << ' ' << at << ' ' << int(odd.unicode());
+                ASSERT_EQ(x.counterIncrement, y.counterIncrement);
+                ASSERT_EQ(a.PendingBlock(), b.PendingBlock());
+            }
+        }
+    }
+}
