@@ -332,8 +332,9 @@ bool PassLine(ProcessingState& state, const InstrumentConfig& config, const Proc
     if (options.withoutProcessing) {
         return false;
     }
-    if (read.timeMarks == config.q1.timeMarkCount) {
-        // Copied into its own room: the line may belong to another thread, which writes next to it.
+    if (read.timeMarks == config.q1.timeMarkCount && &line != &instrumentTime && !instrumentTime.isSharedWith(line)) {
+        // Copied into its own room: the line may belong to another thread, which writes next to it. (The same
+        // text, or the very string, is already the time.)
         instrumentTime.resize(0);
         instrumentTime.append(line);
     }

@@ -373,3 +373,20 @@ TEST(ProcessReading, TheInstrumentTimeKeepsOnlyItsTimeCharactersWhereverTheOther
         }
     }
 }
+
+TEST(ProcessReading, ALineThatIsTheTimeItselfLeavesTheTimeAsItWas)
+{
+    // The time a line carries is copied into the loop's own time text: handed the very same string as both,
+    // the time must stay what it was, as with a copy of it.
+    for (const QString& text : {QStringLiteral("26.09.2009 04:19:39"), QStringLiteral("04:19"), QString()}) {
+        Bench a;
+        Bench b;
+        a.time = text;
+        b.time = text;
+        const QString copy = text;
+        ProcessReading(a.state, a.config, a.options, a.time, a.time, a.now);
+        ProcessReading(b.state, b.config, b.options, copy, b.time, b.now);
+        EXPECT_EQ(a.time, b.time);
+        EXPECT_EQ(a.time, text);
+    }
+}
