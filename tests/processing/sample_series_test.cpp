@@ -85,3 +85,19 @@ TEST(SampleSeries, MeanOfLastIsTheSlotBySlotSumWhateverTheValues)
         }
     }
 }
+
+TEST(SampleSeries, TimeValueIsTheWallClockWhateverTheOffset)
+{
+    // A date-time with its offset from UTC is read as its instant plus the offset: against the wall clock its
+    // date and time show, for instants before and after 1970, with milliseconds, and offsets either way.
+    std::mt19937_64 random(37);
+    for (int i = 0; i < 20000; ++i) {
+        const qint64 msecs = static_cast<qint64>(random() % 8'000'000'000'000ULL) - 2'000'000'000'000LL;
+        const int offset = (static_cast<int>(random() % 57) - 28) * 900;  // quarter hours, -7 h to +7 h
+        for (const QDateTime& t : {QDateTime::fromMSecsSinceEpoch(msecs, Qt::OffsetFromUTC, offset),
+                                   QDateTime::fromMSecsSinceEpoch(msecs, Qt::UTC)}) {
+            const QDateTime wall(t.date(), t.time(), Qt::UTC);
+            ASSERT_EQ(TimeValue(t), wall.toSecsSinceEpoch()) << msecs << ' ' << offset;
+        }
+    }
+}
