@@ -314,11 +314,12 @@ void PrepareRecordValues(ReadingFields& read, const ProcessOptions& options)
         setting = options.decimalsSetting;
         decimals = FileDecimals(setting);
     }
-    const QString fileText1 = FormatFixed(read.value1, 8, decimals, options.regional.decimalSign);
+    FixedText fileText1;
+    FormatFixed(fileText1, read.value1, 8, decimals, options.regional.decimalSign);
     {
         ByteWriter w(read.recordValues,
-                     fileText1.size() + read.valueText2.size() + read.phText.size() + read.oxText.size() + 4);
-        WriteRecordValues(w, fileText1, read, options.threeProbes);
+                     fileText1.size + read.valueText2.size() + read.phText.size() + read.oxText.size() + 4);
+        WriteRecordValues(w, fileText1.View(), read, options.threeProbes);
     }
     FileSign(read.recordValues, 0, options.recordingDecimalSign);
     read.recordValuesReady = true;

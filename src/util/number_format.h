@@ -4,11 +4,23 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringView>
+
+#include <array>
 
 namespace sondalog {
 
 /// printf "%<width>.<decimals>f" with `decimalSign` in place of '.'.
 QString FormatFixed(double value, int width, int decimals, QChar decimalSign);
+/// Room on the stack for FormatFixed's text (the widest double with 30 decimals).
+struct FixedText {
+    static constexpr qsizetype kRoom = 400;
+    std::array<QChar, kRoom> chars;
+    qsizetype size = 0;
+    QStringView View() const { return QStringView(chars.data(), size); }
+};
+/// The same into `out`, no string made: for a value written straight into a record line.
+void FormatFixed(FixedText& out, double value, int width, int decimals, QChar decimalSign);
 /// "### ### ###": digits grouped by three with blanks, nothing for 0.
 QString FormatGrouped(qint64 value);
 /// "%<width>.<precision>g" in the classic general form: fixed when the exponent allows, else 1E1.
