@@ -129,8 +129,15 @@ void BlockAssembler::CsvLine(Step& s, const QString& line, const InstrumentConfi
         s.readings.clear();
         return;
     }
-    pending_ += u';';
-    pending_ += line;
+    // A block of one line, nobody watching (a replay, mostly), is read from the line itself: ';' + line cut at
+    // its separators gives the line's own fields (and, for a line opening on ';', an empty one before them,
+    // which holds no marker and reads as empty as the place before the first field does).
+    const bool alone = pending_.isEmpty() && options.unseen;
+    if (!alone) {
+        pending_ += u';';
+        pending_ += line;
+    }
+    const QStringView block = alone ? QStringView(line) : QStringView(pending_);
     if (log) {
         s.log << QStringLiteral("  ===>") + pending_;
     }
@@ -150,12 +157,12 @@ void BlockAssembler::CsvLine(Step& s, const QString& line, const InstrumentConfi
     // only strings made. The last field of each kind wins, as if the fields were read in turn; each kind
     // is looked for once in the whole block. Past the last field (the block's closing separators) every
     // field would read empty: nothing to find there.
-    const FieldViews fields = SplitFieldViews(pending_, u';');
-    const qsizetype timeField = LastFieldHolding(fields, pending_, u":");
-    const qsizetype q1Field = LastFieldHolding(fields, pending_, config.q1.marker);
-    const qsizetype q2Field = LastFieldHolding(fields, pending_, config.q2.marker);
-    const qsizetype phField = options.threeProbes ? LastFieldHolding(fields, pending_, options.phMarker) : 0;
-    const qsizetype oxField = options.threeProbes ? LastFieldHolding(fields, pending_, options.oxMarker) : 0;
+    const FieldViews fields = SplitFieldViews(block, u';');
+    const qsizetype timeField = LastFieldHolding(fields, block, u":");
+    const qsizetype q1Field = LastFieldHolding(fields, block, config.q1.marker);
+    const qsizetype q2Field = LastFieldHolding(fields, block, config.q2.marker);
+    const qsizetype phField = options.threeProbes ? LastFieldHolding(fields, block, options.phMarker) : 0;
+    const qsizetype oxField = options.threeProbes ? LastFieldHolding(fields, block, options.oxMarker) : 0;
     const QStringView time = FieldView(fields, timeField);
     const bool haveQ1 = q1Field > 0, haveQ2 = q2Field > 0, havePh = phField > 0, haveOx = oxField > 0;
     const QStringView q1Value = FieldView(fields, q1Field - 2);

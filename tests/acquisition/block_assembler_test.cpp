@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 using namespace sondalog;
 
 namespace {
@@ -152,6 +154,37 @@ TEST(StringMode, ControlCharactersAndTheMicroSignReadTheSameWhereverTheyStand)
                 ASSERT_EQ(x.counterIncrement, y.counterIncrement);
                 ASSERT_EQ(a.PendingBlock(), b.PendingBlock());
             }
+        }
+    }
+}
+
+TEST(StringMode, AReplaysOneLineBlockReadsAsAWatchedOne)
+{
+    // Unwatched (a replay), a block of one line is read from the line itself rather than from a copy after
+    // ';': random lines of separators, blanks, markers and times (starting or ending with ';', markers across
+    // a separator) must give the same readings and leave the same pending block as a watched run.
+    const QStringList pieces{QStringLiteral(";"), QStringLiteral(";"), QStringLiteral(" "), QStringLiteral("Cond"),
+                             QStringLiteral("°C"), QStringLiteral("04:19:39"), QStringLiteral("600.3"),
+                             QStringLiteral("µS/cm"), QStringLiteral("Co"), QStringLiteral("nd"), QStringLiteral("x")};
+    std::mt19937 random(41);
+    for (const bool threeProbes : {false, true}) {
+        BlockOptions watched;
+        watched.threeProbes = threeProbes;
+        BlockOptions unseen = watched;
+        unseen.unseen = true;
+        const InstrumentConfig config = Config(QStringLiteral("Cond"), QStringLiteral("°C"));
+        BlockAssembler a, b;
+        for (int i = 0; i < 20000; ++i) {
+            QString line;
+            const int count = static_cast<int>(random() % 9);
+            for (int j = 0; j < count; ++j) {
+                line += pieces[static_cast<qsizetype>(random() % pieces.size())];
+            }
+            const BlockAssembler::Step x = a.Feed(line, config, watched, 0, false);
+            const BlockAssembler::Step y = b.Feed(line, config, unseen, 0, false);
+            ASSERT_EQ(x.readings, y.readings) << line.toStdString();
+            ASSERT_EQ(x.counterIncrement, y.counterIncrement);
+            ASSERT_EQ(a.PendingBlock(), b.PendingBlock());
         }
     }
 }
