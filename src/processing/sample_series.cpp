@@ -13,8 +13,8 @@ qint64 TimeValue(const QDateTime& localTime)
     // Local wall-clock seconds: the instant the stamp text shows, free of time-zone shifts. The clocks hand
     // out date-times with their offset from UTC: the wall clock is the instant plus the offset, read without
     // taking the date apart (once per reading).
-    const Qt::TimeSpec spec = localTime.timeSpec();
-    if (localTime.isValid() && (spec == Qt::OffsetFromUTC || spec == Qt::UTC)) {
+    const Qt::TimeSpec zone = localTime.timeSpec();
+    if (localTime.isValid() && (zone == Qt::OffsetFromUTC || zone == Qt::UTC)) {
         return (localTime.toMSecsSinceEpoch() + static_cast<qint64>(localTime.offsetFromUtc()) * 1000) / 1000;
     }
     const QDateTime utc(localTime.date(), localTime.time(), Qt::UTC);
