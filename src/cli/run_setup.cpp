@@ -223,8 +223,9 @@ void DecodeAutoFile(RunSetup& setup, ReadingRun& run, StoredSource& source)
     settings.CheckBox_demo = false;
     settings.readMode = 1;
     ConfigureRun(run, setup, settings);
-    const AutoFileLoad load = LoadAutoFile([&](QString& line) { return source.Next(line); }, -1, 0, run, {}, {},
-                                           [&] { MaybeMarkT0(setup, run); });
+    // How far the file was read lets the replay set aside room for all its readings at once.
+    const AutoFileLoad load = LoadAutoFile([&](QString& line) { return source.Next(line); }, -1, 0, run, {},
+                                           [&] { return source.Fraction(); }, [&] { MaybeMarkT0(setup, run); });
     run.shown.Label_n = load.Label_n;  // a replay shows n every 10 readings: the final count is the load's
 }
 
