@@ -24,18 +24,23 @@ bool LineReader::Fill()
     if (eof_) {
         return false;
     }
-    buffer_.remove(0, pos_);  // what was consumed goes; an unfinished line stays at the front
+    // What was consumed goes; an unfinished line moves to the front of the same room.
+    const qsizetype rest = filled_ - pos_;
+    if (rest > 0 && pos_ > 0) {
+        std::memmove(buffer_.data(), buffer_.data() + pos_, static_cast<std::size_t>(rest));
+    }
     pos_ = 0;
-    const qsizetype at = buffer_.size();
-    buffer_.resize(at + chunk_);
-    const qint64 got = file_.read(buffer_.data() + at, chunk_);
+    filled_ = rest;
+    if (static_cast<qsizetype>(buffer_.size()) < rest + chunk_) {
+        buffer_.resize(static_cast<std::size_t>(rest + chunk_));
+    }
+    const qint64 got = file_.read(buffer_.data() + rest, chunk_);
     if (got < 0) {
         failed_ = true;
         eof_ = true;
-        buffer_.resize(at);
         return false;
     }
-    buffer_.resize(at + got);
+    filled_ = rest + got;
     if (got == 0) {
         eof_ = true;
         return false;
@@ -68,9 +73,10 @@ qsizetype LineEnd(const char* data, qsizetype from, qsizetype size)
 
 void LineReader::Decode(qsizetype end, QString& line)
 {
-    DecodeCp1252Into(QByteArrayView(buffer_.constData() + pos_, end - pos_), line);
+    const char* data = buffer_.data();
+    DecodeCp1252Into(QByteArrayView(data + pos_, end - pos_), line);
     qsizetype next = end + 1;
-    if (buffer_.constData()[end] == '\r' && next < buffer_.size() && buffer_.constData()[next] == '\n') {
+    if (data[end] == '\r' && next < filled_ && data[next] == '\n') {
         ++next;
     }
     consumed_ += next - pos_;
@@ -80,8 +86,8 @@ void LineReader::Decode(qsizetype end, QString& line)
 bool LineReader::Next(QString& line)
 {
     for (;;) {
-        const char* data = buffer_.constData();
-        const qsizetype size = buffer_.size();
+        const char* data = buffer_.data();
+        const qsizetype size = filled_;
         const qsizetype i = LineEnd(data, pos_, size);
         if (i < size) {
             // A CR at the very end of the chunk may be the first half of a CR LF.
@@ -89,7 +95,7 @@ bool LineReader::Next(QString& line)
                 if (Fill()) {
                     continue;
                 }
-                Decode(buffer_.size() - 1, line);
+                Decode(filled_ - 1, line);
                 return true;
             }
             Decode(i, line);
@@ -98,10 +104,10 @@ bool LineReader::Next(QString& line)
         if (Fill()) {
             continue;
         }
-        if (pos_ < buffer_.size()) {  // the last line, without a line end
-            line = DecodeCp1252(buffer_.mid(pos_));
-            consumed_ += buffer_.size() - pos_;
-            pos_ = buffer_.size();
+        if (pos_ < filled_) {  // the last line, without a line end
+            DecodeCp1252Into(QByteArrayView(buffer_.data() + pos_, filled_ - pos_), line);
+            consumed_ += filled_ - pos_;
+            pos_ = filled_;
             return true;
         }
         return false;

@@ -2,9 +2,10 @@
 // A Windows-1252 text file read a line at a time, a chunk of the file in memory at once: a
 // million-line logging file is decoded as it is read, never held whole.
 
-#include <QByteArray>
 #include <QFile>
 #include <QString>
+
+#include <vector>
 
 namespace sondalog {
 
@@ -13,7 +14,7 @@ namespace sondalog {
 class alignas(64) LineReader {
 public:
     /// Opens a regular file (a FIFO or a device would never end); see `IsOpen`.
-    explicit LineReader(const QString& path, qint64 chunkBytes = 1 << 20);
+    explicit LineReader(const QString& path, qint64 chunkBytes = 1 << 17);
 
     bool IsOpen() const { return open_; }
     /// The next line (CR LF, LF and a lone CR end a line; a final line end adds no empty line);
@@ -31,7 +32,10 @@ private:
     void Decode(qsizetype end, QString& line);
 
     QFile file_;
-    QByteArray buffer_;
+    /// The room the file is read into, kept from chunk to chunk (a new room each time would be new pages to
+    /// map); bytes 0 .. filled_ hold the file's bytes from `consumed_ - pos_` on.
+    std::vector<char> buffer_;
+    qsizetype filled_ = 0;
     qsizetype pos_ = 0;
     qint64 consumed_ = 0;
     qint64 size_ = 0;
