@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         sondalog::SettingsLines(s, lines);
     }
     for (const QString& line : lines.mid(0, 8)) {
-        sondalog::ColourFromLine(line, Qt::white);
+        sondalog::ColourFromLine(line, sondalog::Rgb{255, 255, 255});
     }
     return 0;
 }

@@ -161,9 +161,9 @@ void MainWindow::LoadSettingsIntoControls()
     Edit_repertoire->setToolTip(QStringLiteral("    ") + workingDir_ + QStringLiteral("   "));
     CheckBox_demo->setChecked(settings_.CheckBox_demo);
     Edit_Prefixe->setText(settings_.Edit_Prefixe);
-    graphColour_ = settings_.graphColour;
-    savedBackground_ = settings_.graphColour;
-    windowColour_ = settings_.windowColour;
+    graphColour_ = ToQColor(settings_.graphColour);
+    savedBackground_ = graphColour_;
+    windowColour_ = ToQColor(settings_.windowColour);
     windowMaximised_ = settings_.maximised;
     params_->ShowSettings(settings_);
     Timer1->setInterval(settings_.autoSaveIntervalMs);
@@ -183,8 +183,8 @@ Settings MainWindow::CollectSettings() const
     s.CheckBox_demo = CheckBox_demo->isChecked();
     s.Edit_Prefixe = Edit_Prefixe->text();
     s.maximised = windowMaximised_;
-    s.graphColour = graphColour_;
-    s.windowColour = windowColour_;
+    s.graphColour = ToRgb(graphColour_);
+    s.windowColour = ToRgb(windowColour_);
     s.contrastMode = contrastMode_;
     QString factor = s.Edit_facteur;
     NormalizeDecimal(factor, regional_.decimalSign);
@@ -445,7 +445,7 @@ void MainWindow::Redraw()
     QuantityDrawing q1;
     q1.quantity = 1;
     q1.interval = interval;
-    q1.colour = contrastMode_ != 0 ? shownColour1_ : config_.q1.colour;
+    q1.colour = contrastMode_ != 0 ? shownColour1_ : ToQColor(config_.q1.colour);
     q1.radius = config_.q1.thickness;
     q1.labelColour = q1.colour;
     q1.background = graphColour_;
@@ -453,7 +453,7 @@ void MainWindow::Redraw()
     q1.decimalSign = regional_.decimalSign;
     QuantityDrawing q2 = q1;
     q2.quantity = 2;
-    q2.colour = contrastMode_ != 0 ? shownColour2_ : config_.q2.colour;
+    q2.colour = contrastMode_ != 0 ? shownColour2_ : ToQColor(config_.q2.colour);
     q2.radius = config_.q2.thickness;
     sondalog::Redraw(ImageA->image(), run_.state, q1, q2, CheckBox_y2->isChecked());
     if (analysis_.fit.ok) {

@@ -8,6 +8,7 @@
 #include "app/run_state.h"
 #include "app/settings.h"
 #include "instrument/instrument_config.h"
+#include "plot/colour.h"
 #include "recording/recording_writer.h"
 #include "analysis/run_analysis.h"
 #include "analysis/tracer_inputs_file.h"
@@ -290,7 +291,7 @@ private:
     QString workingDir_;
     QColor graphColour_ = Qt::white;
     QColor savedBackground_ = Qt::white;  ///< the background of contrast mode 0
-    QColor windowColour_ = kButtonFace;
+    QColor windowColour_ = ToQColor(kButtonFace);
     QColor shownColour1_;
     QColor shownColour2_;
     int zoomState_ = 0;

@@ -123,10 +123,10 @@ void MainWindow::ApplyTable()
     for (QWidget* w : std::initializer_list<QWidget*>{Label_grandeur1, Label_grand1, Label_hauteur, Label_zero,
                                                      CheckBox_af_integrale, Label_val_grand1, Label_multiple_initial,
                                                      Label_multiple_courant, Label_tracage, Label15}) {
-        SetTextColour(w, q1.colour);
+        SetTextColour(w, ToQColor(q1.colour));
     }
     for (QWidget* w : std::initializer_list<QWidget*>{Label_grand2, Label_grandeur2, Label_val_grand2, CheckBox_y2}) {
-        SetTextColour(w, q2.colour);
+        SetTextColour(w, ToQColor(q2.colour));
     }
     Label_grandeur2->setText(q2.wholeName);
     Edit_max_y2->setText(q2.maxText);

@@ -186,7 +186,7 @@ void MainWindow::Button_contrasteClick()
 
 void MainWindow::ApplyContrast()
 {
-    const ContrastScheme s = ContrastFor(contrastMode_, savedBackground_, config_.q1.colour, config_.q2.colour);
+    const ContrastScheme s = ContrastFor(contrastMode_, savedBackground_, ToQColor(config_.q1.colour), ToQColor(config_.q2.colour));
     graphColour_ = s.background;
     shownColour1_ = s.colour1;
     shownColour2_ = s.colour2;
@@ -258,9 +258,9 @@ void MainWindow::SpeedButton_annuler_couleurClick()
 void MainWindow::RestoreStoredColours()
 {
     const Settings stored = LoadSettings(paths_.SettingsFile(), settings_, regional_.decimalSign);
-    windowColour_ = stored.windowColour;
-    graphColour_ = stored.graphColour;
-    savedBackground_ = stored.graphColour;
+    windowColour_ = ToQColor(stored.windowColour);
+    graphColour_ = ToQColor(stored.graphColour);
+    savedBackground_ = graphColour_;
     QPalette p = palette();
     p.setColor(QPalette::Window, windowColour_);
     setPalette(p);

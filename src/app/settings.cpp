@@ -43,7 +43,7 @@ Settings SettingsFromLines(QStringList lines, const Settings& previous, QChar de
     s.CheckBox_demo = flag(2);
     s.RadioGroup_souris = Whole(line(3), decimalSign, info);
     s.windowColour = ColourFromLine(line(4), kButtonFace);
-    s.graphColour = ColourFromLine(line(5), QColor(255, 255, 255));
+    s.graphColour = ColourFromLine(line(5), Rgb{255, 255, 255});
     s.CheckBox_demo_rapide = flag(6);
     s.RadioGroup_signe_decimal = Whole(line(7), decimalSign, info);
     s.CheckBox_sauve_auto = flag(8);

@@ -3,15 +3,15 @@
 // Fields are named after the controls they fill.
 
 #include "util/messages.h"
+#include "util/rgb.h"
 
-#include <QColor>
 #include <QString>
 #include <QStringList>
 
 namespace sondalog {
 
 /// Window colour used when line 4 holds none (the classic button face).
-inline const QColor kButtonFace = QColor(240, 240, 240);
+inline constexpr Rgb kButtonFace{240, 240, 240};
 inline constexpr int kAutoSaveStartMs = 90000;
 
 /// Start values: what the controls hold before any file was read, hence what a first save writes.
@@ -19,8 +19,8 @@ struct Settings {
     QString Edit_repertoire;
     bool CheckBox_demo = true;
     int RadioGroup_souris = 0;
-    QColor windowColour = kButtonFace;
-    QColor graphColour = QColor(255, 255, 255);
+    Rgb windowColour = kButtonFace;
+    Rgb graphColour{255, 255, 255};
     bool CheckBox_demo_rapide = true;
     int RadioGroup_signe_decimal = 0;  ///< 0 "virgule", 1 "point"
     bool CheckBox_sauve_auto = false;  ///< "sauvegarde automatique" starts unchecked

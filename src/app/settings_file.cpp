@@ -48,7 +48,7 @@ bool WriteSettingsLine(const QString& path, const QString& value, int n)
     return WriteSettingsLines(path, lines);
 }
 
-QColor ColourFromLine(const QString& line, const QColor& fallback)
+Rgb ColourFromLine(const QString& line, Rgb fallback)
 {
     if (CountChar(u',', line) != 2) {
         return fallback;
@@ -57,22 +57,22 @@ QColor ColourFromLine(const QString& line, const QColor& fallback)
     const int g = FieldInt(line, 2, u',', 0);
     const int b = FieldInt(line, 3, u',', 0);
     if (r == 0 && g == 0 && b == 0) {  // never summed: the fields may be any int
-        return QColor(222, 222, 222);
+        return Rgb{222, 222, 222};
     }
-    return QColor(r & 0xFF, g & 0xFF, b & 0xFF);
+    return Rgb{r & 0xFF, g & 0xFF, b & 0xFF};
 }
 
-QString ColourLine(const QColor& colour)
+QString ColourLine(Rgb colour)
 {
-    return QStringLiteral("%1,%2,%3").arg(colour.red()).arg(colour.green()).arg(colour.blue());
+    return QStringLiteral("%1,%2,%3").arg(colour.r).arg(colour.g).arg(colour.b);
 }
 
-QColor ReadColourLine(const QString& path, const QColor& fallback, int n)
+Rgb ReadColourLine(const QString& path, Rgb fallback, int n)
 {
     return ColourFromLine(ReadSettingsLine(path, n), fallback);
 }
 
-bool WriteColourLine(const QString& path, const QColor& colour, int n)
+bool WriteColourLine(const QString& path, Rgb colour, int n)
 {
     return WriteSettingsLine(path, ColourLine(colour), n);
 }

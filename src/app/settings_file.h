@@ -1,7 +1,8 @@
 #pragma once
 // The 30-line settings file: one value per line, identified by its number only.
 
-#include <QColor>
+#include "util/rgb.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -16,12 +17,12 @@ QString ReadSettingsLineOr(const QString& path, int n, const QString& fallback);
 /// Returns false when the file could not be written.
 bool WriteSettingsLine(const QString& path, const QString& value, int n);
 /// "R,G,B" with exactly two commas gives that colour (0,0,0 gives grey 222); anything else `fallback`.
-QColor ReadColourLine(const QString& path, const QColor& fallback, int n);
-bool WriteColourLine(const QString& path, const QColor& colour, int n);
+Rgb ReadColourLine(const QString& path, Rgb fallback, int n);
+bool WriteColourLine(const QString& path, Rgb colour, int n);
 
 /// The colour rule of ReadColourLine on one line's text.
-QColor ColourFromLine(const QString& line, const QColor& fallback);
-QString ColourLine(const QColor& colour);
+Rgb ColourFromLine(const QString& line, Rgb fallback);
+QString ColourLine(Rgb colour);
 
 /// The file's first 30 lines, missing ones empty.
 QStringList ReadSettingsLines(const QString& path);

@@ -94,12 +94,12 @@ QChar SeparatorFromCell(const QString& cell)
     return text.at(0);
 }
 
-QColor ColourFromCell(const QString& cell)
+Rgb ColourFromCell(const QString& cell)
 {
     const int r = FieldInt(cell, 1, u',', 0) & 0xFF;
     const int g = FieldInt(cell, 2, u',', 0) & 0xFF;
     const int b = FieldInt(cell, 3, u',', 0) & 0xFF;
-    return QColor(r, g, b);
+    return Rgb{r, g, b};
 }
 
 InstrumentConfig ApplyInstrumentTable(const InstrumentTable& table, int previousActiveRow, QChar decimalSign,

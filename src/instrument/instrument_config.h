@@ -3,9 +3,9 @@
 
 #include "instrument/instrument_table.h"
 #include "util/messages.h"
+#include "util/rgb.h"
 
 #include <QChar>
-#include <QColor>
 #include <QString>
 
 namespace sondalog {
@@ -16,7 +16,7 @@ struct QuantityConfig {
     double axisMax = 0;
     double axisMin = 0;
     double graduation = 0;
-    QColor colour = QColor(0, 0, 0);
+    Rgb colour;
     int thickness = 0;
     QString marker;
     QString markerNote;
@@ -54,6 +54,6 @@ InstrumentConfig ApplyInstrumentTable(const InstrumentTable& table, int previous
 /// The separator a "séparateur" cell names: blank for "" or "espace", tab for "tabulation".
 QChar SeparatorFromCell(const QString& cell);
 /// R,G,B from a "couleur" cell; each component keeps its low 8 bits, a bad one counts 0.
-QColor ColourFromCell(const QString& cell);
+Rgb ColourFromCell(const QString& cell);
 
 }  // namespace sondalog

@@ -6,6 +6,7 @@
 #include "instrument/choice_panel.h"
 #include "instrument/table_delegate.h"
 #include "instrument/table_editing.h"
+#include "plot/colour.h"
 #include "util/text_utils.h"
 
 #include <QApplication>
@@ -201,7 +202,7 @@ void ParametersWindow::stringgrid1DblClick()
         DescriptionChanged();
         break;
     case CellChoice::Colour: {
-        const QColor preset = ColourFromCell(table.Cell(column, row));
+        const QColor preset = ToQColor(ColourFromCell(table.Cell(column, row)));
         std::optional<QColor> chosen;
         if (pickColour) {
             chosen = pickColour(preset);
@@ -212,7 +213,7 @@ void ParametersWindow::stringgrid1DblClick()
             }
         }
         // Cancelling still writes the colour the dialog showed, in its decimal form.
-        table.SetCell(column, row, ColourCellText(chosen.value_or(preset)));
+        table.SetCell(column, row, ColourCellText(ToRgb(chosen.value_or(preset))));
         ShowTable();
         break;
     }

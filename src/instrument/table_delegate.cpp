@@ -1,6 +1,7 @@
 #include "instrument/table_delegate.h"
 
 #include "instrument/table_editing.h"
+#include "plot/colour.h"
 
 #include <QPainter>
 
@@ -29,12 +30,12 @@ void TableCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         return;
     }
     painter->save();
-    painter->fillRect(option.rect, look.fill);
+    painter->fillRect(option.rect, ToQColor(look.fill));
     if (look.drawText) {
         QFont font = option.font;
         font.setBold(look.bold);
         painter->setFont(font);
-        painter->setPen(look.text);
+        painter->setPen(ToQColor(look.text));
         painter->drawText(option.rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                           index.data(Qt::DisplayRole).toString());
     }

@@ -67,10 +67,9 @@ void MarkActiveRow(InstrumentTable& table, int row)
     table.SetCell(actif, row, QStringLiteral("x"));
 }
 
-QString ColourCellText(const QColor& colour)
+QString ColourCellText(Rgb colour)
 {
-    return QString::number(colour.red()) + u',' + QString::number(colour.green()) + u',' +
-           QString::number(colour.blue());
+    return QString::number(colour.r) + u',' + QString::number(colour.g) + u',' + QString::number(colour.b);
 }
 
 CellPaint PaintOfCell(const InstrumentTable& table, int column, int row)

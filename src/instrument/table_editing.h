@@ -3,8 +3,8 @@
 // cell is active, how each cell is painted, which keys a column takes and the explanation texts.
 
 #include "instrument/instrument_table.h"
+#include "util/rgb.h"
 
-#include <QColor>
 #include <QString>
 #include <QStringList>
 
@@ -32,21 +32,21 @@ DoubleClickPlan PlanDoubleClick(const InstrumentTable& table, int column, int ro
 void MarkActiveRow(InstrumentTable& table, int row);
 
 /// The colour a "couleur" cell shows (components keep their low 8 bits) and the text written back.
-QString ColourCellText(const QColor& colour);
+QString ColourCellText(Rgb colour);
 
 /// How the grid paints one cell over its normal drawing.
 struct CellPaint {
     enum class Kind { Normal, ChoiceHeader, ColourFill, Unused, ActivePair };
     Kind kind = Kind::Normal;
-    QColor fill;
-    QColor text;        ///< valid when the cell's text is drawn in a colour of its own
+    Rgb fill;
+    Rgb text;  ///< used when the cell's text is drawn (drawText) in a look of its own
     bool bold = false;
     bool drawText = true;
 };
-inline const QColor kChoiceHeaderFill(233, 252, 252);
-inline const QColor kUnusedFill(192, 192, 192);
-inline const QColor kActiveFill(0, 255, 255);
-inline const QColor kHighlightText(0, 0, 255);
+inline constexpr Rgb kChoiceHeaderFill{233, 252, 252};
+inline constexpr Rgb kUnusedFill{192, 192, 192};
+inline constexpr Rgb kActiveFill{0, 255, 255};
+inline constexpr Rgb kHighlightText{0, 0, 255};
 
 CellPaint PaintOfCell(const InstrumentTable& table, int column, int row);
 

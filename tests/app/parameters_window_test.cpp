@@ -5,6 +5,7 @@
 #include "instrument/instrument_table.h"
 #include "instrument/parameters_window.h"
 #include "instrument/table_editing.h"
+#include "plot/colour.h"
 #include "serial/pty_pair.h"
 #include "wait_until.h"
 
@@ -108,13 +109,13 @@ TEST(ParametersWindow, DoubleClickOnActifMakesOnePairActiveAndPaintsIt)
     // Painted: row 3 cyan (a corner away from the text), row 4's first cells silver, row 1 no longer cyan.
     const QImage shot = t.p.stringgrid1->grab().toImage();
     const int grandeur = t.Column(col::grandeur);
-    EXPECT_EQ(t.PixelOf(shot, 3, grandeur, {-3, -3}), kActiveFill);
-    EXPECT_NE(t.PixelOf(shot, 1, grandeur, {-3, -3}), kActiveFill);
+    EXPECT_EQ(t.PixelOf(shot, 3, grandeur, {-3, -3}), ToQColor(kActiveFill));
+    EXPECT_NE(t.PixelOf(shot, 1, grandeur, {-3, -3}), ToQColor(kActiveFill));
     for (int c = actif; c <= t.Column(col::intervalle); ++c) {
-        EXPECT_EQ(t.PixelOf(shot, 4, c, {-3, -3}), kUnusedFill) << c;
+        EXPECT_EQ(t.PixelOf(shot, 4, c, {-3, -3}), ToQColor(kUnusedFill)) << c;
     }
-    EXPECT_EQ(t.PixelOf(shot, 0, t.Column(col::vitesse), {-3, -3}), kChoiceHeaderFill);
-    const QColor colour = ColourFromCell(t.p.table.Cell(t.Column(col::couleur), 3));
+    EXPECT_EQ(t.PixelOf(shot, 0, t.Column(col::vitesse), {-3, -3}), ToQColor(kChoiceHeaderFill));
+    const QColor colour = ToQColor(ColourFromCell(t.p.table.Cell(t.Column(col::couleur), 3)));
     EXPECT_EQ(t.PixelOf(shot, 3, t.Column(col::couleur), {-3, -3}), colour);
 }
 

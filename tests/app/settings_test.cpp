@@ -32,8 +32,8 @@ TEST(SettingsFile, OldTwentyLineFileReadsDefaultsAndSavesThirty)
     const QString path = WriteSettings(dir, lines);
     const Settings s = LoadSettings(path, Settings{}, u',');
     EXPECT_FALSE(s.CheckBox_demo);
-    EXPECT_EQ(s.windowColour, QColor(222, 222, 222));
-    EXPECT_EQ(s.graphColour, QColor(255, 255, 255));
+    EXPECT_EQ(s.windowColour, (Rgb{222, 222, 222}));
+    EXPECT_EQ(s.graphColour, (Rgb{255, 255, 255}));
     EXPECT_EQ(s.contrastMode, 0);
     EXPECT_EQ(s.Edit_Prefixe, QStringLiteral("quirn-1"));
     EXPECT_TRUE(s.CheckBox_save_sans_confirmation);
@@ -63,7 +63,7 @@ TEST(SettingsFile, SaveKeepsReservedLinesAndStoredColoursInContrastMode)
     lines[29] = QStringLiteral("r30");
     const QString path = WriteSettings(dir, lines);
     Settings s;
-    s.windowColour = QColor(9, 9, 9);
+    s.windowColour = Rgb{9, 9, 9};
     s.contrastMode = 1;
     ASSERT_TRUE(SaveSettings(path, s));
     QStringList saved = ReadTextLines(path).value();
@@ -131,10 +131,10 @@ TEST(SettingsFile, LineAccessAndColourRules)
     ASSERT_TRUE(WriteSettingsLine(path, QStringLiteral("v"), 3));
     EXPECT_EQ(ReadTextLines(path).value().size(), 30);
     EXPECT_EQ(ReadSettingsLine(path, 3), QStringLiteral("v"));
-    ASSERT_TRUE(WriteColourLine(path, QColor(1, 2, 3), 5));
-    EXPECT_EQ(ReadColourLine(path, Qt::white, 5), QColor(1, 2, 3));
-    EXPECT_EQ(ReadColourLine(path, Qt::white, 6), QColor(Qt::white));
-    EXPECT_EQ(ColourFromLine(QStringLiteral("1,2,3,4"), Qt::red), QColor(Qt::red));
+    ASSERT_TRUE(WriteColourLine(path, (Rgb{1, 2, 3}), 5));
+    EXPECT_EQ(ReadColourLine(path, (Rgb{255, 255, 255}), 5), (Rgb{1, 2, 3}));
+    EXPECT_EQ(ReadColourLine(path, (Rgb{255, 255, 255}), 6), (Rgb{255, 255, 255}));
+    EXPECT_EQ(ColourFromLine(QStringLiteral("1,2,3,4"), (Rgb{255, 0, 0})), (Rgb{255, 0, 0}));
 
     QTemporaryDir work;
     ASSERT_TRUE(WriteSettingsLine(path, work.path(), 1));
@@ -171,7 +171,7 @@ TEST(SettingsFile, FullDiskKeepsTheEarlierFileAndSaysSo)
     {
         FileSizeLimit full(100);
         EXPECT_FALSE(SaveSettings(path, s));
-        EXPECT_FALSE(WriteColourLine(path, QColor(1, 2, 3), 5));
+        EXPECT_FALSE(WriteColourLine(path, (Rgb{1, 2, 3}), 5));
     }
     EXPECT_EQ(ReadTextLines(path).value().join(u'|').toUtf8(), before);
 }
@@ -183,15 +183,15 @@ TEST(SettingsFile, StartValuesAndColourFieldsOfAnySize)
     EXPECT_EQ(SettingsValues(Settings{}).at(7), QStringLiteral("false"));
     struct Case {
         QString line;
-        QColor colour;
+        Rgb colour;
     };
     const Case cases[] = {
-        {QStringLiteral("2147483647,255,0"), QColor(255, 255, 0)},
-        {QStringLiteral("2147483647,2147483647,2"), QColor(255, 255, 2)},  // sums to 2^32: not black
-        {QStringLiteral("0,0,0"), QColor(222, 222, 222)},
-        {QStringLiteral("-1,1,0"), QColor(255, 1, 0)},
+        {QStringLiteral("2147483647,255,0"), Rgb{255, 255, 0}},
+        {QStringLiteral("2147483647,2147483647,2"), Rgb{255, 255, 2}},  // sums to 2^32: not black
+        {QStringLiteral("0,0,0"), Rgb{222, 222, 222}},
+        {QStringLiteral("-1,1,0"), Rgb{255, 1, 0}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ColourFromLine(c.line, Qt::red), c.colour) << c.line.toStdString();
+        EXPECT_EQ(ColourFromLine(c.line, (Rgb{255, 0, 0})), c.colour) << c.line.toStdString();
     }
 }

@@ -33,8 +33,8 @@ TEST(InstrumentTable, ExampleGivesTheDocumentedConfiguration)
     EXPECT_EQ(c.q1.axisMax, 750);
     EXPECT_EQ(c.q1.axisMin, 700);
     EXPECT_EQ(c.q1.graduation, 50);
-    EXPECT_EQ(c.q1.colour, QColor(0, 100, 255));
-    EXPECT_EQ(c.q2.colour, QColor(200, 0, 88));
+    EXPECT_EQ(c.q1.colour, (Rgb{0, 100, 255}));
+    EXPECT_EQ(c.q2.colour, (Rgb{200, 0, 88}));
     EXPECT_EQ(c.q1.thickness, 7);
     EXPECT_EQ(c.q1.occurrence, 2);
     EXPECT_EQ(c.q2.occurrence, 4);
@@ -57,8 +57,8 @@ TEST(InstrumentTable, DerivesEachCellByItsRule)
          [](const InstrumentConfig& c) { return c.q1.name == QStringLiteral("Conductivité") && c.q1.unit == "mS/cm"; }},
         {col::repere, 1, QStringLiteral("Cond-{pH/Cond}"),
          [](const InstrumentConfig& c) { return c.q1.marker == "Cond" && c.q1.markerNote == "pH/Cond"; }},
-        {col::couleur, 1, QStringLiteral("300,0,0"), [](const InstrumentConfig& c) { return c.q1.colour == QColor(44, 0, 0); }},
-        {col::couleur, 1, QStringLiteral("abc"), [](const InstrumentConfig& c) { return c.q1.colour == QColor(0, 0, 0); }},
+        {col::couleur, 1, QStringLiteral("300,0,0"), [](const InstrumentConfig& c) { return c.q1.colour == (Rgb{44, 0, 0}); }},
+        {col::couleur, 1, QStringLiteral("abc"), [](const InstrumentConfig& c) { return c.q1.colour == (Rgb{0, 0, 0}); }},
         {col::repHms, 1, QString(), [](const InstrumentConfig& c) { return c.q1.timeMarkChar == u':' && c.q1.timeMarkCount == 2; }},
         {col::repHms, 1, QStringLiteral("::"), [](const InstrumentConfig& c) { return c.q1.timeMarkCount == 2; }},
         {col::repHms, 1, QStringLiteral("|"), [](const InstrumentConfig& c) { return c.q1.timeMarkChar == u'|' && c.q1.timeMarkCount == 1; }},

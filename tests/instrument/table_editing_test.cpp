@@ -88,7 +88,7 @@ TEST(TableEditing, OneActivePairAndHowCellsArePainted)
 
     // Colour cells: the colour shown keeps the low 8 bits of each component.
     t.SetCell(t.ColumnByName(col::couleur), 2, QStringLiteral("300,0,0"));
-    EXPECT_EQ(PaintOfCell(t, t.ColumnByName(col::couleur), 2).fill, QColor(44, 0, 0));
+    EXPECT_EQ(PaintOfCell(t, t.ColumnByName(col::couleur), 2).fill, (Rgb{44, 0, 0}));
     EXPECT_EQ(ColourCellText(ColourFromCell(QStringLiteral("300,0,0"))), QStringLiteral("44,0,0"));
     EXPECT_EQ(ColourCellText(ColourFromCell(QStringLiteral("rouge"))), QStringLiteral("0,0,0"));
 }
