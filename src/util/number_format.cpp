@@ -1,5 +1,6 @@
 #include "util/number_format.h"
 
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cstdint>
@@ -109,16 +110,25 @@ QString FormatGrouped(qint64 value)
     if (value == 0) {
         return {};
     }
+    // Written on the stack: a replay shows its count every ten readings.
     const bool negative = value < 0;
-    QString digits = QString::number(negative ? -value : value);
-    QString out;
+    const quint64 magnitude = negative ? 0 - static_cast<quint64>(value) : static_cast<quint64>(value);
+    std::array<char, 20> digits{};
+    const qsizetype count = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude).ptr - digits.data();
     // The format holds nine digit places; longer numbers keep their extra digits in front.
-    const qsizetype head = digits.size() > 9 ? digits.size() - 6 : (digits.size() - 1) % 3 + 1;
-    out = digits.left(head);
-    for (qsizetype i = head; i < digits.size(); i += 3) {
-        out += u' ' + digits.mid(i, 3);
+    const qsizetype head = count > 9 ? count - 6 : (count - 1) % 3 + 1;
+    std::array<QChar, 32> out{};
+    qsizetype k = 0;
+    if (negative) {
+        out[k++] = u'-';
     }
-    return negative ? u'-' + out : out;
+    for (qsizetype i = 0; i < count; ++i) {
+        if (i >= head && (i - head) % 3 == 0) {
+            out[k++] = u' ';
+        }
+        out[k++] = QLatin1Char(digits[static_cast<std::size_t>(i)]);
+    }
+    return QString(out.data(), k);
 }
 
 QString FormatGeneral(double value, int width, int precision, QChar decimalSign)

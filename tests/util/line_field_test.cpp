@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -52,6 +53,10 @@ TEST(NumberFormat, ClassicFormats)
     EXPECT_EQ(FormatGrouped(1234), QStringLiteral("1 234"));
     EXPECT_EQ(FormatGrouped(123456789), QStringLiteral("123 456 789"));
     EXPECT_EQ(FormatGrouped(1234567890), QStringLiteral("1234 567 890"));
+    EXPECT_EQ(FormatGrouped(-1234), QStringLiteral("-1 234"));
+    EXPECT_EQ(FormatGrouped(-100000), QStringLiteral("-100 000"));
+    EXPECT_EQ(FormatGrouped(std::numeric_limits<qint64>::max()), QStringLiteral("9223372036854 775 807"));
+    EXPECT_EQ(FormatGrouped(std::numeric_limits<qint64>::min()), QStringLiteral("-9223372036854 775 808"));
     EXPECT_EQ(FormatGeneral(1.5, 3, 1, u','), QStringLiteral("  2"));
     EXPECT_EQ(FormatGeneral(12, 3, 1, u','), QStringLiteral("1E1"));
     EXPECT_EQ(FormatGeneral(1.25, 3, 2, u','), QStringLiteral("1,2"));
@@ -74,6 +79,9 @@ TEST(LineField, LastFieldHoldingAMarkerIsTheLastTrimmedFieldThatHoldsIt)
         for (int i = 0; i < length; ++i) {
             text += alphabet[static_cast<qsizetype>(random() % alphabet.size())];
         }
+        for (const QChar c : {QChar(u';'), QChar(u':'), QChar(u'é'), QChar(u'C'), QChar(0xFFFF)}) {
+            ASSERT_EQ(CountChar(c, text), text.count(c)) << text.toStdString();
+        }
         for (const QChar sep : {QChar(u';'), QChar(u' ')}) {
             const FieldViews fields = SplitFieldViews(text, sep);
             for (const QString& marker : markers) {
@@ -92,6 +100,9 @@ TEST(LineField, LastFieldHoldingAMarkerIsTheLastTrimmedFieldThatHoldsIt)
             }
         }
     }
+    // More matches than a lane can count: the lanes are summed on the way.
+    const QString many(600'007, u';');
+    EXPECT_EQ(CountChar(u';', many), 600'007);
 }
 
 TEST(LineField, DropControlCharsKeepsExactlyTheCharactersFromTheThresholdOn)
