@@ -13,6 +13,7 @@
 namespace sondalog {
 
 bool readAheadOnThread = true;
+RecordValuesAhead recordValuesAhead = RecordValuesAhead::Balanced;
 
 namespace {
 /// Lines read and assembled into blocks on a second thread while the readings of the lines before them
@@ -60,7 +61,7 @@ public:
     {
         if (!thread_.joinable()) {
             Batch batch = Spare();
-            Fill(batch);
+            Fill(batch, recordValuesAhead == RecordValuesAhead::Always);  // one thread: made where they are used
             return batch;
         }
         std::unique_lock<std::mutex> lock(mutex_);
@@ -86,8 +87,9 @@ private:
     static constexpr std::size_t kBatchLines = 2048;
     static constexpr std::size_t kBatchesAhead = 4;  // bounds the memory read ahead
 
-    /// Reads lines into the batch until it is full or the source is done.
-    void Fill(Batch& batch)
+    /// Reads lines into the batch until it is full or the source is done; with `prepare`, each reading's record
+    /// values are made here too (else the processing thread makes them).
+    void Fill(Batch& batch, bool prepare)
     {
         Own& own = *own_;
         QString& line = own.line;
@@ -107,7 +109,9 @@ private:
             l.read.resize(static_cast<std::size_t>(l.step.readings.size()));
             for (std::size_t i = 0; i < l.read.size(); ++i) {
                 ReadFields(l.read[i], l.step.readings.at(static_cast<qsizetype>(i)), run_.config, run_.options);
-                PrepareRecordValues(l.read[i], run_.options);
+                if (prepare) {
+                    PrepareRecordValues(l.read[i], run_.options);
+                }
             }
         }
     }
@@ -117,8 +121,12 @@ private:
         try {
             bool last = false;
             while (!last) {
-                Batch batch = Spare();
-                Fill(batch);
+                // The record values go to whichever thread has time for them: made here while batches wait
+                // to be processed, left to the processing thread while it waits for this one.
+                std::size_t waiting = 0;
+                Batch batch = Spare(&waiting);
+                Fill(batch, recordValuesAhead == RecordValuesAhead::Always ||
+                                (recordValuesAhead == RecordValuesAhead::Balanced && waiting >= kBatchesAhead / 2));
                 last = batch.last;
                 std::unique_lock<std::mutex> lock(mutex_);
                 changed_.wait(lock, [this] { return ready_.size() < kBatchesAhead || abandoned_; });
@@ -136,11 +144,15 @@ private:
         changed_.notify_all();
     }
 
-    Batch Spare()
+    /// A batch to fill; `waiting` (if given) gets how many batches wait to be processed.
+    Batch Spare(std::size_t* waiting = nullptr)
     {
         Batch batch;
         {
             const std::lock_guard<std::mutex> lock(mutex_);
+            if (waiting) {
+                *waiting = ready_.size();
+            }
             if (!spare_.empty()) {
                 batch = std::move(spare_.back());
                 spare_.pop_back();

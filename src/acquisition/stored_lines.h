@@ -24,6 +24,12 @@ void ReplayStoredLines(ReadingRun& run, const QStringList& lines, const Progress
 /// can be started, each batch of lines is read on the calling thread when its turn comes.
 extern bool readAheadOnThread;
 
+/// Which thread writes the values part of each record line (quantity 1 as recorded, quantity 2, the probes):
+/// by default the reading thread while batches wait for the processing thread, and the processing thread while
+/// it waits for the reading thread, so that neither waits long. Tests set it to go through one way only.
+enum class RecordValuesAhead { Balanced, Always, Never };
+extern RecordValuesAhead recordValuesAhead;
+
 /// The same, the lines pulled one at a time (a file read as it goes) until the line "fin" or the
 /// last one; `fraction` says how far the source is, for `progress`. Lines are read ahead: after a stop
 /// by `progress`, the source and the pending block are past the last line processed (such a run is dropped).

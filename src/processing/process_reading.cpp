@@ -329,7 +329,10 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
     }
     // Read ahead, the values' part of the record line is ready as bytes while no prefix converts them.
     const bool valuesReady = read.recordValuesReady && recordsDirect && state.prefixFactor == 1;
-    const QString fileText1 = valuesReady ? QString() : FormatFixed(sample.value1, 8, cache.file, sign);
+    FixedText fileText1;
+    if (!valuesReady) {
+        FormatFixed(fileText1, sample.value1, 8, cache.file, sign);
+    }
     sample.value2 = read.value2;
     if (options.threeProbes) {
         sample.phValue = read.phValue;
@@ -364,7 +367,7 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
         demoStamp ? DateText(now.date(), options.regional.shortDateFormat) + u' ' + FormatDuration(n % 86400) : QString();
     const QString traceText = tracing ? FormatDuration(traceSeconds) : QString();
     const RecordLineParts parts{series, n, !demoStamp, options.regional, demoText, instrumentTime, traceText,
-                                fileText1, read, options.threeProbes, options.recordingDecimalSign};
+                                fileText1.View(), read, options.threeProbes, options.recordingDecimalSign};
     if (recordsDirect) {
         AppendRecordLine(*recordsDirect, parts, valuesReady);  // as its bytes: no string made for the line
     } else {

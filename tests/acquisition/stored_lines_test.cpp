@@ -208,7 +208,8 @@ TEST(StoredLines, RecordLinesReadAheadFollowThePrefixTheDecimalSignAndTheDecimal
 {
     // The values part of each record line is written ahead as if no unit prefix converted the value: a file
     // whose unit goes from µS/cm to mS/cm, S/cm and none and back must record what a line-by-line replay
-    // records, whatever the recording's decimal sign (comma, point, as read) and the recorded decimals.
+    // records, whatever the recording's decimal sign (comma, point, as read) and the recorded decimals, and
+    // whichever thread writes the values part.
     QStringList lines;
     const QString units[] = {QStringLiteral("µS/cm"), QStringLiteral("mS/cm"), QStringLiteral("S/cm"), QString(),
                              QStringLiteral("µS/cm")};
@@ -221,9 +222,12 @@ TEST(StoredLines, RecordLinesReadAheadFollowThePrefixTheDecimalSignAndTheDecimal
                      .arg(units[i / 500])
                      .arg(i % 7);
     }
+    for (const RecordValuesAhead where : {RecordValuesAhead::Always, RecordValuesAhead::Never})
     for (const int sign : {0, 1, 2})
     for (const QString& decimals : {QString(), QStringLiteral("µ=0;m=3;k=1;F=1"), QStringLiteral("F=6")}) {
-        SCOPED_TRACE(QStringLiteral("sign %1, decimals %2").arg(sign).arg(decimals).toStdString());
+        SCOPED_TRACE(QStringLiteral("ahead %1, sign %2, decimals %3")
+                         .arg(where == RecordValuesAhead::Always).arg(sign).arg(decimals).toStdString());
+        recordValuesAhead = where;
         FixedClock clockA(kStart, 1);
         FixedClock clockB(kStart, 1);
         ReadingRun ahead(clockA);
@@ -244,6 +248,7 @@ TEST(StoredLines, RecordLinesReadAheadFollowThePrefixTheDecimalSignAndTheDecimal
         EXPECT_GT(ahead.state.series.At(700).value1, 1e5);  // mS/cm read as µS/cm: the prefix converted it
         EXPECT_EQ(ahead.records.CrLfBytes(), oneByOne.records.CrLfBytes());
     }
+    recordValuesAhead = RecordValuesAhead::Balanced;
 }
 
 TEST(StoredLines, AFailureWhileReadingAheadReachesTheCaller)
