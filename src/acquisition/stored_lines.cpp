@@ -83,8 +83,9 @@ public:
     }
 
 private:
-    // Each hand-over may wake the other thread (a system call): batches of a few milliseconds' work.
-    static constexpr std::size_t kBatchLines = 2048;
+    // Each hand-over may wake the other thread (a system call): batches of a millisecond's work or so. Larger
+    // ones make the first lines' rooms (allocated once, then reused) and the wait at either end longer.
+    static constexpr std::size_t kBatchLines = 1024;
     static constexpr std::size_t kBatchesAhead = 4;  // bounds the memory read ahead
 
     /// Reads lines into the batch until it is full or the source is done; with `prepare`, each reading's record

@@ -138,10 +138,13 @@ TEST(StoredLines, ReadingAheadChangesNothingOfTheReplay)
         {QStringLiteral("one"), 511, 0, 3, -1},
         {QStringLiteral("one"), 512, 0, 0, -1},
         {QStringLiteral("one"), 513, 0, 0, -1},
+        {QStringLiteral("one"), 1023, 0, 0, -1},
+        {QStringLiteral("one"), 1024, 0, 5, -1},
+        {QStringLiteral("one"), 1025, 0, 0, -1},
         {QStringLiteral("one"), 2047, 0, 0, -1},
         {QStringLiteral("one"), 2048, 0, 2, -1},
         {QStringLiteral("one"), 2049, 0, 0, -1},
-        {QStringLiteral("one"), 5000, 2050, 0, -1},  // stopped just past a batch of 2048
+        {QStringLiteral("one"), 5000, 2050, 0, -1},  // stopped just past the second batch of 1024
         {QStringLiteral("one"), 9000, 0, 4000, -1},  // more batches than are read ahead
         {QStringLiteral("one"), 3000, 1, 0, -1},     // stopped before the first line
         {QStringLiteral("one"), 3000, 1025, 0, -1},  // stopped just past a batch's end
