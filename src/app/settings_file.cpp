@@ -64,7 +64,7 @@ Rgb ColourFromLine(const QString& line, Rgb fallback)
 
 QString ColourLine(Rgb colour)
 {
-    return QStringLiteral("%1,%2,%3").arg(colour.r).arg(colour.g).arg(colour.b);
+    return RgbText(colour);
 }
 
 Rgb ReadColourLine(const QString& path, Rgb fallback, int n)

@@ -31,7 +31,7 @@ void PrintQuantity(QTextStream& out, const QString& q, const QuantityConfig& c)
     kv(QStringLiteral("axisMax"), ShortestReal(c.axisMax));
     kv(QStringLiteral("axisMin"), ShortestReal(c.axisMin));
     kv(QStringLiteral("graduation"), ShortestReal(c.graduation));
-    kv(QStringLiteral("colour"), QStringLiteral("%1,%2,%3").arg(c.colour.r).arg(c.colour.g).arg(c.colour.b));
+    kv(QStringLiteral("colour"), RgbText(c.colour));
     kv(QStringLiteral("thickness"), QString::number(c.thickness));
     kv(QStringLiteral("marker"), c.marker);
     kv(QStringLiteral("markerNote"), c.markerNote);

@@ -69,7 +69,7 @@ void MarkActiveRow(InstrumentTable& table, int row)
 
 QString ColourCellText(Rgb colour)
 {
-    return QString::number(colour.r) + u',' + QString::number(colour.g) + u',' + QString::number(colour.b);
+    return RgbText(colour);
 }
 
 CellPaint PaintOfCell(const InstrumentTable& table, int column, int row)
