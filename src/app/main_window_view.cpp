@@ -186,7 +186,8 @@ void MainWindow::Button_contrasteClick()
 
 void MainWindow::ApplyContrast()
 {
-    const ContrastScheme s = ContrastFor(contrastMode_, savedBackground_, ToQColor(config_.q1.colour), ToQColor(config_.q2.colour));
+    const ContrastScheme s =
+        ContrastFor(contrastMode_, savedBackground_, ToQColor(config_.q1.colour), ToQColor(config_.q2.colour));
     graphColour_ = s.background;
     shownColour1_ = s.colour1;
     shownColour2_ = s.colour2;
