@@ -46,6 +46,25 @@ void ReduceTime(QString& text)
     text = KeepOnly(QStringView(text).left(255), kTimeChars);
 }
 
+/// The value characters of a field, an exponent's 'e' kept as 'E' (1,5e3), a word's 'e' dropped (Temp).
+QString KeepValueChars(QStringView field)
+{
+    QString kept = KeepOnly(field, kValueChars);
+    if (!field.contains(u'e')) {
+        return kept;
+    }
+    kept.clear();
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const QChar c = field[i];
+        if (c == u'e' && IsExponentAt(field, i)) {
+            kept += u'E';
+        } else if (kValueChars.contains(c)) {
+            kept += c;
+        }
+    }
+    return kept;
+}
+
 /// The word after the marker word: where the three-probe values stand in either reading mode.
 QString WordAfter(const FieldViews& fields, const QString& marker)
 {
@@ -65,9 +84,27 @@ QString WordAfter(const FieldViews& fields, const QString& marker)
     return {};
 }
 
-double InstrumentNumber(QStringView text, QChar decimalSign, QStringList& log)
+/// A number the instrument wrote as not finite (NaN, inf, 1.#INF, 1e309): no reading at all, never a 0.
+bool IsNotFinite(QStringView field, const Parsed<double>& parsed)
+{
+    if (parsed.notFinite) {
+        return true;
+    }
+    // Those texts lose their letters on the way and read as 0: only a 0 is worth looking at again.
+    return parsed.value == 0 && !parsed.malformed &&
+           (field.contains(u"nan", Qt::CaseInsensitive) || field.contains(u"inf", Qt::CaseInsensitive));
+}
+
+double InstrumentNumber(QStringView text, QChar decimalSign, QStringList& log, bool& notFinite,
+                        QStringView original = {})
 {
     const Parsed<double> parsed = ParseReal(text, decimalSign);
+    if (IsNotFinite(original.isNull() ? text : original, parsed)) {
+        notFinite = true;
+        log << QStringLiteral("valeur non finie <") + (original.isNull() ? text : original) +
+                   QStringLiteral("> : pas une mesure");
+        return 0;
+    }
     if (parsed.malformed) {
         // A run must never stop on a garbled number: it counts 0 and the log says so.
         log << QStringLiteral("valeur illisible <") + text + QStringLiteral("> comptée 0");
@@ -77,15 +114,15 @@ double InstrumentNumber(QStringView text, QChar decimalSign, QStringList& log)
 
 /// The value field's number. With a point or a comma as the decimal sign, the parse passes over exactly
 /// the characters KeepOnly drops: the field is read as it stands, and cut only for a garbled number's log.
-double ValueFieldNumber(QStringView field, QChar decimalSign, QStringList& log)
+double ValueFieldNumber(QStringView field, QChar decimalSign, QStringList& log, bool& notFinite)
 {
     if (decimalSign == u'.' || decimalSign == u',') {
         const Parsed<double> parsed = ParseReal(field, decimalSign);
-        if (!parsed.malformed) {
+        if (!parsed.malformed && !IsNotFinite(field, parsed)) {
             return parsed.value;
         }
     }
-    return InstrumentNumber(KeepOnly(field, kValueChars), decimalSign, log);
+    return InstrumentNumber(KeepValueChars(field), decimalSign, log, notFinite, field);
 }
 
 QString ShortestLocal(double value, QChar decimalSign)
@@ -185,18 +222,24 @@ void ReadFields(ReadingFields& r, const QString& line, const InstrumentConfig& c
     r.hasPrefix = !prefix.isEmpty();
     r.prefix = r.hasPrefix ? prefix.front() : QChar();
     // The numbers, in the order their log lines are written: quantity 1, quantity 2, pH, oxygen.
-    r.value1 = ValueFieldNumber(FieldView(fields1, q1.occurrence), sign, r.log);
+    r.value1 = ValueFieldNumber(FieldView(fields1, q1.occurrence), sign, r.log, r.notFinite);
     r.valueText2 = std::move(room2);
-    KeepOnlyInto(r.valueText2, FieldView(fields2, q2.occurrence), kValueChars);
+    const QStringView field2 = FieldView(fields2, q2.occurrence);
+    KeepOnlyInto(r.valueText2, field2, kValueChars);
+    if (field2.contains(u'e')) {
+        r.valueText2 = KeepValueChars(field2);
+    }
     NormalizeDecimal(r.valueText2, sign);
-    r.value2 = InstrumentNumber(r.valueText2, sign, r.log);
+    r.value2 = InstrumentNumber(r.valueText2, sign, r.log, r.notFinite, field2);
     if (options.threeProbes) {
         r.phText = WordAfter(fields2, options.phMarker);
         r.oxText = WordAfter(fields2, options.oxMarker);
+        const QString phWord = r.phText;
+        const QString oxWord = r.oxText;
         NormalizeDecimal(r.phText, sign);
         NormalizeDecimal(r.oxText, sign);
-        r.phValue = InstrumentNumber(r.phText, sign, r.log);
-        r.oxValue = InstrumentNumber(r.oxText, sign, r.log);
+        r.phValue = InstrumentNumber(r.phText, sign, r.log, r.notFinite, phWord);
+        r.oxValue = InstrumentNumber(r.oxText, sign, r.log, r.notFinite, oxWord);
     }
 }
 
@@ -221,8 +264,8 @@ bool PassLine(ProcessingState& state, const InstrumentConfig& config, const Proc
         state.area = 0;
     }
 
-    // 5: only lines of the active instrument's quantity 1.
-    if (dropped || !read.ofQuantity1) {
+    // 5: only lines of the active instrument's quantity 1, and only finite values (the log says why).
+    if (dropped || !read.ofQuantity1 || read.notFinite) {
         return false;
     }
     ReduceTime(instrumentTime);
@@ -251,6 +294,9 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
     }
     const ReadingFields& read = readAhead ? *readAhead : readHere;
     if (!PassLine(state, config, options, line, read, instrumentTime)) {
+        if (read.notFinite) {
+            out.logLines = read.log;  // why the line is no reading
+        }
         return out;
     }
 

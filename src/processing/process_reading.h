@@ -74,6 +74,7 @@ struct ReadingFields {
     double phValue = 0;
     double oxValue = 0;
     QStringList log;           ///< the values that were not numbers, in the order they were read
+    bool notFinite = false;    ///< a value was NaN or infinite: the line is no reading
     /// The record line's values (quantity 1 as recorded, quantity 2, the probes) as their Windows-1252 bytes,
     /// made ahead by PrepareRecordValues for a prefix factor of 1; used only while the factor is 1.
     QByteArray recordValues;

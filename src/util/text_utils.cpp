@@ -253,7 +253,24 @@ Parsed<double> ParseRealLongWay(const QString& text, QChar decimalSign)
     }
     return {0.0, true, QStringLiteral("'%1' n'est pas une valeur en virgule flottante correcte").arg(normal)};
 }
+
+Parsed<double> NotFinite(const QString& text)
+{
+    return {0.0, true, QStringLiteral("'%1' n'est pas un nombre fini").arg(text), true};
+}
 }  // namespace
+
+bool IsExponentAt(QStringView text, qsizetype i)
+{
+    if (i <= 0 || i + 1 >= text.size() || (text[i] != u'e' && text[i] != u'E')) {
+        return false;
+    }
+    const auto digit = [&](qsizetype k) { return k >= 0 && k < text.size() && text[k] >= u'0' && text[k] <= u'9'; };
+    const bool afterMantissa =
+        digit(i - 1) || ((text[i - 1] == u'.' || text[i - 1] == u',') && digit(i - 2));
+    const bool beforeDigits = digit(i + 1) || ((text[i + 1] == u'+' || text[i + 1] == u'-') && digit(i + 2));
+    return afterMantissa && beforeDigits;
+}
 
 void NormalizeDecimal(QString& text, QChar decimalSign)
 {
@@ -261,12 +278,16 @@ void NormalizeDecimal(QString& text, QChar decimalSign)
     if (text.isEmpty()) {
         return;
     }
+    // An exponent is told by its neighbours as they were: kept apart before the text is shortened.
+    const QString original = text.contains(u'e') ? QString(text.constData(), text.size()) : QString();
     QChar* out = text.data();
     const QChar* end = text.constData() + text.size();
     for (QChar* in = text.data(); in != end; ++in) {
         QChar c = *in;
         if (c == u'.' || c == u',') {
             c = decimalSign;
+        } else if (c == u'e' && IsExponentAt(original, in - text.constData())) {
+            c = u'E';
         }
         if (IsNumberChar(c, decimalSign)) {
             *out++ = c;
@@ -281,9 +302,12 @@ Parsed<double> ParseReal(QStringView text, QChar decimalSign)
     // stack, the decimal sign as '.', and from_chars reads them. Anything unusual takes the long way.
     char kept[64];
     qsizetype n = 0;
-    for (QChar c : text) {
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        QChar c = text[at];
         if (c == u'.' || c == u',') {
             c = decimalSign;
+        } else if (c == u'e' && IsExponentAt(text, at)) {
+            c = u'E';  // 1,5e3 is 1500, as the instrument meant it
         }
         if (!IsNumberChar(c, decimalSign)) {
             continue;
@@ -303,6 +327,9 @@ Parsed<double> ParseReal(QStringView text, QChar decimalSign)
     double value = 0;
     if (IsRealSyntaxOf(n, [&](qsizetype i) { return static_cast<char16_t>(kept[i]); })) {
         const std::from_chars_result r = std::from_chars(begin, kept + n, value);
+        if (r.ec == std::errc::result_out_of_range && r.ptr == kept + n) {
+            return NotFinite(QString::fromLatin1(kept, n));
+        }
         if (r.ec == std::errc() && r.ptr == kept + n) {
             return {value, false, {}};
         }

@@ -14,6 +14,7 @@ struct Parsed {
     T value{};
     bool malformed = false;
     QString message;  ///< the user-facing conversion message when malformed
+    bool notFinite = false;  ///< beyond the range of a real (1e309): no value at all
 };
 
 QString TrimTrailingSpaces(const QString& text);
@@ -29,7 +30,10 @@ inline bool ContainsText(QStringView text, const QString& what)
     return !what.isEmpty() && FindText(text, what) >= 0;
 }
 void ReplaceChar(QChar from, QChar to, QString& text);
-/// Turns '.' and ',' into `decimalSign` and drops every character that is not a number character.
+/// True when the 'e' or 'E' at i stands between a mantissa's digit and an exponent's digits (1,5e3; 2E-4).
+bool IsExponentAt(QStringView text, qsizetype i);
+/// Turns '.' and ',' into `decimalSign`, an exponent's 'e' into 'E', and drops every character that is not a
+/// number character.
 void NormalizeDecimal(QString& text, QChar decimalSign);
 /// 0 for an empty text or one not ending in a digit; `malformed` for a text that still is no number.
 Parsed<double> ParseReal(QStringView text, QChar decimalSign);

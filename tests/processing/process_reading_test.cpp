@@ -390,3 +390,33 @@ TEST(ProcessReading, ALineThatIsTheTimeItselfLeavesTheTimeAsItWas)
         EXPECT_EQ(a.time, text);
     }
 }
+
+TEST(ProcessReading, ReadsExponentsAndRefusesValuesThatAreNotFinite)
+{
+    struct Case {
+        QString value;
+        bool stored;
+        double value1;
+    };
+    const Case cases[] = {
+        {QStringLiteral("1,5e3"), true, 1500},     {QStringLiteral("6.003E2"), true, 600.3},
+        {QStringLiteral("1e309"), false, 0},       {QStringLiteral("NaN"), false, 0},
+        {QStringLiteral("-inf"), false, 0},        {QStringLiteral("1.#INF"), false, 0},
+        {QStringLiteral("0"), true, 0},
+    };
+    for (const Case& c : cases) {
+        Bench r;
+        const DisplayTexts t = r.Feed(QStringLiteral("Cond ") + c.value + QStringLiteral(" µS/cm 22.9 °C  "));
+        EXPECT_EQ(t.stored, c.stored) << c.value.toStdString();
+        if (c.stored) {
+            EXPECT_DOUBLE_EQ(r.state.series.At(1).value1, c.value1) << c.value.toStdString();
+        } else {
+            EXPECT_EQ(r.state.series.sampleCount, 0) << c.value.toStdString();
+            ASSERT_FALSE(t.logLines.isEmpty()) << c.value.toStdString();
+            EXPECT_TRUE(t.logLines.front().contains(QStringLiteral("pas une mesure"))) << c.value.toStdString();
+        }
+    }
+    // Quantity 2 as well: a NaN temperature is no reading either.
+    Bench r;
+    EXPECT_FALSE(r.Feed(QStringLiteral("Cond 600 µS/cm NaN °C  ")).stored);
+}

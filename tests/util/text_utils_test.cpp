@@ -64,7 +64,9 @@ TEST(TextUtils, NormalizeDecimalKeepsNumberCharacters)
     const Case cases[] = {
         {QStringLiteral("  750 µS/cm"), u',', QStringLiteral("750")},
         {QStringLiteral("1.5E-3"), u',', QStringLiteral("1,5E-3")},
-        {QStringLiteral("1.5e-3"), u',', QStringLiteral("1,5-3")},
+        {QStringLiteral("1.5e-3"), u',', QStringLiteral("1,5E-3")},
+        {QStringLiteral("Temp 22.9"), u'.', QStringLiteral("22.9")},  // a word's e is no exponent
+        {QStringLiteral("2e"), u'.', QStringLiteral("2")},
         {QStringLiteral("12,5"), u'.', QStringLiteral("12.5")},
         {QStringLiteral("\"+4\""), u'.', QStringLiteral("+4")},
     };
@@ -90,6 +92,8 @@ TEST(TextUtils, ParseRealToleratesEitherSignAndFlagsMalformed)
         {QStringLiteral("1,2,3"), 0, true},      {QStringLiteral("5-3"), 0, true},
         {QStringLiteral("1.2.3"), 0, true},      {QStringLiteral("E5"), 0, true},
         {QStringLiteral("+5"), 5, false},        {QStringLiteral("1E999"), 0, true},
+        {QStringLiteral("1,5e3"), 1500, false},  {QStringLiteral("2.5e-2 mg/L"), 0.025, false},
+        {QStringLiteral("1e309"), 0, true},      {QStringLiteral("-4e+1"), -40, false},
         // Longer than any number a field holds: read the long way, same result.
         {QString(70, u'1') + QStringLiteral(".5"), std::stod(std::string(70, '1') + ".5"), false},
     };
@@ -100,6 +104,7 @@ TEST(TextUtils, ParseRealToleratesEitherSignAndFlagsMalformed)
             EXPECT_EQ(p.malformed, c.malformed) << c.text.toStdString();
         }
     }
+    EXPECT_TRUE(ParseReal(QStringLiteral("1e309"), u'.').notFinite);
     EXPECT_EQ(ParseReal(QStringLiteral("1.2.3"), u',').message,
               QStringLiteral("'1,2,3' n'est pas une valeur en virgule flottante correcte"));
 }
