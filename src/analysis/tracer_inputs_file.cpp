@@ -30,7 +30,7 @@ TracerInputs TracerSettings::Effective() const
 TracerSettings LoadTracerSettings(const QString& path)
 {
     TracerSettings s;
-    const std::optional<QStringList> lines = ReadTextLines(path);
+    const std::optional<QStringList> lines = ReadConfigLines(path);
     if (!lines) {
         return s;
     }

@@ -7,7 +7,7 @@ namespace sondalog {
 
 QStringList ReadSettingsLines(const QString& path)
 {
-    QStringList lines = ReadTextLines(path).value_or(QStringList());
+    QStringList lines = ReadConfigLines(path).value_or(QStringList());
     lines = lines.mid(0, kSettingsLines);
     while (lines.size() < kSettingsLines) {
         lines << QString();

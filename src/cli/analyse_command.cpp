@@ -66,6 +66,9 @@ int AnalyseCommand(const QStringList& args)
         const OwnRecordingLoad load = ReadOwnRecording(*setup, run.state, *source);
         t0 = setup->t0 ? std::max(*setup->t0, 1) : load.tracingStart;
     }
+    if (source->Refused(err)) {
+        return 1;
+    }
     RunAnalysis analysis = AnalyseSeries(run.state.series, t0, inputs);
     FitRun(analysis, inputs);
     QTextStream out(stdout);

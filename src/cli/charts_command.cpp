@@ -57,6 +57,9 @@ int ChartsCommand(const QStringList& args)
     } else {
         ReadOwnRecording(*setup, run.state, *source);
     }
+    if (source->Refused(err)) {
+        return 1;
+    }
     const SampleSeries& series = run.state.series;
     ChartPackets charts;
     charts.SetPointsChoice(choice, series.sampleCount);

@@ -18,6 +18,9 @@ int ReplayAuto(const Options& o, RunSetup& setup, StoredSource& source, QTextStr
     RunJournal journal;
     StartJournal(o, setup, run, journal, err);
     DecodeAutoFile(setup, run, source);
+    if (source.Refused(err)) {
+        return 1;
+    }
     if (run.state.series.sampleCount == 0) {
         err << "aucune mesure trouvée : vérifier le tableau de l'instrument (repères, fin de bloc)\n";
     }
@@ -32,6 +35,10 @@ int ReplayOwn(const RunSetup& setup, StoredSource& source)
 {
     ProcessingState state;
     const OwnRecordingLoad load = ReadOwnRecording(setup, state, source);
+    QTextStream err(stderr);
+    if (source.Refused(err)) {
+        return 1;
+    }
     if (load.count == 0) {
         QTextStream(stderr) << "aucune mesure trouvée dans le fichier\n";
     }

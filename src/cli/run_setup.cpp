@@ -2,6 +2,7 @@
 
 #include "acquisition/demo_generator.h"
 #include "app/run_options.h"
+#include "recording/stored_file_load.h"
 #include "recording/stored_files.h"
 #include "recording/recording_writer.h"
 #include "util/text_file.h"
@@ -188,9 +189,25 @@ bool StoredSource::Next(QString& line)
     return reader_.Next(line);
 }
 
+bool StoredSource::Refused(QTextStream& err) const
+{
+    if (reader_.NotText()) {
+        err << NotTextMessage(path_) << '\n';
+        return true;
+    }
+    if (reader_.Failed()) {
+        err << QStringLiteral("Lecture interrompue du fichier %1 : rien n'est chargé").arg(path_) << '\n';
+        return true;
+    }
+    return false;
+}
+
 std::unique_ptr<StoredSource> OpenStoredFile(const QString& path, QTextStream& err)
 {
     auto source = std::make_unique<StoredSource>(path);
+    if (source->IsOpen() && source->Refused(err)) {
+        return nullptr;
+    }
     if (!source->IsOpen()) {
         err << QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path);
         if (QFileInfo::exists(path) && !IsReadableRegularFile(path)) {

@@ -68,6 +68,9 @@ public:
     bool Next(QString& line);
     double Fraction() const { return reader_.Fraction(); }
     const QString& Path() const { return path_; }
+    /// After a read: true, with the reason on `err`, when the file proved not to be text or could not be read
+    /// to its end (nothing of it may then be given as a result).
+    bool Refused(QTextStream& err) const;
 
 private:
     QString path_;

@@ -99,7 +99,7 @@ TableLoad LoadTableFile(InstrumentTable& table, const QString& path, bool ask, c
         StartFromExample(table, path, cb);
         return TableLoad::Missing;
     }
-    const std::optional<QStringList> read = ReadTextLines(path);
+    const std::optional<QStringList> read = ReadConfigLines(path);
     const TableParse parsed = read ? ParseTableLines(table, *read) : TableParse{};
     if (!parsed.ok) {
         if (!keepBadAside) {

@@ -14,6 +14,12 @@
 
 namespace sondalog {
 
+QString NotTextMessage(const QString& path)
+{
+    return QStringLiteral("Le fichier %1 n'est pas un fichier texte (il contient des octets nuls) : rien n'est chargé")
+        .arg(path);
+}
+
 qint64 StoredFileSizeLimit()
 {
     const long pages = sysconf(_SC_PHYS_PAGES);
@@ -64,9 +70,7 @@ StoredFileText ReadStoredFile(const QString& path, qint64 sizeLimit, int headLin
         }
         const char* p = chunk.constData();
         if (std::memchr(p, '\0', static_cast<std::size_t>(got))) {
-            text.error = QStringLiteral("Le fichier %1 n'est pas un fichier texte (il contient des octets nuls) : rien "
-                                        "n'est chargé")
-                             .arg(path);
+            text.error = NotTextMessage(path);
             return text;
         }
         for (qint64 i = 0; i < got; ++i) {
@@ -116,6 +120,8 @@ StoredFileResult RunStoredFileJob(const StoredFileJob& job, const std::atomic<bo
         }
         if (reader.Failed()) {
             result.error = QStringLiteral("Lecture interrompue du fichier %1 : rien n'est chargé").arg(job.path);
+        } else if (reader.NotText()) {
+            result.error = NotTextMessage(job.path);
         }
         result.cancelled = cancel.load();
         result.state = std::move(run.state);

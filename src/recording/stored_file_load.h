@@ -19,6 +19,9 @@ struct StoredFileText {
     QString error;         ///< empty when the file can be opened
 };
 
+/// Why a file holding NUL bytes (UTF-16, binary) is not opened.
+QString NotTextMessage(const QString& path);
+
 /// The memory a stored file may take once read: a file larger than this is refused before it
 /// is read (a tenth of the machine's memory, its lines taking several times their bytes).
 qint64 StoredFileSizeLimit();

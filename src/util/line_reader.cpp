@@ -40,6 +40,11 @@ bool LineReader::Fill()
         eof_ = true;
         return false;
     }
+    if (got > 0 && std::memchr(buffer_.data() + rest, '\0', static_cast<std::size_t>(got))) {
+        notText_ = true;
+        eof_ = true;
+        return false;
+    }
     filled_ = rest + got;
     if (got == 0) {
         eof_ = true;

@@ -24,6 +24,8 @@ public:
     double Fraction() const;
     /// True when a read failed before the end.
     bool Failed() const { return failed_; }
+    /// True when a NUL byte was met (UTF-16, a binary file): reading stops there, nothing past it is a line.
+    bool NotText() const { return notText_; }
     qint64 Size() const { return size_; }
 
 private:
@@ -43,6 +45,7 @@ private:
     bool open_ = false;
     bool eof_ = false;
     bool failed_ = false;
+    bool notText_ = false;
 };
 
 }  // namespace sondalog

@@ -51,6 +51,14 @@ std::optional<QStringList> ReadTextLines(const QString& path)
     return SplitLines(DecodeCp1252(file.readAll()));
 }
 
+std::optional<QStringList> ReadConfigLines(const QString& path)
+{
+    if (QFileInfo(path).size() > kConfigFileMaxBytes) {
+        return std::nullopt;
+    }
+    return ReadTextLines(path);
+}
+
 QByteArray JoinCrLf(const QStringList& lines)
 {
     QByteArray bytes;

@@ -12,6 +12,12 @@ namespace sondalog {
 /// or is not a regular file (a FIFO or a device would never end).
 std::optional<QStringList> ReadTextLines(const QString& path);
 
+/// The largest configuration file read (table, settings, tracer inputs): a real one holds a few kilobytes, so a
+/// larger file is no configuration and reading it whole would only take the machine's memory.
+inline constexpr qint64 kConfigFileMaxBytes = 4 << 20;
+/// ReadTextLines for a configuration file: nullopt too when it is larger than kConfigFileMaxBytes.
+std::optional<QStringList> ReadConfigLines(const QString& path);
+
 /// Splits decoded text into lines (CR LF, LF, lone CR); a final line end adds no empty line.
 QStringList SplitLines(const QString& text);
 

@@ -3,6 +3,7 @@
 #include "support/disk_full.h"
 #include "util/text_file.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -194,4 +195,15 @@ TEST(SettingsFile, StartValuesAndColourFieldsOfAnySize)
     for (const Case& c : cases) {
         EXPECT_EQ(ColourFromLine(c.line, (Rgb{255, 0, 0})), c.colour) << c.line.toStdString();
     }
+}
+
+TEST(SettingsFile, AFileFarLargerThanAnySettingsIsNotRead)
+{
+    QTemporaryDir dir;
+    QStringList lines(30);
+    lines[0] = QStringLiteral("/home/essais/");
+    lines << QString(kConfigFileMaxBytes, u'x');
+    const QString path = WriteSettings(dir, lines);
+    ASSERT_GT(QFileInfo(path).size(), kConfigFileMaxBytes);
+    EXPECT_EQ(ReadSettingsLines(path), QStringList(30));
 }

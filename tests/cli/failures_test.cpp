@@ -86,3 +86,38 @@ TEST(CliFailures, ReplaySaysWhatItCouldNotRead)
     ASSERT_NE(a.Value(QStringLiteral("n")).toInt() % 10, 0);
     EXPECT_EQ(a.Value(QStringLiteral("Label_n")), QStringLiteral("n = ") + a.Value(QStringLiteral("n")));
 }
+
+TEST(CliFailures, FilesThatAreNotTextAreRefusedByEveryReadingCommand)
+{
+    QTemporaryDir dir;
+    // A recording saved as UTF-16 by an editor, random bytes, and a text whose NUL comes only far into it.
+    QByteArray utf16;
+    const QString text = QStringLiteral("Forage1-heure-DEMO\tn\theure\r\n07/12/2026 10:00:00\t1\t10:00:00\t\t600\t22,9\r\n");
+    for (int i = 0; i < 500; ++i) {
+        for (const QChar c : text) {
+            utf16.append(static_cast<char>(c.unicode() & 0xff)).append(static_cast<char>(c.unicode() >> 8));
+        }
+    }
+    QByteArray noise(300000, '\0');
+    quint32 x = 12345;
+    for (char& b : noise) {
+        x = x * 1664525u + 1013904223u;
+        b = static_cast<char>(x >> 24);
+    }
+    QByteArray late = text.toLatin1().repeated(4000);
+    late.append('\0').append(text.toLatin1());
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } files[] = {{"utf16.txt", utf16}, {"noise.bin", noise}, {"late.txt", late}};
+    for (const auto& f : files) {
+        const QString path = dir.filePath(QString::fromLatin1(f.name));
+        ASSERT_TRUE(sondalog::WriteFileAtomically(path, f.bytes).isEmpty());
+        for (const char* command : {"replay", "analyse", "charts"}) {
+            const CliResult r = RunCli({QString::fromLatin1(command), path, QStringLiteral("--config-dir"), dir.path()});
+            EXPECT_EQ(r.exitCode, 1) << f.name << ' ' << command;
+            EXPECT_TRUE(r.err.contains(QStringLiteral("n'est pas un fichier texte"))) << f.name << ' ' << command;
+            EXPECT_FALSE(r.out.contains(QStringLiteral("n="))) << f.name << ' ' << command;
+        }
+    }
+}

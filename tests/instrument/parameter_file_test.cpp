@@ -315,3 +315,24 @@ TEST(ParameterFile, PastedLineBreaksAndFullDiskNeverCorruptTheTable)
     EXPECT_TRUE(r.told.last().startsWith(QStringLiteral("Impossible de créer le fichier ") + path));
     EXPECT_TRUE(t.modified || !r.told.isEmpty());
 }
+
+TEST(ParameterFile, AFileFarLargerThanAnyTableIsSetAsideUnread)
+{
+    // A sound table followed by megabytes of junk: reading it whole would take the machine's memory for nothing.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Sondalog.ini"));
+    InstrumentTable example;
+    FillExampleRows(example);
+    Recorder r;
+    ASSERT_TRUE(SaveTableFile(example, path, r.Callbacks()));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    const QByteArray junk(1 << 16, 'x');
+    for (qint64 written = 0; written <= kConfigFileMaxBytes; written += junk.size()) {
+        ASSERT_EQ(file.write(junk + "\r\n"), junk.size() + 2);
+    }
+    file.close();
+    InstrumentTable t;
+    EXPECT_EQ(LoadTableFile(t, path, false, r.Callbacks()), TableLoad::Bad);
+    EXPECT_GT(QFileInfo(path + QStringLiteral(".bad")).size(), kConfigFileMaxBytes);  // kept, never deleted
+}
