@@ -114,6 +114,11 @@ bool MainWindow::MayClearReadings()
 
 void MainWindow::Timer1Timer()
 {
+    // The folder deleted under the run: said at once, the journal written again where it was.
+    const QString vanished = journal_.CheckStillThere();
+    if (!vanished.isEmpty()) {
+        info(vanished);
+    }
     WriteRecording(true);
     journal_.SyncSoon();
 }
@@ -135,6 +140,11 @@ void MainWindow::SettleJournal()
 
 void MainWindow::OfferRecovery()
 {
+    QStringList live = FindLiveJournals(workingDir_);
+    live.removeAll(journal_.path());
+    if (!live.isEmpty()) {
+        info(LiveJournalMessage(live));
+    }
     QList<InterruptedJournal> journals = FindInterruptedJournals(workingDir_);
     // The latest first: it is the run most likely to be continued.
     std::reverse(journals.begin(), journals.end());

@@ -96,7 +96,7 @@ void PrintSummary(QTextStream& out, const ReadingRun& run)
     kv(QStringLiteral("Label_tracage"), t.Label_tracage.value_or(QString()));
 }
 
-bool WriteRecords(const QString& path, const RecordStore& records, QTextStream& err)
+bool WriteRecords(const QString& path, const RecordStore& records, QTextStream& err, QString* why)
 {
     // No reading, no file: an earlier file of that name is never replaced by an empty one.
     if (records.isEmpty()) {
@@ -106,6 +106,9 @@ bool WriteRecords(const QString& path, const RecordStore& records, QTextStream& 
     const QString failure = WriteFileAtomically(path, records.CrLfBytes());
     if (!failure.isEmpty()) {
         err << "Impossible de créer le fichier " << path << " (" << failure << ")\n";
+        if (why) {
+            *why = failure;
+        }
         return false;
     }
     return true;
@@ -135,7 +138,23 @@ void StartJournal(const Options& o, const RunSetup& setup, ReadingRun& run, RunJ
 bool FinishRun(const Options& o, const RunSetup& setup, const ReadingRun& run, RunJournal& journal,
                QTextStream& out, QTextStream& err)
 {
-    const bool saved = WriteRunFiles(o, setup, run, out, err);
+    QString why;
+    const bool saved = WriteRunFiles(o, setup, run, out, err, &why);
+    // The lines neither the journal nor the recording took: written where they can be, never lost in silence.
+    const qint64 readings = std::max<qint64>(0, run.records.size() - 1);
+    const qint64 unwritten = journal.IsActive() ? journal.pendingReadings() : readings;
+    if (!saved && unwritten > 0) {
+        RecordingNameParts name;
+        name.prefix = setup.startup.settings.Edit_Prefixe;
+        name.demo = run.options.demo;
+        name.now = setup.clock->Now();
+        name.sampleCount = run.state.series.sampleCount;
+        name.maxCaption = run.shown.Label_y1_max_lu.value_or(QStringLiteral("max lu"));
+        name.minCaption = run.shown.Label_y1_min_lu.value_or(QStringLiteral("min lu"));
+        const RescueResult rescue =
+            WriteRescue(run.records, {setup.paths.dir, QDir::homePath(), QDir::tempPath()}, name);
+        err << RescueMessage(unwritten, readings, why, rescue) << '\n';
+    }
     if (saved && !journal.failing()) {
         journal.Finish();
     } else {
@@ -144,9 +163,10 @@ bool FinishRun(const Options& o, const RunSetup& setup, const ReadingRun& run, R
     return saved;
 }
 
-bool WriteRunFiles(const Options& o, const RunSetup& setup, const ReadingRun& run, QTextStream& out, QTextStream& err)
+bool WriteRunFiles(const Options& o, const RunSetup& setup, const ReadingRun& run, QTextStream& out, QTextStream& err,
+                   QString* why)
 {
-    if (o.Has(QStringLiteral("--out")) && !WriteRecords(o.Value(QStringLiteral("--out")), run.records, err)) {
+    if (o.Has(QStringLiteral("--out")) && !WriteRecords(o.Value(QStringLiteral("--out")), run.records, err, why)) {
         return false;
     }
     if (!o.Has(QStringLiteral("--save"))) {
@@ -164,6 +184,9 @@ bool WriteRunFiles(const Options& o, const RunSetup& setup, const ReadingRun& ru
     const SaveResult saved = writer.Write(run.records, request);
     if (!saved.error.isEmpty()) {
         err << saved.error << '\n';
+        if (why) {
+            *why = saved.error;
+        }
         return false;
     }
     if (saved.written) {

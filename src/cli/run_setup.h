@@ -43,7 +43,7 @@ void MaybeMarkT0(RunSetup& setup, ReadingRun& run);
 void PrintSummary(QTextStream& out, const ReadingRun& run);
 
 /// Writes the record list as a recording file would hold it; false (with a message) on failure.
-bool WriteRecords(const QString& path, const RecordStore& records, QTextStream& err);
+bool WriteRecords(const QString& path, const RecordStore& records, QTextStream& err, QString* why = nullptr);
 
 /// With --save: every record line goes to a run journal in the folder's backup sub-folder as it
 /// is made (a kill loses nothing already read). The journal is removed by `FinishRun` once saved.
@@ -56,7 +56,7 @@ bool FinishRun(const Options& o, const RunSetup& setup, const ReadingRun& run, R
 /// --out and --save after a run: the record list as a file, and the recording Stop + save
 /// would write into the --save folder ("saved=<path>" on `out`). False when a write failed.
 bool WriteRunFiles(const Options& o, const RunSetup& setup, const ReadingRun& run, QTextStream& out,
-                   QTextStream& err);
+                   QTextStream& err, QString* why = nullptr);
 
 /// A stored file read as it goes: its first lines held (to look for blocks), the rest streamed.
 class StoredSource {

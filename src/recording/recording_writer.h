@@ -38,11 +38,15 @@ public:
     SaveResult Write(const RecordStore& records, const SaveRequest& request);
 
     /// A new run (not a continuation): nothing saved yet.
-    void ResetRun() { savedRecordCount_ = 0; }
+    void ResetRun()
+    {
+        savedRecordCount_ = 0;
+        backedUpCount_ = 0;
+    }
     /// Start: a new run never deletes the backup of an earlier one.
     void ForgetAutoSave() { lastAutoSaveFile_.clear(); }
 
-    /// Lines of the record list at the last save, minus the header line.
+    /// Lines of the record list at the last save (not backup), minus the header line.
     int lastSavedLineCount() const { return std::max(0, savedRecordCount_ - 1); }
     const QString& lastAutoSaveFile() const { return lastAutoSaveFile_; }
     /// The last recording written by a save (not a backup).
@@ -50,10 +54,23 @@ public:
     bool HasUnsavedLines(const RecordStore& records) const { return records.size() > savedRecordCount_; }
 
 private:
-    int savedRecordCount_ = 0;
+    int savedRecordCount_ = 0;  ///< record lines in the last recording written
+    int backedUpCount_ = 0;     ///< record lines in the last backup
     QString lastAutoSaveFile_;
     QString lastSavedPath_;
 };
+
+/// The name of a recording written where it could be, when neither its folder nor the journal could take it.
+inline const QString kRescuePrefix = QStringLiteral("secours ");
+struct RescueResult {
+    QString path;          ///< where the record list went; empty when no folder took it
+    QStringList failures;  ///< each folder tried, with the system's reason
+};
+/// Writes the whole record list into the first of `folders` that takes it (never over a file).
+RescueResult WriteRescue(const RecordStore& records, const QStringList& folders, const RecordingNameParts& name);
+/// "25 mesures n'ont pu être écrites dans aucun fichier (No space left on device). Toute l'acquisition (93
+/// mesures) est enregistrée dans …"
+QString RescueMessage(qint64 unwritten, qint64 readings, const QString& reason, const RescueResult& rescue);
 
 /// Said after a failed save: nothing was cleared.
 inline const QString kReadingsKept =

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 
 #include <cerrno>
 #include <cstring>
@@ -51,6 +52,23 @@ qint64 FileSize(int fd)
 }
 }  // namespace
 
+QString JournalLockPath(const QString& journalPath)
+{
+    return journalPath + QStringLiteral(".lock");
+}
+
+bool JournalIsLive(const QString& journalPath)
+{
+    QLockFile lock(JournalLockPath(journalPath));
+    // A run lasts days: only a dead owner makes a lock stale, never its age.
+    lock.setStaleLockTime(0);
+    if (lock.tryLock(0)) {
+        lock.unlock();  // no owner, or a crashed one: the lock file goes
+        return false;
+    }
+    return lock.error() == QLockFile::LockFailedError;
+}
+
 QString JournalFileName(const QDateTime& runStart, const QString& prefix)
 {
     const QString name = TrimSpaces(SingleLine(prefix));
@@ -78,20 +96,39 @@ void RunJournal::Begin(const QString& path, const QString& header)
     pending_.clear();
     failing_ = false;
     told_ = false;
+    linesWritten_ = 0;
+    anyWritten_ = false;
+    vanished_ = false;
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    TakeLock();
     if (!header.isEmpty()) {
         pending_ << header;
     }
     Append({});
 }
 
+void RunJournal::TakeLock()
+{
+    if (lock_) {
+        return;
+    }
+    lock_ = std::make_unique<QLockFile>(JournalLockPath(path_));
+    lock_->setStaleLockTime(0);
+    if (!lock_->tryLock(0)) {
+        lock_.reset();  // the folder is not there yet: taken when the journal file can be made
+    }
+}
+
 bool RunJournal::OpenFile()
 {
     QDir().mkpath(QFileInfo(path_).absolutePath());
+    TakeLock();
     const QByteArray native = QFile::encodeName(path_);
 #ifdef Q_OS_WIN
-    fd_ = SONDALOG_OPEN(native.constData(), _O_WRONLY | _O_CREAT | _O_APPEND | _O_BINARY, _S_IREAD | _S_IWRITE);
+    fd_ = SONDALOG_OPEN(native.constData(), _O_RDWR | _O_CREAT | _O_APPEND | _O_BINARY, _S_IREAD | _S_IWRITE);
 #else
-    fd_ = SONDALOG_OPEN(native.constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    // Read and write: a journal whose folder is deleted under the run is read back from this descriptor.
+    fd_ = SONDALOG_OPEN(native.constData(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
 #endif
     if (fd_ < 0) {
         return false;
@@ -126,6 +163,19 @@ QString RunJournal::Append(const QStringList& lines)
     if (path_.isEmpty()) {
         return {};
     }
+    if (vanished_.load(std::memory_order_relaxed)) {
+        const QString told = CheckStillThere();
+        if (!told.isEmpty()) {
+            const QString more = AppendLines(lines);
+            return more.isEmpty() ? told : told + u'\n' + more;
+        }
+    }
+    return AppendLines(lines);
+}
+
+QString RunJournal::AppendLines(const QStringList& lines)
+{
+    const qsizetype newLines = lines.size();
     pending_ << lines;
     if (pending_.isEmpty()) {
         if (fd_ < 0) {
@@ -150,6 +200,8 @@ QString RunJournal::Append(const QStringList& lines)
             done += n;
         }
         if (error == 0) {
+            linesWritten_ += newLines > 0 ? pending_.size() : 0;
+            anyWritten_ = true;
             pending_.clear();
             failing_ = false;
             const std::lock_guard lock(mutex_);
@@ -196,10 +248,82 @@ void RunJournal::SyncLoop()
         // The disk may take its time (a USB stick): never while the window waits.
         if (fd >= 0) {
             MakeDurable(fd);
+#ifndef Q_OS_WIN
+            struct stat st {};
+            if (::fstat(fd, &st) == 0 && st.st_nlink == 0) {
+                vanished_ = true;  // its folder was deleted: the window's side writes it again
+            }
+#endif
             SONDALOG_CLOSE(fd);
         }
         lock.lock();
     }
+}
+
+QString RunJournal::CheckStillThere()
+{
+    if (path_.isEmpty() || fd_ < 0) {
+        return {};
+    }
+    if (!vanished_.load() && QFileInfo::exists(path_)) {
+        return {};
+    }
+    vanished_ = false;
+    // What the deleted file held is still readable through the open descriptor: it is written anew, whole.
+    QByteArray held;
+    const qint64 size = FileSize(fd_);
+    if (size > 0) {
+        held.resize(size);
+        qint64 got = 0;
+        while (got < size) {
+#ifdef Q_OS_WIN
+            const auto n = ::_lseek(fd_, static_cast<long>(got), SEEK_SET) < 0
+                               ? -1
+                               : ::_read(fd_, held.data() + got, static_cast<unsigned>(size - got));
+#else
+            const auto n = ::pread(fd_, held.data() + got, static_cast<std::size_t>(size - got), got);
+#endif
+            if (n <= 0) {
+                break;
+            }
+            got += n;
+        }
+        held.truncate(got);
+    }
+    CloseFile();
+    const QString folder = QFileInfo(path_).absolutePath();
+    const bool folderGone = !QFileInfo::exists(folder);
+    if (lock_ && QDir().mkpath(folder)) {
+        // Its file went with the folder: put back for the lock to remove it quietly, then taken anew.
+        QFile(JournalLockPath(path_)).open(QIODevice::WriteOnly);
+    }
+    lock_.reset();
+    QString failure;
+    if (!QDir().mkpath(folder)) {
+        failure = QStringLiteral("le dossier ne peut pas être recréé");
+    } else if (!OpenFile()) {
+        failure = QString::fromLocal8Bit(std::strerror(errno));
+    } else {
+        qsizetype done = 0;
+        while (done < held.size()) {
+            const auto n = SONDALOG_WRITE(fd_, held.constData() + done, static_cast<unsigned>(held.size() - done));
+            if (n <= 0) {
+                failure = QString::fromLocal8Bit(std::strerror(n < 0 ? errno : ENOSPC));
+                break;
+            }
+            done += n;
+        }
+        const std::lock_guard lock(mutex_);
+        dirty_ = true;
+    }
+    const QString what = folderGone ? QStringLiteral("Le dossier du journal de l'acquisition a été supprimé pendant la mesure (")
+                                    : QStringLiteral("Le journal de l'acquisition a été supprimé pendant la mesure (");
+    if (!failure.isEmpty()) {
+        CloseFile();
+        return what + path_ + QStringLiteral(") et ne peut pas être réécrit : ") + failure +
+               QStringLiteral(".\nL'acquisition continue, les mesures restent en mémoire : enregistrer ailleurs.");
+    }
+    return what + path_ + QStringLiteral(") : il a été recréé et les mesures y sont réécrites.");
 }
 
 void RunJournal::Finish()
@@ -217,6 +341,14 @@ void RunJournal::Close()
         MakeDurable(fd_);
     }
     CloseFile();
+    // A run that ended without a reading leaves nothing behind (an empty journal would be offered for nothing).
+    if (!path_.isEmpty() && linesWritten_ == 0 && pending_.isEmpty()) {
+        QFile::remove(path_);
+    }
+    if (lock_) {
+        lock_->unlock();
+        lock_.reset();
+    }
     path_.clear();
     pending_.clear();
 }
@@ -228,6 +360,9 @@ QList<InterruptedJournal> FindInterruptedJournals(const QString& workingDirector
     const QStringList names =
         folder.entryList({kJournalPrefix + QStringLiteral("*.txt")}, QDir::Files | QDir::Readable, QDir::Name);
     for (const QString& name : names) {
+        if (JournalIsLive(folder.filePath(name))) {
+            continue;  // another window records into it now
+        }
         QFile file(folder.filePath(name));
         if (!file.open(QIODevice::ReadOnly)) {
             continue;
@@ -247,6 +382,26 @@ QList<InterruptedJournal> FindInterruptedJournals(const QString& workingDirector
         found << j;
     }
     return found;
+}
+
+QStringList FindLiveJournals(const QString& workingDirectory)
+{
+    QStringList live;
+    const QDir folder(QDir(workingDirectory).filePath(kAutoSaveFolder));
+    for (const QString& name : folder.entryList({kJournalPrefix + QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
+        if (JournalIsLive(folder.filePath(name))) {
+            live << folder.filePath(name);
+        }
+    }
+    return live;
+}
+
+QString LiveJournalMessage(const QStringList& livePaths)
+{
+    return QStringLiteral("Une autre fenêtre de Sondalog enregistre une acquisition dans ce dossier :\n\n") +
+           livePaths.join(u'\n') +
+           QStringLiteral("\n\nSes mesures ne sont pas touchées. Choisir un autre dossier de travail pour une seconde "
+                          "acquisition.");
 }
 
 QString RecoveryQuestion(const InterruptedJournal& journal)

@@ -8,10 +8,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <thread>
+
+class QLockFile;
 
 namespace sondalog {
 
@@ -23,6 +26,12 @@ inline constexpr int kJournalSyncMs = 2000;
 
 /// "en_cours 2026-12-06 23H22'36 Forage1.txt".
 QString JournalFileName(const QDateTime& runStart, const QString& prefix);
+
+/// The lock a live journal holds beside it ("<journal>.lock"): a journal whose lock is held by a running program
+/// is never offered as interrupted, renamed or recovered.
+QString JournalLockPath(const QString& journalPath);
+/// True when a running program (this one or another) holds the journal's lock.
+bool JournalIsLive(const QString& journalPath);
 
 class RunJournal {
 public:
@@ -39,9 +48,14 @@ public:
     QString Append(const QStringList& lines);
     /// Asks the background writer to make everything durable now (at each backup).
     void SyncSoon();
+    /// Looks whether the journal file (or its folder) was deleted under the run: it is then written again, whole,
+    /// where it was (the folder recreated). Returns what to tell the user, once per disappearance; empty
+    /// otherwise. Append does it too as soon as the background writer has seen the file gone.
+    QString CheckStillThere();
     /// The run was saved: the journal is closed and deleted.
     void Finish();
-    /// Closes the journal and leaves it on disk (a failed save, the end of the program).
+    /// Closes the journal and leaves it on disk (a failed save, the end of the program); a journal that holds
+    /// no reading is removed.
     void Close();
 
     bool IsActive() const { return !path_.isEmpty(); }
@@ -49,14 +63,24 @@ public:
     bool failing() const { return failing_; }
     /// Lines waiting for a journal that could not be written.
     qsizetype pendingCount() const { return pending_.size(); }
+    /// Readings among them (the header line, while nothing could be written yet, is none).
+    qsizetype pendingReadings() const
+    {
+        return std::max<qsizetype>(0, pending_.size() - (!anyWritten_ && !pending_.isEmpty() ? 1 : 0));
+    }
 
 private:
+    QString AppendLines(const QStringList& lines);
+    void TakeLock();
     bool OpenFile();
     void CloseFile();
     void SyncLoop();
 
     QString path_;
     QStringList pending_;
+    std::unique_ptr<QLockFile> lock_;
+    qint64 linesWritten_ = 0;
+    bool anyWritten_ = false;  ///< the header is on disk  ///< lines Append wrote (the header given to Begin not counted)
     int fd_ = -1;
     bool failing_ = false;
     bool told_ = false;
@@ -68,6 +92,7 @@ private:
     bool dirty_ = false;
     bool syncNow_ = false;
     bool stopping_ = false;
+    std::atomic<bool> vanished_{false};  ///< the writer saw the file unlinked (its folder deleted)
     std::thread syncer_;
 };
 
@@ -79,8 +104,12 @@ struct InterruptedJournal {
     QStringList lines;    ///< the whole file, header first
 };
 
-/// The journals of interrupted runs in `workingDirectory`'s backup sub-folder, oldest first.
+/// The journals of interrupted runs in `workingDirectory`'s backup sub-folder, oldest first (never a live one).
 QList<InterruptedJournal> FindInterruptedJournals(const QString& workingDirectory);
+/// The journals a running program is writing in `workingDirectory` (another window on the same folder).
+QStringList FindLiveJournals(const QString& workingDirectory);
+/// What a window opening on a folder where another program records is told.
+QString LiveJournalMessage(const QStringList& livePaths);
 /// The question asked at start.
 QString RecoveryQuestion(const InterruptedJournal& journal);
 /// Writes the journal as an ordinary recording in the working directory (never over a file) and

@@ -460,7 +460,7 @@ TEST(MainWindow, AnInterruptedRunIsOfferedAndContinuedFromItsCount)
     ASSERT_FALSE(w.run().records.isEmpty());
     EXPECT_EQ(w.run().records.first().section(u'\t', 1, 1), QStringLiteral("41"));  // numbering goes on, no header
     // The continued run has its own journal, a recording on its own: header first.
-    const QStringList live = QDir(work + QStringLiteral("/sauvegarde_auto")).entryList({QStringLiteral("en_cours *")});
+    const QStringList live = QDir(work + QStringLiteral("/sauvegarde_auto")).entryList({QStringLiteral("en_cours *.txt")});
     ASSERT_EQ(live.size(), 1);
     const QStringList liveLines = ReadTextLines(work + QStringLiteral("/sauvegarde_auto/") + live[0]).value();
     EXPECT_EQ(liveLines.value(0), journal[0]);
@@ -491,15 +491,15 @@ TEST(MainWindow, ASavedRunLeavesNoJournalAndAFailedSaveKeepsIt)
     const QString backups = QDir(f.work).filePath(QStringLiteral("sauvegarde_auto"));
     f.Click(w.Button_START);
     ASSERT_TRUE(WaitUntil([&] { return f.N() >= 5; }, 10000));
-    ASSERT_EQ(QDir(backups).entryList({QStringLiteral("en_cours *")}).size(), 1);
+    ASSERT_EQ(QDir(backups).entryList({QStringLiteral("en_cours *.txt")}).size(), 1);
     {
         FileSizeLimit full(0);
         f.Click(w.Button_stop);
     }
-    EXPECT_EQ(QDir(backups).entryList({QStringLiteral("en_cours *")}).size(), 1);
+    EXPECT_EQ(QDir(backups).entryList({QStringLiteral("en_cours *.txt")}).size(), 1);
     f.Click(w.Button_stop);
     EXPECT_EQ(f.Recordings().size(), 1);
-    EXPECT_TRUE(QDir(backups).entryList({QStringLiteral("en_cours *")}).isEmpty());
+    EXPECT_TRUE(QDir(backups).entryList({QStringLiteral("en_cours *.txt")}).isEmpty());
 }
 
 TEST(MainWindow, AxisBoxesTakeTypedKeysAndProposedValues)

@@ -121,3 +121,22 @@ TEST(CliFailures, FilesThatAreNotTextAreRefusedByEveryReadingCommand)
         }
     }
 }
+
+TEST(CliFailures, LinesNoFileCouldTakeAreWrittenWhereTheyCanBeAndSaid)
+{
+    QTemporaryDir dir;
+    // The --save folder is no folder (a stick pulled and a file in its place): neither the journal nor the
+    // recording can be written there.
+    const QString notAFolder = dir.filePath(QStringLiteral("W"));
+    ASSERT_TRUE(sondalog::WriteFileAtomically(notAFolder, "x").isEmpty());
+    const CliResult r = RunCli({QStringLiteral("demo"), QStringLiteral("--readings"), QStringLiteral("25"),
+                                QStringLiteral("--config-dir"), dir.path(), QStringLiteral("--save"), notAFolder});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_FALSE(r.out.contains(QStringLiteral("saved=")));
+    EXPECT_TRUE(r.err.contains(QStringLiteral("25 mesures n'ont pu être écrites dans aucun fichier"))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Not a directory"))) << r.err.toStdString();  // the system's reason
+    const QStringList rescued = QDir(dir.path()).entryList({QStringLiteral("secours *")}, QDir::Files);
+    ASSERT_EQ(rescued.size(), 1) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(dir.filePath(rescued[0]))) << r.err.toStdString();
+    EXPECT_EQ(sondalog::ReadTextLines(dir.filePath(rescued[0])).value().size(), 26);  // header + every reading
+}

@@ -104,7 +104,7 @@ TEST(RecordingWriter, WritesOnlyWhatIsNew)
     EXPECT_TRUE(empty.Write(records, noName).error.isEmpty());
 }
 
-TEST(RecordingWriter, BackupThenStopWritesNothingNew)
+TEST(RecordingWriter, ABackupIsNotTheRecordingStopStillWritesIt)
 {
     QTemporaryDir dir;
     RecordingWriter w;
@@ -113,8 +113,13 @@ TEST(RecordingWriter, BackupThenStopWritesNothingNew)
     ASSERT_TRUE(backup.written);
     EXPECT_TRUE(backup.path.contains(QStringLiteral("/sauvegarde_auto/")));
     EXPECT_FALSE(backup.openInEditor);
-    EXPECT_FALSE(w.Write(records, Request(dir.path())).written);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 0);
+    EXPECT_TRUE(w.HasUnsavedLines(records));  // the journal must stay until the recording is written
+    EXPECT_FALSE(w.Write(records, Request(dir.path(), true)).written);  // the same backup again: nothing new
+    const SaveResult stop = w.Write(records, Request(dir.path()));
+    ASSERT_TRUE(stop.written);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+    EXPECT_FALSE(w.HasUnsavedLines(records));
+    EXPECT_FALSE(w.Write(records, Request(dir.path(), true)).written);  // a backup after it: nothing new
 }
 
 TEST(RecordingWriter, EachBackupReplacesThePreviousOnceWritten)
@@ -166,7 +171,9 @@ TEST(RecordingWriter, FailedSaveKeepsCountAndEarlierFile)
     records << QStringLiteral("06/12/2026 23:22:06\t6");
     const SaveResult folderFails = w.Write(records, Request(notAFolder, true));
     EXPECT_FALSE(folderFails.written);
-    EXPECT_EQ(folderFails.error, QStringLiteral("Impossible de créer <") + notAFolder + QStringLiteral("/sauvegarde_auto>"));
+    // With the system's reason.
+    EXPECT_EQ(folderFails.error,
+              QStringLiteral("Impossible de créer <") + notAFolder + QStringLiteral("/sauvegarde_auto> (Not a directory)"));
     EXPECT_EQ(w.lastSavedLineCount(), saved);
 
     // The disk refuses the write itself, on the very path of the earlier file, with the same writer.
@@ -174,7 +181,9 @@ TEST(RecordingWriter, FailedSaveKeepsCountAndEarlierFile)
         FileSizeLimit full(0);
         const SaveResult fileFails = w.Write(records, request);
         EXPECT_FALSE(fileFails.written);
-        EXPECT_EQ(fileFails.error, QStringLiteral("Impossible de créer le fichier ") + first.path);
+        EXPECT_TRUE(fileFails.error.startsWith(QStringLiteral("Impossible de créer le fichier ") + first.path + " ("))
+            << fileFails.error.toStdString();
+        EXPECT_TRUE(fileFails.error.contains(QStringLiteral("File too large"))) << fileFails.error.toStdString();
     }
     EXPECT_EQ(w.lastSavedLineCount(), saved);
     QFile earlier(first.path);

@@ -5,7 +5,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -107,4 +112,86 @@ TEST(RunJournal, InterruptedJournalsAreFoundRecoveredOrSetAside)
     ASSERT_TRUE(SetJournalAside(found[1]));
     EXPECT_TRUE(QFile::exists(QDir(folder).filePath(QStringLiteral("ecarte 2026-12-07 10H00'00 Forage2.txt"))));
     EXPECT_TRUE(FindInterruptedJournals(dir.path()).isEmpty());  // never offered again, never deleted
+}
+
+TEST(RunJournal, ARunWithoutAReadingLeavesNoJournal)
+{
+    QTemporaryDir dir;
+    const QString path = QDir(dir.filePath(kAutoSaveFolder)).filePath(QStringLiteral("en_cours vide.txt"));
+    for (const QString& header : {QString(), kHeader}) {  // a new run, a continued one
+        RunJournal j;
+        j.Begin(path, header);
+        j.Close();
+        EXPECT_FALSE(QFile::exists(path)) << header.isEmpty();
+        EXPECT_TRUE(FindInterruptedJournals(dir.path()).isEmpty());
+    }
+    // One reading is a journal to keep.
+    RunJournal j;
+    j.Begin(path);
+    j.Append({kHeader, Line(1, QStringLiteral("600"))});
+    j.Close();
+    EXPECT_EQ(ReadTextLines(path).value().size(), 2);
+}
+
+TEST(RunJournal, ALiveJournalIsNeverOfferedAJournalOfADeadProgramIs)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(kAutoSaveFolder);
+    const QString live = QDir(folder).filePath(QStringLiteral("en_cours 2026-12-08 10H00'00 vivant.txt"));
+    const QString dead = QDir(folder).filePath(QStringLiteral("en_cours 2026-12-07 10H00'00 mort.txt"));
+    RunJournal running;
+    running.Begin(live);
+    running.Append({kHeader, Line(1, QStringLiteral("600"))});
+
+    // A program killed while it recorded: its lock stays on disk with the pid of a process that is gone.
+    ASSERT_TRUE(WriteFileAtomically(dead, JoinCrLf({kHeader, Line(1, QStringLiteral("700"))})).isEmpty());
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        QLockFile held(JournalLockPath(dead));
+        _exit(held.tryLock(0) ? 0 : 1);  // no unlock: as kill -9
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_TRUE(QFile::exists(JournalLockPath(dead)));
+
+    const QList<InterruptedJournal> offered = FindInterruptedJournals(dir.path());
+    ASSERT_EQ(offered.size(), 1);
+    EXPECT_EQ(offered[0].path, dead);
+    EXPECT_EQ(FindLiveJournals(dir.path()), QStringList{live});
+    EXPECT_TRUE(LiveJournalMessage({live}).contains(live));
+
+    running.Finish();
+    EXPECT_TRUE(FindLiveJournals(dir.path()).isEmpty());
+    EXPECT_FALSE(QFile::exists(JournalLockPath(live)));
+}
+
+TEST(RunJournal, AJournalWhoseFolderIsDeletedIsWrittenAgainWhole)
+{
+    QTemporaryDir dir;
+    const QString work = dir.filePath(QStringLiteral("travail"));
+    const QString path = QDir(QDir(work).filePath(kAutoSaveFolder)).filePath(QStringLiteral("en_cours essai.txt"));
+    RunJournal j;
+    j.Begin(path);
+    const QStringList first = {kHeader, Line(1, QStringLiteral("600")), Line(2, QStringLiteral("601"))};
+    j.Append(first);
+    EXPECT_TRUE(j.CheckStillThere().isEmpty());  // nothing happened: nothing said
+    ASSERT_TRUE(QDir(work).removeRecursively());  // the technician tidies the desktop
+
+    // Seen by the background writer at its next sync, then by the next reading.
+    j.SyncSoon();
+    QString told;
+    for (int i = 0; i < 100 && told.isEmpty(); ++i) {
+        QThread::msleep(20);
+        told = j.Append({});
+    }
+    if (told.isEmpty()) {
+        told = j.CheckStillThere();  // at the backup
+    }
+    EXPECT_TRUE(told.contains(QStringLiteral("supprimé pendant la mesure"))) << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("recréé"))) << told.toStdString();
+    EXPECT_EQ(ReadTextLines(path).value(), first);
+    j.Append({Line(3, QStringLiteral("602"))});
+    EXPECT_EQ(ReadTextLines(path).value().size(), 4);
 }
