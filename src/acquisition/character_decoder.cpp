@@ -53,14 +53,101 @@ QString ExtractValues(const QString& line, const QuantityConfig& q1, const QStri
     return quantity + u' ' + ph + u' ' + ox;
 }
 
+namespace {
+bool IsTimeField(QStringView field, const QuantityConfig& q1)
+{
+    return TrimSpacesView(field).count(q1.timeMarkChar) == q1.timeMarkCount;
+}
+
+bool IsPlainNumber(QStringView field)
+{
+    const QStringView f = TrimSpacesView(field);
+    bool digit = false;
+    for (const QChar c : f) {
+        if (c.isDigit()) {
+            digit = true;
+        } else if (c != u'.' && c != u',' && c != u'-' && c != u'+') {
+            return false;
+        }
+    }
+    return digit;
+}
+}  // namespace
+
+bool IsCsvLine(const QString& line, const QuantityConfig& q1)
+{
+    // Each instrument line of the burst on its own: a CSV line has several ';' fields, a number among them, and
+    // the quantity's marker as a field of its own.
+    for (const QStringView part : QStringView(line).split(u'|')) {
+        if (part.count(u';') < 2) {
+            continue;
+        }
+        bool number = false;
+        bool marker = q1.marker.isEmpty();
+        for (const QStringView f : part.split(u';')) {
+            number = number || IsPlainNumber(f);
+            marker = marker || TrimSpacesView(f) == q1.marker;
+        }
+        if (number && marker) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QStringList SplitBlocks(const QString& line, const QuantityConfig& q1)
+{
+    // An instrument that never pauses: one burst may hold many print blocks. Each begins at its time field; a cut
+    // is made only where the part before it holds a reading of its own (the quantity's marker).
+    const int k = CountChar(u'|', line);
+    const QList<QStringView> fields = QStringView(line).split(u'|');
+    QList<qsizetype> starts;
+    for (int i = 0; i < k && i < fields.size(); ++i) {
+        if (IsTimeField(fields.at(i), q1)) {
+            starts << i;
+        }
+    }
+    if (starts.size() < 2) {
+        return {line};
+    }
+    QStringList blocks;
+    qsizetype from = 0;
+    bool holdsValues = false;
+    bool holdsTime = false;
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i > from && starts.contains(i) && holdsValues && holdsTime) {
+            QStringList part;
+            for (qsizetype j = from; j < i; ++j) {
+                part << fields.at(j).toString();
+            }
+            blocks << part.join(u'|') + u'|';
+            from = i;
+            holdsValues = false;
+            holdsTime = false;
+        }
+        holdsTime = holdsTime || starts.contains(i);
+        holdsValues = holdsValues || (ContainsText(fields.at(i), q1.marker) &&
+                                      (q1.markerNote.isEmpty() || !fields.at(i).contains(q1.markerNote)));
+    }
+    QStringList rest;
+    for (qsizetype j = from; j < fields.size(); ++j) {
+        rest << fields.at(j).toString();
+    }
+    blocks << rest.join(u'|');
+    return blocks;
+}
+
 CharacterDecoder::Cycle CharacterDecoder::Decode(const QString& line, const QuantityConfig& q1,
                                                  const QString& phMarker, const QString& oxMarker, bool stopRequested)
 {
     Cycle c;
     if (line.contains(u';')) {
-        c.csvDetected = true;
-        c.log << kCsvDetectedLog;
-        return c;
+        if (IsCsvLine(line, q1)) {
+            c.csvDetected = true;
+            c.log << kCsvDetectedLog;
+            return c;
+        }
+        c.log << kStraySemicolonLog;  // noise on the line: the run goes on
     }
     const QString time = FindTimeField(line, q1);
     if (!time.isEmpty()) {

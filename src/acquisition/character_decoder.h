@@ -14,6 +14,15 @@ inline const QString kCsvDetectedLog =
 inline const QString kCsvDetectedMessage =
     QStringLiteral("CSV détecté, changer l'option vers <par chaîne de caractères et CSV> ET RTS activé!");
 
+inline const QString kStraySemicolonLog =
+    QStringLiteral("';' reçu dans une ligne qui n'est pas du CSV : ignoré");
+
+/// True when one of the burst's lines is read by the CSV layout: several ';' fields, a number among them and
+/// quantity 1's marker as a field (a stray ';' in noise is no CSV).
+bool IsCsvLine(const QString& line, const QuantityConfig& q1);
+/// The burst's line cut into its instrument blocks, each from its time field on (one block: the line itself).
+QStringList SplitBlocks(const QString& line, const QuantityConfig& q1);
+
 /// The burst as the raw log shows it and as one line: CR -> '|', LF -> blank, 0xE6 -> µ,
 /// control characters dropped.
 struct CleanedBurst {

@@ -78,8 +78,20 @@ CycleOutput ReadingRun::BurstCycle(const QString& raw, int count)
     }
     ++readingCounter;
     const CleanedBurst burst = CleanBurst(raw, count);
-    CycleOutput out = CharacterLine(burst.line);
-    out.log = burst.log + out.log;
+    CycleOutput out;
+    out.log = burst.log;
+    // Every complete block of the burst is a reading (an instrument that never pauses sends many at once).
+    for (const QString& block : SplitBlocks(burst.line, config.q1)) {
+        CycleOutput one = CharacterLine(block);
+        out.log << one.log;
+        out.csvDetected = out.csvDetected || one.csvDetected;
+        for (DisplayTexts& t : one.texts) {
+            out.texts.push_back(std::move(t));
+        }
+        if (out.csvDetected) {
+            break;
+        }
+    }
     return out;
 }
 

@@ -281,3 +281,55 @@ TEST(PortProber, SamePortAndTimeLimit)
     ASSERT_TRUE(WaitUntil([&] { return !prober.IsBusy(); }, 1000));
     EXPECT_EQ(result, QList<bool>{false});
 }
+
+namespace {
+QByteArray PrintBlock(int second, double value)
+{
+    return QStringLiteral("26.09.2009 04:19:%1\r\nMulti 3430\r\nNo.s\u00e9r.  14451527\r\n\r\nCond %2 \u00e6S/cm 22.9 \u00b0C\r\n"
+                          "C = 0.475 1/cm, Tref25, nLF\r\n\r\n_____________________________\r\n")
+        .arg(second % 60, 2, 10, QChar(u'0'))
+        .arg(value, 0, 'f', 1)
+        .toLatin1();
+}
+}  // namespace
+
+TEST(Session, NoiseOnTheLineNeverEndsARunAndEveryBlockOfABurstIsAReading)
+{
+    struct Case {
+        const char* what;
+        int blocksPerWrite;  ///< blocks sent in one write, without a pause between them
+        QByteArray noise;    ///< sent after each write, before the pause
+    };
+    const Case cases[] = {
+        {"garbage lines with ';'", 1, QByteArray("x;y;z ### ;;\r\n")},
+        {"binary noise with ';'", 1, QByteArray("\x01\xff;\x7f\x80;\x1b[2J;\xfe\r\n")},
+        {"an instrument that never pauses", 20, QByteArray()},
+    };
+    for (const Case& c : cases) {
+        PtyPair pty;
+        ASSERT_TRUE(pty.Ok());
+        Harness h(PrintBlockConfig());
+        SessionSettings s = h.Settings(QString(), ReadMode::Character);
+        s.portDescription = pty.Description();
+        s.burstSilenceMs = 40;
+        h.session.Start(s);
+        ASSERT_TRUE(WaitUntil([&] { return h.log.size() >= 1; }, 3000)) << c.what;
+        WaitUntil([] { return false; }, 150);
+        QList<double> sent;
+        for (int w = 0; w < 40 / c.blocksPerWrite; ++w) {
+            QByteArray bytes;
+            for (int b = 0; b < c.blocksPerWrite; ++b) {
+                sent << 600.0 + sent.size();
+                bytes += PrintBlock(sent.size(), sent.last());
+            }
+            ASSERT_TRUE(pty.Send(bytes + c.noise)) << c.what;
+            WaitUntil([] { return false; }, 120);  // the line silent: one burst per write
+        }
+        WaitUntil([&] { return h.run.state.series.sampleCount >= 40; }, 3000);
+        EXPECT_FALSE(h.finished) << c.what;
+        EXPECT_TRUE(h.messages.isEmpty()) << c.what;
+        EXPECT_EQ(h.Values(), sent) << c.what;
+        h.session.RequestStop();
+        WaitUntil([&] { return h.finished; }, 1000);
+    }
+}
