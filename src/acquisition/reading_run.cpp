@@ -10,6 +10,7 @@ void ReadingRun::Start(bool continuing)
     readingCounter = 0;
     instrumentTime.clear();
     decoder_ = CharacterDecoder();
+    timeFromInstrument = false;
     if (!continuing) {
         state.ResetRun(config);
         records.clear();
@@ -21,7 +22,9 @@ void ReadingRun::Start(bool continuing)
 void ReadingRun::MarkT0()
 {
     demoCounter = 0;
-    state.MarkT0(clock_.Now());
+    // In an instrument's file the PC's clock says nothing of when readings were taken: t0 takes the time of the
+    // next reading when it comes.
+    state.MarkT0(timeFromInstrument ? QDateTime() : clock_.Now());
 }
 
 DisplayTexts ReadingRun::Process(const QString& line)
@@ -32,7 +35,15 @@ DisplayTexts ReadingRun::Process(const QString& line)
 DisplayTexts ReadingRun::Process(const QString& line, const ReadingFields* readAhead, bool listRecordLines)
 {
     // A line read ahead as holding no reading stores nothing: the clock is not asked.
-    const QDateTime now = readAhead && !readAhead->ofQuantity1 ? QDateTime() : clock_.Now();
+    QDateTime now;
+    if (!(readAhead && !readAhead->ofQuantity1)) {
+        const std::optional<QDateTime> stamp =
+            timeFromInstrument ? stampReader_.Read(instrumentTime) : std::optional<QDateTime>();
+        now = stamp ? *stamp : clock_.Now();
+        if (state.t0Marked && !state.tracingStartTime.isValid()) {
+            state.tracingStartTime = now;
+        }
+    }
     RecordStore* const direct = listRecordLines ? nullptr : &records;
     DisplayTexts texts = ProcessReading(state, config, options, line, readAhead, instrumentTime, now, feed, direct);
     if (texts.stored) {

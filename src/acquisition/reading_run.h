@@ -5,6 +5,7 @@
 
 #include "acquisition/block_assembler.h"
 #include "acquisition/character_decoder.h"
+#include "util/instrument_stamp.h"
 #include "processing/process_reading.h"
 #include "util/clock.h"
 #include "util/record_store.h"
@@ -44,6 +45,9 @@ public:
     int readingCounter = 0;
     int demoCounter = 0;
     bool stopRequested = false;
+    /// An instrument's logging file: a reading's time is the date and time its block carries (the clock's only
+    /// where it carries none). Cleared by Start.
+    bool timeFromInstrument = false;
     /// The captions on screen: the latest text processing gave each of them.
     DisplayTexts shown;
     /// Told every record line as it is made (the run journal listens here).
@@ -85,6 +89,7 @@ private:
     DisplayTexts Process(const QString& line, const ReadingFields* readAhead, bool listRecordLines);
 
     Clock& clock_;
+    InstrumentStampReader stampReader_;
     CharacterDecoder decoder_;
     alignas(64) BlockAssembler assembler_;
 };

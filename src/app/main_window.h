@@ -230,6 +230,7 @@ private:
     /// The loaded recording's header and figures shown, the run set to continue it.
     void ShowContinuedRecording(const OwnRecordingLoad& load, const QString& header);
     void OpenStoredFile(const QString& path, bool asAuto);
+    void NewLoadingDialog(const QString& label);
     void DecodeStoredFile(const QString& path, bool asAuto, QStringList head, qint64 lineCount);
     void ApplyStoredFile(const QString& path, bool asAuto, const QString& header, StoredFileResult&& result);
     /// The record lists follow the record store (lines added or a new list).

@@ -32,7 +32,8 @@ namespace sondalog {
 namespace {
 const QString kOwnCaption = QStringLiteral(" fichier SondaLOG ");
 const QString kAutoCaption = QStringLiteral(" fichier d'acquisition AUTOmatique");
-const QString kOpenFilter = QStringLiteral("Fichiers SondaLOG et AUTO (*.txt);;Tous les fichiers (*.*)");
+const QString kOpenFilter =
+    QStringLiteral("Fichiers SondaLOG et AUTO (*.txt *.csv);;Fichiers CSV (*.csv);;Tous les fichiers (*)");
 constexpr int kMemo3Lines = 1000;     // what the user sees of the file while answering
 }  // namespace
 
@@ -90,17 +91,10 @@ void MainWindow::OpenStoredFile(const QString& path, bool asAuto)
 {
     auto loading = std::make_shared<Loading>();
     loading_ = loading;
-    loading->dialog = new QProgressDialog(QStringLiteral("Lecture de ") + QFileInfo(path).fileName(),
-                                          QStringLiteral("Annuler"), 0, 0, this);
-    loading->dialog->setWindowTitle(kChoiceCaption);
-    loading->dialog->setWindowModality(Qt::WindowModal);
-    loading->dialog->setMinimumDuration(300);
-    loading->dialog->setAutoClose(false);
-    loading->dialog->setAutoReset(false);
-    connect(loading->dialog, &QProgressDialog::canceled, this, &MainWindow::CancelLoad);
+    NewLoadingDialog(QStringLiteral("Lecture de ") + QFileInfo(path).fileName());
     loading->poll = new QTimer(this);
     connect(loading->poll, &QTimer::timeout, this, [loading] {
-        if (loading->dialog->maximum() > 0) {
+        if (loading->dialog && loading->dialog->maximum() > 0) {
             loading->dialog->setValue(loading->progress.load());
         }
     });
@@ -127,17 +121,37 @@ void MainWindow::OpenStoredFile(const QString& path, bool asAuto)
                                     });
 }
 
+void MainWindow::NewLoadingDialog(const QString& label)
+{
+    // Made anew after each question: a progress dialog only hidden shows itself again by its own timer, behind
+    // the question, and waits there for ever.
+    auto* dialog = new QProgressDialog(label, QStringLiteral("Annuler"), 0, 0, this);
+    dialog->setWindowTitle(kChoiceCaption);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setMinimumDuration(300);
+    dialog->setAutoClose(false);
+    dialog->setAutoReset(false);
+    connect(dialog, &QProgressDialog::canceled, this, &MainWindow::CancelLoad);
+    loading_->dialog = dialog;
+}
+
 void MainWindow::DecodeStoredFile(const QString& path, bool asAuto, QStringList lines, qint64 lineCount)
 {
     const std::shared_ptr<Loading> loading = loading_;
     const QString fileName = QFileInfo(path).fileName();
     const QString endOfBlock = config_.active.endOfBlock;
     const int length = BlockLength(lines, endOfBlock);
+    // No question is ever asked with the progress dialog still about.
+    loading->dialog->disconnect(this);
+    loading->dialog->hide();
+    loading->dialog->deleteLater();
+    loading->dialog = nullptr;
 
-    // The kind chosen against the markers found: asked with the file in view.
-    const bool mismatch = asAuto ? length == 0 : length >= 1;
+    // The kind chosen against the markers found: asked with the file in view. A CSV instrument's file has no
+    // end-of-block line: its CSV lines say what it is.
+    const bool csvLogging = HoldsCsvReadings(lines, config_.q1);
+    const bool mismatch = asAuto ? length == 0 && !csvLogging : length >= 1;
     if (mismatch) {
-        loading->dialog->hide();
         QApplication::restoreOverrideCursor();
         Memo3->setGeometry(Edit_y1_graduation->mapTo(centralWidget(), QPoint(0, 0)).x(), 40,
                            std::max(200, width() - Edit_y1_graduation->mapTo(this, QPoint(0, 0)).x() - 50), 345);
@@ -168,7 +182,7 @@ void MainWindow::DecodeStoredFile(const QString& path, bool asAuto, QStringList 
         Label_nmax_nf->setText(ExpectedReadings(static_cast<int>(std::min<qint64>(lineCount, 1'000'000'000)) + 1, blockLength));
         Label_nmax_nf->show();
     }
-    loading->dialog->setLabelText(QStringLiteral("Décodage de ") + fileName);
+    NewLoadingDialog(QStringLiteral("Décodage de ") + fileName);
     loading->dialog->setRange(0, 1000);
     loading->dialog->show();
 
@@ -281,8 +295,10 @@ void MainWindow::EndLoad()
     }
     loading_->poll->stop();
     loading_->poll->deleteLater();
-    loading_->dialog->hide();
-    loading_->dialog->deleteLater();
+    if (loading_->dialog) {
+        loading_->dialog->hide();
+        loading_->dialog->deleteLater();
+    }
     loading_.reset();
     Button_open_file->setEnabled(true);
     while (QApplication::overrideCursor()) {

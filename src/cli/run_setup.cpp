@@ -249,10 +249,11 @@ bool ReadAsAuto(const QString& as, const QString& path, const QStringList& head,
         return as == QLatin1String("auto");
     }
     const int length = BlockLength(head, setup.startup.config.active.endOfBlock);
-    const bool asAuto = length > 0;
+    const bool asAuto = length > 0 || HoldsCsvReadings(head, setup.startup.config.q1);
     err << QFileInfo(path).fileName()
-        << (asAuto ? QStringLiteral(": blocs de %1 lignes, lu comme un fichier d'acquisition AUTOmatique").arg(length)
-                   : QStringLiteral(": aucun bloc, lu comme un fichier SondaLOG"))
+        << (length > 0 ? QStringLiteral(": blocs de %1 lignes, lu comme un fichier d'acquisition AUTOmatique").arg(length)
+            : asAuto   ? QStringLiteral(": lignes CSV d'un instrument, lu comme un fichier d'acquisition AUTOmatique")
+                       : QStringLiteral(": aucun bloc, lu comme un fichier SondaLOG"))
         << '\n';
     return asAuto;
 }

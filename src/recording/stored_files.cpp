@@ -1,5 +1,6 @@
 #include "recording/stored_files.h"
 
+#include "acquisition/character_decoder.h"
 #include "util/number_format.h"
 #include "util/text_utils.h"
 
@@ -8,6 +9,11 @@ namespace sondalog {
 namespace {
 AutoFileLoad FinishAutoLoad(const ReadingRun& run, AutoFileLoad load);
 }  // namespace
+
+bool HoldsCsvReadings(const QStringList& lines, const QuantityConfig& q1)
+{
+    return std::any_of(lines.cbegin(), lines.cend(), [&](const QString& line) { return IsCsvLine(line, q1); });
+}
 
 int BlockLength(const QStringList& lines, const QString& marker)
 {
@@ -153,6 +159,7 @@ AutoFileLoad LoadAutoFile(const QStringList& lines, ReadingRun& run, const Progr
         ExpectedReadings(static_cast<int>(withEnd.size()), BlockLength(withEnd, run.config.active.endOfBlock));
     // The instrument's file is a run of its own: nothing of an earlier run's t0 applies to it.
     run.Start(false);
+    run.timeFromInstrument = true;
     run.ClearPendingBlock();
     const QStringList stored = withEnd.mid(std::min<qsizetype>(4, withEnd.size() - 1));
     ReplayStoredLines(run, stored, progress, beforeLine);
@@ -166,6 +173,7 @@ AutoFileLoad LoadAutoFile(const NextLine& next, int lineCount, int blockLength, 
     AutoFileLoad load;
     load.Label_nmax_nf = lineCount >= 0 ? ExpectedReadings(lineCount + 1, blockLength) : ExpectedReadings(0, 0);
     run.Start(false);
+    run.timeFromInstrument = true;
     run.ClearPendingBlock();
     QString skipped;
     for (int i = 0; i < 4 && next(skipped); ++i) {

@@ -13,6 +13,8 @@ namespace sondalog {
 
 /// Lines per block of the end-of-block marker; 0 when no block is found (or blocks of 50).
 int BlockLength(const QStringList& lines, const QString& marker);
+/// True when one of the lines is a CSV instrument's reading (its logging file has no end-of-block line).
+bool HoldsCsvReadings(const QStringList& lines, const QuantityConfig& q1);
 
 inline const QString kOpenChoiceMessage = QStringLiteral(
     "\n ____________________________  Ouverture de fichiers textes ______________________________________________ "

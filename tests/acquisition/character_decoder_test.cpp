@@ -83,10 +83,17 @@ TEST(CharacterMode, CycleHandsOverOnlyWithATimeAndStopsOnCsv)
     EXPECT_FALSE(d.Decode(QStringLiteral("no time| Cond 1|"), q1, {}, {}, false).handOver);
     EXPECT_FALSE(d.Decode(demoLine, q1, {}, {}, true).handOver);
 
-    const CharacterDecoder::Cycle csv = d.Decode(QStringLiteral("a;b"), q1, {}, {}, false);
+    // A line the CSV layout reads ends the run; a stray ';' in noise is only logged.
+    const CharacterDecoder::Cycle csv =
+        d.Decode(QStringLiteral("26.09.2009 04:19:39;14451527;600.3;µS/cm;Cond;22.9"), q1, {}, {}, false);
     EXPECT_TRUE(csv.csvDetected);
     EXPECT_FALSE(csv.handOver);
     EXPECT_EQ(csv.log, QStringList{kCsvDetectedLog});
+    for (const QString& noise : {QStringLiteral("a;b"), QStringLiteral("x;1;y"), QStringLiteral("Cond;abc;µS")}) {
+        const CharacterDecoder::Cycle stray = d.Decode(noise, q1, {}, {}, false);
+        EXPECT_FALSE(stray.csvDetected) << noise.toStdString();
+        EXPECT_EQ(stray.log.value(0), kStraySemicolonLog) << noise.toStdString();
+    }
 }
 
 TEST(CharacterMode, CountdownFromSixThenTheT0Text)

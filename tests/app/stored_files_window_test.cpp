@@ -206,3 +206,24 @@ TEST(OpeningFiles, NeverWhileAnAcquisitionRuns)
     EXPECT_NE(t.f.N(), 40);
     t.f.Click(t.w.Button_stop);
 }
+
+TEST(OpeningFiles, AnInstrumentsCsvFileOpensAsItsOwnLoggingWithItsOwnTimes)
+{
+    Opening t;
+    UseCsvInstrument(t.w);
+    // The instrument's CSV logging file has no end-of-block line: the table's end of block left empty.
+    ParametersWindow& p = *t.w.parameters();
+    p.table.SetRow(1, FieldsToCells(ReadRowFields(QStringLiteral(
+                          "1,x,WTW3430,COM7,9600,1,conductivité,750,700,50,\"0,100,255\",7,Cond,espace,1,::,"))));
+    p.ShowTable();
+    p.onTableApplied();
+    t.Open(2, kData + QStringLiteral("/auto_three_probes.csv"));
+    EXPECT_TRUE(t.f.asked.isEmpty());  // no question: its CSV lines say what it is
+    EXPECT_EQ(t.f.N(), 6);
+    EXPECT_EQ(t.w.findChildren<QProgressDialog*>().size(), 0);  // no progress dialog left waiting
+    // Each reading at the time the instrument wrote, not at the time the file was opened.
+    const SampleSeries& series = t.w.run().state.series;
+    for (int n = 1; n <= 6; ++n) {
+        EXPECT_EQ(series.StampText(n, Regional::French()), QStringLiteral("26/09/2009 04:19:%1").arg(38 + n)) << n;
+    }
+}

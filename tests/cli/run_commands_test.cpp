@@ -80,9 +80,10 @@ TEST(CliReplay, ThreeProbeCsvLoggingFile)
     const QStringList lines = ReadTextLines(out).value();
     ASSERT_EQ(lines.size(), 7);
     EXPECT_EQ(lines[0], QStringLiteral("essai-heure-WTW3430\tn\theure\theure-traçage\tconductivité[µS/cm]\ttempérature\tpH\tOx_%"));
-    EXPECT_EQ(lines[1], QStringLiteral("07/12/2026 10:00:00\t1\t26.09.2009 04:19:39\t\t 600,300\t22,9\t7,01\t85,2"));
-    EXPECT_EQ(lines[4], QStringLiteral("07/12/2026 10:00:03\t4\t26.09.2009 04:19:42\t\t 650,100\t22,9\t7,03\t84,8"));
-    EXPECT_EQ(lines[6], QStringLiteral("07/12/2026 10:00:05\t6\t26.09.2009 04:19:44\t\t 605,000\t22,9\t7,04\t84,7"));
+    // Each reading at the instrument's time, not the PC's (--now) at the replay.
+    EXPECT_EQ(lines[1], QStringLiteral("26/09/2009 04:19:39\t1\t26.09.2009 04:19:39\t\t 600,300\t22,9\t7,01\t85,2"));
+    EXPECT_EQ(lines[4], QStringLiteral("26/09/2009 04:19:42\t4\t26.09.2009 04:19:42\t\t 650,100\t22,9\t7,03\t84,8"));
+    EXPECT_EQ(lines[6], QStringLiteral("26/09/2009 04:19:44\t6\t26.09.2009 04:19:44\t\t 605,000\t22,9\t7,04\t84,7"));
     EXPECT_EQ(r.Value(QStringLiteral("y1.maxRead")), QStringLiteral("650.1"));
 }
 
@@ -99,8 +100,8 @@ TEST(CliReplay, PlainLineLoggingFile)
     const QStringList lines = ReadTextLines(out).value();
     ASSERT_EQ(lines.size(), 5);
     EXPECT_EQ(lines[0], QStringLiteral("essai-heure-WTW3430\tn\theure\theure-traçage\tconductivité[µS/cm]\ttempérature"));
-    EXPECT_EQ(lines[1], QStringLiteral("07/12/2026 10:00:00\t1\t26.09.2009 04:19:39\t\t 600,300\t22,9"));
-    EXPECT_EQ(lines[3], QStringLiteral("07/12/2026 10:00:02\t3\t26.09.2009 04:19:41\t00:00:00\t 650,500\t22,9"));
+    EXPECT_EQ(lines[1], QStringLiteral("26/09/2009 04:19:39\t1\t26.09.2009 04:19:39\t\t 600,300\t22,9"));
+    EXPECT_EQ(lines[3], QStringLiteral("26/09/2009 04:19:41\t3\t26.09.2009 04:19:41\t00:00:00\t 650,500\t22,9"));
     EXPECT_EQ(r.Value(QStringLiteral("baseline")), QStringLiteral("600.65"));
     // Area: (650.5 - 600.65) x 1 s + (620.2 - 600.65) x 1 s, times the factor 1.
     EXPECT_NEAR(r.Value(QStringLiteral("area")).toDouble(), 49.85 + 19.55, 1e-9);
@@ -128,8 +129,8 @@ TEST(CliCharts, ThreeProbeLoggingFileAsTheChartsHoldIt)
     ASSERT_EQ(every.exitCode, 0) << every.err.toStdString();
     const QStringList lines = every.out.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 6 + 3);
-    EXPECT_EQ(lines[0], QStringLiteral("1\t07/12/2026 10:00:00\t600.3\t22.9\t7.01\t85.2"));
-    EXPECT_EQ(lines[3], QStringLiteral("4\t07/12/2026 10:00:03\t650.1\t22.9\t7.03\t84.8"));
+    EXPECT_EQ(lines[0], QStringLiteral("1\t26/09/2009 04:19:39\t600.3\t22.9\t7.01\t85.2"));
+    EXPECT_EQ(lines[3], QStringLiteral("4\t26/09/2009 04:19:42\t650.1\t22.9\t7.03\t84.8"));
     EXPECT_EQ(every.Value(QStringLiteral("Label1")), QStringLiteral("6"));
     EXPECT_EQ(every.Value(QStringLiteral("Label2")), QStringLiteral("tous les 6 points"));
     EXPECT_EQ(every.Value(QStringLiteral("Label7")), QStringLiteral("point par point"));

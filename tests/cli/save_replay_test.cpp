@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -75,4 +76,36 @@ TEST(CliSave, AutoFileIsChosenByItsBlocksAndSaved)
                                      QStringLiteral("--config-dir"), config});
     EXPECT_EQ(forced.exitCode, 0);
     EXPECT_EQ(forced.Value(QStringLiteral("n")), QStringLiteral("11"));
+}
+
+TEST(CliReplay, AnInstrumentsLoggingFileKeepsItsOwnTimeSpan)
+{
+    // Twenty-three days at one reading an hour; a pulse whose peak comes 100 hours after reading 10.
+    QTemporaryDir dir;
+    QStringList lines = {QStringLiteral("340i"), QStringLiteral("No.sér. 99100"), QStringLiteral("AUTO"), QString()};
+    const QDateTime start(QDate(2026, 1, 5), QTime(8, 0, 0));
+    const int count = 23 * 24;
+    for (int k = 0; k <= count; ++k) {
+        const double value = 600 + (k == 110 ? 300 : k == 109 || k == 111 ? 150 : 0);
+        lines << QStringLiteral("$Cond  %1 µS/cm  22.9 °C").arg(value, 0, 'f', 1)
+              << start.addSecs(3600 * k).toString(QStringLiteral("dd.MM.yyyy hh:mm:ss"));
+    }
+    const QString path = dir.filePath(QStringLiteral("auto_23j.txt"));
+    ASSERT_TRUE(sondalog::WriteFileAtomically(path, sondalog::JoinCrLf(lines)).isEmpty());
+    WriteStringModeConfig(dir.path(), QStringLiteral("2"), QStringLiteral("Cond"), QStringLiteral("4"), false);
+    const CliResult r = RunCli({QStringLiteral("analyse"), path, QStringLiteral("--as"), QStringLiteral("auto"),
+                                QStringLiteral("--t0"), QStringLiteral("10"), QStringLiteral("--config-dir"), dir.path()});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    // The pulse rises one reading, an hour, before its peak (the readings' own hours apart, not the replay's).
+    EXPECT_EQ(r.Value(QStringLiteral("peak.seconds")).toDouble() - r.Value(QStringLiteral("first.seconds")).toDouble(),
+              3600.0)
+        << r.out.toStdString();
+    const CliResult c = RunCli({QStringLiteral("charts"), path, QStringLiteral("--as"), QStringLiteral("auto"),
+                                QStringLiteral("--points"), QStringLiteral("tous"), QStringLiteral("--config-dir"), dir.path(),
+                                QStringLiteral("--locale"), QStringLiteral("fr_FR")});
+    ASSERT_EQ(c.exitCode, 0) << c.err.toStdString();
+    const QStringList rows = c.out.split(u'\n').filter(QRegularExpression(QStringLiteral("^\\d+\\t")));
+    ASSERT_EQ(rows.size(), count + 1);  // each value line with the time line after it
+    EXPECT_EQ(rows.first().section(u'\t', 1, 1), QStringLiteral("05/01/2026 08:00:00"));
+    EXPECT_EQ(rows.last().section(u'\t', 1, 1), start.addSecs(3600 * count).toString(QStringLiteral("dd/MM/yyyy hh:mm:ss")));
 }
