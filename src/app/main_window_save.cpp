@@ -19,6 +19,7 @@
 #include "serial/port_description.h"
 #include "serial/raw_log.h"
 #include "util/named.h"
+#include "util/text_file.h"
 #include "util/text_utils.h"
 
 #include <QApplication>
@@ -128,7 +129,18 @@ void MainWindow::BeginJournal()
     const bool demo = CheckBox_demo->isChecked();
     const QString path = QDir(QDir(workingDir_).filePath(kAutoSaveFolder))
                              .filePath(JournalFileName(clock_.Now(), demo ? QStringLiteral("demo") : Edit_Prefixe->text()));
-    journal_.Begin(path, continuingFile_ ? continuedHeader_ : QString());
+    // A continued recording's journal begins with the recording itself: after a crash it comes back whole, as one
+    // numbering, never split over two files.
+    QStringList preface;
+    if (continuingFile_) {
+        if (!continuedPath_.isEmpty()) {
+            preface = ReadTextLines(continuedPath_).value_or(QStringList());
+        }
+        if (preface.isEmpty() && !continuedHeader_.isEmpty()) {
+            preface << continuedHeader_;
+        }
+    }
+    journal_.Begin(path, preface);
 }
 
 void MainWindow::SettleJournal()
@@ -162,6 +174,7 @@ void MainWindow::OfferRecovery()
             return;
         }
         ContinueRecording(j.lines);
+        continuedPath_ = r.path;
         Label22->setText(QFileInfo(r.path).fileName());
         info(QStringLiteral("Acquisition interrompue enregistrée dans\n") + r.path +
              QStringLiteral("\n\n[Continue] la reprend à la mesure ") + QString::number(j.count + 1));

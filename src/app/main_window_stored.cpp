@@ -253,6 +253,7 @@ void MainWindow::ApplyStoredFile(const QString& path, bool asAuto, const QString
     } else {
         ShowContinuedRecording(result.own, header);
         storedT0_ = result.own.tracingStart;
+        continuedPath_ = path;
     }
     Label22->setText(QFileInfo(path).fileName());
     charts_->SourceChanged();

@@ -2,6 +2,7 @@
 
 #include "recording/recording_name.h"
 #include "recording/recording_writer.h"
+#include "recording/stored_files.h"
 #include "util/cp1252.h"
 #include "util/text_file.h"
 #include "util/text_utils.h"
@@ -89,7 +90,7 @@ RunJournal::~RunJournal()
     syncer_.join();
 }
 
-void RunJournal::Begin(const QString& path, const QString& header)
+void RunJournal::Begin(const QString& path, const QStringList& preface)
 {
     Close();
     path_ = path;
@@ -101,9 +102,7 @@ void RunJournal::Begin(const QString& path, const QString& header)
     vanished_ = false;
     QDir().mkpath(QFileInfo(path_).absolutePath());
     TakeLock();
-    if (!header.isEmpty()) {
-        pending_ << header;
-    }
+    pending_ << preface;
     Append({});
 }
 
@@ -377,7 +376,7 @@ QList<InterruptedJournal> FindInterruptedJournals(const QString& workingDirector
         if (j.lines.isEmpty()) {
             continue;
         }
-        j.count = static_cast<int>(j.lines.size()) - 1;
+        j.count = static_cast<int>(j.lines.size()) - (IsRecordingDataLine(j.lines.first()) ? 0 : 1);
         j.lastTime = j.count > 0 ? j.lines.last().section(u'\t', 0, 0) : QString();
         found << j;
     }
@@ -419,7 +418,10 @@ qint64 JournalAmplitude(const QStringList& lines)
     bool any = false;
     double max = 0;
     double min = 0;
-    for (qsizetype i = 1; i < lines.size(); ++i) {
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i == 0 && !IsRecordingDataLine(lines.at(0))) {
+            continue;  // the header
+        }
         QString text = lines.at(i).section(u'\t', 4, 4).trimmed();
         text.replace(u',', u'.');
         bool ok = false;

@@ -40,9 +40,10 @@ public:
     RunJournal(const RunJournal&) = delete;
     RunJournal& operator=(const RunJournal&) = delete;
 
-    /// Starts a journal at `path` (its folder created when missing). `header` is written first when
-    /// the run's own lines will not bring one (a continued recording). Any earlier journal is closed.
-    void Begin(const QString& path, const QString& header = QString());
+    /// Starts a journal at `path` (its folder created when missing). `preface` is written first when the run's
+    /// own lines will not bring a header: a continued recording's lines, so that the journal alone holds the whole
+    /// run (a crash then recovers it as one numbering). Any earlier journal is closed.
+    void Begin(const QString& path, const QStringList& preface = {});
     /// Appends lines (written to the operating system at once). Returns a message the first time
     /// the journal cannot be written; lines not written are kept and retried at the next call.
     QString Append(const QStringList& lines);

@@ -4,6 +4,8 @@
 #include "util/number_format.h"
 #include "util/text_utils.h"
 
+#include <utility>
+
 namespace sondalog {
 
 namespace {
@@ -14,6 +16,40 @@ bool HoldsCsvReadings(const QStringList& lines, const QuantityConfig& q1)
 {
     return std::any_of(lines.cbegin(), lines.cend(), [&](const QString& line) { return IsCsvLine(line, q1); });
 }
+
+bool IsRecordingDataLine(const QString& line)
+{
+    // A reading's second column is its number; a header's is "n".
+    bool ok = false;
+    line.section(u'\t', 1, 1).trimmed().toInt(&ok);
+    return ok && line.count(u'\t') >= 4;
+}
+
+namespace {
+/// t0's instant from the first traced reading's wall-clock time and its "heure-traçage" (hh:mm:ss, hours may
+/// exceed 24); invalid when either cannot be read.
+QDateTime TraceOrigin(qint64 time, QStringView trace)
+{
+    if (time == kNoTime) {
+        return {};
+    }
+    const bool negative = trace.startsWith(u'-');
+    const QList<QStringView> parts = (negative ? trace.mid(1) : trace).split(u':');
+    if (parts.size() != 3) {
+        return {};
+    }
+    qint64 seconds = 0;
+    for (const QStringView p : parts) {
+        bool ok = false;
+        const int v = p.toInt(&ok);
+        if (!ok || v < 0) {
+            return {};
+        }
+        seconds = seconds * 60 + v;
+    }
+    return TimeFromValue(time - (negative ? -seconds : seconds));
+}
+}  // namespace
 
 int BlockLength(const QStringList& lines, const QString& marker)
 {
@@ -90,8 +126,14 @@ OwnRecordingLoad LoadOwnRecording(const NextLine& next, int lineCount, Processin
     if (!next(header)) {
         header.clear();
     }
+    // A continued run's save holds only its new readings, without a header line: its first line is a reading.
+    bool firstIsReading = IsRecordingDataLine(header);
+    if (firstIsReading) {
+        line = header;
+        header.clear();
+    }
     int count = 0;  // readings
-    while (next(line)) {
+    while (std::exchange(firstIsReading, false) || next(line)) {
         const int i = count + 1;
         if (progress && i % 4096 == 0 && !progress(fraction ? fraction() : 0.0)) {
             break;
@@ -126,12 +168,24 @@ OwnRecordingLoad LoadOwnRecording(const NextLine& next, int lineCount, Processin
         series.At(i) = s;
         if (load.tracingStart == 0 && !columns[3].isEmpty()) {
             load.tracingStart = i;  // t0: where the trace times begin
+            load.tracingStartTime = TraceOrigin(s.time, columns[3]);
         }
         count = i;
     }
     load.count = count;
     series.sampleCount = load.count;
     load.Label_n = QStringLiteral("n = ") + FormatGrouped(load.count);
+    // The unit's prefix the recording was made with ("conductivité[µS/cm]"): continued readings keep it.
+    const QString unit = header.section(u'\t', 4, 4).section(u'[', 1).section(u']', 0, 0);
+    if (unit.size() > 1 && QStringView(u"µmk").contains(unit.front())) {
+        state.initialPrefix = unit.front();
+    }
+    if (load.tracingStartTime.isValid()) {
+        // The trace goes on in continued readings: t0 as the recording had it.
+        state.t0Marked = true;
+        state.tracingStartIndex = load.tracingStart;
+        state.tracingStartTime = load.tracingStartTime;
+    }
     load.Label_multimetre = header.section(u'\t', 0, 0).section(u'-', 2, 2);
     load.Edit_Prefixe = header.section(u'-', 0, 0);
     load.view = {1, load.count};

@@ -32,7 +32,11 @@ struct OwnRecordingLoad {
     QString Label_n;  ///< "n = 1 500"
     ViewWindow view;
     int tracingStart = 0;  ///< the first reading whose "heure-traçage" column is filled (0: none)
+    QDateTime tracingStartTime;  ///< t0's instant, from that reading's time and its trace time
 };
+
+/// True when a recording's line is a reading (its second column a number), false for its header line.
+bool IsRecordingDataLine(const QString& line);
 
 /// Rebuilds the series from an own recording (columns 1, 5, 6, 7, 8). A stamp the PC's date
 /// format cannot read is kept as text and gives the area no interval.

@@ -422,7 +422,12 @@ TEST(MainWindow, AnInterruptedRunIsOfferedAndContinuedFromItsCount)
     QDir().mkpath(config);
     QStringList journal{QStringLiteral("Forage1-heure-DEMO\tn\theure\theure-traçage\tconductivité[µS/cm]\ttempérature")};
     for (int n = 1; n <= 40; ++n) {
-        journal << QStringLiteral("07/12/2026 10:00:%1\t%2\t04:19:39\t\t 600,000\t22,9").arg(n % 60, 2, 10, QChar(u'0')).arg(n);
+        // t0 at reading 20: its trace time 00:00:00.
+        const QString trace = n >= 20 ? QStringLiteral("00:00:%1").arg(n - 20, 2, 10, QChar(u'0')) : QString();
+        journal << QStringLiteral("07/12/2026 10:00:%1\t%2\t04:19:39\t%3\t 600,000\t22,9")
+                       .arg(n % 60, 2, 10, QChar(u'0'))
+                       .arg(n)
+                       .arg(trace);
     }
     const QString planted = work + QStringLiteral("/sauvegarde_auto/en_cours 2026-12-07 10H00'00 Forage1.txt");
     ASSERT_TRUE(WriteFileAtomically(planted, JoinCrLf(journal)).isEmpty());
@@ -435,7 +440,8 @@ TEST(MainWindow, AnInterruptedRunIsOfferedAndContinuedFromItsCount)
 
     QStringList asked;
     QStringList told;
-    MainWindow w(ConfigPaths::Resolve(config, QString()), Regional::French());
+    auto first = std::make_unique<MainWindow>(ConfigPaths::Resolve(config, QString()), Regional::French());
+    MainWindow& w = *first;
     w.confirm = [&](const QString& q) {
         asked << q;
         return true;
@@ -459,12 +465,41 @@ TEST(MainWindow, AnInterruptedRunIsOfferedAndContinuedFromItsCount)
     ASSERT_TRUE(WaitUntil([&] { return w.run().state.series.sampleCount >= 45; }, 10000));
     ASSERT_FALSE(w.run().records.isEmpty());
     EXPECT_EQ(w.run().records.first().section(u'\t', 1, 1), QStringLiteral("41"));  // numbering goes on, no header
-    // The continued run has its own journal, a recording on its own: header first.
+    EXPECT_FALSE(w.run().records.first().section(u'\t', 3, 3).isEmpty());  // the trace goes on
+    // The continued run's journal is a recording on its own, the whole run in it: the recording it continues first.
     const QStringList live = QDir(work + QStringLiteral("/sauvegarde_auto")).entryList({QStringLiteral("en_cours *.txt")});
     ASSERT_EQ(live.size(), 1);
     const QStringList liveLines = ReadTextLines(work + QStringLiteral("/sauvegarde_auto/") + live[0]).value();
-    EXPECT_EQ(liveLines.value(0), journal[0]);
-    EXPECT_EQ(liveLines.value(1).section(u'\t', 1, 1), QStringLiteral("41"));
+    EXPECT_EQ(liveLines.mid(0, 41), journal);
+    EXPECT_EQ(liveLines.value(41).section(u'\t', 1, 1), QStringLiteral("41"));
+
+    // It crashes in its turn (its journal left as it is), and is recovered again: one run, one numbering.
+    const int reached = w.run().state.series.sampleCount;
+    first.reset();
+    asked.clear();
+    MainWindow again(ConfigPaths::Resolve(config, QString()), Regional::French());
+    again.confirm = [&](const QString& q) {
+        asked << q;
+        return true;
+    };
+    again.info = [&](const QString& t) { told << t; };
+    again.openEditor = nullptr;
+    again.show();
+    ASSERT_TRUE(WaitUntil([&] { return !asked.isEmpty(); }, 3000));
+    EXPECT_GE(again.run().state.series.sampleCount, reached);
+    QStringList whole;
+    for (const QString& name : QDir(work).entryList({QStringLiteral("*.txt")}, QDir::Files)) {
+        const QStringList lines = ReadTextLines(QDir(work).filePath(name)).value();
+        if (lines.size() > whole.size()) {
+            whole = lines;
+        }
+    }
+    ASSERT_GE(whole.size(), reached + 1);
+    EXPECT_EQ(whole.value(0), journal[0]);
+    for (int n = 1; n < whole.size(); ++n) {
+        EXPECT_EQ(whole[n].section(u'\t', 1, 1), QString::number(n)) << "line " << n;
+        EXPECT_EQ(whole[n].section(u'\t', 3, 3).isEmpty(), n < 20) << "line " << n;
+    }
 }
 
 TEST(MainWindow, AJournalThatCannotBeWrittenNeverStopsTheRun)

@@ -48,7 +48,7 @@ TEST(RunJournal, EveryLineIsOnDiskAsItIsMade)
     EXPECT_FALSE(QFile::exists(path));
 
     // A continued recording's journal starts with the recording's header.
-    j.Begin(path, kHeader);
+    j.Begin(path, {kHeader});
     EXPECT_EQ(Bytes(path), JoinCrLf({kHeader}));
     j.Append({Line(1501, QStringLiteral(" 650,000"))});
     j.Close();
@@ -118,11 +118,12 @@ TEST(RunJournal, ARunWithoutAReadingLeavesNoJournal)
 {
     QTemporaryDir dir;
     const QString path = QDir(dir.filePath(kAutoSaveFolder)).filePath(QStringLiteral("en_cours vide.txt"));
-    for (const QString& header : {QString(), kHeader}) {  // a new run, a continued one
+    for (const QStringList& preface : {QStringList(), QStringList{kHeader, Line(1, QStringLiteral("600"))}}) {
+        // a new run, a continued one
         RunJournal j;
-        j.Begin(path, header);
+        j.Begin(path, preface);
         j.Close();
-        EXPECT_FALSE(QFile::exists(path)) << header.isEmpty();
+        EXPECT_FALSE(QFile::exists(path)) << preface.size();
         EXPECT_TRUE(FindInterruptedJournals(dir.path()).isEmpty());
     }
     // One reading is a journal to keep.

@@ -214,3 +214,28 @@ TEST(StoredFiles, LinesCountedAsTheyAreCut)
         EXPECT_EQ(r.lines, expected) << bytes.toStdString();
     }
 }
+
+TEST(StoredFiles, ARecordingWithOrWithoutItsHeaderReadsTheSameReadings)
+{
+    const QString header = QStringLiteral("Forage1-heure-WTW3430\tn\theure\theure-traçage\tconductivité[µS/cm]\ttempérature");
+    const QStringList readings = {QStringLiteral("07/12/2026 10:00:01\t1501\t04:19:39\t00:25:01\t 650,000\t22,9"),
+                                  QStringLiteral("07/12/2026 10:00:02\t1502\t04:19:40\t00:25:02\t 655,500\t22,9")};
+    struct Case {
+        QStringList lines;
+        QString prefix;  ///< the unit's prefix the continued readings keep
+    };
+    const Case cases[] = {{QStringList{header} + readings, QStringLiteral("µ")}, {readings, QString()}};
+    for (const Case& c : cases) {
+        ProcessingState state;
+        const OwnRecordingLoad load = LoadOwnRecording(c.lines, state, Regional::French());
+        ASSERT_EQ(load.count, 2) << c.lines.size();
+        EXPECT_DOUBLE_EQ(state.series.At(1).value1, 650.0);
+        EXPECT_DOUBLE_EQ(state.series.At(2).value1, 655.5);
+        EXPECT_EQ(state.initialPrefix, c.prefix);
+        // t0 as the recording had it: 25 min 1 s before the first traced reading.
+        EXPECT_TRUE(state.t0Marked);
+        EXPECT_EQ(state.tracingStartTime, QDateTime(QDate(2026, 12, 7), QTime(9, 35, 0)));
+    }
+    EXPECT_FALSE(IsRecordingDataLine(header));
+    EXPECT_TRUE(IsRecordingDataLine(readings[0]));
+}
