@@ -1,6 +1,7 @@
 #include "app/choice_dialog.h"
 
 #include "app/choice_layout.h"
+#include "util/text_utils.h"
 
 #include <QDialog>
 #include <QHBoxLayout>
@@ -28,7 +29,7 @@ int ChoiceDialog(QWidget* parent, const QString& message, QMessageBox::Icon kind
         pixmap = QStyle::SP_MessageBoxInformation;
     }
     icon->setPixmap(dialog.style()->standardIcon(pixmap).pixmap(32, 32));
-    auto* text = new QLabel(message, &dialog);
+    auto* text = new QLabel(BoundedMessage(message), &dialog);
     auto* top = new QHBoxLayout;
     top->addWidget(icon, 0, Qt::AlignTop);
     top->addWidget(text, 1);
@@ -50,7 +51,7 @@ int ChoiceDialog(QWidget* parent, const QString& message, QMessageBox::Icon kind
         }
         return w;
     };
-    QList<int> widestLines = {widest(message)};
+    QList<int> widestLines = {widest(BoundedMessage(message))};
     QList<int> widths;
     for (int i = 0; i < captions.size(); ++i) {
         widestLines << widest(captions[i]);

@@ -11,6 +11,10 @@ namespace sondalog {
 void KeepEditsSingleLine(QWidget* root)
 {
     for (QLineEdit* edit : root->findChildren<QLineEdit*>()) {
+        // A page pasted by mistake never becomes a caption tens of thousands of pixels wide, nor a file name.
+        if (edit->maxLength() > kLineEditMaxChars) {
+            edit->setMaxLength(kLineEditMaxChars);
+        }
         QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) {
             if (HasLineBreak(text)) {
                 const int cursor = edit->cursorPosition();

@@ -8,7 +8,13 @@ class QWidget;
 
 namespace sondalog {
 
-/// Every QLineEdit under `root` replaces line breaks by blanks as they are entered.
+/// The longest text an edit box takes (a path fits).
+inline constexpr int kLineEditMaxChars = 1024;
+/// The longest name of a measuring point: it goes into every file name.
+inline constexpr int kPrefixMaxChars = 80;
+
+/// Every QLineEdit under `root` replaces line breaks by blanks as they are entered and takes at most
+/// kLineEditMaxChars characters.
 void KeepEditsSingleLine(QWidget* root);
 
 /// NumericKeyFilter on a key typed into `target`: true when the key was dropped, or replaced by

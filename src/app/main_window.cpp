@@ -63,7 +63,8 @@ MainWindow::MainWindow(const ConfigPaths& paths, const Regional& regional, QWidg
     InstallHintStyle();
     setWindowTitle(QStringLiteral("Sondalog  ") + kProgramVersion);
     confirm = [this](const QString& question) {
-        return QMessageBox::question(this, QStringLiteral(" S o n d a L O G "), question) == QMessageBox::Yes;
+        return QMessageBox::question(this, QStringLiteral(" S o n d a L O G "), BoundedMessage(question)) ==
+               QMessageBox::Yes;
     };
     info = [this](const QString& text) { ShowMessage(text); };
     openEditor = [this](const QString& folder, const QString& fileName) {
@@ -467,7 +468,8 @@ void MainWindow::Redraw()
 void MainWindow::ShowMessage(const QString& text)
 {
     // Never a nested event loop: the box is shown and the run goes on.
-    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral(" S o n d a L O G "), text, QMessageBox::Ok, this);
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral(" S o n d a L O G "), BoundedMessage(text),
+                                QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }

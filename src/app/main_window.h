@@ -198,6 +198,10 @@ protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+public:
+    /// A message box that never waits for its OK and never outgrows the screen.
+    void ShowMessage(const QString& text);
+
 private:
     void BuildControls();
     void BuildQuestionPanel();
@@ -255,7 +259,6 @@ private:
     void OnReading(const DisplayTexts& texts);
     void OnRunFinished();
     void SetState(RunState state);
-    void ShowMessage(const QString& text);
 
     ConfigPaths paths_;
     Regional regional_;

@@ -196,6 +196,7 @@ void MainWindow::BuildControls()
 
     // The recording: name, folder, last save, record list.
     Edit_Prefixe = Named(new QLineEdit(QStringLiteral("Forage1"), central), "Edit_Prefixe");
+    Edit_Prefixe->setMaxLength(kPrefixMaxChars);
     Edit_Prefixe->setToolTip(QStringLiteral("PEUT ÊTRE CHANGÉ EN COURS DE LECTURE  "));
     auto* label16 = MakeLabel("Label16", QStringLiteral("nom"), central);
     label16->setToolTip(Edit_Prefixe->toolTip());

@@ -529,6 +529,25 @@ QString SingleLine(const QString& text)
     return single;
 }
 
+QString BoundedMessage(const QString& text, int maxLineChars, int maxLines)
+{
+    QStringList lines = text.split(u'\n');
+    for (QString& line : lines) {
+        if (line.size() > maxLineChars) {
+            const int keep = std::max(1, (maxLineChars - 3) / 2);
+            line = line.left(keep) + QStringLiteral(" … ") + line.right(keep);
+        }
+    }
+    if (lines.size() > maxLines) {
+        const int tail = std::max(1, maxLines / 6);
+        const int head = std::max(1, maxLines - tail - 1);
+        const qsizetype left = lines.size() - head - tail;
+        lines = lines.mid(0, head) + QStringList{QStringLiteral("… (%1 lignes de plus) …").arg(left)} +
+                lines.mid(lines.size() - tail);
+    }
+    return lines.join(u'\n');
+}
+
 QString ShortestReal(double value)
 {
     // Up to 15 significant digits, never in exponent form.

@@ -65,6 +65,10 @@ QString SingleLine(const QString& text);
 /// True when the text holds a line break SingleLine would replace.
 bool HasLineBreak(const QString& text);
 
+/// A message cut to what a screen shows: lines longer than `maxLineChars` shortened in their middle, and past
+/// `maxLines` lines only the first and the last ones kept, with how many were left out.
+QString BoundedMessage(const QString& text, int maxLineChars = 160, int maxLines = 30);
+
 /// A real in the shortest decimal form with '.' (750, 0.5).
 QString ShortestReal(double value);
 
