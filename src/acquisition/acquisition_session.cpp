@@ -28,6 +28,8 @@ AcquisitionSession::AcquisitionSession(ReadingRun& run, QObject* parent)
     connect(&line_, &LinePort::lineReceived, this, &AcquisitionSession::OnLine);
     connect(&burst_, &BurstPort::lost, this, &AcquisitionSession::OnLost);
     connect(&line_, &LinePort::lost, this, &AcquisitionSession::OnLost);
+    decodingWatch_.setInterval(500);
+    connect(&decodingWatch_, &QTimer::timeout, this, &AcquisitionSession::WatchDecoding);
     connect(&burst_, &BurstPort::overlong, this, &AcquisitionSession::logLine);
     connect(&line_, &LinePort::overlong, this, &AcquisitionSession::logLine);
 }
@@ -127,6 +129,14 @@ void AcquisitionSession::BeginRun()
     phase_ = Phase::Running;
     UpdateCountdown();
     countdownTimer_.start();
+    sinceStart_.start();
+    sinceBytes_.invalidate();
+    sinceReading_.invalidate();
+    lastRaw_.clear();
+    undecodedTold_ = false;
+    if (!settings_.demo) {
+        decodingWatch_.start();
+    }
     if (settings_.demo) {
         demoTimer_.start(settings_.fast ? 10 : kDemoPeriodMs + 10);
     }
@@ -149,6 +159,7 @@ void AcquisitionSession::Finish()
     demoTimer_.stop();
     countdownTimer_.stop();
     reconnectTimer_.stop();
+    decodingWatch_.stop();
     if (settings_.mode == ReadMode::Character && !settings_.demo && wasRunning) {
         burst_.SetDtr(settings_.dtr);
         burst_.SetRts(settings_.rts);
@@ -219,6 +230,13 @@ void AcquisitionSession::Emit(const CycleOutput& out)
     for (const DisplayTexts& texts : out.texts) {
         emit readingProcessed(texts);
     }
+    if (!out.texts.empty()) {
+        sinceReading_.start();
+        if (undecodedTold_) {
+            undecodedTold_ = false;
+            emit undecoded(QString());
+        }
+    }
     if (out.label21) {
         emit label21Changed(*out.label21);
     }
@@ -231,6 +249,7 @@ void AcquisitionSession::OnBurst(const QString& text, int count)
         return;
     }
     UpdateCountdown();
+    NoteBytes(text);
     const CycleOutput out = run_.BurstCycle(text, count);
     Emit(out);
     if (out.csvDetected) {
@@ -245,6 +264,7 @@ void AcquisitionSession::OnLine(const QString& line)
     if (phase_ != Phase::Running || settings_.mode != ReadMode::StringCsv || StopAtCycle()) {
         return;
     }
+    NoteBytes(line);
     if (resync_.Active()) {
         // After a reconnection only whole blocks go on: the first one is kept, a torn one dropped.
         const BlockResync::Step step = resync_.Feed(line, run_.config, run_.blockOptions);
@@ -262,6 +282,31 @@ void AcquisitionSession::OnLine(const QString& line)
     }
     UpdateCountdown();
     Emit(run_.LineCycle(line));
+}
+
+void AcquisitionSession::NoteBytes(const QString& raw)
+{
+    if (raw.trimmed().isEmpty()) {
+        return;
+    }
+    sinceBytes_.start();
+    lastRaw_ = raw;
+}
+
+void AcquisitionSession::WatchDecoding()
+{
+    if (phase_ != Phase::Running || undecodedTold_ || !sinceBytes_.isValid()) {
+        return;
+    }
+    const qint64 window = static_cast<qint64>(3 * std::max(settings_.intervalSeconds, 0.1) * 1000);
+    const bool bytesLately = sinceBytes_.elapsed() <= window;
+    const bool noReadingLately = !sinceReading_.isValid() || sinceReading_.elapsed() > window;
+    if (bytesLately && noReadingLately && sinceStart_.elapsed() > window) {
+        undecodedTold_ = true;
+        QString raw = lastRaw_;
+        raw.replace(u'\r', u'|').replace(u'\n', u' ');
+        emit undecoded(kUndecodedMessage + QStringLiteral("\ndernière ligne reçue : ") + raw.left(300));
+    }
 }
 
 void AcquisitionSession::OnDemoTick()

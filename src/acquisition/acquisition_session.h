@@ -9,10 +9,15 @@
 #include "serial/line_port.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
 namespace sondalog {
+
+/// Said when bytes come in but the table decodes no reading from them (a wrong marker or time mark).
+inline const QString kUndecodedMessage = QStringLiteral(
+    "des caractères arrivent mais aucune mesure n'est lue : vérifier le tableau (repère, rep hms, séparateur)");
 
 struct SessionSettings {
     ReadMode mode = ReadMode::Character;
@@ -28,6 +33,7 @@ struct SessionSettings {
     int reconnectMs = 2000;
     QDateTime runStartTime;
     QString startInjectText = QStringLiteral("traçage => t0");
+    double intervalSeconds = 1;  ///< the instrument's interval: three of them without a reading are told
 };
 
 class AcquisitionSession : public QObject {
@@ -61,6 +67,9 @@ signals:
     void openFailed(const QString& message);
     void linkLost(const QString& message);
     void linkRestored(const QString& message);
+    /// Bytes arrive but no reading is decoded (kUndecodedMessage and the last raw line); an empty text once
+    /// readings are decoded again.
+    void undecoded(const QString& message);
     void finished();
 
 private:
@@ -80,6 +89,8 @@ private:
     void OnDemoTick();
     void OnLost(const QString& why);
     void TryReconnect();
+    void NoteBytes(const QString& raw);
+    void WatchDecoding();
 
     ReadingRun& run_;
     BurstPort burst_;
@@ -93,6 +104,13 @@ private:
     Phase phase_ = Phase::Idle;
     QString countdown_;
     BlockResync resync_;  ///< string mode after a reconnection: only whole blocks go on
+    // Bytes without readings: watched twice a second.
+    QTimer decodingWatch_;
+    QElapsedTimer sinceStart_;
+    QElapsedTimer sinceBytes_;
+    QElapsedTimer sinceReading_;
+    QString lastRaw_;
+    bool undecodedTold_ = false;
 };
 
 }  // namespace sondalog

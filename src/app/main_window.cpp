@@ -116,12 +116,14 @@ MainWindow::MainWindow(const ConfigPaths& paths, const Regional& regional, QWidg
     connect(session_, &AcquisitionSession::messageRequested, this, &MainWindow::ShowMessage);
     connect(session_, &AcquisitionSession::openFailed, this, &MainWindow::ShowMessage);
     connect(session_, &AcquisitionSession::linkLost, this, [this](const QString& m) {
-        Label18->setText(m);
-        SetTextColour(Label18, Qt::red);
-        Panel2->show();
-        Panel2->raise();
+        // With the time: the operator coming back to the laptop sees since when.
+        ShowLinkNote(m + QStringLiteral("\n(") + clock_.Now().toString(QStringLiteral("dd/MM/yyyy hh:mm:ss")) + u')', true);
     });
     connect(session_, &AcquisitionSession::linkRestored, this, [this](const QString&) { Panel2->hide(); });
+    connect(session_, &AcquisitionSession::undecoded, this, [this](const QString& m) {
+        LogLine(m);
+        ShowLinkNote(m, true);
+    });
     connect(session_, &AcquisitionSession::finished, this, &MainWindow::OnRunFinished);
     connect(&mouseGuide_, &QTimer::timeout, this, [this] {
         if (guideStep_ >= guidePath_.size()) {
@@ -143,6 +145,7 @@ MainWindow::MainWindow(const ConfigPaths& paths, const Regional& regional, QWidg
     };
     QTimer::singleShot(0, this, &MainWindow::OfferRecovery);
     KeepEditsSingleLine(this);
+    startupDone_ = true;
 }
 
 MainWindow::~MainWindow()
@@ -196,6 +199,17 @@ Settings MainWindow::CollectSettings() const
 bool MainWindow::SaveSettingsNow()
 {
     return SaveSettings(paths_.SettingsFile(), CollectSettings());
+}
+
+void MainWindow::SettingsChanged()
+{
+    // Written as they change, not only at exit: a crash keeps the port, the mode and the folder.
+    if (!startupDone_) {
+        return;
+    }
+    if (!SaveSettingsNow()) {
+        LogLine(QStringLiteral("Impossible de créer le fichier %1").arg(paths_.SettingsFile()));
+    }
 }
 
 bool MainWindow::event(QEvent* e)
@@ -352,6 +366,15 @@ void MainWindow::ResetRun()
     run_.state.ResetRun(limits);
     ShowAxisBoxes();
     run_.stopRequested = false;
+    run_.shown = DisplayTexts();
+    // The previous run's figures go with it: nothing on screen may pass for this run's.
+    for (QLabel* label : {Label_n, Label_val_grand1, Label_val_grand2, Label_zero, Label_hauteur, Label_tracage,
+                          Label_heure}) {
+        label->clear();
+    }
+    if (params_) {
+        params_->Label_n->clear();
+    }
     Edit_repertoire->setText(workingDir_);
     Edit_repertoire->setToolTip(QStringLiteral("    ") + workingDir_ + QStringLiteral("   "));
     Memo1->clear();
@@ -398,6 +421,23 @@ void MainWindow::LogLine(const QString& line)
 {
     AppendBounded(Memo1, line);
     AppendBounded(params_->Memo1, line);
+    if (state_ == RunState::LinkTest && !line.trimmed().isEmpty()) {
+        ShowLinkNote(kLinkTestCaption + line.left(200), false);  // what the link brings, in the main window too
+    }
+}
+
+void MainWindow::ShowLinkNote(const QString& text, bool alarm)
+{
+    if (text.isEmpty()) {
+        Panel2->hide();
+        return;
+    }
+    Label18->setText(text);
+    Label18->show();  // test COM hides it: a box without its text says nothing
+    SetTextColour(Label18, alarm ? QColor(Qt::red) : palette().color(QPalette::WindowText));
+    Panel2->adjustSize();
+    Panel2->show();
+    Panel2->raise();
 }
 
 void MainWindow::OnReading(const DisplayTexts& texts)
@@ -411,6 +451,14 @@ void MainWindow::OnReading(const DisplayTexts& texts)
     }
     if (texts.Label_n_parametres) {
         params_->Label_n->setText(*texts.Label_n_parametres);
+    }
+    if (state_ == RunState::LinkTest && texts.stored) {
+        ShowLinkNote(kLinkTestCaption + QStringLiteral("mesure lue ") + Label_val_grand1->text() + QStringLiteral("  ") +
+                         Label_val_grand2->text(),
+                     false);
+    }
+    if (!Button_go->isEnabled() && run_.state.series.sampleCount > 0) {
+        Button_go->setEnabled(true);
     }
     if (texts.showLabel7) {
         Label7->show();

@@ -39,6 +39,8 @@ class QToolButton;
 
 namespace sondalog {
 
+inline const QString kLinkTestCaption = QStringLiteral("test COM : ");
+
 class ChartsWindow;
 class RecordListModel;
 class DirectoryChooser;
@@ -223,6 +225,8 @@ private:
     void LoadSettingsIntoControls();
     Settings CollectSettings() const;
     bool SaveSettingsNow();
+    /// A setting changed (folder, reading mode, table): the settings file is written at once.
+    void SettingsChanged();
     void PlacePanel2();
     void ShowAxisBoxes();
     /// True when nothing unsaved would be cleared, or the user agrees to clear it.
@@ -256,6 +260,8 @@ private:
     void ExitSequence();
     void Redraw();
     void LogLine(const QString& line);
+    /// The note under the graph (Panel2): what the link brings, or what is wrong with it; empty hides it.
+    void ShowLinkNote(const QString& text, bool alarm);
     void OnReading(const DisplayTexts& texts);
     void OnRunFinished();
     void SetState(RunState state);
@@ -290,6 +296,7 @@ private:
     bool continuingFile_ = false;
     bool firstActivation_ = true;
     bool exitFinished_ = false;
+    bool startupDone_ = false;  ///< the controls hold the stored settings: changes are the user's
     bool windowMaximised_ = false;  ///< as wide as the screen; kept in the settings file
     bool recordingRun_ = false;     ///< the readings come from Start, not from a link test
     bool quietFailures_ = false;    ///< the exit gathers the failures into one message

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <filesystem>
+
 namespace sondalog {
 
 namespace {
@@ -139,25 +141,40 @@ void MainWindow::SpeedButton_annuler_repertoireClick()
 
 void MainWindow::Edit_repertoireKeyUp()
 {
-    if (run_.state.series.sampleCount != 0) {
-        Panel_question->hide();  // a folder can only be created before a run has readings
-        return;
-    }
     const QString path = WithTrailingSeparator(Edit_repertoire->text().trimmed());
     if (path.isEmpty()) {
+        Edit_repertoire->setText(workingDir_);
         return;
     }
     Edit_repertoire->setText(path);
     if (QFileInfo(path).isDir()) {
+        // What the box shows is where the recording goes.
         Panel_question->hide();
+        if (chooserOpen_) {
+            Panel_dir->GoTo(path);
+        }
+        SetWorkingDirectory(path);
+        return;
+    }
+    if (run_.state.series.sampleCount != 0) {
+        // A folder is only created before a run has readings: the box goes back to where they go.
+        Panel_question->hide();
+        info(QStringLiteral("Le dossier <") + path + QStringLiteral("> n'existe pas : les mesures restent enregistrées dans <") +
+             workingDir_ + u'>');
+        Edit_repertoire->setText(workingDir_);
         return;
     }
     if (!confirm(QStringLiteral(" Le dossier  <") + path + QStringLiteral(">    ") + QStringLiteral("\n\n") +
                  QStringLiteral("   n'existe pas, le créer ?,"))) {
+        Edit_repertoire->setText(workingDir_);
         return;
     }
-    if (!QDir().mkdir(path)) {  // one level: its parent must exist
-        info(QStringLiteral("Impossible de créer ") + path);
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(path.toStdU16String()), ec);
+    if (ec || !QFileInfo(path).isDir()) {
+        info(QStringLiteral("Impossible de créer ") + path +
+             (ec ? QStringLiteral(" (") + QString::fromLocal8Bit(ec.message()) + u')' : QString()));
+        Edit_repertoire->setText(workingDir_);
         return;
     }
     if (chooserOpen_) {
@@ -172,9 +189,13 @@ void MainWindow::SetWorkingDirectory(const QString& folder)
     if (dir.isEmpty()) {
         return;
     }
+    const bool changed = dir != workingDir_;
     workingDir_ = dir;
     Edit_repertoire->setText(dir);
     Edit_repertoire->setToolTip(QStringLiteral("    ") + dir + QStringLiteral("   "));
+    if (changed) {
+        SettingsChanged();
+    }
 }
 
 }  // namespace sondalog

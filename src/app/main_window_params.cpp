@@ -2,6 +2,8 @@
 // parameter file's buttons, the active instrument and the port description, the port finding.
 #include "app/main_window.h"
 
+#include <QRadioButton>
+
 #include "acquisition/demo_generator.h"
 #include "app/text_colour.h"
 #include "instrument/parameter_file.h"
@@ -21,7 +23,14 @@ namespace sondalog {
 
 void MainWindow::WireParameters()
 {
-    params_->onTableApplied = [this] { ApplyTable(); };
+    params_->onTableApplied = [this] {
+        ApplyTable();
+        SettingsChanged();
+    };
+    for (QRadioButton* mode : {params_->RadioButton_car_par_car, params_->RadioButton_par_chaine_CSV}) {
+        // After the parameters window's own handler, which records the mode.
+        connect(mode, &QRadioButton::clicked, this, [this] { SettingsChanged(); });
+    }
     params_->onDemoChanged = [this](bool on) {
         if (CheckBox_demo->isChecked() != on) {
             CheckBox_demo->setChecked(on);
@@ -108,6 +117,17 @@ void MainWindow::LoadParameterFile()
 
 void MainWindow::ApplyTable()
 {
+    if (params_->table.modified) {
+        // A changed table (port, markers, "rep hms") is on disk at once: a crash must not take it away.
+        QStringList told;
+        const TableFileCallbacks quiet{[](const QString&) { return false; },
+                                       [&told](const QString& t) { told << t; }, {}};
+        if (!SaveTableFile(params_->table, paths_.ParameterFile(), quiet)) {
+            for (const QString& t : told) {
+                LogLine(t);
+            }
+        }
+    }
     config_ = ApplyInstrumentTable(params_->table, config_.active.activeRow, regional_.decimalSign,
                                    [this](const QString& t) { info(t); });
     params_->activeRow = config_.active.activeRow;

@@ -73,6 +73,8 @@ void MainWindow::OpenAndRead()
     ss.continuing = true;
     ss.runStartTime = clock_.Now();
     ss.startInjectText = s.Edit_start_inject;
+    ss.intervalSeconds = std::max(1, ActiveCellInt(params_->table, config_.active.activeRow, col::intervalle, 0,
+                                                   regional_.decimalSign));
     session_->Start(ss);
 }
 
@@ -119,6 +121,9 @@ void MainWindow::Button_STARTClick()
     Panel_message->hide();
     Panel_question->hide();
     Label22->setText(QStringLiteral("-/-"));
+    if (WithTrailingSeparator(Edit_repertoire->text().trimmed()) != workingDir_) {
+        Edit_repertoireKeyUp();  // a folder typed without Enter: taken, or the box shows where the recording goes
+    }
     if (!continuingFile_ && !MayClearReadings()) {
         return;
     }
@@ -155,12 +160,16 @@ void MainWindow::BaselineMessage()
     Label_mess->setText(sondalog::BaselineMessage(params_->Edit_start_inject->text()));
     SpeedButton_question->hide();
     Button_go->show();
+    Button_go->setEnabled(run_.state.series.sampleCount > 0);  // offered once the baseline holds a reading
     ShowQuestionPanel(true);
     Button_go->setFocus();
 }
 
 void MainWindow::Button_goClick()
 {
+    if (run_.state.series.sampleCount == 0) {
+        return;  // no baseline yet: t0 would stand before any reading
+    }
     run_.MarkT0();
     Panel_question->hide();
     Button_stop->setEnabled(true);

@@ -79,7 +79,8 @@ int AcquireCommand(const QStringList& args)
     AcquisitionSession session(run);
     QObject::connect(&session, &AcquisitionSession::logLine, [&](const QString& line) { err << line << '\n' << Qt::flush; });
     for (auto signal : {&AcquisitionSession::messageRequested, &AcquisitionSession::openFailed,
-                        &AcquisitionSession::linkLost, &AcquisitionSession::linkRestored}) {
+                        &AcquisitionSession::linkLost, &AcquisitionSession::linkRestored,
+                        &AcquisitionSession::undecoded}) {
         QObject::connect(&session, signal, [&](const QString& m) { err << "** " << m << '\n' << Qt::flush; });
     }
     QObject::connect(&session, &AcquisitionSession::readingProcessed, [&](const DisplayTexts&) {

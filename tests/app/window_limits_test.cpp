@@ -1,10 +1,17 @@
-// No text the operator pastes or the program writes can push a window or a message past the screen.
+// What the operator does in the main window: a careless paste, a new run, a typed folder.
 #include "app/main_window.h"
 #include "app/window_fixture.h"
+#include "instrument/parameters_window.h"
+#include "util/text_file.h"
 #include "wait_until.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTest>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -53,4 +60,70 @@ TEST(WindowLimits, APastedPageNeverWidensTheWindowNorItsMessages)
         EXPECT_LE(box->sizeHint().width(), screen.width());
         EXPECT_LE(box->sizeHint().height(), screen.height());
     }
+}
+
+TEST(RunStart, StartClearsThePreviousFiguresAndOffersT0OnlyWithABaseline)
+{
+    Fixture f(true);
+    MainWindow& w = *f.window;
+    f.Click(w.Button_START);
+    ASSERT_TRUE(WaitUntil([&] { return f.N() >= 5; }, 10000));
+    f.Click(w.Button_stop);
+    ASSERT_FALSE(w.Label_n->text().isEmpty());
+    // The next run: nothing of the previous one's figures stays on screen, and no t0 without a reading.
+    f.Click(w.Button_START);
+    if (f.N() == 0) {
+        EXPECT_TRUE(w.Label_n->text().isEmpty()) << w.Label_n->text().toStdString();
+        EXPECT_TRUE(w.Label_val_grand1->text().isEmpty());
+        EXPECT_FALSE(w.Button_go->isEnabled());
+    }
+    ASSERT_TRUE(WaitUntil([&] { return f.N() >= 1; }, 10000));
+    EXPECT_TRUE(WaitUntil([&] { return w.Button_go->isEnabled(); }, 2000));
+    f.Click(w.Button_stop);
+    WaitUntil([] { return false; }, 200);  // the run ends at its next cycle
+
+    // test COM shows what it reads in the main window, not only in the raw lines.
+    f.Click(w.Button_test_com);
+    ASSERT_TRUE(WaitUntil([&] { return w.Label18->text().contains(QStringLiteral("mesure lue")); }, 10000))
+        << w.Label18->text().toStdString();
+    EXPECT_TRUE(w.Label18->isVisible());
+    f.Click(w.Button_test_com);
+}
+
+TEST(WorkingFolder, WhatTheBoxShowsIsWhereTheRecordingGoesAndItIsKeptAtOnce)
+{
+    Fixture f(true);
+    MainWindow& w = *f.window;
+    const QString prm = QDir(f.dir.filePath(QStringLiteral("config"))).filePath(QStringLiteral("Sondalog.prm"));
+    // Two levels that do not exist: created when the user says so, and on disk at once (no exit needed).
+    const QString deep = f.dir.filePath(QStringLiteral("a/b"));
+    w.Edit_repertoire->setText(deep);
+    QTest::keyClick(w.Edit_repertoire, Qt::Key_Return);
+    EXPECT_TRUE(QFileInfo(deep).isDir());
+    EXPECT_EQ(ReadTextLines(prm).value().value(0), deep + u'/');
+    // One that cannot be made: the system's reason, and the box back on the folder in force.
+    const QString blocked = f.dir.filePath(QStringLiteral("fichier"));
+    ASSERT_TRUE(WriteFileAtomically(blocked, "x").isEmpty());
+    w.Edit_repertoire->setText(blocked + QStringLiteral("/sous"));
+    QTest::keyClick(w.Edit_repertoire, Qt::Key_Return);
+    ASSERT_FALSE(f.told.isEmpty());
+    EXPECT_TRUE(f.told.last().contains(QStringLiteral("Not a directory"))) << f.told.last().toStdString();
+    EXPECT_EQ(w.Edit_repertoire->text(), deep + u'/');
+
+    // An existing folder typed, Enter: the recording goes there.
+    const QString other = f.dir.filePath(QStringLiteral("autre"));
+    ASSERT_TRUE(QDir().mkpath(other));
+    w.Edit_repertoire->setText(other);
+    QTest::keyClick(w.Edit_repertoire, Qt::Key_Return);
+    EXPECT_EQ(ReadTextLines(prm).value().value(0), other + u'/');
+    f.Click(w.Button_START);
+    EXPECT_EQ(w.Edit_repertoire->text(), other + u'/');
+    ASSERT_TRUE(WaitUntil([&] { return f.N() >= 3; }, 10000));
+    f.Click(w.Button_stop);
+    EXPECT_EQ(QDir(other).entryList({QStringLiteral("*.txt")}, QDir::Files).size(), 1);
+    EXPECT_TRUE(f.Recordings().isEmpty());
+
+    // The reading mode is on disk as soon as it is chosen.
+    w.parameters()->RadioButton_par_chaine_CSV->click();
+    EXPECT_EQ(ReadTextLines(prm).value().value(10), QStringLiteral("1"));
 }

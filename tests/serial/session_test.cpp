@@ -333,3 +333,33 @@ TEST(Session, NoiseOnTheLineNeverEndsARunAndEveryBlockOfABurstIsAReading)
         WaitUntil([&] { return h.finished; }, 1000);
     }
 }
+
+TEST(Session, BytesThatDecodeToNoReadingAreSaidWithTheLastLine)
+{
+    PtyPair pty;
+    ASSERT_TRUE(pty.Ok());
+    // The example table's "rep hms" of one ':' where the instrument writes hh:mm:ss: nothing decodes.
+    InstrumentConfig config = PrintBlockConfig();
+    config.q1.timeMarkCount = 1;
+    Harness h(config);
+    QStringList undecoded;
+    QObject::connect(&h.session, &AcquisitionSession::undecoded, [&](const QString& m) { undecoded << m; });
+    SessionSettings s = h.Settings(QString(), ReadMode::Character);
+    s.portDescription = pty.Description();
+    s.burstSilenceMs = 40;
+    s.intervalSeconds = 0.2;
+    h.session.Start(s);
+    ASSERT_TRUE(WaitUntil([&] { return h.log.size() >= 1; }, 3000));
+    WaitUntil([] { return false; }, 800);
+    EXPECT_TRUE(undecoded.isEmpty());  // a silent line is no such case
+    for (int i = 0; i < 8 && undecoded.isEmpty(); ++i) {
+        ASSERT_TRUE(pty.Send(PrintBlock(i, 600 + i)));
+        WaitUntil([] { return false; }, 200);
+    }
+    ASSERT_TRUE(WaitUntil([&] { return !undecoded.isEmpty(); }, 3000));
+    EXPECT_EQ(h.run.state.series.sampleCount, 0);
+    EXPECT_TRUE(undecoded.first().startsWith(kUndecodedMessage)) << undecoded.first().toStdString();
+    EXPECT_TRUE(undecoded.first().contains(QStringLiteral("Cond 60"))) << undecoded.first().toStdString();
+    h.session.RequestStop();
+    WaitUntil([&] { return h.finished; }, 1000);
+}
