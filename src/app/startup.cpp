@@ -6,7 +6,7 @@
 
 namespace sondalog {
 
-Startup LoadStartup(const ConfigPaths& paths, QChar decimalSign, const InfoSink& info)
+Startup LoadStartup(const ConfigPaths& paths, QChar decimalSign, const InfoSink& info, bool readOnly)
 {
     Startup s;
     TableFileCallbacks cb;
@@ -28,9 +28,15 @@ Startup LoadStartup(const ConfigPaths& paths, QChar decimalSign, const InfoSink&
             }
         }
     };
-    LoadTableFile(s.table, paths.ParameterFile(), false, cb);
+    if (readOnly && !QFileInfo::exists(paths.ParameterFile())) {
+        FillExampleRows(s.table);  // used, never written: a command that reads leaves the folder as it was
+    } else {
+        LoadTableFile(s.table, paths.ParameterFile(), false, cb);
+    }
     s.config = ApplyInstrumentTable(s.table, 1, decimalSign, info);
-    s.settings = LoadSettings(paths.SettingsFile(), s.settings, decimalSign, info);
+    if (!(readOnly && !QFileInfo::exists(paths.SettingsFile()))) {
+        s.settings = LoadSettings(paths.SettingsFile(), s.settings, decimalSign, info);
+    }  // else the start values, as the file the program would write holds them
     return s;
 }
 

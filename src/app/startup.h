@@ -18,6 +18,7 @@ struct Startup {
 
 /// Lays out the table, loads the parameter file (creating it and the settings file from the
 /// example and the start values when missing), derives the configuration, loads the settings.
-Startup LoadStartup(const ConfigPaths& paths, QChar decimalSign, const InfoSink& info);
+/// `readOnly` (a command that only reads): a missing table is the example in memory, nothing is written.
+Startup LoadStartup(const ConfigPaths& paths, QChar decimalSign, const InfoSink& info, bool readOnly = false);
 
 }  // namespace sondalog

@@ -69,7 +69,7 @@ int ChartsCommand(const QStringList& args)
     QTextStream out(stdout);
     out.setEncoding(QStringConverter::Utf8);
     for (const ChartPoint& p : update.points) {
-        out << p.n << '\t' << series.StampText(p.n, setup->regional);
+        out << p.n << '\t' << EscapeControls(series.StampText(p.n, setup->regional));
         for (double v : p.values) {
             out << '\t' << ShortestReal(v);
         }

@@ -27,9 +27,25 @@ Options ParseOptions(const QStringList& args, const QStringList& withValue, cons
     return o;
 }
 
+QString EscapeControls(const QString& text)
+{
+    // A file's bytes never reach the terminal as commands (ESC sequences, NUL, a bell): written as \xNN.
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u == 0x7f || (u >= 0x80 && u < 0xa0)) {
+            out += QStringLiteral("\\x%1").arg(static_cast<int>(u), 2, 16, QChar(u'0'));
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 QString KeyValue(const QString& key, const QString& value)
 {
-    return key + u'=' + value;
+    return key + u'=' + EscapeControls(value);
 }
 
 }  // namespace sondalog::cli

@@ -24,6 +24,9 @@ struct Options {
 Options ParseOptions(const QStringList& args, const QStringList& withValue, const QStringList& flags);
 
 /// "key=value" line for stdout.
+/// "key=value", the value's control characters written as \xNN.
 QString KeyValue(const QString& key, const QString& value);
+/// The text with every control character (C0, DEL, C1) written as \xNN.
+QString EscapeControls(const QString& text);
 
 }  // namespace sondalog::cli

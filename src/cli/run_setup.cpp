@@ -48,7 +48,8 @@ std::optional<RunSetup> PrepareRun(const Options& o, QTextStream& err)
         s.clock = std::make_unique<SystemClock>();
     }
     s.paths = ConfigPaths::Resolve(o.Value(QStringLiteral("--config-dir")), QCoreApplication::applicationDirPath());
-    s.startup = LoadStartup(s.paths, s.regional.decimalSign, [&](const QString& text) { err << text << '\n'; });
+    s.startup =
+        LoadStartup(s.paths, s.regional.decimalSign, [&](const QString& text) { err << text << '\n'; }, true);
     return s;
 }
 
@@ -250,7 +251,7 @@ bool ReadAsAuto(const QString& as, const QString& path, const QStringList& head,
     }
     const int length = BlockLength(head, setup.startup.config.active.endOfBlock);
     const bool asAuto = length > 0 || HoldsCsvReadings(head, setup.startup.config.q1);
-    err << QFileInfo(path).fileName()
+    err << EscapeControls(QFileInfo(path).fileName())
         << (length > 0 ? QStringLiteral(": blocs de %1 lignes, lu comme un fichier d'acquisition AUTOmatique").arg(length)
             : asAuto   ? QStringLiteral(": lignes CSV d'un instrument, lu comme un fichier d'acquisition AUTOmatique")
                        : QStringLiteral(": aucun bloc, lu comme un fichier SondaLOG"))

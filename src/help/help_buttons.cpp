@@ -17,7 +17,7 @@ void OpenHelp(const QString& programFolder, const InfoSink& info, const std::fun
         return;
     }
     if (!open || !open(path)) {
-        info(kNoViewer);
+        info(NoViewerMessage(path));
     }
 }
 

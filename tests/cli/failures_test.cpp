@@ -140,3 +140,26 @@ TEST(CliFailures, LinesNoFileCouldTakeAreWrittenWhereTheyCanBeAndSaid)
     EXPECT_TRUE(r.err.contains(dir.filePath(rescued[0]))) << r.err.toStdString();
     EXPECT_EQ(sondalog::ReadTextLines(dir.filePath(rescued[0])).value().size(), 26);  // header + every reading
 }
+
+TEST(CliFailures, ReadingCommandsWriteNothingAndEscapeWhatTheFileHolds)
+{
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("config"));
+    ASSERT_TRUE(QDir().mkpath(config));
+    // A recording whose header carries raw control bytes (ESC sequences, a bell).
+    const QString file = dir.filePath(QStringLiteral("r.txt"));
+    ASSERT_TRUE(sondalog::WriteFileAtomically(
+                    file, QByteArray("Forage\x1b[2J\x07-heure-DEMO\tn\theure\r\n07/12/2026 10:00:00\t1\t10:00:00\t\t600\t22,9\r\n"))
+                    .isEmpty());
+    for (const char* command : {"replay", "analyse", "charts"}) {
+        const CliResult r = RunCli({QString::fromLatin1(command), file, QStringLiteral("--as"), QStringLiteral("own"),
+                                    QStringLiteral("--config-dir"), config});
+        EXPECT_EQ(r.exitCode, 0) << command << r.err.toStdString();
+        EXPECT_FALSE(r.out.contains(QChar(0x1b))) << command;
+        EXPECT_FALSE(r.err.contains(QChar(0x1b))) << command;
+        EXPECT_TRUE(QDir(config).entryList(QDir::Files).isEmpty()) << command;  // a command that reads writes nothing
+    }
+    const CliResult r = RunCli({QStringLiteral("replay"), file, QStringLiteral("--as"), QStringLiteral("own"),
+                                QStringLiteral("--config-dir"), config});
+    EXPECT_EQ(r.Value(QStringLiteral("Edit_Prefixe")), QStringLiteral("Forage\\x1b[2J\\x07"));
+}
