@@ -11,6 +11,14 @@ void ReadingRun::Start(bool continuing)
     instrumentTime.clear();
     decoder_ = CharacterDecoder();
     timeFromInstrument = false;
+    // A demonstration on the system clock runs faster than time (or as fast as it can): its readings are one
+    // second apart whatever the pace. A test's fixed clock keeps its own step.
+    if (!options.demo || dynamic_cast<SystemClock*>(&clock_) == nullptr) {
+        demoClock_.reset();
+    } else if (!continuing || !demoClock_) {
+        const QDateTime now = clock_.Now();
+        demoClock_.emplace(now.addMSecs(-now.time().msec()), 1);
+    }
     if (!continuing) {
         state.ResetRun(config);
         records.clear();
@@ -24,7 +32,7 @@ void ReadingRun::MarkT0()
     demoCounter = 0;
     // In an instrument's file the PC's clock says nothing of when readings were taken: t0 takes the time of the
     // next reading when it comes.
-    state.MarkT0(timeFromInstrument ? QDateTime() : clock_.Now());
+    state.MarkT0(timeFromInstrument ? QDateTime() : ReadingClock().Now());
 }
 
 DisplayTexts ReadingRun::Process(const QString& line)
@@ -39,7 +47,7 @@ DisplayTexts ReadingRun::Process(const QString& line, const ReadingFields* readA
     if (!(readAhead && !readAhead->ofQuantity1)) {
         const std::optional<QDateTime> stamp =
             timeFromInstrument ? stampReader_.Read(instrumentTime) : std::optional<QDateTime>();
-        now = stamp ? *stamp : clock_.Now();
+        now = stamp ? *stamp : ReadingClock().Now();
         if (state.t0Marked && !state.tracingStartTime.isValid()) {
             state.tracingStartTime = now;
         }
@@ -47,7 +55,7 @@ DisplayTexts ReadingRun::Process(const QString& line, const ReadingFields* readA
     RecordStore* const direct = listRecordLines ? nullptr : &records;
     DisplayTexts texts = ProcessReading(state, config, options, line, readAhead, instrumentTime, now, feed, direct);
     if (texts.stored) {
-        clock_.ReadingStored();
+        ReadingClock().ReadingStored();
         records << texts.recordLines;
         if (onRecordLines && !texts.recordLines.isEmpty()) {
             onRecordLines(texts.recordLines);

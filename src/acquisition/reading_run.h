@@ -80,7 +80,11 @@ public:
     /// ProcessReading on one decoded line, at the clock's time; records and captions kept.
     DisplayTexts Process(const QString& line);
 
+    /// The wall clock (the countdown, the link's waits).
     Clock& clock() { return clock_; }
+    /// The clock the readings are stamped with: in the demonstration one second per reading on the system clock,
+    /// so that the graph, the area, the recording and the analysis share one time base.
+    Clock& ReadingClock() { return demoClock_ ? static_cast<Clock&>(*demoClock_) : clock_; }
 
 private:
     CycleOutput CharacterLine(const QString& line);
@@ -89,6 +93,7 @@ private:
     DisplayTexts Process(const QString& line, const ReadingFields* readAhead, bool listRecordLines);
 
     Clock& clock_;
+    std::optional<FixedClock> demoClock_;
     InstrumentStampReader stampReader_;
     CharacterDecoder decoder_;
     alignas(64) BlockAssembler assembler_;

@@ -28,15 +28,16 @@ Startup LoadStartup(const ConfigPaths& paths, QChar decimalSign, const InfoSink&
             }
         }
     };
-    if (readOnly && !QFileInfo::exists(paths.ParameterFile())) {
+    const bool tableMissing = !QFileInfo::exists(paths.ParameterFile());
+    if (readOnly && tableMissing) {
         FillExampleRows(s.table);  // used, never written: a command that reads leaves the folder as it was
     } else {
         LoadTableFile(s.table, paths.ParameterFile(), false, cb);
     }
     s.config = ApplyInstrumentTable(s.table, 1, decimalSign, info);
-    if (!(readOnly && !QFileInfo::exists(paths.SettingsFile()))) {
+    if (!(readOnly && tableMissing && !QFileInfo::exists(paths.SettingsFile()))) {
         s.settings = LoadSettings(paths.SettingsFile(), s.settings, decimalSign, info);
-    }  // else the start values, as the file the program would write holds them
+    }  // else the start values, as the file the program would have written with the table holds them
     return s;
 }
 

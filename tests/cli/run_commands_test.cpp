@@ -197,3 +197,21 @@ TEST(CliAnalyse, TheDemonstrationsPulseAnalysesWithEveryKey)
     EXPECT_FALSE(noT0.out.contains(QStringLiteral("nan")));
     EXPECT_FALSE(noT0.out.contains(QStringLiteral("inf")));
 }
+
+TEST(CliDemo, TheDemonstrationHasOneTimeBaseWhateverItsPace)
+{
+    // Without --step every reading used to fall in the same clock second: an area of 0. A reading is one second,
+    // on the system clock as on a stepped one.
+    QTemporaryDir dir;
+    const QStringList common = {QStringLiteral("demo"), QStringLiteral("--readings"), QStringLiteral("300"),
+                                QStringLiteral("--t0"), QStringLiteral("0"), QStringLiteral("--config-dir"),
+                                dir.filePath(QStringLiteral("D"))};
+    const CliResult system = RunCli(common);
+    const CliResult stepped =
+        RunCli(common + QStringList{QStringLiteral("--now"), QStringLiteral("2026-12-07 10:00:00"), QStringLiteral("--step"),
+                                    QStringLiteral("1")});
+    ASSERT_EQ(system.exitCode, 0) << system.err.toStdString();
+    ASSERT_EQ(stepped.exitCode, 0) << stepped.err.toStdString();
+    EXPECT_GT(stepped.Value(QStringLiteral("area")).toDouble(), 1000);
+    EXPECT_EQ(system.Value(QStringLiteral("area")), stepped.Value(QStringLiteral("area")));
+}
