@@ -273,7 +273,8 @@ private:
     AcquisitionSession* session_ = nullptr;
     RecordingWriter writer_;
     RunJournal journal_;
-    QString continuedPath_;  ///< the recording a continued run goes on from (its journal begins with it)
+    QString continuedPath_;
+    QStringList appliedTableAxes_;  ///< the table's axis texts last applied to the graph  ///< the recording a continued run goes on from (its journal begins with it)
     QString continuedHeader_;  ///< the header of the recording being continued, for its journal
     ParametersWindow* params_ = nullptr;
     ChartsWindow* charts_ = nullptr;

@@ -137,9 +137,11 @@ void MainWindow::ApplyTable()
     Label_grandeur1->setText(q1.name);
     Label_grand1->setText(q1.name);
     Label_grand2->setText(q2.name);
-    Edit_max_y1->setText(q1.maxText);
-    Edit_min_y1->setText(q1.minText);
-    Edit_y1_graduation->setText(q1.graduationText);
+    // The table's bounds become the axes only when they are new to the graph (a first load, or changed in the
+    // table): an axis the operator or the run set stays until the operator changes it.
+    const QStringList tableAxes = {q1.maxText, q1.minText, q1.graduationText, q2.maxText, q2.minText, q2.graduationText};
+    const bool axesFromTable = tableAxes != appliedTableAxes_ || run_.state.series.sampleCount == 0;
+    appliedTableAxes_ = tableAxes;
     for (QWidget* w : std::initializer_list<QWidget*>{Label_grandeur1, Label_grand1, Label_hauteur, Label_zero,
                                                      CheckBox_af_integrale, Label_val_grand1, Label_multiple_initial,
                                                      Label_multiple_courant, Label_tracage, Label15}) {
@@ -149,19 +151,23 @@ void MainWindow::ApplyTable()
         SetTextColour(w, ToQColor(q2.colour));
     }
     Label_grandeur2->setText(q2.wholeName);
-    Edit_max_y2->setText(q2.maxText);
-    Edit_min_y2->setText(q2.minText);
-    Edit_y2_graduation->setText(q2.graduationText);
-    // The table's bounds are the axes the graph draws from now on.
-    AxisScale& y1 = run_.state.axisY1;
-    AxisScale& y2 = run_.state.axisY2;
-    y1.min = q1.axisMin;
-    y1.max = q1.axisMax;
-    y1.graduation = q1.graduation;
-    y2.min = q2.axisMin;
-    y2.max = q2.axisMax;
-    y2.graduation = q2.graduation;
-    ShowAxisBoxes();
+    if (axesFromTable) {
+        Edit_max_y1->setText(q1.maxText);
+        Edit_min_y1->setText(q1.minText);
+        Edit_y1_graduation->setText(q1.graduationText);
+        Edit_max_y2->setText(q2.maxText);
+        Edit_min_y2->setText(q2.minText);
+        Edit_y2_graduation->setText(q2.graduationText);
+        AxisScale& y1 = run_.state.axisY1;
+        AxisScale& y2 = run_.state.axisY2;
+        y1.min = q1.axisMin;
+        y1.max = q1.axisMax;
+        y1.graduation = q1.graduation;
+        y2.min = q2.axisMin;
+        y2.max = q2.axisMax;
+        y2.graduation = q2.graduation;
+        ShowAxisBoxes();
+    }
     CheckBox_y2->setText(q2.name);
     Label_config->setText(config_.active.portDescription);
     params_->Label_config->setText(config_.active.portDescription);

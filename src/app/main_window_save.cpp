@@ -67,6 +67,10 @@ SaveResult MainWindow::WriteRecording(bool autoSaving)
         Label22->setText(r.Label22);
     }
     if (!r.error.isEmpty()) {
+        // The status line never names a file as saved that is not: it says the failure.
+        Label11->setText(autoSaving ? kBackupFailedCaption : kSaveFailedCaption);
+        Label11->setToolTip(r.error);
+        SetTextColour(Label11, Qt::red);
         if (!autoSaving && !quietFailures_) {
             info(r.error + kReadingsKept);
         } else if (autoSaving) {
@@ -77,6 +81,7 @@ SaveResult MainWindow::WriteRecording(bool autoSaving)
     if (r.written) {
         Label11->setText(r.Label11);
         Label11->setToolTip(r.Label11Hint);
+        SetTextColour(Label11, palette().color(QPalette::WindowText));
         QGuiApplication::clipboard()->setText(ClipboardText(run_.records));
         if (r.openInEditor && openEditor) {
             const QFileInfo file(r.path);

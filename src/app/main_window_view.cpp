@@ -112,6 +112,16 @@ void MainWindow::ApplyAxisEdit(QLineEdit* edit)
     const AxisBox box{index < 3 ? 1 : 2, fields[index % 3]};
     AxisScale& y1 = run_.state.axisY1;
     AxisScale& y2 = run_.state.axisY2;
+    if (const std::optional<QString> refusal = AxisBoxRefusal(edit->text(), box, y1, y2, regional_.decimalSign)) {
+        // Refused in the box itself: red, the previous value back, the reason in its hint.
+        QString previous = ShortestReal(AxisBoxValue(box, y1, y2));
+        previous.replace(u'.', regional_.decimalSign);
+        edit->setText(previous);
+        edit->setToolTip(*refusal);
+        SetTextColour(edit, Qt::red);
+        return;
+    }
+    SetTextColour(edit, palette().color(QPalette::Text));
     const QString clean =
         ApplyAxisBox(edit->text(), box, y1, y2, params_->table, config_.active.activeRow, regional_.decimalSign);
     edit->setText(clean);

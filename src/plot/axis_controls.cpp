@@ -53,6 +53,34 @@ QString ApplyAxisBox(const QString& text, AxisBox box, AxisScale& axisY1, AxisSc
     return clean;
 }
 
+std::optional<QString> AxisBoxRefusal(const QString& text, AxisBox box, const AxisScale& axisY1,
+                                      const AxisScale& axisY2, QChar decimalSign)
+{
+    const QString clean = CleanNumberText(text, decimalSign);
+    const Parsed<double> parsed = ParseReal(clean, decimalSign);
+    if (clean.isEmpty() || parsed.malformed || !clean.back().isDigit()) {
+        return QStringLiteral("pas un nombre : valeur précédente conservée");
+    }
+    const AxisScale& axis = box.quantity == 1 ? axisY1 : axisY2;
+    const double value = parsed.value;
+    if (box.field == AxisField::Max && !(value > axis.min)) {
+        return QStringLiteral("max Y doit être au-dessus de min Y : valeur précédente conservée");
+    }
+    if (box.field == AxisField::Min && !(value < axis.max)) {
+        return QStringLiteral("min Y doit être au-dessous de max Y : valeur précédente conservée");
+    }
+    if (box.field == AxisField::Graduation && !(value > 0)) {
+        return QStringLiteral("la graduation doit être positive : valeur précédente conservée");
+    }
+    return std::nullopt;
+}
+
+double AxisBoxValue(AxisBox box, const AxisScale& axisY1, const AxisScale& axisY2)
+{
+    const AxisScale& axis = box.quantity == 1 ? axisY1 : axisY2;
+    return box.field == AxisField::Max ? axis.max : box.field == AxisField::Min ? axis.min : axis.graduation;
+}
+
 QStringList propose_liste_val_grad(double graduation, double value)
 {
     QStringList list;

@@ -32,6 +32,13 @@ struct AxisBox {
 QString ApplyAxisBox(const QString& text, AxisBox box, AxisScale& axisY1, AxisScale& axisY2, InstrumentTable& table,
                      int activeRow, QChar decimalSign);
 
+/// Why a box's text cannot be applied (an empty box, a max not above the min, a graduation not above 0: each
+/// would draw an inverted or empty graph); nullopt when it can.
+std::optional<QString> AxisBoxRefusal(const QString& text, AxisBox box, const AxisScale& axisY1,
+                                      const AxisScale& axisY2, QChar decimalSign);
+/// The box's value as it stands in the axis (what a refused text gives way to).
+double AxisBoxValue(AxisBox box, const AxisScale& axisY1, const AxisScale& axisY2);
+
 /// propose_liste_val_grad: v + k·g for k = 10 … −10, shortest decimal texts.
 QStringList propose_liste_val_grad(double graduation, double value);
 

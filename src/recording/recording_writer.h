@@ -72,6 +72,10 @@ RescueResult WriteRescue(const RecordStore& records, const QStringList& folders,
 /// mesures) est enregistrée dans …"
 QString RescueMessage(qint64 unwritten, qint64 readings, const QString& reason, const RescueResult& rescue);
 
+/// The status line after a save or a backup that failed (the file named beside it was not written).
+inline const QString kSaveFailedCaption = QStringLiteral(" échec de l'enregistrement de ");
+inline const QString kBackupFailedCaption = QStringLiteral(" échec de la sauvegarde automatique de ");
+
 /// Said after a failed save: nothing was cleared.
 inline const QString kReadingsKept =
     QStringLiteral("\n\nLes mesures sont conservées en mémoire : libérer de la place ou choisir un autre "

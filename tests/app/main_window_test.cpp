@@ -217,6 +217,8 @@ TEST(MainWindow, FailedStopSaveLeavesTheRunGoingAndNothingCleared)
     ASSERT_FALSE(f.told.isEmpty());
     EXPECT_TRUE(f.told.last().startsWith(QStringLiteral("Impossible de créer le fichier ")));
     EXPECT_TRUE(f.told.last().contains(QStringLiteral("conservées")));
+    // The status line says the failure, never "sauvegardé" beside a file that was not written.
+    EXPECT_EQ(w.Label11->text(), kSaveFailedCaption);
     const int n = f.N();
     ASSERT_TRUE(WaitUntil([&] { return f.N() > n; }, 10000));  // still reading
 

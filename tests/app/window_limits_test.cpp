@@ -127,3 +127,37 @@ TEST(WorkingFolder, WhatTheBoxShowsIsWhereTheRecordingGoesAndItIsKeptAtOnce)
     w.parameters()->RadioButton_par_chaine_CSV->click();
     EXPECT_EQ(ReadTextLines(prm).value().value(10), QStringLiteral("1"));
 }
+
+TEST(AxisBoxes, AnAxisTheOperatorSetStaysAndAnInvertedOneIsRefused)
+{
+    Fixture f(true);
+    MainWindow& w = *f.window;
+    // The operator widens max Y for the peak to come.
+    w.Edit_max_y1->setText(QStringLiteral("900"));
+    QTest::keyClick(w.Edit_max_y1, Qt::Key_Return);
+    ASSERT_EQ(w.run().state.axisY1.max, 900);
+    f.Click(w.Button_START);
+    // The demonstration's baseline (600) lies below the table's min Y (700): the run lowers the axis to show it.
+    ASSERT_TRUE(WaitUntil([&] { return f.N() >= 3 && w.run().state.axisY1.min < 700; }, 10000));
+    const double grown = w.run().state.axisY1.min;
+    const QString grownText = w.Edit_min_y1->text();
+    // Leaving the parameters window's grid (as closing it does) applies the table: the axes stay.
+    w.parameters()->onTableApplied();
+    EXPECT_EQ(w.run().state.axisY1.max, 900);
+    EXPECT_EQ(w.Edit_max_y1->text(), QStringLiteral("900"));
+    EXPECT_EQ(w.run().state.axisY1.min, grown);
+    EXPECT_EQ(w.Edit_min_y1->text(), grownText);
+
+    // max Y below min Y, or an empty box: refused in the box, red, the previous value back.
+    const double min = w.run().state.axisY1.min;
+    w.Edit_max_y1->setText(QString::number(min - 10));
+    QTest::keyClick(w.Edit_max_y1, Qt::Key_Return);
+    EXPECT_EQ(w.run().state.axisY1.max, 900);
+    EXPECT_EQ(w.Edit_max_y1->text(), QStringLiteral("900"));
+    EXPECT_EQ(w.Edit_max_y1->palette().color(QPalette::Text), QColor(Qt::red));
+    w.Edit_min_y1->clear();
+    QTest::keyClick(w.Edit_min_y1, Qt::Key_Return);
+    EXPECT_EQ(w.run().state.axisY1.min, min);
+    EXPECT_FALSE(w.Edit_min_y1->text().isEmpty());
+    f.Click(w.Button_stop);
+}

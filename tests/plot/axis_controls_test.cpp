@@ -117,3 +117,32 @@ TEST(AxisControls, LayoutAtAGivenWindowSize)
     EXPECT_FALSE(narrow.memo2Visible);
     EXPECT_FALSE(narrow.prefixVisible);  // 1270 + 20 is past the right edge
 }
+
+TEST(AxisControls, ABoxThatWouldInvertOrEmptyTheGraphIsRefused)
+{
+    AxisScale y1;
+    y1.max = 750;
+    y1.min = 700;
+    y1.graduation = 50;
+    AxisScale y2;
+    y2.max = 30;
+    y2.min = 10;
+    y2.graduation = 5;
+    struct Case {
+        QString text;
+        AxisBox box;
+        bool refused;
+    };
+    const Case cases[] = {
+        {QStringLiteral("800"), {1, AxisField::Max}, false},   {QStringLiteral("650"), {1, AxisField::Max}, true},
+        {QStringLiteral("700"), {1, AxisField::Max}, true},    {QString(), {1, AxisField::Max}, true},
+        {QStringLiteral("abc"), {1, AxisField::Min}, true},    {QStringLiteral("760"), {1, AxisField::Min}, true},
+        {QStringLiteral("690"), {1, AxisField::Min}, false},   {QStringLiteral("0"), {1, AxisField::Graduation}, true},
+        {QStringLiteral("-5"), {2, AxisField::Graduation}, true}, {QStringLiteral("2,5"), {2, AxisField::Graduation}, false},
+        {QStringLiteral("5"), {2, AxisField::Max}, true},      {QStringLiteral("&é"), {2, AxisField::Max}, false},  // the digit row: 12
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(AxisBoxRefusal(c.text, c.box, y1, y2, u',').has_value(), c.refused) << c.text.toStdString();
+    }
+    EXPECT_EQ(AxisBoxValue({2, AxisField::Min}, y1, y2), 10);
+}
