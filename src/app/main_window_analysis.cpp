@@ -45,7 +45,7 @@ void MainWindow::BuildAnalysisPanel(QBoxLayout* bottom)
     Panel_analyse->setFrameShape(QFrame::StyledPanel);
     Panel_analyse->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Panel_analyse->setWordWrap(true);
-    Panel_analyse->setMaximumHeight(140);
+    Panel_analyse->setMaximumHeight(180);
     Panel_analyse->setToolTip(QStringLiteral("analyse du traçage depuis t0 (distance, masse et débit dans les Paramètres)"));
     Button_rapport = new QPushButton(QStringLiteral("rapport d'analyse"), centralWidget());
     Button_rapport->setObjectName(QStringLiteral("Button_rapport"));

@@ -49,6 +49,10 @@
 namespace sondalog {
 
 namespace {
+constexpr int kRecordListRows = 8;  // lines of the record list always in view
+}  // namespace
+
+namespace {
 QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent)
 {
     return Named(new QLabel(text, parent), name);
@@ -230,7 +234,10 @@ void MainWindow::BuildControls()
     Memo2->setToolTip(QStringLiteral("lignes décodées du multimètre"));
     Memo2->setUniformItemSizes(true);  // the whole record list, never cut, fetched as it scrolls
     Memo2->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Memo2->setMaximumHeight(140);
+    // At least its last eight lines in view, on a field laptop's screen as on a large one: the graph gives way.
+    const int listRow = Memo2->fontMetrics().height() + 2;
+    Memo2->setMinimumHeight(kRecordListRows * listRow + 2 * Memo2->frameWidth() + 4);
+    Memo2->setMaximumHeight(std::max(140, Memo2->minimumHeight()));
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(Memo2, 3);
     BuildAnalysisPanel(bottom);

@@ -282,7 +282,9 @@ void MainWindow::FormResize()
 {
     const QRect panel(Panel1->mapTo(this, QPoint(0, 0)), Panel1->size());
     const int prefixRight = Edit_Prefixe->mapTo(this, QPoint(Edit_Prefixe->width(), 0)).x();
-    const MainLayout l = FormResizeLayout(size(), panel.top(), Memo2->width(), prefixRight);
+    // The share the record list gets of the bottom row, not its width now: once hidden it has none, and would stay
+    // hidden for good.
+    const MainLayout l = FormResizeLayout(size(), panel.top(), centralWidget()->width() * 3 / 5, prefixRight);
     Memo2->setVisible(l.memo2Visible);
     for (QWidget* w : std::initializer_list<QWidget*>{Label_config, CheckBox_date_heure, CheckBox_y2, Label11}) {
         w->setVisible(l.wideControlsVisible);

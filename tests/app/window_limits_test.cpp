@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QListView>
 #include <QRadioButton>
 #include <QTest>
 #include <QLineEdit>
@@ -160,4 +161,25 @@ TEST(AxisBoxes, AnAxisTheOperatorSetStaysAndAnInvertedOneIsRefused)
     EXPECT_EQ(w.run().state.axisY1.min, min);
     EXPECT_FALSE(w.Edit_min_y1->text().isEmpty());
     f.Click(w.Button_stop);
+}
+
+TEST(RecordList, ItsLastEightLinesAreInViewOnAFieldLaptop)
+{
+    Fixture f(true);
+    MainWindow& w = *f.window;
+    ASSERT_EQ(w.screen()->geometry().size(), QSize(1366, 768));
+    f.Click(w.Button_START);
+    ASSERT_TRUE(WaitUntil([&] { return f.N() >= 30; }, 10000));
+    f.Click(w.Button_stop);
+    QApplication::processEvents();
+    ASSERT_TRUE(w.Memo2->isVisible());
+    const int row = w.Memo2->sizeHintForRow(0);
+    ASSERT_GT(row, 0);
+    EXPECT_GE(w.Memo2->viewport()->height(), 8 * row) << w.Memo2->viewport()->height() << " / " << row;
+    EXPECT_LE(w.frameGeometry().height(), w.screen()->availableGeometry().height());
+    // Maximised on a large screen too: the window's share, whatever its size.
+    w.resize(1900, 1000);
+    QApplication::processEvents();
+    EXPECT_TRUE(w.Memo2->isVisible());
+    EXPECT_GE(w.Memo2->viewport()->height(), 8 * row);
 }
