@@ -40,6 +40,10 @@ class QToolButton;
 namespace sondalog {
 
 inline const QString kLinkTestCaption = QStringLiteral("test COM : ");
+/// The exit question (F12, "exit + save", the close box): what "exit" does before the program ends.
+inline const QString kExitQuestion =
+    QStringLiteral("\nQuitter Sondalog ?\n\nLes mesures non enregistrées, les paramètres et le tableau sont "
+                   "enregistrés avant la fin.\n[Échap] ou « annuler » : rester.\n");
 
 class ChartsWindow;
 class RecordListModel;

@@ -222,7 +222,7 @@ void MainWindow::Button_exit_Click()
     QPalette p = Panel_question->palette();
     p.setColor(QPalette::Window, QColor(192, 192, 192));
     Panel_question->setPalette(p);
-    Label_mess->clear();
+    Label_mess->setText(kExitQuestion);
     ShowQuestionPanel(false);
 }
 

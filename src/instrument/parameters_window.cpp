@@ -29,6 +29,7 @@
 #include <QScreen>
 #include <QTableWidget>
 #include <QToolButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace sondalog {
@@ -81,6 +82,9 @@ void ParametersWindow::BuildControls()
     Label_nlecture = Named(new QLabel(QStringLiteral("0"), this), "Label_nlecture");
     Label_n = Named(new QLabel(QString(), this), "Label_n");
     Label_config = Named(new QLabel(QString(), this), "Label_config");
+    // A long port path must not widen the window past the screen (the "?" and "X" off it): the label gives way.
+    Label_config->setSizePolicy(QSizePolicy::Ignored, Label_config->sizePolicy().verticalPolicy());
+    Label_config->setMinimumWidth(120);
 
     Button_openCOM_read = Named(new QPushButton(QStringLiteral("Open COM"), this), "Button_openCOM_read");
     Button_close_COM = Named(new QPushButton(QStringLiteral("Close COM"), this), "Button_close_COM");
@@ -235,8 +239,11 @@ void ParametersWindow::BuildControls()
 
 void ParametersWindow::BuildLayout()
 {
-    // Layout: the table on top, the options in columns, the memos below.
-    auto* root = new QVBoxLayout(this);
+    // Layout: the table on top, the options in columns, the memos below, in a scroll area: on a small screen the
+    // window fits it (title bar included) and scrolls rather than running off it.
+    auto* content = new QWidget;
+    content_ = content;
+    auto* root = new QVBoxLayout(content);
     auto* top = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{Button_enreg_param, Button_charger_param, Button_exemple,
                                                      Button_openCOM_read, Button_close_COM, Label_config}) {
@@ -298,7 +305,22 @@ void ParametersWindow::BuildLayout()
     memos->addLayout(raw);
     memos->addWidget(Memo2);
     root->addLayout(memos, 2);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("ScrollArea_parametres"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    scroll->viewport()->setAutoFillBackground(false);
+    content->setAutoFillBackground(false);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
 }
+
+namespace {
+constexpr int kTitleBarGuess = 32;
+constexpr int kFrameGuess = 4;
+}  // namespace
 
 void ParametersWindow::showEvent(QShowEvent* event)
 {
@@ -308,11 +330,16 @@ void ParametersWindow::showEvent(QShowEvent* event)
         Label_ecran->setText(QStringLiteral("Résolution ") + QString::number(s->geometry().width()) + u'x' +
                              QString::number(s->geometry().height()));
         const QRect available = s->availableGeometry();
-        const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
-                             frameGeometry().right() - geometry().right(),
-                             frameGeometry().bottom() - geometry().bottom());
-        const QSize size(std::min(width(), available.width() - frame.left() - frame.right()),
-                         std::min(height(), available.height() - frame.top() - frame.bottom()));
+        QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                       frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+        // Not decorated yet (or by a platform that draws none): room kept for a title bar and borders all the
+        // same, or a window manager would put its top off the screen.
+        frame = QMargins(std::max(frame.left(), kFrameGuess), std::max(frame.top(), kTitleBarGuess),
+                         std::max(frame.right(), kFrameGuess), std::max(frame.bottom(), kFrameGuess));
+        // As large as its content wants, as the screen allows: what does not fit scrolls.
+        const QSize wanted = content_ ? content_->minimumSizeHint() + QSize(24, 24) : size();
+        const QSize size(std::min(std::max(width(), wanted.width()), available.width() - frame.left() - frame.right()),
+                         std::min(std::max(height(), wanted.height()), available.height() - frame.top() - frame.bottom()));
         resize(size);
         move(available.x() + std::max(0, (available.width() - size.width() - frame.left() - frame.right()) / 2),
              available.y() + std::max(0, (available.height() - size.height() - frame.top() - frame.bottom()) / 2));
@@ -407,6 +434,20 @@ void ParametersWindow::ShowSettings(const Settings& s)
     } else {
         ComboBox_cond_ph_ox->setCurrentText(s.ComboBox_cond_ph_ox);
     }
+}
+
+}  // namespace sondalog
+
+namespace sondalog {
+
+void ParametersWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Esc closes it, as it closes a dialog (a cell being edited takes its own Esc first).
+    if (event->key() == Qt::Key_Escape) {
+        hide();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace sondalog

@@ -156,8 +156,10 @@ protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    QWidget* content_ = nullptr;  ///< everything but the frame, in a scroll area
     void BuildControls();
     void BuildLayout();
     void WireGrid();

@@ -1,6 +1,7 @@
 // What the operator does in the main window: a careless paste, a new run, a typed folder.
 #include "app/main_window.h"
 #include "app/window_fixture.h"
+#include "instrument/instrument_table.h"
 #include "instrument/parameters_window.h"
 #include "util/text_file.h"
 #include "wait_until.h"
@@ -182,4 +183,43 @@ TEST(RecordList, ItsLastEightLinesAreInViewOnAFieldLaptop)
     QApplication::processEvents();
     EXPECT_TRUE(w.Memo2->isVisible());
     EXPECT_GE(w.Memo2->viewport()->height(), 8 * row);
+}
+
+TEST(Keys, F12AsksTheExitQuestionWithItsTextAndEscapeClosesWhatItOpened)
+{
+    Fixture f(true);
+    MainWindow& w = *f.window;
+    w.activateWindow();
+    QTest::keyClick(&w, Qt::Key_F12);
+    ASSERT_TRUE(w.Panel_question->isVisible());
+    EXPECT_FALSE(w.Label_mess->text().trimmed().isEmpty());  // never an empty grey panel
+    EXPECT_TRUE(w.Label_mess->text().contains(QStringLiteral("Quitter"))) << w.Label_mess->text().toStdString();
+    QTest::keyClick(w.Button_stop, Qt::Key_Escape);
+    EXPECT_FALSE(w.Panel_question->isVisible());
+    EXPECT_EQ(f.ended, -1);
+
+    // The parameters window closes with Esc, as a dialog does.
+    f.Click(w.Button_parametres);
+    ASSERT_TRUE(w.parameters()->isVisible());
+    QTest::keyClick(w.parameters(), Qt::Key_Escape);
+    EXPECT_FALSE(w.parameters()->isVisible());
+}
+
+TEST(ParametersWindowFits, ALongPortPathNeverPushesItPastTheScreen)
+{
+    Fixture f(true);
+    MainWindow& w = *f.window;
+    ParametersWindow& p = *w.parameters();
+    // A Bluetooth or by-id path, as Linux names some adapters.
+    p.table.SetCell(p.table.ColumnByName(col::comx), 1, QStringLiteral("/dev/serial/by-id/usb-Prolific_Technology_Inc._USB-Serial_Controller_D-"
+                                                   "if00-port0-a-very-long-adapter-name-indeed-0123456789abcdef"));
+    p.ShowTable();
+    p.onTableApplied();
+    f.Click(w.Button_parametres);
+    QApplication::processEvents();
+    const QRect screen = p.screen()->availableGeometry();
+    EXPECT_LE(p.minimumSizeHint().width(), screen.width());
+    EXPECT_LE(p.geometry().right(), screen.right());
+    EXPECT_LE(p.height() + 30, screen.height());  // room for its title bar, which this platform does not draw
+    EXPECT_LE(p.geometry().bottom(), screen.bottom());
 }
