@@ -545,14 +545,14 @@ TEST(MainWindow, AxisBoxesTakeTypedKeysAndProposedValues)
     MainWindow& w = *f.window;
     w.Edit_max_y1->clear();
     w.Edit_max_y1->setFocus();
-    for (const QChar c : QStringLiteral("1é5x")) {  // the French digit row; a letter gives nothing
+    for (const QChar c : QStringLiteral("1é5xà")) {  // the French digit row; a letter gives nothing
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
         QApplication::sendEvent(w.Edit_max_y1, &press);
     }
     QTest::keyClick(w.Edit_max_y1, Qt::Key_Return);
-    EXPECT_EQ(w.Edit_max_y1->text(), QStringLiteral("125"));
-    EXPECT_DOUBLE_EQ(w.run().state.axisY1.max, 125);
-    EXPECT_EQ(ActiveCell(w.parameters()->table, 1, col::max, 0), QStringLiteral("125"));
+    EXPECT_EQ(w.Edit_max_y1->text(), QStringLiteral("1250"));
+    EXPECT_DOUBLE_EQ(w.run().state.axisY1.max, 1250);
+    EXPECT_EQ(ActiveCell(w.parameters()->table, 1, col::max, 0), QStringLiteral("1250"));
     EXPECT_TRUE(w.parameters()->table.modified);
 
     // The proposed values beside the box: graduation 50 around 1000.
