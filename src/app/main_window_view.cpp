@@ -1,6 +1,7 @@
 // The main window's axis and view controls: the six axis boxes, the list of proposed values, zoom,
 // contrast, background colours and the layout at a given size. The rules are in plot/axis_controls.
 #include "app/main_window.h"
+#include "processing/axis_scale.h"
 
 #include "app/line_edits.h"
 #include "app/text_colour.h"
@@ -177,15 +178,42 @@ void MainWindow::ListBox1DblClick()
 
 void MainWindow::Button_zoomClick()
 {
-    const ZoomStep step = NextZoom(zoomState_, Label_y1_max_lu->text(), Label_y1_min_lu->text(), run_.state.axisY1,
-                                   CollectSettings().Edit_nb_decimale_1, run_.state.initialPrefix, regional_.decimalSign);
-    zoomState_ = step.state;
-    if (step.maxText && step.minText) {
-        Edit_max_y1->setText(*step.maxText);
-        ApplyAxisEdit(Edit_max_y1);
-        Edit_min_y1->setText(*step.minText);
-        ApplyAxisEdit(Edit_min_y1);
+    // Zoom frames what was read: the extremes of the readings themselves (a file opened has no "lu" captions
+    // of its own, only placeholders).
+    AxisScale read = run_.state.axisY1;
+    QString maxCaption = Label_y1_max_lu->text();
+    QString minCaption = Label_y1_min_lu->text();
+    const SampleSeries& series = run_.state.series;
+    if (series.sampleCount > 0) {
+        double hi = series.At(1).value1;
+        double lo = hi;
+        for (int n = 2; n <= series.sampleCount; ++n) {
+            hi = std::max(hi, series.At(n).value1);
+            lo = std::min(lo, series.At(n).value1);
+        }
+        read.maxRead = hi;
+        read.minRead = lo;
+        maxCaption = ShortestReal(hi);
+        minCaption = ShortestReal(lo);
     }
+    const ZoomStep step = NextZoom(zoomState_, maxCaption, minCaption, read, CollectSettings().Edit_nb_decimale_1,
+                                   run_.state.initialPrefix, regional_.decimalSign);
+    zoomState_ = step.state;
+    if (!step.maxText || !step.minText) {
+        return;
+    }
+    // The bounds in the order that keeps max above min at every step, then a graduation that suits the range (one
+    // kept from a wide range would put thousands of lines on a narrow one, and the graph would draw nothing).
+    const double newMin = ParseReal(*step.minText, regional_.decimalSign).value;
+    const bool minFirst = newMin < run_.state.axisY1.max;
+    for (QLineEdit* box : minFirst ? QList<QLineEdit*>{Edit_min_y1, Edit_max_y1} : QList<QLineEdit*>{Edit_max_y1, Edit_min_y1}) {
+        box->setText(box == Edit_max_y1 ? *step.maxText : *step.minText);
+        ApplyAxisEdit(box);
+    }
+    QString graduation = ShortestReal(NiceStep(run_.state.axisY1.min, run_.state.axisY1.max));
+    graduation.replace(u'.', regional_.decimalSign);
+    Edit_y1_graduation->setText(graduation);
+    ApplyAxisEdit(Edit_y1_graduation);
 }
 
 void MainWindow::Button_contrasteClick()

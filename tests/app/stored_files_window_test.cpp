@@ -2,6 +2,7 @@
 // load on its own thread, and a cancel that leaves the run as it was.
 #include "app/window_fixture.h"
 #include "charts/charts_window.h"
+#include "instrument/instrument_table.h"
 #include "instrument/parameters_window.h"
 #include "instrument/row_text.h"
 #include "recording/stored_files.h"
@@ -228,4 +229,22 @@ TEST(OpeningFiles, AnInstrumentsCsvFileOpensAsItsOwnLoggingWithItsOwnTimes)
     for (int n = 1; n <= 6; ++n) {
         EXPECT_EQ(series.StampText(n, Regional::French()), QStringLiteral("26/09/2009 04:19:%1").arg(38 + n)) << n;
     }
+}
+
+TEST(OpeningFiles, ZoomFramesWhatWasReadAndTheGraphAlwaysDrawsIt)
+{
+    Opening t;
+    t.Open(1, WriteOwnRecording(t.f.work, 200));  // values 600,5 to 606,5
+    ASSERT_EQ(t.f.N(), 200);
+    for (int click = 1; click <= 3; ++click) {
+        t.w.Button_zoomClick();
+        const AxisScale& a = t.w.run().state.axisY1;
+        // The readings inside the axis, a graduation the range can carry (more than 50 lines blank the graph).
+        EXPECT_LE(a.min, 600.5) << click;
+        EXPECT_GE(a.max, 606.5) << click;
+        EXPECT_LT(a.max - a.min, 1000) << click;  // no placeholder range
+        ASSERT_GT(a.graduation, 0) << click;
+        EXPECT_LE((a.max - a.min) / a.graduation, 50) << click;
+    }
+    EXPECT_NE(ActiveCell(t.w.parameters()->table, 1, col::max, 0), QStringLiteral("1000000"));
 }
