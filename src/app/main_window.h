@@ -39,6 +39,8 @@ class QToolButton;
 
 namespace sondalog {
 
+/// The least contrast a caption keeps with its background (large text).
+inline constexpr double kLeastContrast = 3.0;
 inline const QString kLinkTestCaption = QStringLiteral("test COM : ");
 /// The exit question (F12, "exit + save", the close box): what "exit" does before the program ends.
 inline const QString kExitQuestion =
@@ -218,6 +220,7 @@ private:
     void ApplyAxisEdit(QLineEdit* edit);
     void ToggleProposedList(QLineEdit* edit);
     void ApplyContrast();
+    void KeepTextReadable();
     void RestoreStoredColours();
     void FormResize();
     void BuildChooser();

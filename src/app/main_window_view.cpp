@@ -12,6 +12,7 @@
 #include "util/text_utils.h"
 
 #include <QCheckBox>
+#include <QRadioButton>
 #include <QColorDialog>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -252,7 +253,27 @@ void MainWindow::ApplyContrast()
     QPalette window = palette();
     window.setColor(QPalette::Window, s.background);
     setPalette(window);
+    KeepTextReadable();
     Redraw();
+}
+
+void MainWindow::KeepTextReadable()
+{
+    // Whatever the mode, no caption may vanish into its background: one that reads too faintly on what is behind
+    // it takes black or white.
+    for (QWidget* w : centralWidget()->findChildren<QWidget*>()) {
+        if (!qobject_cast<QLabel*>(w) && !qobject_cast<QCheckBox*>(w) && !qobject_cast<QRadioButton*>(w)) {
+            continue;
+        }
+        const QWidget* behind = w->parentWidget();
+        while (behind && !behind->autoFillBackground() && behind != this) {
+            behind = behind->parentWidget();
+        }
+        const QColor background = (behind ? behind : this)->palette().color(QPalette::Window);
+        if (ContrastRatio(w->palette().color(QPalette::WindowText), background) < kLeastContrast) {
+            SetTextColour(w, ReadableOn(background));
+        }
+    }
 }
 
 void MainWindow::FormDblClick()

@@ -163,6 +163,27 @@ ContrastScheme ContrastFor(int mode, const QColor& savedBackground, const QColor
     return s;
 }
 
+namespace {
+double Luminance(const QColor& c)
+{
+    const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+}  // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b)
+{
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor ReadableOn(const QColor& background)
+{
+    return ContrastRatio(background, Qt::black) >= ContrastRatio(background, Qt::white) ? QColor(Qt::black)
+                                                                                         : QColor(Qt::white);
+}
+
 MainLayout FormResizeLayout(QSize window, int panel1Top, int memo2Width, int prefixRight)
 {
     MainLayout l;

@@ -68,6 +68,11 @@ struct ContrastScheme {
 ContrastScheme ContrastFor(int mode, const QColor& savedBackground, const QColor& savedColour1,
                            const QColor& savedColour2);
 
+/// The contrast ratio of two colours (1 to 21, as for printed text: 3 is the least for large captions).
+double ContrastRatio(const QColor& a, const QColor& b);
+/// Black or white, whichever reads better on `background`.
+QColor ReadableOn(const QColor& background);
+
 /// FormResize as a rule of the window's size.
 struct MainLayout {
     int panel1Height = 0;

@@ -3,10 +3,12 @@
 #include "app/window_fixture.h"
 #include "instrument/instrument_table.h"
 #include "instrument/parameters_window.h"
+#include "plot/axis_controls.h"
 #include "util/text_file.h"
 #include "wait_until.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
@@ -222,4 +224,31 @@ TEST(ParametersWindowFits, ALongPortPathNeverPushesItPastTheScreen)
     EXPECT_LE(p.geometry().right(), screen.right());
     EXPECT_LE(p.height() + 30, screen.height());  // room for its title bar, which this platform does not draw
     EXPECT_LE(p.geometry().bottom(), screen.bottom());
+}
+
+TEST(Contrast, EveryCaptionStaysReadableInTheThreeModes)
+{
+    Fixture f(true);
+    MainWindow& w = *f.window;
+    f.Click(w.Button_START);
+    ASSERT_TRUE(WaitUntil([&] { return f.N() >= 20; }, 10000));
+    for (int mode = 1; mode <= 3; ++mode) {
+        f.Click(w.Button_contraste);  // white, black, then the normal colours again
+        WaitUntil([] { return false; }, 50);
+        for (QWidget* c : w.centralWidget()->findChildren<QWidget*>()) {
+            auto* label = qobject_cast<QLabel*>(c);
+            auto* box = qobject_cast<QCheckBox*>(c);
+            if ((!label && !box) || !c->isVisible() || (label ? label->text() : box->text()).trimmed().isEmpty()) {
+                continue;
+            }
+            const QWidget* behind = c->parentWidget();
+            while (behind && !behind->autoFillBackground() && behind != &w) {
+                behind = behind->parentWidget();
+            }
+            const QColor background = (behind ? behind : &w)->palette().color(QPalette::Window);
+            EXPECT_GE(ContrastRatio(c->palette().color(QPalette::WindowText), background), 3.0)
+                << "mode " << mode % 3 << " " << c->objectName().toStdString();
+        }
+    }
+    f.Click(w.Button_stop);
 }
