@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "app/settings_file.h"
 
 #include "acquisition/demo_generator.h"
 #include "app/record_list_model.h"
@@ -247,22 +248,32 @@ void MainWindow::FormActivate()
         }
         const Settings s = CollectSettings();
         const QString question = DecimalSignQuestion(s.RadioGroup_signe_decimal, regional_.decimalSign);
-        if (!question.isEmpty()) {
-            QTimer::singleShot(0, this, [this, s, question] {
+        const QString declined = ReadSettingsLine(paths_.SettingsFile(), kDecimalQuestionDeclinedLine);
+        if (!question.isEmpty() && declined != QString(regional_.decimalSign)) {
+            // Asked once the start-up messages are read, and not again once answered.
+            AfterMessages([this, s, question] {
                 if (confirm(question)) {
                     (s.RadioGroup_signe_decimal == 0 ? params_->RadioButton_point : params_->RadioButton_virgule)
                         ->setChecked(true);
+                    SettingsChanged();
                 } else {
                     SetTextColour(params_->Label2, Qt::red);
+                    QStringList lines = ReadSettingsLines(paths_.SettingsFile());
+                    lines[kDecimalQuestionDeclinedLine - 1] = QString(regional_.decimalSign);
+                    WriteSettingsLines(paths_.SettingsFile(), lines);
                 }
             });
         }
+    }
+    if (isVisible()) {
+        QTimer::singleShot(0, this, &MainWindow::ShowNextMessage);
     }
 }
 
 void MainWindow::showEvent(QShowEvent* e)
 {
     QMainWindow::showEvent(e);
+    QTimer::singleShot(0, this, &MainWindow::ShowNextMessage);  // start-up messages, in front of the window
     if (!firstActivation_ || settings_.maximised) {
         return;
     }
@@ -515,11 +526,41 @@ void MainWindow::Redraw()
 
 void MainWindow::ShowMessage(const QString& text)
 {
+    // One message at a time, in front of a window already on screen: a box opened during start-up came up behind
+    // the window, and several stacked.
+    pendingMessages_ << text;
+    ShowNextMessage();
+}
+
+void MainWindow::ShowNextMessage()
+{
+    if (openMessage_ || !isVisible()) {
+        return;  // shown when the one on screen is closed, or when the window shows
+    }
+    if (pendingMessages_.isEmpty()) {
+        const QList<std::function<void()>> waiting = std::exchange(afterMessages_, {});
+        for (const auto& step : waiting) {
+            step();
+        }
+        return;
+    }
     // Never a nested event loop: the box is shown and the run goes on.
-    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral(" S o n d a L O G "), BoundedMessage(text),
-                                QMessageBox::Ok, this);
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral(" S o n d a L O G "),
+                                BoundedMessage(pendingMessages_.takeFirst()), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    openMessage_ = box;
+    connect(box, &QMessageBox::finished, this, [this] {
+        openMessage_ = nullptr;
+        QTimer::singleShot(0, this, &MainWindow::ShowNextMessage);
+    });
     box->open();
+    box->raise();
+}
+
+void MainWindow::AfterMessages(const std::function<void()>& step)
+{
+    afterMessages_ << step;
+    ShowNextMessage();
 }
 
 }  // namespace sondalog

@@ -19,6 +19,8 @@
 #include "util/regional.h"
 
 #include <QMainWindow>
+#include <QPointer>
+#include <QMessageBox>
 #include <QTimer>
 
 #include <memory>
@@ -209,6 +211,8 @@ protected:
 public:
     /// A message box that never waits for its OK and never outgrows the screen.
     void ShowMessage(const QString& text);
+    /// Runs `step` once no message is on screen or waiting (start-up questions come after start-up messages).
+    void AfterMessages(const std::function<void()>& step);
 
 private:
     void BuildControls();
@@ -221,6 +225,7 @@ private:
     void ToggleProposedList(QLineEdit* edit);
     void ApplyContrast();
     void KeepTextReadable();
+    void ShowNextMessage();
     void RestoreStoredColours();
     void FormResize();
     void BuildChooser();
@@ -303,6 +308,9 @@ private:
     RunState state_ = RunState::Idle;
     bool continuingFile_ = false;
     bool firstActivation_ = true;
+    QStringList pendingMessages_;                ///< messages waiting for the one on screen, or for the window
+    QPointer<QMessageBox> openMessage_;
+    QList<std::function<void()>> afterMessages_;  ///< questions asked once every message is read
     bool exitFinished_ = false;
     bool startupDone_ = false;  ///< the controls hold the stored settings: changes are the user's
     bool windowMaximised_ = false;  ///< as wide as the screen; kept in the settings file

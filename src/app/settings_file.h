@@ -8,6 +8,10 @@
 
 namespace sondalog {
 
+/// A line kept aside by the settings: the PC decimal sign for which the operator declined to change the recordings'
+/// sign (the question is then not asked again on that PC).
+inline constexpr int kDecimalQuestionDeclinedLine = 27;
+
 inline constexpr int kSettingsLines = 30;
 
 /// Line n (1 to 30); empty when the file or the line is missing.

@@ -1,4 +1,5 @@
 // What the operator does in the main window: a careless paste, a new run, a typed folder.
+#include "app/config_paths.h"
 #include "app/main_window.h"
 #include "app/window_fixture.h"
 #include "instrument/instrument_table.h"
@@ -20,6 +21,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -251,4 +253,59 @@ TEST(Contrast, EveryCaptionStaysReadableInTheThreeModes)
         }
     }
     f.Click(w.Button_stop);
+}
+
+TEST(FirstStart, OneMessageAtATimeInFrontAndTheDecimalQuestionIsAskedOnce)
+{
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("config"));
+    QDir().mkpath(config);
+    // Recordings in points on a PC in commas: the question is due; the table is missing: a message is due.
+    QStringList settings(30);
+    settings[0] = dir.path();
+    settings[6] = QStringLiteral("1");
+    ASSERT_TRUE(WriteFileAtomically(config + QStringLiteral("/Sondalog.prm"), JoinCrLf(settings)).isEmpty());
+    QStringList asked;
+    {
+        MainWindow w(ConfigPaths::Resolve(config, QString()), Regional::French());
+        w.confirm = [&](const QString& q) {
+            asked << q;
+            return false;  // keep the points
+        };
+        EXPECT_TRUE(w.findChildren<QMessageBox*>().isEmpty());  // nothing before the window is on screen
+        w.show();
+        w.activateWindow();
+        QTest::qWait(100);
+        const auto boxes = [&] {
+            QList<QMessageBox*> shown;
+            for (QMessageBox* b : w.findChildren<QMessageBox*>()) {
+                if (b->isVisible()) {
+                    shown << b;
+                }
+            }
+            return shown;
+        };
+        ASSERT_EQ(boxes().size(), 1);  // one at a time, parented to the window
+        EXPECT_TRUE(boxes().first()->text().contains(QStringLiteral("non trouvé"))) << boxes().first()->text().toStdString();
+        EXPECT_TRUE(asked.isEmpty());  // the question waits for the message
+        for (int i = 0; i < 5 && !boxes().isEmpty(); ++i) {
+            boxes().first()->accept();
+            QTest::qWait(50);
+        }
+        EXPECT_TRUE(boxes().isEmpty());
+        ASSERT_EQ(asked.size(), 1);
+        EXPECT_TRUE(asked[0].contains(QStringLiteral("signe décimal"))) << asked[0].toStdString();
+    }
+    // The next start on the same PC does not ask again.
+    asked.clear();
+    MainWindow again(ConfigPaths::Resolve(config, QString()), Regional::French());
+    again.confirm = [&](const QString& q) {
+        asked << q;
+        return false;
+    };
+    again.info = [](const QString&) {};
+    again.show();
+    again.activateWindow();
+    QTest::qWait(100);
+    EXPECT_TRUE(asked.isEmpty()) << asked.value(0).toStdString();
 }
