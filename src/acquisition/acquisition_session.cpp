@@ -77,7 +77,9 @@ void AcquisitionSession::OpenCharacterMode()
         emit logLine(QStringLiteral(" _Open ") + description + QStringLiteral("  erreur"));
         emit openFailed(QStringLiteral("Impossible d'ouvrir le port <") + PortName(description) + QStringLiteral("> : ") +
                         burst_.ErrorText());
-        Finish();
+        // As a lost link: the run is under way and tries the port again by itself (an adapter plugged in late).
+        BeginRun();
+        OnLost(burst_.ErrorText());
         return;
     }
     After(1000, [this, description] {
@@ -100,10 +102,14 @@ void AcquisitionSession::OpenStringMode()
         line_.SetRts(settings_.rts);
         emit logLine(QStringLiteral(" Open ") + description + QStringLiteral(" timeouts = ") + QString::number(n.value));
         line_.SetTimeouts(n.value);
-        if (!settings_.demo && !line_.IsOpen()) {
+        const bool failed = !settings_.demo && !line_.IsOpen();
+        if (failed) {
             emit openFailed(QStringLiteral("Impossible d'ouvrir le port <") + PortName(description) + u'>');
         }
         BeginRun();
+        if (failed) {
+            OnLost(QString());  // tried again every 2 s, as a lost link
+        }
     };
     if (settings_.demo) {
         run();

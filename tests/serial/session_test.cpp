@@ -197,9 +197,33 @@ TEST(Session, StopDuringTheOpenSequenceAndFailedOpen)
     QStringList failures;
     QObject::connect(&bad.session, &AcquisitionSession::openFailed, [&](const QString& m) { failures << m; });
     bad.session.Start(bad.Settings(QStringLiteral("/nonexistent/ttyS9"), ReadMode::Character));
-    EXPECT_FALSE(bad.session.IsRunning());
-    EXPECT_EQ(bad.log, QStringList{QStringLiteral(" _Open /nonexistent/ttyS9: bauds=9600 parity=N data=8 stop=1  erreur")});
+    // A first opening that fails is a lost link: said, and tried again by itself until Stop.
+    EXPECT_TRUE(bad.session.IsReconnecting());
+    EXPECT_EQ(bad.log.value(0), QStringLiteral(" _Open /nonexistent/ttyS9: bauds=9600 parity=N data=8 stop=1  erreur"));
     ASSERT_EQ(failures.size(), 1);
+    EXPECT_EQ(bad.lost.size(), 1);
+    bad.session.RequestStop();
+    EXPECT_TRUE(WaitUntil([&] { return bad.finished; }, 3000));
+}
+
+TEST(Session, AnAdapterPluggedInAfterStartIsReadWithoutAWord)
+{
+    // Start pressed before the USB adapter is in: the run waits for it, then reads it.
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("port"));
+    Harness h(PrintBlockConfig());
+    SessionSettings s = h.Settings(link, ReadMode::Character);
+    s.burstSilenceMs = 30;
+    s.reconnectMs = 200;
+    h.session.Start(s);
+    EXPECT_TRUE(h.session.IsReconnecting());
+    Simulator sim(link, {QStringLiteral("--format"), QStringLiteral("print"), QStringLiteral("--interval"),
+                         QStringLiteral("0.1"), QStringLiteral("--count"), QStringLiteral("20"), QStringLiteral("--delay"),
+                         QStringLiteral("1.0")});
+    ASSERT_TRUE(WaitUntil([&] { return h.run.state.series.sampleCount >= 5; }, 20000));
+    EXPECT_FALSE(h.session.IsReconnecting());
+    h.session.RequestStop();
+    WaitUntil([&] { return h.finished; }, 1000);
 }
 
 TEST(Session, DemonstrationPacing)
