@@ -6,6 +6,10 @@
 #include <cmath>
 #include <cstdlib>
 
+#include <QLocale>
+
+#include <array>
+
 namespace sondalog {
 
 qint64 TimeValue(const QDateTime& localTime)
@@ -439,6 +443,10 @@ std::optional<std::vector<DatePart>> DatePlan(const QString& format)
             plan.push_back({static_cast<char>(c.unicode()), static_cast<int>(run), {}});
         } else if (c == u'y' && (run == 2 || run == 4)) {
             plan.push_back({'y', static_cast<int>(run), {}});
+        } else if (c == u'M' && run <= 4) {
+            plan.push_back({'N', static_cast<int>(run), {}});  // the month's name, short or long (as Qt writes it)
+        } else if (c == u'd' && run <= 4) {
+            plan.push_back({'D', static_cast<int>(run), {}});  // the day's name: read over, the date says it
         } else if (c.isLetter() || c == u'\'') {
             return std::nullopt;  // names of days or months: left to Qt
         } else {
@@ -450,6 +458,37 @@ std::optional<std::vector<DatePart>> DatePlan(const QString& format)
     }
     return plan;
 }
+
+/// Reads one of `names` at `pos`; its index from 1, or 0.
+int ReadName(QStringView text, qsizetype& pos, const std::array<QString, 12>& names, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        if (!names[i].isEmpty() && text.mid(pos).startsWith(names[i])) {
+            pos += names[i].size();
+            return i + 1;
+        }
+    }
+    return 0;
+}
+
+/// The month and day names a date is written with (Qt writes them in English whatever the PC's language).
+struct DateNames {
+    std::array<QString, 12> months[2];
+    std::array<QString, 12> days[2];
+    DateNames()
+    {
+        const QLocale c = QLocale::c();
+        for (int f = 0; f < 2; ++f) {
+            const QLocale::FormatType type = f == 0 ? QLocale::ShortFormat : QLocale::LongFormat;
+            for (int m = 1; m <= 12; ++m) {
+                months[f][m - 1] = c.monthName(m, type);
+            }
+            for (int d = 1; d <= 7; ++d) {
+                days[f][d - 1] = c.dayName(d, type);
+            }
+        }
+    }
+};
 
 /// Reads `width` digits (1: one or two digits without a leading zero, as written) at `pos`.
 bool ReadNumber(QStringView text, qsizetype& pos, int width, int& value)
@@ -492,6 +531,19 @@ std::optional<qint64> StampValue(QStringView stamp, const Regional& regional)
                 return std::nullopt;
             }
             ++pos;
+            continue;
+        }
+        if (part.field == 'N' || part.field == 'D') {
+            static const DateNames names;
+            const int form = part.width == 3 ? 0 : 1;
+            const int index = part.field == 'N' ? ReadName(stamp, pos, names.months[form], 12)
+                                                : ReadName(stamp, pos, names.days[form], 7);
+            if (index == 0) {
+                return std::nullopt;
+            }
+            if (part.field == 'N') {
+                month = index;
+            }
             continue;
         }
         int value = 0;

@@ -101,3 +101,26 @@ TEST(SampleSeries, TimeValueIsTheWallClockWhateverTheOffset)
         }
     }
 }
+
+TEST(SampleSeries, EveryDatePatternTheProgramWritesReadsBackToItsInstant)
+{
+    // Month and day names as well as digits: a recording made on a PC whose short date has names read at the
+    // fast path's pace, to the second, checked against the UTC seconds of the date and time themselves.
+    const QString formats[] = {QStringLiteral("d MMM yyyy"), QStringLiteral("dddd d MMMM yyyy"),
+                               QStringLiteral("ddd dd.MM.yyyy"), QStringLiteral("yyyy-MM-dd"), QStringLiteral("M/d/yyyy"),
+                               QStringLiteral("dd/MM/yyyy")};
+    for (const QString& format : formats) {
+        Regional regional;
+        regional.shortDateFormat = format;
+        for (int k = 0; k < 400; ++k) {
+            const QDate date = QDate(2024, 1, 1).addDays(k * 3);
+            const QTime time(k % 24, (k * 7) % 60, (k * 13) % 60);
+            const QDateTime local(date, time);
+            const QString stamp = StampFromTime(local, regional);
+            const std::optional<qint64> value = StampValue(stamp, regional);
+            ASSERT_TRUE(value.has_value()) << format.toStdString() << ' ' << stamp.toStdString();
+            EXPECT_EQ(*value, QDateTime(date, time, Qt::UTC).toSecsSinceEpoch()) << stamp.toStdString();
+        }
+        EXPECT_FALSE(StampValue(QStringLiteral("31 Foo 2024 10:00:00"), regional).has_value()) << format.toStdString();
+    }
+}
