@@ -1,6 +1,7 @@
 // The main window's side of the parameters window: the table applied to the axes and labels, the
 // parameter file's buttons, the active instrument and the port description, the port finding.
 #include "app/main_window.h"
+#include "charts/charts_window.h"
 
 #include <QRadioButton>
 
@@ -169,6 +170,10 @@ void MainWindow::ApplyTable()
         ShowAxisBoxes();
     }
     CheckBox_y2->setText(q2.name);
+    // The instrument's units on the charts (its prefix once the first reading told it; µ until then).
+    const QString prefix = run_.state.initialPrefix.isEmpty() ? QStringLiteral("µ") : run_.state.initialPrefix;
+    charts_->SetUnits({prefix + q1.unit, q2.unit.isEmpty() ? QStringLiteral("°C") : q2.unit, QStringLiteral("pH"),
+                       QStringLiteral("%")});
     Label_config->setText(config_.active.portDescription);
     params_->Label_config->setText(config_.active.portDescription);
     Redraw();

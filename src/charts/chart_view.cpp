@@ -95,15 +95,24 @@ void ChartView::FitAxes()
     }
     if (empty_) {
         axisX_->setRange(0, 1);
-        axisY_->setRange(0, 1);
+        if (!userViewY_) {
+            axisY_->setRange(0, 1);
+        }
     } else {
         // A flat line or a single point still needs a range to be drawn in.
         const double padX = maxX_ > minX_ ? 0 : 1;
         const double padY = maxY_ > minY_ ? 0 : std::max(1.0, std::abs(maxY_) * 0.01);
         axisX_->setRange(minX_ - padX, maxX_ + padX);
-        axisY_->setRange(minY_ - padY, maxY_ + padY);
+        if (!userViewY_) {
+            axisY_->setRange(minY_ - padY, maxY_ + padY);
+        }
     }
     PlaceLabels();
+}
+
+void ChartView::SetUnit(const QString& unit)
+{
+    axisY_->setTitleText(unit);
 }
 
 void ChartView::PlaceLabels()
@@ -120,12 +129,15 @@ void ChartView::PlaceLabels()
     for (int k = 1; k <= kAxisLabels; ++k) {
         const int index = count == 1 ? 0 : static_cast<int>(std::lround(k * (count - 1) / double(kAxisLabels + 1)));
         const QPointF p = series_->at(index);
-        const QString label = labelOf(static_cast<int>(p.x()));
-        if (label.isEmpty() || label == previous || axisX_->categoriesLabels().contains(label)) {
+        const QString full = labelOf(static_cast<int>(p.x()));
+        // The date only where it changes: the other ticks show the time of day.
+        const QString date = full.section(u' ', 0, -2);
+        const QString label = !previous.isEmpty() && date == previous.section(u' ', 0, -2) ? full.section(u' ', -1) : full;
+        if (label.isEmpty() || full == previous || axisX_->categoriesLabels().contains(label)) {
             continue;  // the axis takes each text once
         }
         axisX_->append(label, p.x());
-        previous = label;
+        previous = full;
         if (count == 1) {
             break;
         }
@@ -137,6 +149,7 @@ void ChartView::RestoreAutomaticView()
 {
     chart()->zoomReset();
     userView_ = false;
+    userViewY_ = false;
     FitAxes();
 }
 
@@ -144,7 +157,7 @@ void ChartView::ZoomY(int direction)
 {
     const AxisRange r = ZoomChartY({axisY_->min(), axisY_->max()}, direction);
     if (r.max > r.min) {
-        userView_ = true;
+        userViewY_ = true;  // the values only: the time axis goes on following the run
         axisY_->setRange(r.min, r.max);
     }
 }

@@ -37,7 +37,9 @@ public:
     QLineSeries* Series() const { return series_; }
     QValueAxis* AxisY() const { return axisY_; }
     QCategoryAxis* AxisX() const { return axisX_; }
-    bool UserView() const { return userView_; }
+    bool UserView() const { return userView_ || userViewY_; }
+    /// The vertical axis' unit, as its title ("µS/cm", "°C").
+    void SetUnit(const QString& unit);
 
 protected:
     void wheelEvent(QWheelEvent* event) override;
@@ -58,7 +60,8 @@ private:
     double minY_ = 0;
     double maxY_ = 0;
     bool empty_ = true;
-    bool userView_ = false;  ///< zoomed or panned: new points no longer move the axes
+    bool userView_ = false;   ///< zoomed or panned: new points no longer move the axes
+    bool userViewY_ = false;  ///< the wheel zoomed the values only: time still follows new readings
     bool panning_ = false;
     QPointF lastPan_;
     QPointF leftPress_;

@@ -55,6 +55,7 @@ ChartsWindow::ChartsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
         charts[i]->labelOf = [this](int n) { return series_ && regional_ ? series_->StampText(n, *regional_) : QString(); };
         chartsColumn->addWidget(charts[i], 1);
     }
+    SetUnits({QStringLiteral("µS/cm"), QStringLiteral("°C"), QStringLiteral("pH"), QStringLiteral("%")});
 
     Label1 = Named(new QLabel(QStringLiteral("0"), this), "Label1");
     Label2 = Named(new QLabel(QStringLiteral("nb_tous"), this), "Label2");
@@ -115,6 +116,13 @@ ChartsWindow::ChartsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     });
     CheckBox_optionsClick();
     ResetCharts();
+}
+
+void ChartsWindow::SetUnits(const QStringList& units)
+{
+    for (std::size_t i = 0; i < charts.size() && i < static_cast<std::size_t>(units.size()); ++i) {
+        charts[i]->SetUnit(units[static_cast<qsizetype>(i)]);
+    }
 }
 
 void ChartsWindow::SetSource(const SampleSeries* series, const Regional* regional)

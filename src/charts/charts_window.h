@@ -28,6 +28,8 @@ public:
 
     /// The run's series and the PC's date format (for the labels); both outlive the window.
     void SetSource(const SampleSeries* series, const Regional* regional);
+    /// The four charts' units, as their vertical axes' titles.
+    void SetUnits(const QStringList& units);
 
     void ResetCharts();
     /// After each stored reading. While the window is hidden nothing is drawn: it is rebuilt

@@ -76,7 +76,7 @@ TEST(ChartsWindow, EveryReadingThenPacketsAsTheRunGrows)
     const QStringList labels = c.window.charts[0]->AxisX()->categoriesLabels();
     ASSERT_FALSE(labels.isEmpty());
     EXPECT_EQ(labels.first(), QStringLiteral("07/12/2026 10:00:03"));  // readings inside the line
-    EXPECT_EQ(labels.last(), QStringLiteral("07/12/2026 10:00:08"));
+    EXPECT_EQ(labels.last(), QStringLiteral("10:00:08"));  // the same day: its date said once
 
     // 100 points per chart: every reading up to 99, then packets of two at 100.
     c.window.RadioGroup_points_par_chart->button(1)->click();
@@ -138,4 +138,28 @@ TEST(ChartsWindow, OpenedFromEitherWindowWithThreeProbesAndResetByStart)
     f.Click(w.Button_START);
     EXPECT_EQ(charts.charts[0]->Series()->count(), 0);
     f.Click(w.Button_stop);
+}
+
+TEST(ChartsWindow, AWheelNotchKeepsTimeFollowingUnitsShowAndDatesAreNotRepeated)
+{
+    Charts c;
+    c.window.RadioGroup_points_par_chart->button(0)->click();
+    c.Feed(100);
+    ChartView* zoomed = c.window.charts[0];
+    Wheel(zoomed->viewport(), 120);
+    const double yMin = zoomed->AxisY()->min();
+    const double yMax = zoomed->AxisY()->max();
+    c.Feed(50);
+    // The values stay as the operator zoomed them; the time axis follows the new readings, as on the other charts.
+    EXPECT_DOUBLE_EQ(zoomed->AxisY()->min(), yMin);
+    EXPECT_DOUBLE_EQ(zoomed->AxisY()->max(), yMax);
+    EXPECT_EQ(zoomed->AxisX()->max(), c.window.charts[1]->AxisX()->max());
+    for (ChartView* chart : c.window.charts) {
+        EXPECT_FALSE(chart->AxisY()->titleText().isEmpty());  // every chart says its unit
+        int withDate = 0;
+        for (const QString& label : chart->AxisX()->categoriesLabels()) {
+            withDate += label.contains(u'/') ? 1 : 0;
+        }
+        EXPECT_LE(withDate, 1);  // the readings are on one day: its date once
+    }
 }
