@@ -1,5 +1,6 @@
 #include "recording/recording_writer.h"
 #include "recording/run_journal.h"
+#include "support/disk_full.h"
 #include "util/text_file.h"
 
 #include <QDir>
@@ -195,4 +196,26 @@ TEST(RunJournal, AJournalWhoseFolderIsDeletedIsWrittenAgainWhole)
     EXPECT_EQ(ReadTextLines(path).value(), first);
     j.Append({Line(3, QStringLiteral("602"))});
     EXPECT_EQ(ReadTextLines(path).value().size(), 4);
+}
+
+TEST(RunJournal, AWriteTheDiskRefusesPartWayLeavesNoTornLine)
+{
+    QTemporaryDir dir;
+    const QString path = QDir(dir.filePath(kAutoSaveFolder)).filePath(QStringLiteral("en_cours essai.txt"));
+    RunJournal j;
+    j.Begin(path);
+    const QStringList first = {kHeader, Line(1, QStringLiteral("600"))};
+    ASSERT_TRUE(j.Append(first).isEmpty());
+    const qint64 before = QFileInfo(path).size();
+    {
+        // The disk takes ten more bytes, then refuses: the second line is cut in its middle by the write itself.
+        FileSizeLimit full(static_cast<rlim_t>(before + 10));
+        EXPECT_FALSE(j.Append({Line(2, QStringLiteral("601"))}).isEmpty());
+    }
+    EXPECT_EQ(QFileInfo(path).size(), before);  // the part written is taken back
+    // Room again: the kept line and the next are written whole, and nothing torn is ever read as a reading.
+    EXPECT_TRUE(j.Append({Line(3, QStringLiteral("602"))}).isEmpty());
+    EXPECT_EQ(ReadTextLines(path).value(),
+              (QStringList{kHeader, Line(1, QStringLiteral("600")), Line(2, QStringLiteral("601")),
+                           Line(3, QStringLiteral("602"))}));
 }

@@ -154,3 +154,29 @@ TEST(Cp1252, EveryCharacterReadTheSameWhereverItStandsInALongLine)
         }
     }
 }
+
+TEST(Cp1252, TheUpperHalfIsWindows1252AsPublished)
+{
+    // Windows-1252 as Microsoft publishes it (bestfit1252.txt), written out here by hand: 0x80-0x9F, the only part
+    // that differs from Latin-1. A swapped pair in the program's table would pass a round trip, not this.
+    const struct {
+        unsigned char byte;
+        char16_t code;
+    } published[] = {
+        {0x80, 0x20AC}, {0x82, 0x201A}, {0x83, 0x0192}, {0x84, 0x201E}, {0x85, 0x2026}, {0x86, 0x2020},
+        {0x87, 0x2021}, {0x88, 0x02C6}, {0x89, 0x2030}, {0x8A, 0x0160}, {0x8B, 0x2039}, {0x8C, 0x0152},
+        {0x8E, 0x017D}, {0x91, 0x2018}, {0x92, 0x2019}, {0x93, 0x201C}, {0x94, 0x201D}, {0x95, 0x2022},
+        {0x96, 0x2013}, {0x97, 0x2014}, {0x98, 0x02DC}, {0x99, 0x2122}, {0x9A, 0x0161}, {0x9B, 0x203A},
+        {0x9C, 0x0153}, {0x9E, 0x017E}, {0x9F, 0x0178},
+    };
+    for (const auto& p : published) {
+        const QString decoded = DecodeCp1252(QByteArray(1, static_cast<char>(p.byte)));
+        ASSERT_EQ(decoded.size(), 1) << int(p.byte);
+        EXPECT_EQ(decoded.at(0).unicode(), p.code) << std::hex << int(p.byte);
+        EXPECT_EQ(EncodeCp1252(QString(QChar(p.code))), QByteArray(1, static_cast<char>(p.byte))) << std::hex << int(p.byte);
+    }
+    // 0xA0-0xFF are Latin-1's: é is 0xE9, µ 0xB5, ° 0xB0.
+    for (int b = 0xA0; b <= 0xFF; ++b) {
+        EXPECT_EQ(DecodeCp1252(QByteArray(1, static_cast<char>(b))).at(0).unicode(), b);
+    }
+}
