@@ -38,18 +38,18 @@ RunAnalysis AnalyseSeries(const SampleSeries& series, int t0, const TracerInputs
     }
     a.t0 = t0;
     std::vector<double> before;
-    for (int n = std::max(1, t0 - 100); n < t0; ++n) {
+    // The baseline as the live run learns it: the last 100 readings up to t0, t0 included (taken before the
+    // injection).
+    for (int n = std::max(1, t0 - 99); n <= t0; ++n) {
         before.push_back(series.At(n).value1);
     }
     double baseline = 0;
-    if (before.empty()) {
-        baseline = series.At(t0).value1;
+    for (double v : before) {
+        baseline += v;
+    }
+    baseline /= static_cast<double>(before.size());
+    if (t0 == 1) {
         a.figures.notes << QStringLiteral("aucune mesure avant t0 : ligne de base prise à t0");
-    } else {
-        for (double v : before) {
-            baseline += v;
-        }
-        baseline /= static_cast<double>(before.size());
     }
     std::vector<CurvePoint> curve;
     curve.reserve(static_cast<std::size_t>(count - t0 + 1));

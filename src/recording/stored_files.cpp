@@ -167,7 +167,8 @@ OwnRecordingLoad LoadOwnRecording(const NextLine& next, int lineCount, Processin
         s.oxValue = ParseReal(columns[7].toString(), sign).value;
         series.At(i) = s;
         if (load.tracingStart == 0 && !columns[3].isEmpty()) {
-            load.tracingStart = i;  // t0: where the trace times begin
+            // t0 is the last reading before Go, as the live run marks it: the one before the first trace time.
+            load.tracingStart = std::max(1, i - 1);
             load.tracingStartTime = TraceOrigin(s.time, columns[3]);
         }
         count = i;

@@ -31,7 +31,9 @@ struct OwnRecordingLoad {
     QString Edit_Prefixe;
     QString Label_n;  ///< "n = 1 500"
     ViewWindow view;
-    int tracingStart = 0;  ///< the first reading whose "heure-traçage" column is filled (0: none)
+    /// t0: the last reading before Go, the one before the first whose "heure-traçage" column is filled (0: none),
+    /// as the live run marks it.
+    int tracingStart = 0;
     QDateTime tracingStartTime;  ///< t0's instant, from that reading's time and its trace time
 };
 

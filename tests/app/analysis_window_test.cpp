@@ -56,4 +56,23 @@ TEST(AnalysisWindow, FiguresFitAndReportOfTheDemonstration)
     EXPECT_TRUE(text.contains(QStringLiteral("distance injection – mesure : 500 m")));
     EXPECT_TRUE(text.contains(QStringLiteral("vitesse v : ")));
     EXPECT_TRUE(w.Label_mess->text().contains(QStringLiteral("analyse du traçage")));
+
+    // The same run reopened: the same t0 reading, the same baseline, the same mean transit time (they were one
+    // reading apart: 177.9 s live against 176.9 s reopened).
+    const RunAnalysis live = w.analysis();
+    ASSERT_TRUE(live.figures.meanSeconds.has_value());
+    w.choose = [](const QString&, const QStringList&) { return 1; };
+    const QString recording = f.work + u'/' + f.Recordings().first();
+    w.openFileName = [recording](const QString&, const QString&) { return recording; };
+    WaitUntil([] { return false; }, 300);  // the run ends at its next cycle
+    w.Button_open_fileClick();
+    ASSERT_TRUE(WaitUntil([&] { return !w.LoadInProgress(); }, 20000));
+    ASSERT_EQ(w.Button_START->text(), QStringLiteral("Continue"));  // the recording is the run now
+    ASSERT_TRUE(w.run().records.isEmpty());
+    w.UpdateAnalysis();
+    ASSERT_TRUE(WaitUntil([&] { return !w.FitRunning(); }, 20000));
+    EXPECT_EQ(w.analysis().t0, live.t0);
+    EXPECT_DOUBLE_EQ(w.analysis().figures.baseline, live.figures.baseline);
+    ASSERT_TRUE(w.analysis().figures.meanSeconds.has_value());
+    EXPECT_NEAR(*w.analysis().figures.meanSeconds, *live.figures.meanSeconds, 1e-6);
 }
