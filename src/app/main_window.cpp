@@ -47,16 +47,6 @@
 
 namespace sondalog {
 
-namespace {
-void AppendBounded(QPlainTextEdit* memo, const QString& line)
-{
-    if (memo->blockCount() > kRawLogLimit) {
-        memo->clear();
-    }
-    memo->appendPlainText(line);
-}
-}  // namespace
-
 MainWindow::MainWindow(const ConfigPaths& paths, const Regional& regional, QWidget* parent)
     : QMainWindow(parent), paths_(paths), regional_(regional), run_(clock_)
 {
@@ -428,29 +418,6 @@ void MainWindow::ShowAxisBoxes()
     show(Edit_y2_graduation, y2.graduation);
 }
 
-void MainWindow::LogLine(const QString& line)
-{
-    AppendBounded(Memo1, line);
-    AppendBounded(params_->Memo1, line);
-    if (state_ == RunState::LinkTest && !line.trimmed().isEmpty()) {
-        ShowLinkNote(kLinkTestCaption + line.left(200), false);  // what the link brings, in the main window too
-    }
-}
-
-void MainWindow::ShowLinkNote(const QString& text, bool alarm)
-{
-    if (text.isEmpty()) {
-        Panel2->hide();
-        return;
-    }
-    Label18->setText(text);
-    Label18->show();  // test COM hides it: a box without its text says nothing
-    SetTextColour(Label18, alarm ? QColor(Qt::red) : palette().color(QPalette::WindowText));
-    Panel2->adjustSize();
-    Panel2->show();
-    Panel2->raise();
-}
-
 void MainWindow::OnReading(const DisplayTexts& texts)
 {
     for (const auto& [name, text] : texts.Captions()) {
@@ -522,45 +489,6 @@ void MainWindow::Redraw()
                                   [this, inputs](int n) { return FittedValue(analysis_, run_.state.series, inputs, n); });
     }
     ImageA->update();
-}
-
-void MainWindow::ShowMessage(const QString& text)
-{
-    // One message at a time, in front of a window already on screen: a box opened during start-up came up behind
-    // the window, and several stacked.
-    pendingMessages_ << text;
-    ShowNextMessage();
-}
-
-void MainWindow::ShowNextMessage()
-{
-    if (openMessage_ || !isVisible()) {
-        return;  // shown when the one on screen is closed, or when the window shows
-    }
-    if (pendingMessages_.isEmpty()) {
-        const QList<std::function<void()>> waiting = std::exchange(afterMessages_, {});
-        for (const auto& step : waiting) {
-            step();
-        }
-        return;
-    }
-    // Never a nested event loop: the box is shown and the run goes on.
-    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral(" S o n d a L O G "),
-                                BoundedMessage(pendingMessages_.takeFirst()), QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    openMessage_ = box;
-    connect(box, &QMessageBox::finished, this, [this] {
-        openMessage_ = nullptr;
-        QTimer::singleShot(0, this, &MainWindow::ShowNextMessage);
-    });
-    box->open();
-    box->raise();
-}
-
-void MainWindow::AfterMessages(const std::function<void()>& step)
-{
-    afterMessages_ << step;
-    ShowNextMessage();
 }
 
 }  // namespace sondalog
