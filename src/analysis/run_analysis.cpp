@@ -1,5 +1,7 @@
 #include "analysis/run_analysis.h"
 
+#include "analysis/figure_text.h"
+
 #include <cmath>
 
 namespace sondalog {
@@ -129,9 +131,14 @@ QStringList AnalysisKeyValues(const RunAnalysis& a)
 QString AnalysisReport(const RunAnalysis& a, const TracerInputs& in, const QString& recordingName)
 {
     const TracerFigures& f = a.figures;
-    auto line = [](const QString& label, std::optional<double> v, const QString& unit, int decimals = 4) -> QString {
-        return label + QStringLiteral(" : ") +
-               (v && std::isfinite(*v) ? QString::number(*v, 'g', decimals) + u' ' + unit : QStringLiteral("—")) + u'\n';
+    // Decimal commas and ordinary notation: the report is read in French, on paper as on screen.
+    auto line = [](const QString& label, std::optional<double> v, const QString& unit) -> QString {
+        return label + QStringLiteral(" : ") + FigureText(v, unit) + u'\n';
+    };
+    auto duration = [](const QString& label, std::optional<double> v) -> QString {
+        return label + QStringLiteral(" : ") + ElapsedText(v) +
+               (v && std::isfinite(*v) ? QStringLiteral(" (") + FigureText(v, QStringLiteral("s")) + u')' : QString()) +
+               u'\n';
     };
     QString r = QStringLiteral("Analyse du traçage — ") + recordingName + QStringLiteral("\n\n");
     r += QStringLiteral("Données\n");
@@ -140,34 +147,33 @@ QString AnalysisReport(const RunAnalysis& a, const TracerInputs& in, const QStri
     r += line(QStringLiteral("  débit au point de mesure"), in.discharge, QStringLiteral("L/s"));
     r += line(QStringLiteral("  facteur de conversion k"), in.factor, QStringLiteral("mg/L par µS/cm"));
     r += QStringLiteral("  t0 : mesure n° ") + (a.t0 > 0 ? QString::number(a.t0) : QStringLiteral("—")) +
-         QStringLiteral(", ligne de base ") + QString::number(f.baseline, 'g', 6) + QStringLiteral(" (grandeur 1)\n\n");
+         QStringLiteral(", ligne de base ") + FigureText(f.baseline, {}, 6) + QStringLiteral(" (grandeur 1)\n\n");
     r += QStringLiteral("Résultats (") + QString::number(f.n) + QStringLiteral(" mesures après t0)") +
          (f.provisional ? QStringLiteral(" — courbe incomplète, résultats provisoires") : QString()) + QStringLiteral("\n");
-    r += line(QStringLiteral("  première arrivée"), f.firstSeconds, QStringLiteral("s"));
-    r += line(QStringLiteral("  pic"), f.peakSeconds, QStringLiteral("s"));
+    r += duration(QStringLiteral("  première arrivée"), f.firstSeconds);
+    r += duration(QStringLiteral("  pic"), f.peakSeconds);
     r += line(QStringLiteral("  concentration au pic"), f.peakConcentration, QStringLiteral("mg/L"));
-    r += line(QStringLiteral("  temps de transit moyen"), f.meanSeconds, QStringLiteral("s"));
+    r += duration(QStringLiteral("  temps de transit moyen"), f.meanSeconds);
     r += line(QStringLiteral("  variance des temps de transit"), f.variance, QStringLiteral("s²"));
     r += line(QStringLiteral("  vitesse (première arrivée)"), f.velocityFirst, QStringLiteral("m/h"));
     r += line(QStringLiteral("  vitesse (pic)"), f.velocityPeak, QStringLiteral("m/h"));
     r += line(QStringLiteral("  vitesse (temps moyen)"), f.velocityMean, QStringLiteral("m/h"));
     r += line(QStringLiteral("  dispersion longitudinale D"), f.dispersion, QStringLiteral("m²/s"));
-    r += line(QStringLiteral("  dispersivité α"), f.dispersivity, QStringLiteral("m"));
+    r += line(QStringLiteral("  dispersivité alpha"), f.dispersivity, QStringLiteral("m"));  // α has no Windows-1252 code
     r += line(QStringLiteral("  nombre de Péclet"), f.peclet, QString());
     r += line(QStringLiteral("  masse restituée"), f.recoveredKg, QStringLiteral("kg"));
     r += line(QStringLiteral("  taux de restitution"), f.recoveryPercent, QStringLiteral("%"));
     r += QStringLiteral("\nAjustement advection–dispersion (injection instantanée, concentration de flux)\n");
     if (a.fit.ok) {
         const AdeFit& fit = a.fit;
-        r += QStringLiteral("  vitesse v : %1 ± %2 m/h\n").arg(fit.velocity, 0, 'g', 5).arg(fit.velocitySe, 0, 'g', 2);
-        r += QStringLiteral("  dispersion D : %1 ± %2 m²/s\n").arg(fit.dispersion, 0, 'g', 5).arg(fit.dispersionSe, 0, 'g', 2);
+        r += QStringLiteral("  vitesse v : %1 ± %2 m/h\n").arg(FigureText(fit.velocity, {}, 5), FigureText(fit.velocitySe, {}, 2));
+        r += QStringLiteral("  dispersion D : %1 ± %2 m²/s\n")
+                 .arg(FigureText(fit.dispersion, {}, 5), FigureText(fit.dispersionSe, {}, 2));
         if (fit.recovery) {
-            r += QStringLiteral("  restitution R : %1 ± %2 %\n").arg(*fit.recovery, 0, 'g', 4).arg(*fit.recoverySe, 0, 'g', 2);
+            r += QStringLiteral("  restitution R : %1 ± %2 %\n").arg(FigureText(fit.recovery), FigureText(fit.recoverySe, {}, 2));
         }
         r += QStringLiteral("  écart quadratique moyen : %1 mg/L, R² = %2 (%3 points)\n")
-                 .arg(fit.rmse, 0, 'g', 4)
-                 .arg(fit.r2, 0, 'f', 4)
-                 .arg(fit.points);
+                 .arg(FigureText(fit.rmse), FigureText(fit.r2, {}, 4), QString::number(fit.points));
     } else {
         r += QStringLiteral("  ") + (a.fit.message.isEmpty() ? QStringLiteral("non calculé") : a.fit.message) + u'\n';
     }

@@ -2,6 +2,7 @@
 // the advection–dispersion fit made on a thread at most once a second and drawn over the graph,
 // the inputs of the parameters window, and the report saved beside a recording.
 #include "app/main_window.h"
+#include "analysis/figure_text.h"
 
 #include "app/background_job.h"
 #include "instrument/parameters_window.h"
@@ -28,12 +29,7 @@ constexpr qint64 kFitEveryMs = 1000;
 
 QString Figure(std::optional<double> v, const QString& unit, int digits = 4)
 {
-    if (!v || !std::isfinite(*v)) {
-        return QStringLiteral("—");
-    }
-    QString text = QString::number(*v, 'g', digits);
-    text.replace(u'.', u',');
-    return unit.isEmpty() ? text : text + u' ' + unit;
+    return FigureText(v, unit, digits);
 }
 }  // namespace
 
@@ -128,9 +124,10 @@ void MainWindow::ShowAnalysis()
         return;
     }
     QString text = QStringLiteral("Analyse depuis t0 (n = %1)%2\n").arg(f.n).arg(f.provisional ? QStringLiteral(" — courbe incomplète") : QString());
+    // Times as a tracer test counts them (h min, days), never as 2,526e+04 s.
     text += QStringLiteral("arrivée %1 · pic %2 (%3) · t̄ %4\n")
-                .arg(Figure(f.firstSeconds, QStringLiteral("s")), Figure(f.peakSeconds, QStringLiteral("s")),
-                     Figure(f.peakConcentration, QStringLiteral("mg/L")), Figure(f.meanSeconds, QStringLiteral("s")));
+                .arg(ElapsedText(f.firstSeconds), ElapsedText(f.peakSeconds),
+                     Figure(f.peakConcentration, QStringLiteral("mg/L")), ElapsedText(f.meanSeconds));
     text += QStringLiteral("vitesses %1 / %2 / %3 m/h\n")
                 .arg(Figure(f.velocityFirst, {}), Figure(f.velocityPeak, {}), Figure(f.velocityMean, {}));
     text += QStringLiteral("D %1 · α %2 · Pe %3 · restitution %4 (%5)\n")

@@ -1,6 +1,7 @@
 // Breakthrough curves made from the advection–dispersion solution itself: the analysis must give
 // back what made them.
 #include "analysis/ade_fit.h"
+#include "analysis/figure_text.h"
 #include "analysis/tracer_analysis.h"
 
 #include <gtest/gtest.h>
@@ -195,4 +196,32 @@ TEST(TracerAnalysis, BadInputGivesMessagesNeverNumbersThatAreNot)
     EXPECT_NEAR(StandardDeviation({1, 2, 3, 4}), std::sqrt(5.0 / 3.0), 1e-12);
     EXPECT_NEAR(*FactorFromStandards({{100, 200}, {200, 400}, {300, 600}}), 0.5, 1e-12);
     EXPECT_FALSE(FactorFromStandards({{100, 200}}));
+}
+
+TEST(FigureText, TimesAndNumbersAsAHydrogeologistReadsThem)
+{
+    struct Duration {
+        std::optional<double> seconds;
+        const char* text;
+    };
+    const Duration durations[] = {
+        {45.4, "45 s"},         {750, "12 min 30 s"},   {25260, "7 h 01 min"},  {56580, "15 h 43 min"},
+        {190800, "2 j 05 h"},   {-90, "-1 min 30 s"},   {std::nullopt, "—"},
+    };
+    for (const Duration& d : durations) {
+        EXPECT_EQ(ElapsedText(d.seconds), QString::fromUtf8(d.text)) << d.text;
+    }
+    struct Number {
+        std::optional<double> value;
+        const char* unit;
+        const char* text;
+    };
+    const Number numbers[] = {
+        {81820.4, "m/h", "81820 m/h"}, {125.2, "m²/s", "125,2 m²/s"}, {0.657, "kg", "0,657 kg"},
+        {32.85, "%", "32,85 %"},       {0.99712, "", "0,9971"},        {600, "", "600"},
+        {2e10, "", "2e+10"},           {0.0, "", "0"},                 {std::nullopt, "m", "—"},
+    };
+    for (const Number& n : numbers) {
+        EXPECT_EQ(FigureText(n.value, QString::fromUtf8(n.unit)), QString::fromUtf8(n.text)) << n.text;
+    }
 }

@@ -55,6 +55,12 @@ TEST(AnalysisWindow, FiguresFitAndReportOfTheDemonstration)
     const QString text = ReadTextLines(report)->join(u'\n');
     EXPECT_TRUE(text.contains(QStringLiteral("distance injection – mesure : 500 m")));
     EXPECT_TRUE(text.contains(QStringLiteral("vitesse v : ")));
+    // In French, every character kept (α has no Windows-1252 code: spelled out), no scientific notation.
+    EXPECT_TRUE(text.contains(QStringLiteral("dispersivité alpha : "))) << text.toStdString();
+    EXPECT_FALSE(text.contains(u'?')) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("e+"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("temps de transit moyen : 2 min "))) << text.toStdString();
+    EXPECT_FALSE(w.Panel_analyse->text().contains(QStringLiteral("e+"))) << w.Panel_analyse->text().toStdString();
     EXPECT_TRUE(w.Label_mess->text().contains(QStringLiteral("analyse du traçage")));
 
     // The same run reopened: the same t0 reading, the same baseline, the same mean transit time (they were one
