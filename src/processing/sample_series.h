@@ -81,6 +81,8 @@ public:
     /// Forgets the kept stamp texts (a new run, a new file): they would pile up otherwise.
     void ClearKeptStamps() { keptStamps_.clear(); }
     qint32 KeepStamp(const QString& text);
+    /// A kept stamp text by its index (empty out of range).
+    QString KeptStamp(qint32 index) const { return keptStamps_.value(index); }
 
     /// Mean of value1 over the last k slots up to sampleCount (fewer when there are fewer): the slots
     /// summed in order in long double. When every partial sum of the window is exact in long double (values

@@ -1,6 +1,7 @@
 #include "recording/stored_files.h"
 
 #include "acquisition/character_decoder.h"
+#include "util/instrument_stamp.h"
 #include "util/number_format.h"
 #include "util/text_utils.h"
 
@@ -48,6 +49,38 @@ QDateTime TraceOrigin(qint64 time, QStringView trace)
         seconds = seconds * 60 + v;
     }
     return TimeFromValue(time - (negative ? -seconds : seconds));
+}
+}  // namespace
+
+namespace {
+/// Stamps the PC's date pattern did not read (a file made on a PC set to another language: 12/31/2026 on a French
+/// PC) are read in the order the file's own stamps show, rather than left without a time.
+void ReadStampsInTheFilesOrder(SampleSeries& series, const Regional& regional)
+{
+    QStringList kept;
+    for (int n = 1; n <= series.sampleCount; ++n) {
+        const Sample& s = series.At(n);
+        if (s.time == kNoTime && s.stampIndex >= 0) {
+            kept << series.KeptStamp(s.stampIndex);
+        }
+    }
+    if (kept.isEmpty()) {
+        return;
+    }
+    const QString pattern = regional.shortDateFormat.trimmed();
+    const DateOrder hint = pattern.startsWith(u'M')   ? DateOrder::MonthFirst
+                           : pattern.startsWith(u'y') ? DateOrder::YearFirst
+                                                      : DateOrder::DayFirst;
+    const DateOrder order = DetectDateOrder(kept, hint);
+    for (int n = 1; n <= series.sampleCount; ++n) {
+        Sample& s = series.At(n);
+        if (s.time == kNoTime && s.stampIndex >= 0) {
+            if (const std::optional<qint64> wall = WallSeconds(series.KeptStamp(s.stampIndex), order)) {
+                s.time = *wall;
+                s.stampIndex = -1;
+            }
+        }
+    }
 }
 }  // namespace
 
@@ -175,6 +208,7 @@ OwnRecordingLoad LoadOwnRecording(const NextLine& next, int lineCount, Processin
     }
     load.count = count;
     series.sampleCount = load.count;
+    ReadStampsInTheFilesOrder(series, regional);
     load.Label_n = QStringLiteral("n = ") + FormatGrouped(load.count);
     // The unit's prefix the recording was made with ("conductivité[µS/cm]"): continued readings keep it.
     const QString unit = header.section(u'\t', 4, 4).section(u'[', 1).section(u']', 0, 0);

@@ -1,5 +1,7 @@
 #include "util/instrument_stamp.h"
 
+#include <QStringList>
+
 #include <array>
 
 namespace sondalog {
@@ -55,6 +57,84 @@ std::optional<QDateTime> InstrumentStampReader::Read(QStringView text) const
         offset_ = QDateTime(date, time).offsetFromUtc();
     }
     return QDateTime(date, time, Qt::OffsetFromUTC, offset_);
+}
+
+namespace {
+/// The first three runs of digits of a stamp and their lengths; false when it has fewer.
+bool DateNumbers(QStringView stamp, std::array<int, 3>& value, std::array<int, 3>& digits)
+{
+    int groups = 0;
+    for (qsizetype i = 0; i < stamp.size() && groups < 3;) {
+        if (!stamp[i].isDigit()) {
+            ++i;
+            continue;
+        }
+        int v = 0;
+        int d = 0;
+        while (i < stamp.size() && stamp[i].isDigit() && d < 5) {
+            v = v * 10 + stamp[i].digitValue();
+            ++d;
+            ++i;
+        }
+        value[groups] = v;
+        digits[groups] = d;
+        ++groups;
+    }
+    return groups == 3;
+}
+}  // namespace
+
+DateOrder DetectDateOrder(const QStringList& stamps, DateOrder hint)
+{
+    for (const QString& stamp : stamps) {
+        std::array<int, 3> value{};
+        std::array<int, 3> digits{};
+        if (!DateNumbers(stamp, value, digits)) {
+            continue;
+        }
+        if (digits[0] == 4) {
+            return DateOrder::YearFirst;
+        }
+        if (value[0] > 12) {
+            return DateOrder::DayFirst;
+        }
+        if (value[1] > 12) {
+            return DateOrder::MonthFirst;
+        }
+    }
+    return hint;
+}
+
+std::optional<qint64> WallSeconds(QStringView stamp, DateOrder order)
+{
+    const QStringView trimmed = stamp.trimmed();
+    const qsizetype blank = trimmed.lastIndexOf(u' ');
+    if (blank < 0) {
+        return std::nullopt;
+    }
+    std::array<int, 3> value{};
+    std::array<int, 3> digits{};
+    if (!DateNumbers(trimmed.left(blank), value, digits)) {
+        return std::nullopt;
+    }
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    if (order == DateOrder::YearFirst) {
+        year = value[0];
+        month = value[1];
+        day = value[2];
+    } else {
+        year = digits[2] == 2 ? 2000 + value[2] : value[2];
+        day = order == DateOrder::DayFirst ? value[0] : value[1];
+        month = order == DateOrder::DayFirst ? value[1] : value[0];
+    }
+    const QDate date(year, month, day);
+    const QTime time = QTime::fromString(trimmed.mid(blank + 1).toString(), QStringLiteral("hh:mm:ss"));
+    if (!date.isValid() || !time.isValid()) {
+        return std::nullopt;
+    }
+    return (date.toJulianDay() - QDate(1970, 1, 1).toJulianDay()) * 86400 + time.msecsSinceStartOfDay() / 1000;
 }
 
 }  // namespace sondalog

@@ -3,6 +3,7 @@
 // "26/09/2009 04:19:39"): in its logging file that is when the reading was taken, not when the file is opened.
 
 #include <QDateTime>
+#include <QStringList>
 #include <QStringView>
 
 #include <optional>
@@ -21,5 +22,15 @@ private:
     mutable qint64 hourKey_ = -1;
     mutable int offset_ = 0;
 };
+
+/// The order of day, month and year in a date written with digits only.
+enum class DateOrder { DayFirst, MonthFirst, YearFirst };
+
+/// The order the stamps themselves show: a year of four digits first, a first number above 12 (a day), a second
+/// above 12 (a day second); `hint` (the PC's own order) when none of them tells.
+DateOrder DetectDateOrder(const QStringList& stamps, DateOrder hint);
+/// A stamp "date hh:mm:ss" read in `order` as wall-clock seconds since 1970 (the day's seconds, no time zone),
+/// as recordings keep their times; nullopt when it is no such stamp.
+std::optional<qint64> WallSeconds(QStringView stamp, DateOrder order);
 
 }  // namespace sondalog

@@ -239,3 +239,34 @@ TEST(StoredFiles, ARecordingWithOrWithoutItsHeaderReadsTheSameReadings)
     EXPECT_FALSE(IsRecordingDataLine(header));
     EXPECT_TRUE(IsRecordingDataLine(readings[0]));
 }
+
+TEST(StoredFiles, StampsInAnotherDateOrderThanThePCsAreReadInTheFilesOwn)
+{
+    // A recording made on a PC set to English (MM/dd/yyyy), read on a French one (dd/MM/yyyy): every reading took
+    // one second before, whatever the minutes between them.
+    struct Case {
+        QString format;
+        QDate first;
+    };
+    const Case cases[] = {
+        {QStringLiteral("MM/dd/yyyy"), QDate(2026, 12, 20)},  // the day (20) tells the order
+        {QStringLiteral("yyyy-MM-dd"), QDate(2026, 3, 5)},
+        {QStringLiteral("dd.MM.yyyy"), QDate(2026, 3, 5)},    // nothing tells: the PC's day first
+    };
+    for (const Case& c : cases) {
+        QStringList lines = {QStringLiteral("Forage1-heure-WTW3430\tn\theure\theure-traçage\tconductivité[µS/cm]\ttempérature")};
+        const QDateTime start(c.first, QTime(10, 0, 0));
+        for (int n = 1; n <= 30; ++n) {
+            lines << start.addSecs(600 * n).toString(c.format + QStringLiteral(" hh:mm:ss")) + QStringLiteral("\t") +
+                         QString::number(n) + QStringLiteral("\t\t\t600,0\t22,9");
+        }
+        ProcessingState state;
+        const OwnRecordingLoad load = LoadOwnRecording(lines, state, Regional::French());
+        ASSERT_EQ(load.count, 30) << c.format.toStdString();
+        for (int n = 1; n <= 30; ++n) {
+            EXPECT_EQ(state.series.At(n).time,
+                      QDateTime(start.addSecs(600 * n).date(), start.addSecs(600 * n).time(), Qt::UTC).toSecsSinceEpoch())
+                << c.format.toStdString() << " reading " << n;
+        }
+    }
+}
