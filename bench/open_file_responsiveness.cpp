@@ -2,8 +2,8 @@
 // ticks during the whole load and the longest gap between two ticks is printed, with the load's
 // time. Usage: sondalog_open_bench [LINES] (1,000,000 by default).
 
-#include "app/main_window.h"
-#include "instrument/parameters_window.h"
+#include "ui/main_window/main_window.h"
+#include "ui/parameters_window/parameters_window.h"
 #include "util/text_file.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // The instrument's own logging file (AUTO file), decoded as the string mode would.
 #include "fuzz_support.h"
-#include "recording/stored_files.h"
+#include "acquisition/stored_files.h"
 #include "util/clock.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

@@ -1,6 +1,6 @@
 // One of Sondalog's own recordings read back (tab-separated, header first).
 #include "fuzz_support.h"
-#include "recording/stored_files.h"
+#include "acquisition/stored_files.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

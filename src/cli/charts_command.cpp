@@ -3,7 +3,7 @@
 #include "charts/chart_packets.h"
 #include "cli/commands.h"
 #include "cli/run_setup.h"
-#include "recording/stored_files.h"
+#include "acquisition/stored_files.h"
 #include "util/text_utils.h"
 
 namespace sondalog::cli {

@@ -1,7 +1,7 @@
 #include "app/run_options.h"
 #include "cli/commands.h"
 #include "cli/run_setup.h"
-#include "recording/stored_files.h"
+#include "acquisition/stored_files.h"
 #include "util/text_file.h"
 #include "util/text_utils.h"
 

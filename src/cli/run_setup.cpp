@@ -2,8 +2,8 @@
 
 #include "acquisition/demo_generator.h"
 #include "app/run_options.h"
-#include "recording/stored_file_load.h"
-#include "recording/stored_files.h"
+#include "acquisition/stored_file_load.h"
+#include "acquisition/stored_files.h"
 #include "recording/recording_writer.h"
 #include "util/text_file.h"
 #include "util/text_utils.h"

@@ -5,7 +5,7 @@
 #include "app/startup.h"
 #include "cli/cli_options.h"
 #include "recording/run_journal.h"
-#include "recording/stored_files.h"
+#include "acquisition/stored_files.h"
 #include "util/clock.h"
 #include "util/line_reader.h"
 #include "util/regional.h"

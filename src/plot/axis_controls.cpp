@@ -1,7 +1,7 @@
 #include "plot/axis_controls.h"
 
 #include "processing/decimals.h"
-#include "recording/recording_name.h"
+#include "util/number_format.h"
 #include "util/number_format.h"
 #include "util/text_utils.h"
 

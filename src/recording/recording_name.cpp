@@ -9,30 +9,6 @@
 
 namespace sondalog {
 
-std::optional<double> CaptionNumber(const QString& caption)
-{
-    QString text = caption.toUpper().trimmed();
-    if (text.startsWith(u'<')) {
-        text.remove(0, 1);
-    }
-    text.replace(u',', u'.');
-    const QByteArray ascii = text.toLatin1();
-    if (ascii.isEmpty()) {
-        return std::nullopt;
-    }
-    const char* begin = ascii.constData();
-    const char* end = begin + ascii.size();
-    if (*begin == '+') {
-        ++begin;
-    }
-    double value = 0;
-    const std::from_chars_result r = std::from_chars(begin, end, value);
-    if (r.ec != std::errc() || r.ptr != end || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 qint64 Amplitude(const QString& maxCaption, const QString& minCaption)
 {
     const std::optional<double> max = CaptionNumber(maxCaption);

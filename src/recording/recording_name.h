@@ -1,6 +1,8 @@
 #pragma once
 // The name of a recording file: date and time, prefix, readings, amplitude.
 
+#include "util/number_format.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -8,9 +10,6 @@
 
 namespace sondalog {
 
-/// A caption such as "812,4" read as a number: upper-cased, trimmed, a leading '<' dropped,
-/// ',' taken as '.', the whole text converted; nullopt otherwise ("max lu").
-std::optional<double> CaptionNumber(const QString& caption);
 /// max - min rounded half to even; 0 unless both captions are numbers.
 qint64 Amplitude(const QString& maxCaption, const QString& minCaption);
 /// "2026-12-06 23H22'36".

@@ -115,4 +115,12 @@ QString SaveReport(int lineCount, const QString& path)
            QStringLiteral("  et dans le presse_papier");
 }
 
+bool IsRecordingDataLine(const QString& line)
+{
+    // A reading's second column is its number; a header's is "n".
+    bool ok = false;
+    line.section(u'\t', 1, 1).trimmed().toInt(&ok);
+    return ok && line.count(u'\t') >= 4;
+}
+
 }  // namespace sondalog

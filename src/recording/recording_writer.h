@@ -90,4 +90,7 @@ QString ClipboardText(const RecordStore& records);
 /// The question panel's report after a save by hand.
 QString SaveReport(int lineCount, const QString& path);
 
+/// True when a recording's line is a reading (its second column a number), false for its header line.
+bool IsRecordingDataLine(const QString& line);
+
 }  // namespace sondalog

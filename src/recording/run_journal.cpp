@@ -2,7 +2,7 @@
 
 #include "recording/recording_name.h"
 #include "recording/recording_writer.h"
-#include "recording/stored_files.h"
+#include "recording/recording_writer.h"
 #include "util/cp1252.h"
 #include "util/text_file.h"
 #include "util/text_utils.h"

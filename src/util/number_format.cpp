@@ -191,4 +191,28 @@ int DecimalsFromText(const QString& text, int fallback)
     return ok && d >= 0 ? std::min(d, 30) : fallback;
 }
 
+std::optional<double> CaptionNumber(const QString& caption)
+{
+    QString text = caption.toUpper().trimmed();
+    if (text.startsWith(u'<')) {
+        text.remove(0, 1);
+    }
+    text.replace(u',', u'.');
+    const QByteArray ascii = text.toLatin1();
+    if (ascii.isEmpty()) {
+        return std::nullopt;
+    }
+    const char* begin = ascii.constData();
+    const char* end = begin + ascii.size();
+    if (*begin == '+') {
+        ++begin;
+    }
+    double value = 0;
+    const std::from_chars_result r = std::from_chars(begin, end, value);
+    if (r.ec != std::errc() || r.ptr != end || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 }  // namespace sondalog

@@ -7,6 +7,7 @@
 #include <QStringView>
 
 #include <array>
+#include <optional>
 
 namespace sondalog {
 
@@ -29,5 +30,9 @@ QString FormatGeneral(double value, int width, int precision, QChar decimalSign)
 QString FormatDuration(qint64 seconds);
 /// Decimals count from a text such as "3"; `fallback` when it gives none.
 int DecimalsFromText(const QString& text, int fallback);
+
+/// A caption such as "812,4" read as a number: upper-cased, trimmed, a leading '<' dropped,
+/// ',' taken as '.', the whole text converted; nullopt otherwise ("max lu").
+std::optional<double> CaptionNumber(const QString& caption);
 
 }  // namespace sondalog

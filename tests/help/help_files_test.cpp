@@ -1,4 +1,4 @@
-#include "help/help_buttons.h"
+#include "ui/widgets/help_buttons.h"
 #include "help/help_files.h"
 
 #include <QFile>

@@ -1,0 +1,39 @@
+// Sondalog: the tracer-test logger's windows.
+
+#include "app/config_paths.h"
+#include "ui/main_window/main_window.h"
+#include "ui/screenshot_scenes.h"
+#include "util/regional.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Sondalog"));
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption configDir(QStringLiteral("config-dir"), QStringLiteral("configuration folder"),
+                                       QStringLiteral("DIR"));
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("run a short demonstration and save the window as FILE"),
+                                        QStringLiteral("FILE"));
+    parser.addOption(configDir);
+    const QCommandLineOption scene(QStringLiteral("screenshot-scene"),
+                                   QStringLiteral("what the screenshot shows: demo, chooser, contrast1, contrast2, parameters, charts, analysis"),
+                                   QStringLiteral("SCENE"), QStringLiteral("demo"));
+    parser.addOption(screenshot);
+    parser.addOption(scene);
+    parser.process(app);
+
+    const sondalog::ConfigPaths paths =
+        sondalog::ConfigPaths::Resolve(parser.value(configDir), QCoreApplication::applicationDirPath());
+    sondalog::MainWindow window(paths, sondalog::Regional::System());
+    window.show();
+    if (parser.isSet(screenshot)) {
+        const bool analysis = parser.value(scene) == QLatin1String("analysis");
+        sondalog::ScreenshotRun(window, parser.value(screenshot), analysis ? 560 : 260, parser.value(scene));
+    }
+    return QApplication::exec();
+}

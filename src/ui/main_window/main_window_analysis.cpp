@@ -1,0 +1,175 @@
+// The main window's tracer analysis: the panel of figures that follows the readings from t0 on,
+// the advection–dispersion fit made on a thread at most once a second and drawn over the graph,
+// the inputs of the parameters window, and the report saved beside a recording.
+#include "ui/main_window/main_window.h"
+#include "analysis/figure_text.h"
+
+#include "app/background_job.h"
+#include "ui/parameters_window/parameters_window.h"
+#include "ui/parameters_window/tracer_inputs_group.h"
+#include "ui/widgets/graph_widget.h"
+#include "instrument/instrument_table.h"
+#include "util/text_file.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace sondalog {
+
+namespace {
+constexpr int kAnalysisDelayMs = 200;
+constexpr qint64 kFitEveryMs = 1000;
+
+QString Figure(std::optional<double> v, const QString& unit, int digits = 4)
+{
+    return FigureText(v, unit, digits);
+}
+}  // namespace
+
+void MainWindow::BuildAnalysisPanel(QBoxLayout* bottom)
+{
+    auto* box = new QVBoxLayout;
+    Panel_analyse = new QLabel(centralWidget());
+    Panel_analyse->setObjectName(QStringLiteral("Panel_analyse"));
+    Panel_analyse->setFrameShape(QFrame::StyledPanel);
+    Panel_analyse->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Panel_analyse->setWordWrap(true);
+    Panel_analyse->setMaximumHeight(180);
+    Panel_analyse->setToolTip(QStringLiteral("analyse du traçage depuis t0 (distance, masse et débit dans les Paramètres)"));
+    Button_rapport = new QPushButton(QStringLiteral("rapport d'analyse"), centralWidget());
+    Button_rapport->setObjectName(QStringLiteral("Button_rapport"));
+    Button_rapport->setToolTip(QStringLiteral("enregistre l'analyse et le graphique avec la courbe ajustée"));
+    box->addWidget(Panel_analyse, 1);
+    box->addWidget(Button_rapport, 0, Qt::AlignRight);
+    bottom->addLayout(box, 2);
+    analysisTimer_.setSingleShot(true);
+    analysisTimer_.setInterval(kAnalysisDelayMs);
+    connect(&analysisTimer_, &QTimer::timeout, this, &MainWindow::UpdateAnalysis);
+    connect(Button_rapport, &QPushButton::clicked, this, [this] {
+        UpdateAnalysis();
+        const QString beside = !writer_.lastSavedPath().isEmpty()
+                                   ? writer_.lastSavedPath()
+                                   : QDir(workingDir_).filePath(QDateTime::currentDateTime().toString(
+                                         QStringLiteral("yyyy-MM-dd HH'H'mm'''ss")) + QStringLiteral(" traçage.txt"));
+        const QString failure = SaveAnalysisBeside(beside);
+        info(failure.isEmpty() ? QStringLiteral("Analyse enregistrée à côté de\n") + beside : failure);
+    });
+    tracer_ = LoadTracerSettings(paths_.TracerFile());
+}
+
+int MainWindow::AnalysisT0() const
+{
+    if (run_.state.t0Marked) {
+        return std::max(run_.state.tracingStartIndex, 1);
+    }
+    return storedT0_;
+}
+
+double MainWindow::AnalysisSecondsPerReading() const
+{
+    // The demonstration's clock is its reading count (fast or not), as its graph and its file show.
+    if (!CheckBox_demo->isChecked() || storedT0_ != 0) {
+        return 0;
+    }
+    return std::max(1, ActiveCellInt(params_->table, config_.active.activeRow, col::intervalle, 0, regional_.decimalSign));
+}
+
+void MainWindow::UpdateAnalysis()
+{
+    const TracerInputs inputs = tracer_.Effective();
+    AdeFit previousFit = analysis_.fit;
+    analysis_ = AnalyseSeries(run_.state.series, AnalysisT0(), inputs, AnalysisSecondsPerReading());
+    analysis_.fit = previousFit;  // kept on screen until the next fit replaces it
+    ShowAnalysis();
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (fitRunning_ || now - lastFitMs_ < kFitEveryMs || analysis_.t0 == 0 || !inputs.distance) {
+        if (!fitRunning_ && analysis_.t0 != 0 && inputs.distance && !analysisTimer_.isActive()) {
+            analysisTimer_.start(static_cast<int>(kFitEveryMs));  // the fit comes within the second
+        }
+        return;
+    }
+    // The fit on its own thread, on a copy: a reading never waits for it.
+    lastFitMs_ = now;
+    fitRunning_ = true;
+    RunAnalysis copy = analysis_;
+    RunInBackground<RunAnalysis>(
+        this,
+        [copy, inputs]() mutable {
+            FitRun(copy, inputs);
+            return copy;
+        },
+        [this](RunAnalysis&& fitted) {
+            fitRunning_ = false;
+            if (fitted.t0 == analysis_.t0) {
+                analysis_.fit = fitted.fit;
+                analysis_.fitted = true;
+                ShowAnalysis();
+                Redraw();
+            }
+        });
+}
+
+void MainWindow::ShowAnalysis()
+{
+    const TracerFigures& f = analysis_.figures;
+    if (analysis_.t0 == 0) {
+        Panel_analyse->setText(QStringLiteral("Analyse du traçage : à partir de t0"));
+        return;
+    }
+    QString text = QStringLiteral("Analyse depuis t0 (n = %1)%2\n").arg(f.n).arg(f.provisional ? QStringLiteral(" — courbe incomplète") : QString());
+    // Times as a tracer test counts them (h min, days), never as 2,526e+04 s.
+    text += QStringLiteral("arrivée %1 · pic %2 (%3) · t̄ %4\n")
+                .arg(ElapsedText(f.firstSeconds), ElapsedText(f.peakSeconds),
+                     Figure(f.peakConcentration, QStringLiteral("mg/L")), ElapsedText(f.meanSeconds));
+    text += QStringLiteral("vitesses %1 / %2 / %3 m/h\n")
+                .arg(Figure(f.velocityFirst, {}), Figure(f.velocityPeak, {}), Figure(f.velocityMean, {}));
+    text += QStringLiteral("D %1 · α %2 · Pe %3 · restitution %4 (%5)\n")
+                .arg(Figure(f.dispersion, QStringLiteral("m²/s")), Figure(f.dispersivity, QStringLiteral("m")),
+                     Figure(f.peclet, {}), Figure(f.recoveredKg, QStringLiteral("kg")),
+                     Figure(f.recoveryPercent, QStringLiteral("%")));
+    const AdeFit& fit = analysis_.fit;
+    if (fit.ok) {
+        text += QStringLiteral("ajusté : v %1 ± %2 m/h · D %3 ± %4 m²/s · R %5 · R² %6")
+                    .arg(Figure(fit.velocity, {}), Figure(fit.velocitySe, {}, 2), Figure(fit.dispersion, {}),
+                         Figure(fit.dispersionSe, {}, 2), Figure(fit.recovery, QStringLiteral("%")),
+                         Figure(fit.r2, {}));
+    } else if (!fit.message.isEmpty()) {
+        text += fit.message;
+    } else if (!f.notes.isEmpty()) {
+        text += f.notes.last();
+    }
+    Panel_analyse->setText(text);
+}
+
+QString MainWindow::SaveAnalysisBeside(const QString& recordingPath)
+{
+    const TracerInputs inputs = tracer_.Effective();
+    RunAnalysis full = AnalyseSeries(run_.state.series, AnalysisT0(), inputs, AnalysisSecondsPerReading());
+    FitRun(full, inputs);
+    analysis_ = full;
+    ShowAnalysis();
+    Redraw();
+    // In an "analyses" folder beside the recordings: the folder stays a list of recordings, as the
+    // open dialog shows it, and each report is named after its recording.
+    const QFileInfo info(recordingPath);
+    const QDir folder(info.dir().filePath(QStringLiteral("analyses")));
+    if (!folder.exists() && !QDir().mkpath(folder.path())) {
+        return QStringLiteral("Rapport d'analyse non enregistré : impossible de créer ") + folder.path();
+    }
+    const QString stem = folder.filePath(info.completeBaseName() + QStringLiteral("_analyse"));
+    const QString report = AnalysisReport(full, inputs, info.fileName());
+    QString failure = WriteFileAtomically(stem + QStringLiteral(".txt"), JoinCrLf(report.split(u'\n')));
+    if (failure.isEmpty() && !ImageA->image().save(stem + QStringLiteral(".png"))) {
+        failure = QStringLiteral("image non écrite");
+    }
+    return failure.isEmpty() ? QString() : QStringLiteral("Rapport d'analyse non enregistré (%1) : %2").arg(stem, failure);
+}
+
+}  // namespace sondalog

@@ -1,0 +1,135 @@
+#include "ui/screenshot_scenes.h"
+
+#include "ui/charts_window/charts_window.h"
+#include "ui/main_window/main_window.h"
+#include "ui/parameters_window/parameters_window.h"
+#include "ui/parameters_window/tracer_inputs_group.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+
+namespace sondalog {
+
+namespace {
+
+void SaveAndEnd(QWidget* widget, const QString& file)
+{
+    widget->grab().save(file);
+    QCoreApplication::exit(0);
+}
+
+/// Waits for the fit of the analysis, then saves the window.
+void AnalysisScene(MainWindow& window, const QString& file)
+{
+    window.UpdateAnalysis();
+    auto* wait = new QTimer(&window);
+    QObject::connect(wait, &QTimer::timeout, &window, [&window, file, wait] {
+        if (!window.FitRunning() && window.analysis().fit.ok) {
+            wait->stop();
+            SaveAndEnd(&window, file);
+        }
+    });
+    wait->start(100);
+}
+
+/// The run has its readings: the scene is set and saved.
+void SceneAfterRun(MainWindow& window, const QString& file, const QString& scene)
+{
+    const int presses = scene == QLatin1String("contrast1") ? 1 : scene == QLatin1String("contrast2") ? 2 : 0;
+    for (int i = 0; i < presses; ++i) {
+        window.Button_contrasteClick();
+    }
+    if (scene == QLatin1String("analysis")) {
+        AnalysisScene(window, file);
+    } else if (scene == QLatin1String("charts")) {
+        window.Button1Click();
+        QTimer::singleShot(500, &window, [&window, file] { SaveAndEnd(window.charts(), file); });
+    } else {
+        SaveAndEnd(&window, file);
+    }
+}
+
+/// The parameters window with the speeds offered for the active instrument.
+void ParametersScene(MainWindow& window, const QString& file)
+{
+    QTimer::singleShot(300, &window, [&window, file] {
+        ParametersWindow* p = window.parameters();
+        p->show();
+        p->activateWindow();
+        const int speed = p->table.ColumnByName(col::vitesse);
+        p->SetCurrentCell(p->activeRow, speed);
+        p->stringgrid1DblClick();
+        const QRect cell = p->stringgrid1->visualItemRect(p->stringgrid1->item(p->activeRow, speed));
+        QMouseEvent move(QEvent::MouseMove, cell.center(), p->stringgrid1->viewport()->mapToGlobal(cell.center()),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(p->stringgrid1->viewport(), &move);
+        QTimer::singleShot(500, p, [p, file] { SaveAndEnd(p, file); });
+    });
+}
+
+void ChooserScene(MainWindow& window, const QString& file)
+{
+    QTimer::singleShot(500, &window, [&window, file] {
+        if (!window.ChooserOpen()) {
+            window.SpeedButton_choix_repClick();
+        }
+        // The folder views fill in.
+        QTimer::singleShot(800, &window, [&window, file] { SaveAndEnd(&window, file); });
+    });
+}
+
+/// A test 500 m from the swallow hole: 2 kg of salt, 40 L/s at the spring.
+void SetAnalysisInputs(MainWindow& window)
+{
+    TracerInputsGroup* inputs = window.parameters()->GroupBox_tracage;
+    inputs->Edit_distance->setText(QStringLiteral("500"));
+    inputs->Edit_masse->setText(QStringLiteral("2"));
+    inputs->Edit_debit->setText(QStringLiteral("40"));
+    emit inputs->Edit_distance->editingFinished();
+}
+
+}  // namespace
+
+void ScreenshotRun(MainWindow& window, const QString& file, int readings, const QString& scene)
+{
+    window.parameters()->CheckBox_demo->setChecked(true);
+    window.parameters()->CheckBox_demo_rapide->setChecked(true);
+    window.confirm = [](const QString&) { return false; };
+    window.openEditor = nullptr;
+    if (scene == QLatin1String("parameters")) {
+        ParametersScene(window, file);
+        return;
+    }
+    if (scene == QLatin1String("chooser")) {
+        ChooserScene(window, file);
+        return;
+    }
+    if (scene == QLatin1String("charts")) {
+        window.parameters()->CheckBox_ph_ox_3sondes->setChecked(true);
+    }
+    if (scene == QLatin1String("analysis")) {
+        SetAnalysisInputs(window);
+    }
+    auto* poll = new QTimer(&window);
+    QObject::connect(poll, &QTimer::timeout, &window, [&window, file, readings, poll, scene] {
+        const int n = window.run().state.series.sampleCount;
+        if (window.runState() == RunState::Baseline && n >= 40) {
+            window.Button_goClick();
+        }
+        if (window.runState() == RunState::Tracing && n >= readings) {
+            poll->stop();
+            SceneAfterRun(window, file, scene);
+        }
+    });
+    QTimer::singleShot(300, &window, [&window, poll] {
+        window.Button_STARTClick();
+        poll->start(20);
+    });
+}
+
+}  // namespace sondalog

@@ -1,0 +1,58 @@
+#pragma once
+// A main window on a temporary configuration and working folder, in demonstration by default,
+// with its questions and messages caught.
+
+#include "ui/main_window/main_window.h"
+#include "support/qt_printers.h"
+#include "util/text_file.h"
+#include "util/text_utils.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+using namespace sondalog;
+
+struct Fixture {
+    QTemporaryDir dir;
+    QString work;
+    QStringList asked;
+    QStringList told;
+    bool answer = true;
+    int ended = -1;
+    std::unique_ptr<MainWindow> window;
+
+    explicit Fixture(bool withoutConfirmation = true, const std::function<void(QStringList&)>& adjust = {})
+    {
+        work = dir.filePath(QStringLiteral("travail"));
+        QDir().mkpath(work);
+        const QString config = dir.filePath(QStringLiteral("config"));
+        QDir().mkpath(config);
+        QStringList settings(30);
+        settings[0] = work;
+        settings[1] = QStringLiteral("true");   // demonstration
+        settings[5] = QStringLiteral("true");   // fast
+        settings[18] = withoutConfirmation ? QStringLiteral("true") : QStringLiteral("false");
+        settings[19] = QStringLiteral("µ=0;m=3;k=1;F=3");
+        if (adjust) {
+            adjust(settings);
+        }
+        WriteFileAtomically(config + QStringLiteral("/Sondalog.prm"), JoinCrLf(settings));
+        window = std::make_unique<MainWindow>(ConfigPaths::Resolve(config, QString()), Regional::French());
+        window->confirm = [this](const QString& q) {
+            asked << q;
+            return answer;
+        };
+        window->info = [this](const QString& t) { told << t; };
+        window->openEditor = nullptr;
+        window->endProcess = [this](int code) { ended = code; };
+        window->show();
+    }
+    int N() const { return window->run().state.series.sampleCount; }
+    QStringList Recordings() const { return QDir(work).entryList({QStringLiteral("*.txt")}, QDir::Files); }
+    void Click(QAbstractButton* b) const { QTest::mouseClick(b, Qt::LeftButton); }
+};
