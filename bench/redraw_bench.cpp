@@ -35,6 +35,8 @@ static void BM_ReadingAndRedraw(benchmark::State& bench)
     q1.labelColour = q1.colour;
     q1.radius = 2;
     q1.integral = true;
+    PaintCache cache;  // kept across redraws, as the window's graph keeps it
+    q1.cache = &cache;
     QuantityDrawing q2 = q1;
     q2.quantity = 2;
     q2.colour = QColor(200, 0, 88);

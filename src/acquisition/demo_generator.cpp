@@ -32,20 +32,27 @@ long double DemoValue(int n, bool tracing)
     return 600.3L + 200.0L * std::exp(-(x * x) / ((0.05L * n + 1.0L) * 60.0L));
 }
 
+int DemoDecimals::For(const QString& decimalsSetting, const QString& initialPrefix)
+{
+    if (decimals < 0 || decimalsSetting != setting || initialPrefix != prefix) {
+        setting = decimalsSetting;
+        prefix = initialPrefix;
+        decimals = DecimalsFromText(DecimalsFor(decimalsSetting, initialPrefix), 0);
+    }
+    return decimals;
+}
+
 QString NextDemoLine(int& demoCounter, int tracingStartIndex, const QString& decimalsSetting,
                      const QString& initialPrefix)
 {
+    DemoDecimals decimals;
+    return NextDemoLine(demoCounter, tracingStartIndex, decimals.For(decimalsSetting, initialPrefix));
+}
+
+QString NextDemoLine(int& demoCounter, int tracingStartIndex, int d)
+{
     ++demoCounter;
     const double y = static_cast<double>(DemoValue(demoCounter, tracingStartIndex != kNotTracing));
-    // The same setting at every reading: looked up again only when it changes.
-    thread_local QString lastSetting;
-    thread_local QString lastPrefix;
-    thread_local int d = -1;
-    if (d < 0 || decimalsSetting != lastSetting || initialPrefix != lastPrefix) {
-        lastSetting = decimalsSetting;
-        lastPrefix = initialPrefix;
-        d = DecimalsFromText(DecimalsFor(decimalsSetting, initialPrefix), 0);
-    }
     const QString value = FormatFixed(y, 8, d, u'.');
     return QStringLiteral("26.09.2009 04:19:39| Multi 3430| No.sér.  14451527| | | TetraCon 925| No.sér.  14440518| Cond ") +
            value + QStringLiteral(" µS/cm 22.9 °C| C = 0.475 1/cm, Tref25, nLF| | _____________________________|");

@@ -22,4 +22,15 @@ long double DemoValue(int n, bool tracing);
 QString NextDemoLine(int& demoCounter, int tracingStartIndex, const QString& decimalsSetting,
                      const QString& initialPrefix);
 
+/// The decimals of the demonstration's values, looked up again only when the setting or the prefix changes.
+struct DemoDecimals {
+    QString setting;
+    QString prefix;
+    int decimals = -1;
+    int For(const QString& decimalsSetting, const QString& initialPrefix);
+};
+
+/// The same with the decimals already worked out.
+QString NextDemoLine(int& demoCounter, int tracingStartIndex, int decimals);
+
 }  // namespace sondalog

@@ -85,8 +85,8 @@ CycleOutput ReadingRun::CharacterLine(const QString& line)
 
 CycleOutput ReadingRun::DemoCycle()
 {
-    const QString line = NextDemoLine(demoCounter, state.tracingStartIndex, options.decimalsSetting,
-                                      state.initialPrefix);
+    const QString line = NextDemoLine(demoCounter, state.tracingStartIndex,
+                                      demoDecimals_.For(options.decimalsSetting, state.initialPrefix));
     return CharacterLine(line);
 }
 

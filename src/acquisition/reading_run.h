@@ -5,6 +5,7 @@
 
 #include "acquisition/block_assembler.h"
 #include "acquisition/character_decoder.h"
+#include "acquisition/demo_generator.h"
 #include "util/instrument_stamp.h"
 #include "processing/process_reading.h"
 #include "util/clock.h"
@@ -95,6 +96,7 @@ private:
     Clock& clock_;
     std::optional<FixedClock> demoClock_;
     InstrumentStampReader stampReader_;
+    DemoDecimals demoDecimals_;
     CharacterDecoder decoder_;
     alignas(64) BlockAssembler assembler_;
 };

@@ -146,6 +146,7 @@ OwnRecordingLoad LoadOwnRecording(const NextLine& next, int lineCount, Processin
     series.ClearKeptStamps();
     series.Resize(std::max(lineCount, 1) + SampleSeries::kGrowth);
     const QChar sign = regional.decimalSign;
+    const StampReader stamps(regional);
     QString header;
     QString line;
     if (!next(header)) {
@@ -181,7 +182,7 @@ OwnRecordingLoad LoadOwnRecording(const NextLine& next, int lineCount, Processin
         }
         Sample s;
         const QStringView stamp = columns[0].left(80);
-        if (const std::optional<qint64> value = StampValue(stamp, regional)) {
+        if (const std::optional<qint64> value = stamps.Value(stamp)) {
             s.time = *value;
         } else if (!stamp.isEmpty()) {
             s.stampIndex = series.KeepStamp(stamp.toString());

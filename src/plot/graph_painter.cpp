@@ -217,7 +217,8 @@ void DrawQuantity(QImage& image, AxisScale& axis, const QuantityDrawing& d, cons
             thinLine(QPoint(x, g.top + kGraphMargin), QPoint(x, g.top + g.height - kGraphMargin), gridPen);
         }
         p.setPen(labelPen);
-        DrawCentredLabel(p, x, labelBaseline, ElapsedLabel(static_cast<qint64>(gridReadings[j] - 1) * d.interval));
+        DrawCentredLabel(p, x, labelBaseline, ElapsedLabel(static_cast<qint64>(gridReadings[j] - 1) * d.interval),
+                         d.cache ? &d.cache->labels : nullptr);
     }
 
     // Value grid and labels; a step of 0 (a range under 1) draws none rather than loop.
@@ -232,7 +233,8 @@ void DrawQuantity(QImage& image, AxisScale& axis, const QuantityDrawing& d, cons
             const int y = g.Y(q);
             thinLine(QPoint(kGraphMargin, y), QPoint(w - kGraphMargin, y), gridPen);
             p.setPen(labelPen);
-            DrawCentredLabel(p, kGraphMargin - kLabelOffset, y + 5, FormatFixed(q, 5, whole ? 0 : decimals, d.decimalSign) + u' ');
+            DrawCentredLabel(p, kGraphMargin - kLabelOffset, y + 5, FormatFixed(q, 5, whole ? 0 : decimals, d.decimalSign) + u' ',
+                             d.cache ? &d.cache->labels : nullptr);
         }
     }
 
@@ -241,8 +243,8 @@ void DrawQuantity(QImage& image, AxisScale& axis, const QuantityDrawing& d, cons
     const int barWidth = std::clamp(
         static_cast<int>(std::lround(w * 1.2 / std::max(1, view.last - view.first + 1))), 3, 200);
     const QColor inverse = InverseColour(d.colour);
-    const CircleStamp onCurve = StampFor(d.radius, d.colour);
-    const CircleStamp beforeT0 = StampFor(d.radius, inverse);
+    const CircleStamp onCurve = StampFor(d.radius, d.colour, d.cache ? &d.cache->stamps : nullptr);
+    const CircleStamp beforeT0 = StampFor(d.radius, inverse, d.cache ? &d.cache->stamps : nullptr);
     const QPen linePen(d.colour, 1);
     const QPen barPen(kIntegralColour, barWidth, Qt::SolidLine, Qt::FlatCap);
     bool havePrevious = false;

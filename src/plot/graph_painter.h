@@ -2,6 +2,8 @@
 // The live graph: quantity 1 (and quantity 2 in the lower half) painted on a bitmap with
 // plain primitives, the X axis as elapsed time, packets of samples decimated to the width.
 
+#include "plot/label_text.h"
+#include "plot/pixel_shapes.h"
 #include "processing/processing_state.h"
 
 #include <QColor>
@@ -15,6 +17,12 @@
 namespace sondalog {
 
 enum class Band { Whole, Upper, Lower };
+
+/// What a graph keeps from one redraw to the next: its labels laid out and its points' stamps.
+struct PaintCache {
+    LabelCache labels;
+    StampCache stamps;
+};
 
 inline constexpr int kGraphMargin = 30;
 inline const QColor kGridColour = QColor(192, 192, 192);
@@ -31,6 +39,7 @@ struct QuantityDrawing {
     QColor background = Qt::white;
     bool integral = false;   ///< "intégrale": bars between the curve and the baseline after t0
     QChar decimalSign = u',';
+    PaintCache* cache = nullptr;  ///< the drawing graph's layouts and stamps, kept across redraws
 };
 
 /// Index step between time graduations for a view ending at `last`.

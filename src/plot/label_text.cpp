@@ -1,31 +1,16 @@
 #include "plot/label_text.h"
 
 #include <QFontMetricsF>
-#include <QHash>
-#include <QStaticText>
 
 #include <cmath>
 
 namespace sondalog {
 
-namespace {
-struct Layout {
-    QStaticText text;
-    int advance = 0;
-};
 
-struct LayoutCache {
-    QFont font;
-    QTransform transform;
-    qreal ascent = 0;
-    bool ready = false;
-    QHash<QString, Layout> layouts;
-};
-}  // namespace
-
-void DrawCentredLabel(QPainter& p, int x, int baseline, const QString& text)
+void DrawCentredLabel(QPainter& p, int x, int baseline, const QString& text, LabelCache* kept)
 {
-    thread_local LayoutCache cache;
+    LabelCache once;
+    LabelCache& cache = kept ? *kept : once;
     if (!cache.ready || cache.font != p.font() || cache.transform != p.transform() || cache.layouts.size() > 4096) {
         cache.layouts.clear();
         cache.font = p.font();
@@ -35,7 +20,7 @@ void DrawCentredLabel(QPainter& p, int x, int baseline, const QString& text)
     }
     auto found = cache.layouts.find(text);
     if (found == cache.layouts.end()) {
-        Layout layout;
+        LabelCache::Layout layout;
         layout.text.setText(text);
         layout.text.setTextFormat(Qt::PlainText);
         layout.text.prepare(cache.transform, cache.font);

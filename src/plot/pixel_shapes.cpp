@@ -64,10 +64,12 @@ void CircleStamp::Draw(PixelTarget& target, int x, int y) const
     }
 }
 
-CircleStamp StampFor(int radius, const QColor& colour)
+CircleStamp StampFor(int radius, const QColor& colour, StampCache* cache)
 {
-    // Two colours per band and a radius each: a handful of stamps serve every redraw.
-    thread_local std::deque<CircleStamp> stamps;
+    if (cache == nullptr) {
+        return CircleStamp(radius, colour);
+    }
+    StampCache& stamps = *cache;
     for (const CircleStamp& s : stamps) {
         if (s.Matches(radius, colour.rgba())) {
             return s;

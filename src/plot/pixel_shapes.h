@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPoint>
 
+#include <deque>
 #include <vector>
 
 namespace sondalog {
@@ -51,8 +52,11 @@ private:
     std::vector<QPoint> offsets_;  ///< from the centre
 };
 
-/// The stamp for this radius and opaque colour, kept from earlier redraws.
-CircleStamp StampFor(int radius, const QColor& colour);
+/// The stamps made for earlier redraws: two colours per band and a radius each, a handful serve every redraw.
+using StampCache = std::deque<CircleStamp>;
+
+/// The stamp for this radius and opaque colour, kept in `cache` when given.
+CircleStamp StampFor(int radius, const QColor& colour, StampCache* cache = nullptr);
 
 /// What a flat-capped line `width` (2 or more) pixels wide from (x, y1) to (x, y2) covers:
 /// columns x - width/2 on, `width` of them, rows from the upper end to the one before the lower end.

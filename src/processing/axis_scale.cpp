@@ -12,12 +12,23 @@ namespace {
 // Beyond this many graduations the limit is computed directly rather than stepped.
 constexpr double kMaxSteps = 100000;
 
-void Regraduate(AxisScale& a, double v, bool always, AxisChange& change)
+double MemoStep(StepMemo* memo, double lo, double hi)
+{
+    if (memo == nullptr) {
+        return NiceStep(lo, hi);
+    }
+    if (!memo->valid || memo->lo != lo || memo->hi != hi) {
+        *memo = {lo, hi, NiceStep(lo, hi), true};
+    }
+    return memo->step;
+}
+
+void Regraduate(AxisScale& a, double v, bool always, AxisChange& change, StepMemo* memo)
 {
     const double lo = std::min(a.min, v);
     const double hi = std::max(a.max, v);
     if (always) {
-        const double step = NiceStep(lo, hi);
+        const double step = MemoStep(memo, lo, hi);
         change.graduationChanged = change.graduationChanged || step != a.graduation;
         a.graduation = step;
         return;
@@ -27,7 +38,7 @@ void Regraduate(AxisScale& a, double v, bool always, AxisChange& change)
     }
     const double steps = (hi - lo) / a.graduation;
     if (steps > 6 || steps < 3) {
-        const double step = NiceStep(lo, hi);
+        const double step = MemoStep(memo, lo, hi);
         change.graduationChanged = change.graduationChanged || step != a.graduation;
         a.graduation = step;
     }
@@ -55,18 +66,6 @@ double RoundSignificant(double x, int digits, bool up)
 
 double NiceStep(double lo, double hi)
 {
-    // Asked again for the same range at every reading (two axes): the last two answers are kept.
-    struct Memo {
-        double lo = 0, hi = 0, step = 0;
-        bool valid = false;
-    };
-    thread_local Memo memo[2];
-    thread_local int next = 0;
-    for (const Memo& m : memo) {
-        if (m.valid && m.lo == lo && m.hi == hi) {
-            return m.step;
-        }
-    }
     const double s = (hi - lo) / 10;
     double r = RoundSignificant(s, 1, true);
     if (r == 0) {
@@ -75,18 +74,16 @@ double NiceStep(double lo, double hi)
     if (r == 0 || !std::isfinite(r)) {
         r = 1;
     }
-    memo[next] = {lo, hi, r, true};
-    next = 1 - next;
     return r;
 }
 
-AxisChange WidenAxis(AxisScale& a, double v, bool alwaysRegraduate, bool roundLimits)
+AxisChange WidenAxis(AxisScale& a, double v, bool alwaysRegraduate, bool roundLimits, StepMemo* memo)
 {
     AxisChange change;
     if (!std::isfinite(v)) {
         return change;
     }
-    Regraduate(a, v, alwaysRegraduate, change);
+    Regraduate(a, v, alwaysRegraduate, change, memo);
     // A graduation of 0 or below would never reach the value.
     const double step = a.graduation > 0 ? a.graduation : std::max(std::abs(a.graduation), 1.0);
     if (v > a.max) {
@@ -113,7 +110,7 @@ AxisChange WidenAxis(AxisScale& a, double v, bool alwaysRegraduate, bool roundLi
         a.min = roundLimits ? RoundSignificant(min, 2, false) : min;
         change.minChanged = true;
     }
-    Regraduate(a, v, alwaysRegraduate, change);
+    Regraduate(a, v, alwaysRegraduate, change, memo);
     if (v > a.maxRead) {
         a.maxRead = v;
         change.maxReadChanged = true;

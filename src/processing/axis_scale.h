@@ -5,6 +5,12 @@
 
 namespace sondalog {
 
+/// The last graduation worked out for a range: asked again for the same range at every reading.
+struct StepMemo {
+    double lo = 0, hi = 0, step = 0;
+    bool valid = false;
+};
+
 struct AxisScale {
     double min = 400;
     double max = 1000;
@@ -30,6 +36,7 @@ struct AxisChange {
 /// The axis rule for one reading v: graduation, limits stepped out by graduations, extremes.
 /// `alwaysRegraduate` is quantity 1's rule; quantity 2 only regraduates outside 3 to 6 steps.
 /// `roundLimits` rounds new limits to 2 significant digits (quantity 1).
-AxisChange WidenAxis(AxisScale& axis, double v, bool alwaysRegraduate, bool roundLimits);
+/// `memo`, when given, keeps the last graduation worked out for this axis.
+AxisChange WidenAxis(AxisScale& axis, double v, bool alwaysRegraduate, bool roundLimits, StepMemo* memo = nullptr);
 
 }  // namespace sondalog

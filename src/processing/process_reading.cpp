@@ -17,6 +17,7 @@ namespace sondalog {
 
 namespace {
 const QString kTimeChars = QStringLiteral(" -./0123456789:");
+const CharSet kTimeSet(kTimeChars);
 
 /// The instrument time cut to its time characters (the first 255 read); at the top of every call, and most
 /// times already so: a quick pass says so, and the text is left as it stands.
@@ -42,7 +43,7 @@ void ReduceTime(QString& text)
     if (size <= 255 && std::all_of(chars + i, chars + size, isTimeChar)) {
         return;
     }
-    text = KeepOnly(QStringView(text).left(255), kTimeChars);
+    text = KeepOnly(QStringView(text).left(255), kTimeSet);
 }
 
 
@@ -311,9 +312,9 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
 
     // 18-19: height and axes.
     state.maxReadBeforeLast = state.axisY1.maxRead;  // "Hmax" shows the peak before this reading
-    const AxisChange c1 = WidenAxis(state.axisY1, sample.value1, true, true);
+    const AxisChange c1 = WidenAxis(state.axisY1, sample.value1, true, true, &state.stepMemo[0]);
     ShowAxis(c1, state.axisY1, sign, out.Edit_y1_graduation, out.Edit_max_y1, out.Edit_min_y1);
-    const AxisChange c2 = WidenAxis(state.axisY2, sample.value2, false, false);
+    const AxisChange c2 = WidenAxis(state.axisY2, sample.value2, false, false, &state.stepMemo[1]);
     ShowAxis(c2, state.axisY2, sign, out.Edit_y2_graduation, out.Edit_max_y2, out.Edit_min_y2);
     if (c1.maxReadChanged) {
         out.Label_y1_max_lu = FormatFixed(sample.value1, 5, 1, sign);

@@ -79,6 +79,10 @@ struct ReadingFields {
     /// made ahead by PrepareRecordValues for a prefix factor of 1; used only while the factor is 1.
     QByteArray recordValues;
     bool recordValuesReady = false;
+    /// The file's decimals for the run's decimals setting, read once while the setting stays the same.
+    QString fileDecimalsSetting;
+    int fileDecimals = 0;
+    bool fileDecimalsKnown = false;
 };
 
 /// Reads a decoded line's fields (the numbers only for a line of quantity 1).

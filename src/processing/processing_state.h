@@ -50,6 +50,7 @@ struct ProcessingState {
     SampleSeries series;
     AxisScale axisY1;
     AxisScale axisY2;
+    StepMemo stepMemo[2];  ///< the last graduation worked out for each axis
     int tracingStartIndex = kNotTracing;  ///< shown and printed as 32000 while t0 is not marked
     bool t0Marked = false;                ///< 32000 is a marker, not a reading number: this says it
     QDateTime tracingStartTime;

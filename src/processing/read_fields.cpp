@@ -9,11 +9,12 @@ namespace sondalog {
 
 namespace {
 const QString kValueChars = QStringLiteral("+,-.0123456789E");
+const CharSet kValueSet(kValueChars);
 
 /// The value characters of a field, an exponent's 'e' kept as 'E' (1,5e3), a word's 'e' dropped (Temp).
 QString KeepValueChars(QStringView field)
 {
-    QString kept = KeepOnly(field, kValueChars);
+    QString kept = KeepOnly(field, kValueSet);
     if (!field.contains(u'e')) {
         return kept;
     }
@@ -122,7 +123,7 @@ void ReadFields(ReadingFields& r, const QString& line, const InstrumentConfig& c
     r.value1 = ValueFieldNumber(FieldView(fields1, q1.occurrence), sign, r.log, r.notFinite);
     r.valueText2 = std::move(room2);
     const QStringView field2 = FieldView(fields2, q2.occurrence);
-    KeepOnlyInto(r.valueText2, field2, kValueChars);
+    KeepOnlyInto(r.valueText2, field2, kValueSet);
     if (field2.contains(u'e')) {
         r.valueText2 = KeepValueChars(field2);
     }

@@ -155,12 +155,12 @@ void PrepareRecordValues(ReadingFields& read, const ProcessOptions& options)
         return;
     }
     // The decimals setting is the same for every line of a run: its "F" is read once.
-    thread_local QString setting;
-    thread_local int decimals = FileDecimals(QString());
-    if (setting != options.decimalsSetting) {
-        setting = options.decimalsSetting;
-        decimals = FileDecimals(setting);
+    if (!read.fileDecimalsKnown || read.fileDecimalsSetting != options.decimalsSetting) {
+        read.fileDecimalsSetting = options.decimalsSetting;
+        read.fileDecimals = FileDecimals(read.fileDecimalsSetting);
+        read.fileDecimalsKnown = true;
     }
+    const int decimals = read.fileDecimals;
     FixedText fileText1;
     FormatFixed(fileText1, read.value1, 8, decimals, options.regional.decimalSign);
     {

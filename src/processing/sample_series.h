@@ -164,4 +164,22 @@ QString StampFromTime(const QDateTime& time, const Regional& regional);
 /// The time value of a stamp text exactly as StampFromTime writes it; nullopt for any other text.
 std::optional<qint64> StampValue(QStringView stamp, const Regional& regional);
 
+/// A short date format as a list of parts: d, M (width 1 or 2), y (width 2 or 4), a name, or a literal.
+struct DatePart {
+    char field = 0;  ///< 'd', 'M', 'y', 'N' (month name), 'D' (day name), or 0 for a literal character
+    int width = 0;
+    QChar literal;
+};
+
+/// StampValue for many stamps of one format: the format is read once, when the reader is made.
+class StampReader {
+public:
+    explicit StampReader(const Regional& regional);
+    std::optional<qint64> Value(QStringView stamp) const;
+
+private:
+    Regional regional_;
+    std::optional<std::vector<DatePart>> plan_;
+};
+
 }  // namespace sondalog

@@ -12,13 +12,6 @@
 namespace sondalog {
 
 namespace {
-// A short date format as a list of parts: d, M (width 1 or 2), y (width 2 or 4), or a literal.
-struct DatePart {
-    char field = 0;  ///< 'd', 'M', 'y', or 0 for a literal character
-    int width = 0;
-    QChar literal;
-};
-
 std::optional<std::vector<DatePart>> DatePlan(const QString& format)
 {
     std::vector<DatePart> plan;
@@ -99,12 +92,15 @@ bool ReadNumber(QStringView text, qsizetype& pos, int width, int& value)
 
 std::optional<qint64> StampValue(QStringView stamp, const Regional& regional)
 {
-    thread_local QString planFormat;
-    thread_local std::optional<std::vector<DatePart>> plan;
-    if (!plan || planFormat != regional.shortDateFormat) {
-        planFormat = regional.shortDateFormat;
-        plan = DatePlan(planFormat);
-    }
+    return StampReader(regional).Value(stamp);
+}
+
+StampReader::StampReader(const Regional& regional) : regional_(regional), plan_(DatePlan(regional.shortDateFormat)) {}
+
+std::optional<qint64> StampReader::Value(QStringView stamp) const
+{
+    const Regional& regional = regional_;
+    const std::optional<std::vector<DatePart>>& plan = plan_;
     if (!plan) {
         const QDateTime time = QDateTime::fromString(stamp.toString(), regional.shortDateFormat + QStringLiteral(" hh:mm:ss"));
         if (time.isValid() && StampFromTime(time, regional) == stamp) {

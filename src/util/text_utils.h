@@ -46,12 +46,36 @@ QChar NumericKeyFilter(QChar typed);
 QString BoolText(bool flag);
 bool IsTrueText(const QString& text);
 
+/// Characters allowed, the ASCII ones as a bit set: one test per character instead of a search. It refers to
+/// `allowed`, which must outlive it; the callers that run per reading make theirs once.
+class CharSet {
+public:
+    explicit CharSet(QStringView allowed) : allowed_(allowed)
+    {
+        for (const QChar c : allowed) {
+            if (c.unicode() < 128) {
+                ascii_[c.unicode() >> 6] |= quint64(1) << (c.unicode() & 63);
+            }
+        }
+    }
+    bool Has(QChar c) const
+    {
+        const char16_t u = c.unicode();
+        return u < 128 ? (ascii_[u >> 6] >> (u & 63)) & 1 : allowed_.contains(c);
+    }
+
+private:
+    quint64 ascii_[2] = {0, 0};
+    QStringView allowed_;
+};
+
 /// Keeps only the characters of `allowed`, in order.
 QString KeepOnly(QStringView text, QStringView allowed);
+QString KeepOnly(QStringView text, const CharSet& allowed);
 /// The same into `out`, whose room is reused when it has enough.
-void KeepOnlyInto(QString& out, QStringView text, QStringView allowed);
+void KeepOnlyInto(QString& out, QStringView text, const CharSet& allowed);
 /// The same, handing `text` back shared when it keeps every character.
-QString KeepOnly(const QString& text, QStringView allowed);
+QString KeepOnly(const QString& text, const CharSet& allowed);
 
 /// The number characters for a given decimal sign: + - 0-9 E and the sign.
 inline bool IsNumberChar(QChar c, QChar decimalSign)

@@ -478,6 +478,7 @@ void MainWindow::Redraw()
     q1.background = graphColour_;
     q1.integral = CheckBox_af_integrale->isChecked();
     q1.decimalSign = regional_.decimalSign;
+    q1.cache = &ImageA->paintCache();
     QuantityDrawing q2 = q1;
     q2.quantity = 2;
     q2.colour = contrastMode_ != 0 ? shownColour2_ : ToQColor(config_.q2.colour);
