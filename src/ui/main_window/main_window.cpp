@@ -48,8 +48,9 @@
 namespace sondalog {
 
 MainWindow::MainWindow(const ConfigPaths& paths, const Regional& regional, QWidget* parent)
-    : QMainWindow(parent), paths_(paths), regional_(regional), run_(clock_)
+    : QMainWindow(parent), paths_(paths), regional_(regional)
 {
+    controller_ = new RunController(clock_, regional_, this);
     setObjectName(QStringLiteral("TForm1"));
     InstallHintStyle();
     setWindowTitle(QStringLiteral("Sondalog  ") + kProgramVersion);
@@ -63,24 +64,30 @@ MainWindow::MainWindow(const ConfigPaths& paths, const Regional& regional, QWidg
         QProcess::startDetached(editor, {QDir(folder).filePath(fileName)});
     };
     endProcess = [](int code) { QCoreApplication::exit(code); };
-
-    session_ = new AcquisitionSession(run_, this);
+    controller_->confirm = [this](const QString& q) { return confirm(q); };
+    controller_->info = [this](const QString& t) { info(t); };
+    AcquisitionSession* session_ = &controller_->session();
     BuildControls();
     BuildQuestionPanel();
     for (QPushButton* button : findChildren<QPushButton*>()) {
         button->setAutoDefault(true);  // Enter presses the focused button, as Space does
     }
     params_ = new ParametersWindow(this);
-    recordModel_ = new RecordListModel(run_.records, this);
+    recordModel_ = new RecordListModel(Run().records, this);
     Memo2->setModel(recordModel_);
     params_->Memo2->setModel(recordModel_);
     charts_ = new ChartsWindow(this);
-    charts_->SetSource(&run_.state.series, &regional_);
+    charts_->SetSource(&Run().state.series, &regional_);
     charts_->onClose = [this] {
         show();
         activateWindow();
     };
-    run_.feed = [this](int, const Sample&) { charts_->FeedCharts(); };
+    Run().feed = [this](int, const Sample&) { charts_->FeedCharts(); };
+    connect(controller_, &RunController::stateChanged, this, &MainWindow::OnStateChanged);
+    connect(controller_, &RunController::runReset, this, &MainWindow::OnRunReset);
+    connect(controller_, &RunController::recordsChanged, this, &MainWindow::ShowRecordTail);
+    connect(controller_, &RunController::saveDone, this, &MainWindow::ShowSave);
+    connect(controller_, &RunController::recordingContinued, this, &MainWindow::ShowContinuedRecording);
     WireParameters();
     ResetRun();
 
@@ -125,16 +132,14 @@ MainWindow::MainWindow(const ConfigPaths& paths, const Regional& regional, QWidg
     });
     mouseGuide_.setInterval(1);
     qApp->installEventFilter(this);
-    run_.onRecordLines = [this](const QStringList& lines) {
-        if (!recordingRun_) {
-            return;  // a link test records nothing
+    QTimer::singleShot(0, this, [this] {
+        controller_->OfferRecovery(AxisLimits());
+        if (controller_->continuing()) {
+            Label22->setText(QFileInfo(controller_->continuedPath()).fileName());
         }
-        const QString told = journal_.Append(lines);
-        if (!told.isEmpty()) {
-            info(told);
-        }
-    };
-    QTimer::singleShot(0, this, &MainWindow::OfferRecovery);
+        charts_->SourceChanged();
+        Redraw();
+    });
     KeepEditsSingleLine(this);
     startupDone_ = true;
 }
@@ -152,6 +157,7 @@ void MainWindow::LoadSettingsIntoControls()
         workingDir_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     }
     workingDir_ = WithTrailingSeparator(workingDir_);
+    UpdateRecordingSetup();
     Edit_repertoire->setText(workingDir_);
     Edit_repertoire->setToolTip(QStringLiteral("    ") + workingDir_ + QStringLiteral("   "));
     CheckBox_demo->setChecked(settings_.CheckBox_demo);
@@ -161,7 +167,7 @@ void MainWindow::LoadSettingsIntoControls()
     windowColour_ = ToQColor(settings_.windowColour);
     windowMaximised_ = settings_.maximised;
     params_->ShowSettings(settings_);
-    Timer1->setInterval(settings_.autoSaveIntervalMs);
+    controller_->backupTimer().setInterval(settings_.autoSaveIntervalMs);
     if (settings_.CheckBox_demo) {
         Label_multimetre->setText(kDemoCaption);
     }
@@ -314,7 +320,7 @@ void MainWindow::FormKeyUp(int key)
 {
     if (key == Qt::Key_Escape && Panel_question->isVisible()) {
         Panel_question->hide();
-    } else if (key == Qt::Key_Escape && run_.state.series.sampleCount == 0 && SpeedButton_annuler_couleur->isVisible()) {
+    } else if (key == Qt::Key_Escape && Run().state.series.sampleCount == 0 && SpeedButton_annuler_couleur->isVisible()) {
         RestoreStoredColours();
     } else if (key == Qt::Key_Escape && ListBox1->isVisible()) {
         ListBox1->hide();
@@ -337,25 +343,18 @@ void MainWindow::closeEvent(QCloseEvent* e)
         return;
     }
     e->ignore();
-    if (state_ != RunState::Exiting) {
+    if (controller_->state() != RunState::Exiting) {
         Button_exit_Click();
     }
 }
 
-void MainWindow::SetState(RunState state)
+void MainWindow::OnStateChanged(RunState state)
 {
-    state_ = state;
     // A second run cannot start inside a running one.
     Button_test_com->setEnabled(state != RunState::Baseline && state != RunState::Tracing && state != RunState::Exiting);
 }
 
-void MainWindow::ClearRecordLists()
-{
-    run_.records.clear();
-    ShowRecordTail();
-}
-
-void MainWindow::ResetRun()
+InstrumentConfig MainWindow::AxisLimits() const
 {
     InstrumentConfig limits = config_;
     limits.q1.axisMax = ParseReal(Edit_max_y1->text(), regional_.decimalSign).value;
@@ -363,11 +362,17 @@ void MainWindow::ResetRun()
     limits.q2.axisMax = ParseReal(Edit_max_y2->text(), regional_.decimalSign).value;
     limits.q2.axisMin = ParseReal(Edit_min_y2->text(), regional_.decimalSign).value;
     limits.q2.graduation = ParseReal(Edit_y2_graduation->text(), regional_.decimalSign).value;
-    run_.config = limits;
-    run_.state.ResetRun(limits);
+    return limits;
+}
+
+void MainWindow::ResetRun()
+{
+    controller_->ResetRun(AxisLimits());
+}
+
+void MainWindow::OnRunReset()
+{
     ShowAxisBoxes();
-    run_.stopRequested = false;
-    run_.shown = DisplayTexts();
     // The previous run's figures go with it: nothing on screen may pass for this run's.
     for (QLabel* label : {Label_n, Label_val_grand1, Label_val_grand2, Label_zero, Label_hauteur, Label_tracage,
                           Label_heure}) {
@@ -388,9 +393,7 @@ void MainWindow::ResetRun()
     if (params_) {
         params_->table.modified = false;
     }
-    writer_.ResetRun();
     analysis_ = RunAnalysis();
-    storedT0_ = 0;
     if (Panel_analyse) {
         ShowAnalysis();
     }
@@ -408,8 +411,8 @@ void MainWindow::ShowAxisBoxes()
             box->setText(text);
         }
     };
-    const AxisScale& y1 = run_.state.axisY1;
-    const AxisScale& y2 = run_.state.axisY2;
+    const AxisScale& y1 = Run().state.axisY1;
+    const AxisScale& y2 = Run().state.axisY2;
     show(Edit_max_y1, y1.max);
     show(Edit_min_y1, y1.min);
     show(Edit_y1_graduation, y1.graduation);
@@ -430,12 +433,12 @@ void MainWindow::OnReading(const DisplayTexts& texts)
     if (texts.Label_n_parametres) {
         params_->Label_n->setText(*texts.Label_n_parametres);
     }
-    if (state_ == RunState::LinkTest && texts.stored) {
+    if (controller_->state() == RunState::LinkTest && texts.stored) {
         ShowLinkNote(kLinkTestCaption + QStringLiteral("mesure lue ") + Label_val_grand1->text() + QStringLiteral("  ") +
                          Label_val_grand2->text(),
                      false);
     }
-    if (!Button_go->isEnabled() && run_.state.series.sampleCount > 0) {
+    if (!Button_go->isEnabled() && Run().state.series.sampleCount > 0) {
         Button_go->setEnabled(true);
     }
     if (texts.showLabel7) {
@@ -444,7 +447,7 @@ void MainWindow::OnReading(const DisplayTexts& texts)
     if (!texts.recordLines.isEmpty()) {
         ShowRecordTail();
     }
-    if (run_.state.t0Marked && !analysisTimer_.isActive()) {
+    if (Run().state.t0Marked && !analysisTimer_.isActive()) {
         analysisTimer_.start();  // the figures follow the readings, at most five times a second
     }
     if (texts.redraw) {
@@ -454,11 +457,11 @@ void MainWindow::OnReading(const DisplayTexts& texts)
 
 void MainWindow::OnRunFinished()
 {
-    if (state_ == RunState::LinkTest) {
+    if (controller_->state() == RunState::LinkTest) {
         Button_test_com->setText(QStringLiteral("test COM"));
         Button_START->setEnabled(true);
         Button_stop->setEnabled(true);
-        SetState(RunState::Idle);
+        controller_->SetState(RunState::Idle);
     }
 }
 
@@ -483,11 +486,11 @@ void MainWindow::Redraw()
     q2.quantity = 2;
     q2.colour = contrastMode_ != 0 ? shownColour2_ : ToQColor(config_.q2.colour);
     q2.radius = config_.q2.thickness;
-    sondalog::Redraw(ImageA->image(), run_.state, q1, q2, CheckBox_y2->isChecked());
+    sondalog::Redraw(ImageA->image(), Run().state, q1, q2, CheckBox_y2->isChecked());
     if (analysis_.fit.ok) {
         const TracerInputs inputs = tracer_.Effective();
-        sondalog::DrawFittedCurve(ImageA->image(), run_.state, CheckBox_y2->isChecked(), QColor(230, 120, 0),
-                                  [this, inputs](int n) { return FittedValue(analysis_, run_.state.series, inputs, n); });
+        sondalog::DrawFittedCurve(ImageA->image(), Run().state, CheckBox_y2->isChecked(), QColor(230, 120, 0),
+                                  [this, inputs](int n) { return FittedValue(analysis_, Run().state.series, inputs, n); });
     }
     ImageA->update();
 }

@@ -3,7 +3,7 @@
 // the labels processing fills and the record list. Handlers are short: read the controls, call
 // the core, show what it returns.
 
-#include "acquisition/acquisition_session.h"
+#include "app/run_controller.h"
 #include "app/config_paths.h"
 #include "app/run_state.h"
 #include "app/settings.h"
@@ -69,8 +69,9 @@ public:
 
     ParametersWindow* parameters() const { return params_; }
     ChartsWindow* charts() const { return charts_; }
-    RunState runState() const { return state_; }
-    const ReadingRun& run() const { return run_; }
+    RunState runState() const { return controller_->state(); }
+    const ReadingRun& run() const { return controller_->run(); }
+    RunController& controller() { return *controller_; }
     const QString& workingDirectory() const { return workingDir_; }
 
     // Controls, named as on the form.
@@ -132,7 +133,6 @@ public:
     QToolButton* SpeedButton_croix_close = nullptr;
     QPushButton* Button_go = nullptr;
     GraphWidget* ImageA = nullptr;
-    QTimer* Timer1 = nullptr;
     QListWidget* ListBox1 = nullptr;
     QPushButton* Button_zoom = nullptr;
     QPushButton* Button_contraste = nullptr;
@@ -195,7 +195,6 @@ public:
     void DirectoryListBox1Change(const QString& folder);
     bool ChooserOpen() const;
     void ImageADblClick();
-    void Timer1Timer();
     /// The parameters window's "Open COM": the open sequence and a run, without resetting.
     void OpenAndRead();
     /// The parameters window's "Close COM".
@@ -241,14 +240,18 @@ private:
     void SettingsChanged();
     void PlacePanel2();
     void ShowAxisBoxes();
-    /// True when nothing unsaved would be cleared, or the user agrees to clear it.
-    bool MayClearReadings();
     /// A journal left by a run that did not end: offered at start, recovered and continued on Yes.
-    void OfferRecovery();
-    /// A stored recording's lines become the run to continue with Start ("Continue").
-    void ContinueRecording(const QStringList& lines);
     /// The loaded recording's header and figures shown, the run set to continue it.
     void ShowContinuedRecording(const OwnRecordingLoad& load, const QString& header);
+    /// The recording written or the backup: the status line, the clipboard, the report; a failure said.
+    void ShowSave(const SaveResult& r, bool autoSaving);
+    /// The session settings and configuration Start and "Open COM" open the link with.
+    LinkRequest MakeLinkRequest();
+    /// The axis limits the boxes show, for a new run.
+    InstrumentConfig AxisLimits() const;
+    /// The controller said a new run: the previous run's figures leave the screen.
+    void OnRunReset();
+    void OnStateChanged(RunState state);
     void OpenStoredFile(const QString& path, bool asAuto);
     void NewLoadingDialog(const QString& label);
     void DecodeStoredFile(const QString& path, bool asAuto, QStringList head, qint64 lineCount);
@@ -256,38 +259,31 @@ private:
     /// The record lists follow the record store (lines added or a new list).
     void ShowRecordTail();
     void EndLoad();
-    void BeginJournal();
-    /// After a save: the journal goes once every line is in a file.
-    void SettleJournal();
     void FormActivate();
     void FormKeyUp(int key);
     void ResetRun();
-    void ClearRecordLists();
     void BaselineMessage();
     void ShowQuestionPanel(bool targetIsGo);
     void FitQuestionPanel();
     void GuideMouseTo(QPoint target);
-    SaveResult enregistrer_donnees();
-    SaveResult WriteRecording(bool autoSaving);
     void ExitSequence();
+    /// Where and under which name the recordings go, as the controls show it now.
+    RecordingSetup RecordingSetupNow() const;
+    /// The prefix, the folder, the date option or the demonstration changed: the controller is told.
+    void UpdateRecordingSetup();
     void Redraw();
     void LogLine(const QString& line);
     /// The note under the graph (Panel2): what the link brings, or what is wrong with it; empty hides it.
     void ShowLinkNote(const QString& text, bool alarm);
     void OnReading(const DisplayTexts& texts);
     void OnRunFinished();
-    void SetState(RunState state);
 
     ConfigPaths paths_;
     Regional regional_;
     SystemClock clock_;
-    ReadingRun run_;
-    AcquisitionSession* session_ = nullptr;
-    RecordingWriter writer_;
-    RunJournal journal_;
-    QString continuedPath_;
-    QStringList appliedTableAxes_;  ///< the table's axis texts last applied to the graph  ///< the recording a continued run goes on from (its journal begins with it)
-    QString continuedHeader_;  ///< the header of the recording being continued, for its journal
+    RunController* controller_ = nullptr;
+    ReadingRun& Run() { return controller_->run(); }
+    QStringList appliedTableAxes_;  ///< the table's axis texts last applied to the graph
     ParametersWindow* params_ = nullptr;
     ChartsWindow* charts_ = nullptr;
     TracerSettings tracer_;
@@ -295,7 +291,6 @@ private:
     QTimer analysisTimer_;
     qint64 lastFitMs_ = 0;
     bool fitRunning_ = false;
-    int storedT0_ = 0;  ///< t0 of an opened recording (its first trace time)
     void BuildAnalysisPanel(QBoxLayout* bottom);
     void ShowAnalysis();
     int AnalysisT0() const;
@@ -305,8 +300,6 @@ private:
     std::shared_ptr<Loading> loading_;
     InstrumentConfig config_;
     Settings settings_;
-    RunState state_ = RunState::Idle;
-    bool continuingFile_ = false;
     bool firstActivation_ = true;
     QStringList pendingMessages_;                ///< messages waiting for the one on screen, or for the window
     QPointer<QMessageBox> openMessage_;
@@ -314,7 +307,6 @@ private:
     bool exitFinished_ = false;
     bool startupDone_ = false;  ///< the controls hold the stored settings: changes are the user's
     bool windowMaximised_ = false;  ///< as wide as the screen; kept in the settings file
-    bool recordingRun_ = false;     ///< the readings come from Start, not from a link test
     bool quietFailures_ = false;    ///< the exit gathers the failures into one message
     QString workingDir_;
     QColor graphColour_ = Qt::white;

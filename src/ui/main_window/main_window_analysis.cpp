@@ -54,8 +54,8 @@ void MainWindow::BuildAnalysisPanel(QBoxLayout* bottom)
     connect(&analysisTimer_, &QTimer::timeout, this, &MainWindow::UpdateAnalysis);
     connect(Button_rapport, &QPushButton::clicked, this, [this] {
         UpdateAnalysis();
-        const QString beside = !writer_.lastSavedPath().isEmpty()
-                                   ? writer_.lastSavedPath()
+        const QString beside = !controller_->writer().lastSavedPath().isEmpty()
+                                   ? controller_->writer().lastSavedPath()
                                    : QDir(workingDir_).filePath(QDateTime::currentDateTime().toString(
                                          QStringLiteral("yyyy-MM-dd HH'H'mm'''ss")) + QStringLiteral(" traçage.txt"));
         const QString failure = SaveAnalysisBeside(beside);
@@ -66,16 +66,16 @@ void MainWindow::BuildAnalysisPanel(QBoxLayout* bottom)
 
 int MainWindow::AnalysisT0() const
 {
-    if (run_.state.t0Marked) {
-        return std::max(run_.state.tracingStartIndex, 1);
+    if (run().state.t0Marked) {
+        return std::max(run().state.tracingStartIndex, 1);
     }
-    return storedT0_;
+    return controller_->storedT0();
 }
 
 double MainWindow::AnalysisSecondsPerReading() const
 {
     // The demonstration's clock is its reading count (fast or not), as its graph and its file show.
-    if (!CheckBox_demo->isChecked() || storedT0_ != 0) {
+    if (!CheckBox_demo->isChecked() || controller_->storedT0() != 0) {
         return 0;
     }
     return std::max(1, ActiveCellInt(params_->table, config_.active.activeRow, col::intervalle, 0, regional_.decimalSign));
@@ -85,7 +85,7 @@ void MainWindow::UpdateAnalysis()
 {
     const TracerInputs inputs = tracer_.Effective();
     AdeFit previousFit = analysis_.fit;
-    analysis_ = AnalyseSeries(run_.state.series, AnalysisT0(), inputs, AnalysisSecondsPerReading());
+    analysis_ = AnalyseSeries(Run().state.series, AnalysisT0(), inputs, AnalysisSecondsPerReading());
     analysis_.fit = previousFit;  // kept on screen until the next fit replaces it
     ShowAnalysis();
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
@@ -151,7 +151,7 @@ void MainWindow::ShowAnalysis()
 QString MainWindow::SaveAnalysisBeside(const QString& recordingPath)
 {
     const TracerInputs inputs = tracer_.Effective();
-    RunAnalysis full = AnalyseSeries(run_.state.series, AnalysisT0(), inputs, AnalysisSecondsPerReading());
+    RunAnalysis full = AnalyseSeries(Run().state.series, AnalysisT0(), inputs, AnalysisSecondsPerReading());
     FitRun(full, inputs);
     analysis_ = full;
     ShowAnalysis();

@@ -264,10 +264,6 @@ void MainWindow::BuildControls()
     Panel_message->installEventFilter(this);
     Panel_message->hide();
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(kAutoSaveStartMs);
-
     connect(Button_test_com, &QPushButton::clicked, this, &MainWindow::Button_test_comClick);
     connect(Button_START, &QPushButton::clicked, this, &MainWindow::Button_STARTClick);
     connect(Button_stop, &QPushButton::clicked, this, &MainWindow::Button_stopClick);
@@ -277,7 +273,9 @@ void MainWindow::BuildControls()
     connect(Button1, &QPushButton::clicked, this, &MainWindow::Button1Click);
     connect(Button_enreg_param, &QPushButton::clicked, this, &MainWindow::Button_enreg_paramClick);
     connect(CheckBox_demo, &QCheckBox::clicked, this, &MainWindow::CheckBox_demoClick);
-    connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1Timer);
+    connect(Edit_Prefixe, &QLineEdit::textChanged, this, &MainWindow::UpdateRecordingSetup);
+    connect(CheckBox_demo, &QCheckBox::toggled, this, &MainWindow::UpdateRecordingSetup);
+    connect(CheckBox_date_heure, &QCheckBox::toggled, this, &MainWindow::UpdateRecordingSetup);
     connect(CheckBox_y2, &QCheckBox::toggled, this, [this](bool on) {
         for (QWidget* w : std::initializer_list<QWidget*>{Edit_max_y2, Edit_min_y2, Edit_y2_graduation, Label_grandeur2,
                                                          Label_y2_max_lu, Label_y2_min_lu}) {

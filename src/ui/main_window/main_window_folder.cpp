@@ -46,7 +46,7 @@ void MainWindow::BuildChooser()
         }
     });
     connect(Panel_dir, &DirectoryChooser::folderRightClicked, this, [this] {
-        info(QString::number(run_.state.series.sampleCount) +
+        info(QString::number(Run().state.series.sampleCount) +
              QStringLiteral("  nouveau dossier => saisir le nom et [Entrée]..."));
     });
 }
@@ -156,7 +156,7 @@ void MainWindow::Edit_repertoireKeyUp()
         SetWorkingDirectory(path);
         return;
     }
-    if (run_.state.series.sampleCount != 0) {
+    if (Run().state.series.sampleCount != 0) {
         // A folder is only created before a run has readings: the box goes back to where they go.
         Panel_question->hide();
         info(QStringLiteral("Le dossier <") + path + QStringLiteral("> n'existe pas : les mesures restent enregistrées dans <") +
@@ -191,6 +191,7 @@ void MainWindow::SetWorkingDirectory(const QString& folder)
     }
     const bool changed = dir != workingDir_;
     workingDir_ = dir;
+    UpdateRecordingSetup();
     Edit_repertoire->setText(dir);
     Edit_repertoire->setToolTip(QStringLiteral("    ") + dir + QStringLiteral("   "));
     if (changed) {

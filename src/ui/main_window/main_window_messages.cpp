@@ -29,7 +29,7 @@ void MainWindow::LogLine(const QString& line)
 {
     AppendBounded(Memo1, line);
     AppendBounded(params_->Memo1, line);
-    if (state_ == RunState::LinkTest && !line.trimmed().isEmpty()) {
+    if (controller_->state() == RunState::LinkTest && !line.trimmed().isEmpty()) {
         ShowLinkNote(kLinkTestCaption + line.left(200), false);  // what the link brings, in the main window too
     }
 }

@@ -85,11 +85,11 @@ void MainWindow::WireParameters()
     params_->onFactorChanged = [this](const QString& text) {
         QString factor = text;
         NormalizeDecimal(factor, regional_.decimalSign);
-        run_.options.areaFactor = ParseReal(factor, regional_.decimalSign).value;
+        Run().options.areaFactor = ParseReal(factor, regional_.decimalSign).value;
     };
     params_->mainDemo = [this] { return CheckBox_demo->isChecked(); };
     params_->logLine = [this](const QString& line) { LogLine(line); };
-    params_->portsInUse = [this] { return session_->PortsInUse(); };
+    params_->portsInUse = [this] { return controller_->session().PortsInUse(); };
     params_->workingDir = [this] { return workingDir_; };
     params_->GroupBox_tracage->Show(tracer_);
     params_->GroupBox_tracage->onChanged = [this] {
@@ -141,7 +141,7 @@ void MainWindow::ApplyTable()
     // The table's bounds become the axes only when they are new to the graph (a first load, or changed in the
     // table): an axis the operator or the run set stays until the operator changes it.
     const QStringList tableAxes = {q1.maxText, q1.minText, q1.graduationText, q2.maxText, q2.minText, q2.graduationText};
-    const bool axesFromTable = tableAxes != appliedTableAxes_ || run_.state.series.sampleCount == 0;
+    const bool axesFromTable = tableAxes != appliedTableAxes_ || Run().state.series.sampleCount == 0;
     appliedTableAxes_ = tableAxes;
     for (QWidget* w : std::initializer_list<QWidget*>{Label_grandeur1, Label_grand1, Label_hauteur, Label_zero,
                                                      CheckBox_af_integrale, Label_val_grand1, Label_multiple_initial,
@@ -159,8 +159,8 @@ void MainWindow::ApplyTable()
         Edit_max_y2->setText(q2.maxText);
         Edit_min_y2->setText(q2.minText);
         Edit_y2_graduation->setText(q2.graduationText);
-        AxisScale& y1 = run_.state.axisY1;
-        AxisScale& y2 = run_.state.axisY2;
+        AxisScale& y1 = Run().state.axisY1;
+        AxisScale& y2 = Run().state.axisY2;
         y1.min = q1.axisMin;
         y1.max = q1.axisMax;
         y1.graduation = q1.graduation;
@@ -171,7 +171,7 @@ void MainWindow::ApplyTable()
     }
     CheckBox_y2->setText(q2.name);
     // The instrument's units on the charts (its prefix once the first reading told it; µ until then).
-    const QString prefix = run_.state.initialPrefix.isEmpty() ? QStringLiteral("µ") : run_.state.initialPrefix;
+    const QString prefix = Run().state.initialPrefix.isEmpty() ? QStringLiteral("µ") : Run().state.initialPrefix;
     charts_->SetUnits({prefix + q1.unit, q2.unit.isEmpty() ? QStringLiteral("°C") : q2.unit, QStringLiteral("pH"),
                        QStringLiteral("%")});
     Label_config->setText(config_.active.portDescription);

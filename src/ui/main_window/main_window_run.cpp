@@ -48,20 +48,20 @@
 
 namespace sondalog {
 
-void MainWindow::OpenAndRead()
+LinkRequest MainWindow::MakeLinkRequest()
 {
     ApplyTable();
     const Settings s = CollectSettings();
-    InstrumentConfig config = config_;
-    config.q1.axisMin = run_.state.axisY1.min;
-    config.q1.axisMax = run_.state.axisY1.max;
-    config.q2.axisMin = run_.state.axisY2.min;
-    config.q2.axisMax = run_.state.axisY2.max;
-    config.q2.graduation = run_.state.axisY2.graduation;
-    run_.config = config;
-    run_.options = MakeProcessOptions(s, params_->table, config_, regional_);
-    run_.blockOptions = MakeBlockOptions(s);
-    SessionSettings ss;
+    LinkRequest request;
+    request.config = config_;
+    request.config.q1.axisMin = Run().state.axisY1.min;
+    request.config.q1.axisMax = Run().state.axisY1.max;
+    request.config.q2.axisMin = Run().state.axisY2.min;
+    request.config.q2.axisMax = Run().state.axisY2.max;
+    request.config.q2.graduation = Run().state.axisY2.graduation;
+    request.options = MakeProcessOptions(s, params_->table, config_, regional_);
+    request.blockOptions = MakeBlockOptions(s);
+    SessionSettings& ss = request.session;
     ss.demo = s.CheckBox_demo;
     ss.fast = s.CheckBox_demo_rapide;
     ss.mode = s.readMode == 1 && !s.CheckBox_demo ? ReadMode::StringCsv : ReadMode::Character;
@@ -69,18 +69,20 @@ void MainWindow::OpenAndRead()
     ss.timeoutsText = s.Edit_timeouts;
     ss.dtr = s.CheckBox_DTR;
     ss.rts = s.CheckBox_RTS;
-    // The session resets the run itself unless this run continues the series as it stands.
-    ss.continuing = true;
-    ss.runStartTime = clock_.Now();
     ss.startInjectText = s.Edit_start_inject;
     ss.intervalSeconds = std::max(1, ActiveCellInt(params_->table, config_.active.activeRow, col::intervalle, 0,
                                                    regional_.decimalSign));
-    session_->Start(ss);
+    return request;
+}
+
+void MainWindow::OpenAndRead()
+{
+    controller_->OpenLink(MakeLinkRequest());
 }
 
 void MainWindow::CloseSerial()
 {
-    session_->CloseSerial();
+    controller_->session().CloseSerial();
 }
 
 void MainWindow::Button_test_comClick()
@@ -91,24 +93,18 @@ void MainWindow::Button_test_comClick()
     Label18->hide();
     Panel2->hide();
     if (Button_test_com->text() == QLatin1String("test COM")) {
-        if (!MayClearReadings()) {
+        if (!controller_->StartLinkTest([this] { return MakeLinkRequest(); }, AxisLimits())) {
             return;
         }
-        recordingRun_ = false;
         Button_test_com->setText(QStringLiteral("stop COM"));
         Button_START->setEnabled(false);
         Button_stop->setEnabled(false);
         Panel_question->hide();
-        ClearRecordLists();
-        ResetRun();
-        SetState(RunState::LinkTest);
-        OpenAndRead();
     } else {
         Button_test_com->setText(QStringLiteral("test COM"));
         Button_START->setEnabled(true);
         Button_stop->setEnabled(true);
-        SetState(RunState::Idle);
-        CloseSerial();
+        controller_->StopLinkTest();
     }
 }
 
@@ -124,35 +120,22 @@ void MainWindow::Button_STARTClick()
     if (WithTrailingSeparator(Edit_repertoire->text().trimmed()) != workingDir_) {
         Edit_repertoireKeyUp();  // a folder typed without Enter: taken, or the box shows where the recording goes
     }
-    if (!continuingFile_ && !MayClearReadings()) {
+    const bool continuing = controller_->continuing();
+    if (!controller_->Start([this] { return MakeLinkRequest(); }, AxisLimits(), params_->CheckBox_sauve_auto->isChecked(),
+                            settings_.autoSaveIntervalMs)) {
         return;
     }
-    run_.stopRequested = false;
-    if (!continuingFile_) {
-        ClearRecordLists();
-        ResetRun();
+    if (!continuing) {
         charts_->ResetCharts();
     }
-    recordingRun_ = true;
-    BeginJournal();
     Button_START->setText(QStringLiteral("Restart(base)"));
-    Timer1->setInterval(settings_.autoSaveIntervalMs);
-    if (params_->CheckBox_sauve_auto->isChecked()) {
-        Timer1->start();
-    } else {
-        Timer1->stop();
-    }
     if (!CheckBox_demo->isChecked()) {
         CheckBox_demo->hide();
     }
     Button_START->setEnabled(false);
     Button_stop->setEnabled(true);
-    writer_.ForgetAutoSave();
     Button_go->setText(QStringLiteral("00:00:05"));
-    SetState(RunState::Baseline);
     BaselineMessage();
-    OpenAndRead();
-    continuingFile_ = false;
 }
 
 void MainWindow::BaselineMessage()
@@ -160,42 +143,35 @@ void MainWindow::BaselineMessage()
     Label_mess->setText(sondalog::BaselineMessage(params_->Edit_start_inject->text()));
     SpeedButton_question->hide();
     Button_go->show();
-    Button_go->setEnabled(run_.state.series.sampleCount > 0);  // offered once the baseline holds a reading
+    Button_go->setEnabled(Run().state.series.sampleCount > 0);  // offered once the baseline holds a reading
     ShowQuestionPanel(true);
     Button_go->setFocus();
 }
 
 void MainWindow::Button_goClick()
 {
-    if (run_.state.series.sampleCount == 0) {
+    if (!controller_->MarkT0()) {
         return;  // no baseline yet: t0 would stand before any reading
     }
-    run_.MarkT0();
     Panel_question->hide();
     Button_stop->setEnabled(true);
     Button_stop->setFocus();
     GuideMouseTo(Button_stop->mapToGlobal(Button_stop->rect().center()) + QPoint(0, 20));
-    SetState(RunState::Tracing);
 }
 
 void MainWindow::Button_stopClick()
 {
     if (params_->CheckBox_save_sans_confirmation->isChecked()) {
         // The save comes first: when it fails the run goes on as it was and nothing is cleared.
-        const SaveResult r = enregistrer_donnees();
-        if (!r.error.isEmpty()) {
+        const StopOutcome out = controller_->StopAndSave();
+        if (!out.stopped) {
             return;
         }
-        const bool saved = r.written;
-        session_->RequestStop();
-        SettleJournal();
         Button_START->setText(QStringLiteral("Restart(base)"));
         Button_START->setEnabled(true);
         Button_stop->setEnabled(false);
-        Timer1->stop();
         Button_test_com->setText(QStringLiteral("test COM"));
-        SetState(RunState::Idle);
-        if (saved) {
+        if (out.save.written) {
             // The report stays up until the user closes it.
             SpeedButton_question->hide();
             Button_go->hide();
@@ -230,16 +206,12 @@ void MainWindow::SpeedButton_questionClick()
 {
     const QString caption = SpeedButton_question->text();
     if (caption == QLatin1String("Stop + save")) {
-        if (!enregistrer_donnees().error.isEmpty()) {
+        if (!controller_->StopAndSave().stopped) {
             Panel_question->hide();  // the run goes on; the error box says what failed
             return;
         }
-        session_->RequestStop();
-        SettleJournal();
         Button_START->setEnabled(true);
         Button_stop->setEnabled(false);
-        Timer1->stop();
-        SetState(RunState::Idle);
         GuideMouseTo(Button_stop->mapToGlobal(Button_stop->rect().center()));
         Panel_question->hide();
     } else if (caption == QLatin1String("exit")) {
@@ -297,51 +269,44 @@ void MainWindow::GuideMouseTo(QPoint target)
 
 void MainWindow::ExitSequence()
 {
-    const RunState before = state_;
-    SetState(RunState::Exiting);
     SpeedButton_question->setText(QStringLiteral("EXIT AUTO..."));
     SpeedButton_question->setAutoRaise(true);
     SpeedButton_annuler->hide();
     Panel_question->repaint();
 
-    // Everything is written before anything is closed: a save that fails stops the exit and
-    // leaves the window, the run and its readings as they were.
-    QStringList failures;
-    if (!SaveSettingsNow()) {
-        failures << QStringLiteral("Impossible de créer le fichier %1").arg(paths_.SettingsFile());
-    }
-    if (params_->table.modified) {
-        QStringList told;
-        const TableFileCallbacks cb{[this](const QString& q) { return confirm(q); },
-                                    [&told](const QString& t) { told << t; }, {}};
-        if (!SaveTableFile(params_->table, paths_.ParameterFile(), cb) && !told.isEmpty()) {
-            failures << told;
+    // The settings and the table first, then the readings: the controller stops at any failure.
+    const auto saveConfiguration = [this] {
+        QStringList failures;
+        if (!SaveSettingsNow()) {
+            failures << QStringLiteral("Impossible de créer le fichier %1").arg(paths_.SettingsFile());
         }
-        ApplyTable();
-    }
-    int wait = 0;
-    if (writer_.HasUnsavedLines(run_.records)) {
-        quietFailures_ = true;
-        const SaveResult r = enregistrer_donnees();
-        quietFailures_ = false;
-        if (!r.error.isEmpty()) {
-            failures << r.error;
-        } else if (r.written) {
-            Panel_question->show();
-            wait = CheckBox_demo->isChecked() ? 500 : 5000;  // long enough to read the report
+        if (params_->table.modified) {
+            QStringList told;
+            const TableFileCallbacks cb{[this](const QString& q) { return confirm(q); },
+                                        [&told](const QString& t) { told << t; }, {}};
+            if (!SaveTableFile(params_->table, paths_.ParameterFile(), cb) && !told.isEmpty()) {
+                failures << told;
+            }
+            ApplyTable();
         }
-    }
+        return failures;
+    };
+    SaveResult saved;
+    quietFailures_ = true;
+    const QStringList failures = controller_->Exit(saveConfiguration, &saved);
+    quietFailures_ = false;
     if (!failures.isEmpty()) {
-        SetState(before);
         SpeedButton_question->setText(QStringLiteral("exit"));
         SpeedButton_question->setAutoRaise(false);
         Panel_question->hide();
         info(kExitCancelled + failures.join(u'\n') + kReadingsKept);
         return;
     }
-    session_->ClosePorts();
-    SettleJournal();
-    journal_.Close();  // what was not saved stays in the journal, offered at the next start
+    int wait = 0;
+    if (saved.written) {
+        Panel_question->show();
+        wait = CheckBox_demo->isChecked() ? 500 : 5000;  // long enough to read the report
+    }
     // The wait keeps the window alive; then the process ends.
     QTimer::singleShot(wait, this, [this] {
         exitFinished_ = true;

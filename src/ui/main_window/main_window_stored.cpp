@@ -79,7 +79,7 @@ void MainWindow::Button_open_fileClick()
     if (path.isEmpty()) {
         return;
     }
-    if (session_->IsRunning()) {
+    if (controller_->session().IsRunning()) {
         // Loading would replace the readings the run is taking.
         info(QStringLiteral("Une acquisition est en cours : l'arrêter (Stop + save) avant d'ouvrir un fichier."));
         return;
@@ -168,7 +168,7 @@ void MainWindow::DecodeStoredFile(const QString& path, bool asAuto, QStringList 
         }
         asAuto = !asAuto;
     }
-    if (!MayClearReadings()) {
+    if (!controller_->MayClearReadings()) {
         EndLoad();
         return;
     }
@@ -229,31 +229,20 @@ void MainWindow::ApplyStoredFile(const QString& path, bool asAuto, const QString
         info(result.error);
         return;
     }
-    ClearRecordLists();
-    ResetRun();
-    run_.state = std::move(result.state);
+    DisplayTexts shown = result.shown;
+    const AutoFileLoad autoLoad = result.autoLoad;
+    controller_->AdoptStoredFile(std::move(result), path, asAuto, header, AxisLimits());
     if (asAuto) {
-        run_.records = std::move(result.records);
-        run_.instrumentTime = result.instrumentTime;
-        DisplayTexts shown = result.shown;
         shown.recordLines.clear();
         shown.redraw = false;
-        run_.shown = result.shown;
         OnReading(shown);
-        Label_n->setText(result.autoLoad.Label_n);
-        params_->Label_n->setText(result.autoLoad.Label_n_parametres);
-        ShowRecordTail();
-        continuingFile_ = false;
-        recordingRun_ = true;  // the decoded readings are unsaved until Stop + save writes them
+        Label_n->setText(autoLoad.Label_n);
+        params_->Label_n->setText(autoLoad.Label_n_parametres);
         Button_stop->setEnabled(true);
-        if (run_.state.series.sampleCount == 0) {
+        if (Run().state.series.sampleCount == 0) {
             info(QStringLiteral("Aucune mesure décodée dans ") + QFileInfo(path).fileName() +
                  QStringLiteral(" : vérifier les repères et la fin de bloc du tableau des paramètres."));
         }
-    } else {
-        ShowContinuedRecording(result.own, header);
-        storedT0_ = result.own.tracingStart;
-        continuedPath_ = path;
     }
     Label22->setText(QFileInfo(path).fileName());
     charts_->SourceChanged();
@@ -307,17 +296,6 @@ void MainWindow::EndLoad()
     }
 }
 
-void MainWindow::ContinueRecording(const QStringList& lines)
-{
-    ClearRecordLists();
-    ResetRun();
-    const OwnRecordingLoad load = LoadOwnRecording(lines, run_.state, regional_);
-    ShowContinuedRecording(load, lines.value(0));
-    storedT0_ = load.tracingStart;
-    charts_->SourceChanged();
-    Redraw();
-}
-
 void MainWindow::ShowContinuedRecording(const OwnRecordingLoad& load, const QString& header)
 {
     Label_n->setText(load.Label_n);
@@ -328,9 +306,7 @@ void MainWindow::ShowContinuedRecording(const OwnRecordingLoad& load, const QStr
     if (!load.Edit_Prefixe.isEmpty()) {
         Edit_Prefixe->setText(load.Edit_Prefixe);
     }
-    continuedHeader_ = header;
-    continuingFile_ = true;
-    recordingRun_ = false;
+    Q_UNUSED(header);
     Button_START->setText(QStringLiteral("Continue"));
 }
 

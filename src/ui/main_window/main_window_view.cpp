@@ -112,8 +112,8 @@ void MainWindow::ApplyAxisEdit(QLineEdit* edit)
     }
     static const AxisField fields[] = {AxisField::Max, AxisField::Min, AxisField::Graduation};
     const AxisBox box{index < 3 ? 1 : 2, fields[index % 3]};
-    AxisScale& y1 = run_.state.axisY1;
-    AxisScale& y2 = run_.state.axisY2;
+    AxisScale& y1 = Run().state.axisY1;
+    AxisScale& y2 = Run().state.axisY2;
     if (const std::optional<QString> refusal = AxisBoxRefusal(edit->text(), box, y1, y2, regional_.decimalSign)) {
         // Refused in the box itself: red, the previous value back, the reason in its hint.
         QString previous = ShortestReal(AxisBoxValue(box, y1, y2));
@@ -134,11 +134,11 @@ void MainWindow::ApplyAxisEdit(QLineEdit* edit)
     config_.q2.axisMax = y2.max;
     config_.q2.axisMin = y2.min;
     config_.q2.graduation = y2.graduation;
-    run_.config.q1.axisMax = y1.max;
-    run_.config.q1.axisMin = y1.min;
-    run_.config.q2.axisMax = y2.max;
-    run_.config.q2.axisMin = y2.min;
-    run_.config.q2.graduation = y2.graduation;
+    Run().config.q1.axisMax = y1.max;
+    Run().config.q1.axisMin = y1.min;
+    Run().config.q2.axisMax = y2.max;
+    Run().config.q2.axisMin = y2.min;
+    Run().config.q2.graduation = y2.graduation;
     params_->ShowTable();
     params_->table.modified = true;
     Redraw();
@@ -151,7 +151,7 @@ void MainWindow::ToggleProposedList(QLineEdit* edit)
         ListBox1->hide();
         return;
     }
-    const AxisScale& axis = (edit == Edit_max_y1 || edit == Edit_min_y1) ? run_.state.axisY1 : run_.state.axisY2;
+    const AxisScale& axis = (edit == Edit_max_y1 || edit == Edit_min_y1) ? Run().state.axisY1 : Run().state.axisY2;
     const double value = (edit == Edit_max_y1 || edit == Edit_max_y2) ? axis.max : axis.min;
     ListBox1->clear();
     QStringList texts = propose_liste_val_grad(axis.graduation, value);
@@ -181,10 +181,10 @@ void MainWindow::Button_zoomClick()
 {
     // Zoom frames what was read: the extremes of the readings themselves (a file opened has no "lu" captions
     // of its own, only placeholders).
-    AxisScale read = run_.state.axisY1;
+    AxisScale read = Run().state.axisY1;
     QString maxCaption = Label_y1_max_lu->text();
     QString minCaption = Label_y1_min_lu->text();
-    const SampleSeries& series = run_.state.series;
+    const SampleSeries& series = Run().state.series;
     if (series.sampleCount > 0) {
         double hi = series.At(1).value1;
         double lo = hi;
@@ -198,7 +198,7 @@ void MainWindow::Button_zoomClick()
         minCaption = ShortestReal(lo);
     }
     const ZoomStep step = NextZoom(zoomState_, maxCaption, minCaption, read, CollectSettings().Edit_nb_decimale_1,
-                                   run_.state.initialPrefix, regional_.decimalSign);
+                                   Run().state.initialPrefix, regional_.decimalSign);
     zoomState_ = step.state;
     if (!step.maxText || !step.minText) {
         return;
@@ -206,12 +206,12 @@ void MainWindow::Button_zoomClick()
     // The bounds in the order that keeps max above min at every step, then a graduation that suits the range (one
     // kept from a wide range would put thousands of lines on a narrow one, and the graph would draw nothing).
     const double newMin = ParseReal(*step.minText, regional_.decimalSign).value;
-    const bool minFirst = newMin < run_.state.axisY1.max;
+    const bool minFirst = newMin < Run().state.axisY1.max;
     for (QLineEdit* box : minFirst ? QList<QLineEdit*>{Edit_min_y1, Edit_max_y1} : QList<QLineEdit*>{Edit_max_y1, Edit_min_y1}) {
         box->setText(box == Edit_max_y1 ? *step.maxText : *step.minText);
         ApplyAxisEdit(box);
     }
-    QString graduation = ShortestReal(NiceStep(run_.state.axisY1.min, run_.state.axisY1.max));
+    QString graduation = ShortestReal(NiceStep(Run().state.axisY1.min, Run().state.axisY1.max));
     graduation.replace(u'.', regional_.decimalSign);
     Edit_y1_graduation->setText(graduation);
     ApplyAxisEdit(Edit_y1_graduation);
@@ -278,7 +278,7 @@ void MainWindow::KeepTextReadable()
 
 void MainWindow::FormDblClick()
 {
-    if (run_.state.series.sampleCount != 0 || !pickColour) {
+    if (Run().state.series.sampleCount != 0 || !pickColour) {
         return;
     }
     if (const std::optional<QColor> c = pickColour(palette().color(QPalette::Window))) {
@@ -296,7 +296,7 @@ void MainWindow::ImageADblClick()
         return;
     }
     // Before the first reading the dialog starts on the current background; after, on its own.
-    const QColor initial = run_.state.series.sampleCount == 0 ? graphColour_ : QColor(Qt::white);
+    const QColor initial = Run().state.series.sampleCount == 0 ? graphColour_ : QColor(Qt::white);
     if (const std::optional<QColor> c = pickColour(initial)) {
         graphColour_ = *c;
         if (contrastMode_ == 0) {
