@@ -1,5 +1,6 @@
 #include "ui/screenshot_scenes.h"
 
+#include "analysis/run_analysis.h"
 #include "ui/charts_window/charts_window.h"
 #include "ui/main_window/main_window.h"
 #include "ui/parameters_window/parameters_window.h"

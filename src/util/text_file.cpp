@@ -3,6 +3,7 @@
 #include "util/cp1252.h"
 #include "util/text_utils.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -91,6 +92,14 @@ QString WriteFileAtomically(const QString& path, const QByteArray& bytes)
         return why.isEmpty() ? QStringLiteral("écriture impossible") : why;
     }
     return {};
+}
+
+QString WithTrailingSeparator(const QString& folder)
+{
+    if (folder.isEmpty() || folder.endsWith(u'/') || folder.endsWith(u'\\')) {
+        return folder;
+    }
+    return folder + QDir::separator();
 }
 
 }  // namespace sondalog

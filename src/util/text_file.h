@@ -31,4 +31,7 @@ QByteArray JoinCrLf(const QStringList& lines);
 /// name survives a failed write. Returns an empty text on success, else why it failed.
 QString WriteFileAtomically(const QString& path, const QByteArray& bytes);
 
+/// A folder's path ending with a separator (an empty path stays empty).
+QString WithTrailingSeparator(const QString& folder);
+
 }  // namespace sondalog

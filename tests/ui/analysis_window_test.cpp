@@ -1,5 +1,6 @@
 // The live tracer analysis in the main window: the panel after t0, the fit drawn over the graph,
 // the report and the graph saved beside the recording.
+#include "analysis/run_analysis.h"
 #include "ui/window_fixture.h"
 #include "ui/parameters_window/parameters_window.h"
 #include "ui/parameters_window/tracer_inputs_group.h"
@@ -22,21 +23,21 @@ TEST(AnalysisWindow, FiguresFitAndReportOfTheDemonstration)
     inputs.Edit_debit->setText(QStringLiteral("40"));
     emit inputs.Edit_distance->editingFinished();
     EXPECT_TRUE(QFile::exists(f.dir.filePath(QStringLiteral("config/Sondalog.trc"))));
-    EXPECT_EQ(w.Panel_analyse->text(), QStringLiteral("Analyse du traçage : à partir de t0"));
+    EXPECT_EQ(Find<QLabel>(w, "Panel_analyse")->text(), QStringLiteral("Analyse du traçage : à partir de t0"));
 
-    f.Click(w.Button_START);
+    f.Click(Find<QPushButton>(w, "Button_START"));
     ASSERT_TRUE(WaitUntil([&] { return f.N() >= 30; }, 20000));
-    f.Click(w.Button_go);
+    f.Click(Find<QPushButton>(w, "Button_go"));
     const int t0 = w.run().state.tracingStartIndex;
     // The demonstration's pulse comes 140 readings after t0 and fades by 400.
     ASSERT_TRUE(WaitUntil([&] { return f.N() >= t0 + 420; }, 60000));
     w.UpdateAnalysis();
     ASSERT_TRUE(WaitUntil([&] { return !w.FitRunning() && w.analysis().fit.ok; }, 20000));
-    EXPECT_TRUE(w.Panel_analyse->text().contains(QStringLiteral("ajusté : v ")));
+    EXPECT_TRUE(Find<QLabel>(w, "Panel_analyse")->text().contains(QStringLiteral("ajusté : v ")));
     EXPECT_TRUE(w.analysis().figures.peakSeconds.has_value());
     EXPECT_GT(w.analysis().fit.r2, 0.9);
     // The fitted curve is on the graph, dashed orange.
-    const QImage graph = w.ImageA->image();
+    const QImage graph = Find<GraphWidget>(w, "ImageA")->image();
     int orange = 0;
     for (int y = 0; y < graph.height(); y += 2) {
         for (int x = 0; x < graph.width(); x += 2) {
@@ -46,7 +47,7 @@ TEST(AnalysisWindow, FiguresFitAndReportOfTheDemonstration)
     EXPECT_GT(orange, 20);
 
     // Stop + save: the recording, and beside it the analysis and the graph.
-    f.Click(w.Button_stop);
+    f.Click(Find<QPushButton>(w, "Button_stop"));
     ASSERT_EQ(f.Recordings().size(), 1);
     const QString base = QFileInfo(f.Recordings().first()).completeBaseName();
     const QString report = f.work + QStringLiteral("/analyses/") + base + QStringLiteral("_analyse.txt");
@@ -60,8 +61,8 @@ TEST(AnalysisWindow, FiguresFitAndReportOfTheDemonstration)
     EXPECT_FALSE(text.contains(u'?')) << text.toStdString();
     EXPECT_FALSE(text.contains(QStringLiteral("e+"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("temps de transit moyen : 2 min "))) << text.toStdString();
-    EXPECT_FALSE(w.Panel_analyse->text().contains(QStringLiteral("e+"))) << w.Panel_analyse->text().toStdString();
-    EXPECT_TRUE(w.Label_mess->text().contains(QStringLiteral("analyse du traçage")));
+    EXPECT_FALSE(Find<QLabel>(w, "Panel_analyse")->text().contains(QStringLiteral("e+"))) << Find<QLabel>(w, "Panel_analyse")->text().toStdString();
+    EXPECT_TRUE(Find<QLabel>(w, "Label_mess")->text().contains(QStringLiteral("analyse du traçage")));
 
     // The same run reopened: the same t0 reading, the same baseline, the same mean transit time (they were one
     // reading apart: 177.9 s live against 176.9 s reopened).
@@ -73,7 +74,7 @@ TEST(AnalysisWindow, FiguresFitAndReportOfTheDemonstration)
     WaitUntil([] { return false; }, 300);  // the run ends at its next cycle
     w.Button_open_fileClick();
     ASSERT_TRUE(WaitUntil([&] { return !w.LoadInProgress(); }, 20000));
-    ASSERT_EQ(w.Button_START->text(), QStringLiteral("Continue"));  // the recording is the run now
+    ASSERT_EQ(Find<QPushButton>(w, "Button_START")->text(), QStringLiteral("Continue"));  // the recording is the run now
     ASSERT_TRUE(w.run().records.isEmpty());
     w.UpdateAnalysis();
     ASSERT_TRUE(WaitUntil([&] { return !w.FitRunning(); }, 20000));

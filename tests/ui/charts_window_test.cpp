@@ -120,24 +120,24 @@ TEST(ChartsWindow, OpenedFromEitherWindowWithThreeProbesAndResetByStart)
     MainWindow& w = *f.window;
     ParametersWindow& p = *w.parameters();
     p.CheckBox_ph_ox_3sondes->setChecked(true);
-    ASSERT_TRUE(w.Button1->isEnabled());
-    f.Click(w.Button1);
+    ASSERT_TRUE(Find<QPushButton>(w, "Button1")->isEnabled());
+    f.Click(Find<QPushButton>(w, "Button1"));
     ChartsWindow& charts = *w.charts();
     EXPECT_TRUE(charts.isVisible());
     EXPECT_EQ(charts.size(), w.size());
-    f.Click(w.Button_START);
+    f.Click(Find<QPushButton>(w, "Button_START"));
     ASSERT_TRUE(WaitUntil([&] { return f.N() >= 5; }, 20000));
     EXPECT_GE(charts.charts[0]->Series()->count(), 4);  // fed as the readings come
-    f.Click(w.Button_stop);
+    f.Click(Find<QPushButton>(w, "Button_stop"));
     f.Click(charts.Button2);
     EXPECT_FALSE(charts.isVisible());
     p.Button5->click();
     EXPECT_TRUE(charts.isVisible());
     // A new Start clears the charts before its first reading.
     charts.hide();
-    f.Click(w.Button_START);
+    f.Click(Find<QPushButton>(w, "Button_START"));
     EXPECT_EQ(charts.charts[0]->Series()->count(), 0);
-    f.Click(w.Button_stop);
+    f.Click(Find<QPushButton>(w, "Button_stop"));
 }
 
 TEST(ChartsWindow, AWheelNotchKeepsTimeFollowingUnitsShowAndDatesAreNotRepeated)

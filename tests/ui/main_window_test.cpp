@@ -40,74 +40,74 @@ TEST(MainWindow, WholeTracerTestInTheDemonstration)
     MainWindow& w = *f.window;
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Sondalog  4.13"));
     EXPECT_EQ(w.runState(), RunState::Idle);
-    EXPECT_EQ(w.Button_START->text(), QStringLiteral("Start (base)"));
-    EXPECT_TRUE(w.Button_START->isEnabled());
-    EXPECT_FALSE(w.Button_stop->isEnabled());
-    EXPECT_EQ(w.Button_test_com->text(), QStringLiteral("test COM"));
-    EXPECT_EQ(w.Label_multimetre->text(), QStringLiteral("DEMO"));
+    EXPECT_EQ(Find<QPushButton>(w, "Button_START")->text(), QStringLiteral("Start (base)"));
+    EXPECT_TRUE(Find<QPushButton>(w, "Button_START")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(w, "Button_stop")->isEnabled());
+    EXPECT_EQ(Find<QPushButton>(w, "Button_test_com")->text(), QStringLiteral("test COM"));
+    EXPECT_EQ(Find<QLabel>(w, "Label_multimetre")->text(), QStringLiteral("DEMO"));
 
     // Start: the baseline.
-    f.Click(w.Button_START);
+    f.Click(Find<QPushButton>(w, "Button_START"));
     EXPECT_EQ(w.runState(), RunState::Baseline);
-    EXPECT_FALSE(w.Button_START->isEnabled());
-    EXPECT_EQ(w.Button_START->text(), QStringLiteral("Restart(base)"));
-    EXPECT_TRUE(w.Button_stop->isEnabled());
-    EXPECT_FALSE(w.Button_test_com->isEnabled());  // no second run inside this one
-    EXPECT_TRUE(w.Panel_question->isVisible());
-    EXPECT_TRUE(w.Button_go->isVisible());
-    EXPECT_TRUE(w.Label_mess->text().startsWith(QStringLiteral("acquisition de la ligne de base")));
+    EXPECT_FALSE(Find<QPushButton>(w, "Button_START")->isEnabled());
+    EXPECT_EQ(Find<QPushButton>(w, "Button_START")->text(), QStringLiteral("Restart(base)"));
+    EXPECT_TRUE(Find<QPushButton>(w, "Button_stop")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(w, "Button_test_com")->isEnabled());  // no second run inside this one
+    EXPECT_TRUE(Find<QFrame>(w, "Panel_question")->isVisible());
+    EXPECT_TRUE(Find<QPushButton>(w, "Button_go")->isVisible());
+    EXPECT_TRUE(Find<QLabel>(w, "Label_mess")->text().startsWith(QStringLiteral("acquisition de la ligne de base")));
     ASSERT_TRUE(WaitUntil([&] { return f.N() >= 20; }, 20000));
 
     // Go: t0.
-    f.Click(w.Button_go);
+    f.Click(Find<QPushButton>(w, "Button_go"));
     const int t0 = w.run().state.tracingStartIndex;
     EXPECT_GE(t0, 20);
     EXPECT_EQ(w.runState(), RunState::Tracing);
-    EXPECT_FALSE(w.Panel_question->isVisible());
-    EXPECT_TRUE(w.Button_stop->isEnabled());
-    EXPECT_FALSE(w.Button_START->isEnabled());
+    EXPECT_FALSE(Find<QFrame>(w, "Panel_question")->isVisible());
+    EXPECT_TRUE(Find<QPushButton>(w, "Button_stop")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(w, "Button_START")->isEnabled());
     ASSERT_TRUE(WaitUntil([&] { return f.N() >= t0 + 200; }, 30000));
-    EXPECT_NE(w.Label_tracage->text(), QStringLiteral("---"));
-    EXPECT_TRUE(w.Label_zero->text().contains(QStringLiteral("aire[µS/cm.s]")));
+    EXPECT_NE(Find<QLabel>(w, "Label_tracage")->text(), QStringLiteral("---"));
+    EXPECT_TRUE(Find<QLabel>(w, "Label_zero")->text().contains(QStringLiteral("aire[µS/cm.s]")));
 
     // Stop + save, without confirmation.
-    f.Click(w.Button_stop);
+    f.Click(Find<QPushButton>(w, "Button_stop"));
     EXPECT_EQ(w.runState(), RunState::Idle);
-    EXPECT_TRUE(w.Button_START->isEnabled());
-    EXPECT_EQ(w.Button_START->text(), QStringLiteral("Restart(base)"));
-    EXPECT_FALSE(w.Button_stop->isEnabled());
-    EXPECT_TRUE(w.Button_test_com->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(w, "Button_START")->isEnabled());
+    EXPECT_EQ(Find<QPushButton>(w, "Button_START")->text(), QStringLiteral("Restart(base)"));
+    EXPECT_FALSE(Find<QPushButton>(w, "Button_stop")->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(w, "Button_test_com")->isEnabled());
     const int n = f.N();
     QTest::qWait(100);
     EXPECT_EQ(f.N(), n);  // the run has ended
     const QStringList files = f.Recordings();
     ASSERT_EQ(files.size(), 1);
     EXPECT_TRUE(files[0].contains(QStringLiteral(" demo %1_enreg_").arg(n))) << files[0].toStdString();
-    EXPECT_EQ(w.Label22->text(), files[0]);
+    EXPECT_EQ(Find<QLabel>(w, "Label22")->text(), files[0]);
     const QStringList lines = ReadTextLines(QDir(f.work).filePath(files[0])).value();
     ASSERT_EQ(lines.size(), n + 1);
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("quirn-1-heure-DEMO\tn\theure\theure-traçage\tconductivité[µS/cm]")));
     EXPECT_TRUE(lines[n].contains(QStringLiteral("\t%1\t").arg(n)));
     ASSERT_LT(n, 1000);
-    EXPECT_EQ(w.Label_n->text(), QStringLiteral("n = ") + QString::number(n));
-    EXPECT_TRUE(w.Label_mess->text().startsWith(QStringLiteral("%1 enregistrements effectués dans ").arg(n)));
+    EXPECT_EQ(Find<QLabel>(w, "Label_n")->text(), QStringLiteral("n = ") + QString::number(n));
+    EXPECT_TRUE(Find<QLabel>(w, "Label_mess")->text().startsWith(QStringLiteral("%1 enregistrements effectués dans ").arg(n)));
 }
 
 TEST(MainWindow, StopAsksFirstWithoutSaveSansConfirmation)
 {
     Fixture f(false);
     MainWindow& w = *f.window;
-    f.Click(w.Button_START);
+    f.Click(Find<QPushButton>(w, "Button_START"));
     ASSERT_TRUE(WaitUntil([&] { return f.N() >= 5; }, 10000));
-    f.Click(w.Button_stop);
-    EXPECT_EQ(w.SpeedButton_question->text(), QStringLiteral("Stop + save"));
-    EXPECT_TRUE(w.Panel_question->isVisible());
+    f.Click(Find<QPushButton>(w, "Button_stop"));
+    EXPECT_EQ(Find<QToolButton>(w, "SpeedButton_question")->text(), QStringLiteral("Stop + save"));
+    EXPECT_TRUE(Find<QFrame>(w, "Panel_question")->isVisible());
     const int asked = f.N();
     ASSERT_TRUE(WaitUntil([&] { return f.N() > asked + 3; }, 10000));  // reading goes on meanwhile
     EXPECT_TRUE(f.Recordings().isEmpty());
-    f.Click(w.SpeedButton_question);
+    f.Click(Find<QToolButton>(w, "SpeedButton_question"));
     EXPECT_EQ(w.runState(), RunState::Idle);
-    EXPECT_FALSE(w.Panel_question->isVisible());
+    EXPECT_FALSE(Find<QFrame>(w, "Panel_question")->isVisible());
     EXPECT_EQ(f.Recordings().size(), 1);
 }
 
@@ -116,14 +116,14 @@ TEST(MainWindow, ExitSavesOnlyNewLinesAndStaysResponsive)
     {
         Fixture f;
         MainWindow& w = *f.window;
-        f.Click(w.Button_START);
+        f.Click(Find<QPushButton>(w, "Button_START"));
         ASSERT_TRUE(WaitUntil([&] { return f.N() >= 10; }, 10000));
-        f.Click(w.Button_exit_);
-        EXPECT_EQ(w.SpeedButton_question->text(), QStringLiteral("exit"));
+        f.Click(Find<QPushButton>(w, "Button_exit_"));
+        EXPECT_EQ(Find<QToolButton>(w, "SpeedButton_question")->text(), QStringLiteral("exit"));
         bool timerRan = false;
         QTimer::singleShot(100, [&] { timerRan = true; });
-        f.Click(w.SpeedButton_question);
-        EXPECT_EQ(w.SpeedButton_question->text(), QStringLiteral("EXIT AUTO..."));
+        f.Click(Find<QToolButton>(w, "SpeedButton_question"));
+        EXPECT_EQ(Find<QToolButton>(w, "SpeedButton_question")->text(), QStringLiteral("EXIT AUTO..."));
         EXPECT_EQ(f.Recordings().size(), 1);
         EXPECT_EQ(f.ended, -1);  // the report stays readable for a while
         ASSERT_TRUE(WaitUntil([&] { return f.ended == 0; }, 3000));
@@ -133,19 +133,19 @@ TEST(MainWindow, ExitSavesOnlyNewLinesAndStaysResponsive)
     {
         Fixture f;
         MainWindow& w = *f.window;
-        f.Click(w.Button_START);
+        f.Click(Find<QPushButton>(w, "Button_START"));
         ASSERT_TRUE(WaitUntil([&] { return f.N() >= 10; }, 10000));
-        f.Click(w.Button_stop);
+        f.Click(Find<QPushButton>(w, "Button_stop"));
         ASSERT_EQ(f.Recordings().size(), 1);
-        f.Click(w.Button_exit_);
-        f.Click(w.SpeedButton_question);
+        f.Click(Find<QPushButton>(w, "Button_exit_"));
+        f.Click(Find<QToolButton>(w, "SpeedButton_question"));
         ASSERT_TRUE(WaitUntil([&] { return f.ended == 0; }, 1000));
         EXPECT_EQ(f.Recordings().size(), 1);  // nothing new since Stop: no second file
     }
     {
         Fixture f;
-        f.Click(f.window->Button_exit_);
-        f.Click(f.window->SpeedButton_question);
+        f.Click(Find<QPushButton>(*f.window, "Button_exit_"));
+        f.Click(Find<QToolButton>(*f.window, "SpeedButton_question"));
         ASSERT_TRUE(WaitUntil([&] { return f.ended == 0; }, 1000));
         EXPECT_TRUE(f.Recordings().isEmpty());
     }
@@ -155,14 +155,14 @@ TEST(MainWindow, CloseBoxAsksTheExitQuestion)
 {
     Fixture f;
     MainWindow& w = *f.window;
-    f.Click(w.Button_START);
+    f.Click(Find<QPushButton>(w, "Button_START"));
     ASSERT_TRUE(WaitUntil([&] { return f.N() >= 3; }, 10000));
     w.close();
     EXPECT_TRUE(w.isVisible());
-    EXPECT_TRUE(w.Panel_question->isVisible());
-    EXPECT_EQ(w.SpeedButton_question->text(), QStringLiteral("exit"));
+    EXPECT_TRUE(Find<QFrame>(w, "Panel_question")->isVisible());
+    EXPECT_EQ(Find<QToolButton>(w, "SpeedButton_question")->text(), QStringLiteral("exit"));
     QTest::keyClick(&w, Qt::Key_Escape);
-    EXPECT_FALSE(w.Panel_question->isVisible());
+    EXPECT_FALSE(Find<QFrame>(w, "Panel_question")->isVisible());
     EXPECT_EQ(w.runState(), RunState::Baseline);  // cancelling leaves the run as it was
 }
 
@@ -171,23 +171,23 @@ TEST(MainWindow, LinkTestAndDemonstrationBoxesInStep)
     Fixture f;
     MainWindow& w = *f.window;
     w.parameters()->CheckBox_demo->setChecked(false);
-    EXPECT_FALSE(w.CheckBox_demo->isChecked());
-    EXPECT_EQ(w.Label_multimetre->text(), QStringLiteral("WTW3430"));
-    w.CheckBox_demo->click();
+    EXPECT_FALSE(Find<QCheckBox>(w, "CheckBox_demo")->isChecked());
+    EXPECT_EQ(Find<QLabel>(w, "Label_multimetre")->text(), QStringLiteral("WTW3430"));
+    Find<QCheckBox>(w, "CheckBox_demo")->click();
     EXPECT_TRUE(w.parameters()->CheckBox_demo->isChecked());
-    EXPECT_EQ(w.Label_multimetre->text(), QStringLiteral("DEMO"));
+    EXPECT_EQ(Find<QLabel>(w, "Label_multimetre")->text(), QStringLiteral("DEMO"));
 
-    f.Click(w.Button_test_com);
+    f.Click(Find<QPushButton>(w, "Button_test_com"));
     EXPECT_EQ(w.runState(), RunState::LinkTest);
-    EXPECT_EQ(w.Button_test_com->text(), QStringLiteral("stop COM"));
-    EXPECT_FALSE(w.Button_START->isEnabled());
-    EXPECT_FALSE(w.Button_stop->isEnabled());
+    EXPECT_EQ(Find<QPushButton>(w, "Button_test_com")->text(), QStringLiteral("stop COM"));
+    EXPECT_FALSE(Find<QPushButton>(w, "Button_START")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(w, "Button_stop")->isEnabled());
     ASSERT_TRUE(WaitUntil([&] { return f.N() >= 3; }, 10000));
-    f.Click(w.Button_test_com);
+    f.Click(Find<QPushButton>(w, "Button_test_com"));
     EXPECT_EQ(w.runState(), RunState::Idle);
-    EXPECT_EQ(w.Button_test_com->text(), QStringLiteral("test COM"));
-    EXPECT_TRUE(w.Button_START->isEnabled());
-    EXPECT_TRUE(w.Button_stop->isEnabled());
+    EXPECT_EQ(Find<QPushButton>(w, "Button_test_com")->text(), QStringLiteral("test COM"));
+    EXPECT_TRUE(Find<QPushButton>(w, "Button_START")->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(w, "Button_stop")->isEnabled());
 }
 
 namespace {
@@ -195,9 +195,9 @@ bool AxesAgree(const MainWindow& w)
 {
     const AxisScale& y1 = w.run().state.axisY1;
     auto value = [](const QLineEdit* e) { return ParseReal(e->text(), u',').value; };
-    return value(w.Edit_max_y1) == y1.max && value(w.Edit_min_y1) == y1.min &&
-           value(w.Edit_y1_graduation) == y1.graduation && value(w.Edit_max_y2) == w.run().state.axisY2.max &&
-           value(w.Edit_min_y2) == w.run().state.axisY2.min;
+    return value(Find<QLineEdit>(w, "Edit_max_y1")) == y1.max && value(Find<QLineEdit>(w, "Edit_min_y1")) == y1.min &&
+           value(Find<QLineEdit>(w, "Edit_y1_graduation")) == y1.graduation && value(Find<QLineEdit>(w, "Edit_max_y2")) == w.run().state.axisY2.max &&
+           value(Find<QLineEdit>(w, "Edit_min_y2")) == w.run().state.axisY2.min;
 }
 }  // namespace
 
@@ -205,26 +205,26 @@ TEST(MainWindow, FailedStopSaveLeavesTheRunGoingAndNothingCleared)
 {
     Fixture f;
     MainWindow& w = *f.window;
-    f.Click(w.Button_START);
+    f.Click(Find<QPushButton>(w, "Button_START"));
     ASSERT_TRUE(WaitUntil([&] { return f.N() >= 5; }, 10000));
     {
         FileSizeLimit full(0);  // the disk refuses every byte
-        f.Click(w.Button_stop);
+        f.Click(Find<QPushButton>(w, "Button_stop"));
     }
     EXPECT_EQ(w.runState(), RunState::Baseline);
-    EXPECT_TRUE(w.Button_stop->isEnabled());
-    EXPECT_FALSE(w.Button_START->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(w, "Button_stop")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(w, "Button_START")->isEnabled());
     EXPECT_TRUE(f.Recordings().isEmpty());
     ASSERT_FALSE(f.told.isEmpty());
     EXPECT_TRUE(f.told.last().startsWith(QStringLiteral("Impossible de créer le fichier ")));
     EXPECT_TRUE(f.told.last().contains(QStringLiteral("conservées")));
     // The status line says the failure, never "sauvegardé" beside a file that was not written.
-    EXPECT_EQ(w.Label11->text(), kSaveFailedCaption);
+    EXPECT_EQ(Find<QLabel>(w, "Label11")->text(), kSaveFailedCaption);
     const int n = f.N();
     ASSERT_TRUE(WaitUntil([&] { return f.N() > n; }, 10000));  // still reading
 
     // Once the disk has room, the same Stop saves every reading.
-    f.Click(w.Button_stop);
+    f.Click(Find<QPushButton>(w, "Button_stop"));
     EXPECT_EQ(w.runState(), RunState::Idle);
     ASSERT_EQ(f.Recordings().size(), 1);
     EXPECT_EQ(ReadTextLines(QDir(f.work).filePath(f.Recordings()[0])).value().size(), f.N() + 1);
@@ -234,12 +234,12 @@ TEST(MainWindow, FailedSaveAtExitKeepsTheWindowAndItsReadings)
 {
     Fixture f;
     MainWindow& w = *f.window;
-    f.Click(w.Button_START);
+    f.Click(Find<QPushButton>(w, "Button_START"));
     ASSERT_TRUE(WaitUntil([&] { return f.N() >= 5; }, 10000));
-    f.Click(w.Button_exit_);
+    f.Click(Find<QPushButton>(w, "Button_exit_"));
     {
         FileSizeLimit full(0);
-        f.Click(w.SpeedButton_question);
+        f.Click(Find<QToolButton>(w, "SpeedButton_question"));
     }
     QTest::qWait(800);  // longer than the demonstration's report wait
     EXPECT_EQ(f.ended, -1);
@@ -253,8 +253,8 @@ TEST(MainWindow, FailedSaveAtExitKeepsTheWindowAndItsReadings)
     const int n = f.N();
     ASSERT_TRUE(WaitUntil([&] { return f.N() > n; }, 10000));
 
-    f.Click(w.Button_exit_);
-    f.Click(w.SpeedButton_question);
+    f.Click(Find<QPushButton>(w, "Button_exit_"));
+    f.Click(Find<QToolButton>(w, "SpeedButton_question"));
     ASSERT_TRUE(WaitUntil([&] { return f.ended == 0; }, 3000));
     EXPECT_EQ(f.Recordings().size(), 1);
 }
@@ -263,24 +263,24 @@ TEST(MainWindow, StartNeverClearsUnsavedReadingsWithoutAsking)
 {
     Fixture f;
     MainWindow& w = *f.window;
-    f.Click(w.Button_START);
+    f.Click(Find<QPushButton>(w, "Button_START"));
     ASSERT_TRUE(WaitUntil([&] { return f.N() >= 5; }, 10000));
     // No name at all: Stop writes nothing, as it should, and the readings stay unsaved.
-    w.CheckBox_demo->setChecked(false);
-    w.Edit_Prefixe->clear();
-    w.CheckBox_date_heure->setChecked(false);
-    f.Click(w.Button_stop);
+    Find<QCheckBox>(w, "CheckBox_demo")->setChecked(false);
+    Find<QLineEdit>(w, "Edit_Prefixe")->clear();
+    Find<QCheckBox>(w, "CheckBox_date_heure")->setChecked(false);
+    f.Click(Find<QPushButton>(w, "Button_stop"));
     ASSERT_EQ(w.runState(), RunState::Idle);
     EXPECT_TRUE(f.Recordings().isEmpty());
     const int n = f.N();
     f.answer = false;
-    f.Click(w.Button_START);
+    f.Click(Find<QPushButton>(w, "Button_START"));
     ASSERT_EQ(f.asked.size(), 1);
     EXPECT_EQ(f.asked[0], UnsavedReadingsQuestion(n));
     EXPECT_EQ(f.N(), n);
     EXPECT_EQ(w.runState(), RunState::Idle);
     f.answer = true;
-    f.Click(w.Button_START);
+    f.Click(Find<QPushButton>(w, "Button_START"));
     EXPECT_EQ(w.runState(), RunState::Baseline);
 }
 
@@ -288,17 +288,17 @@ TEST(MainWindow, QuestionPanelButtonsAndEnterOnTheFocusedButton)
 {
     Fixture f(false);
     MainWindow& w = *f.window;
-    f.Click(w.Button_START);
+    f.Click(Find<QPushButton>(w, "Button_START"));
     // The t0 button and "annuler" are never shown together.
-    EXPECT_FALSE(w.Button_go->isHidden());
-    EXPECT_TRUE(w.SpeedButton_annuler->isHidden());
+    EXPECT_FALSE(Find<QPushButton>(w, "Button_go")->isHidden());
+    EXPECT_TRUE(Find<QToolButton>(w, "SpeedButton_annuler")->isHidden());
     ASSERT_TRUE(WaitUntil([&] { return f.N() >= 3; }, 10000));
-    w.Button_go->setFocus();
-    QTest::keyClick(w.Button_go, Qt::Key_Return);
+    Find<QPushButton>(w, "Button_go")->setFocus();
+    QTest::keyClick(Find<QPushButton>(w, "Button_go"), Qt::Key_Return);
     EXPECT_EQ(w.runState(), RunState::Tracing);
-    f.Click(w.Button_stop);
-    EXPECT_TRUE(w.Button_go->isHidden());
-    EXPECT_FALSE(w.SpeedButton_annuler->isHidden());
+    f.Click(Find<QPushButton>(w, "Button_stop"));
+    EXPECT_TRUE(Find<QPushButton>(w, "Button_go")->isHidden());
+    EXPECT_FALSE(Find<QToolButton>(w, "SpeedButton_annuler")->isHidden());
     EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 100);
 }
 
@@ -306,19 +306,19 @@ TEST(MainWindow, AxisBoxesShowTheAxesTheGraphDraws)
 {
     Fixture f;
     MainWindow& w = *f.window;
-    EXPECT_TRUE(AxesAgree(w)) << w.Edit_max_y1->text().toStdString() << " " << w.run().state.axisY1.max;
+    EXPECT_TRUE(AxesAgree(w)) << Find<QLineEdit>(w, "Edit_max_y1")->text().toStdString() << " " << w.run().state.axisY1.max;
     EXPECT_DOUBLE_EQ(w.run().state.axisY1.max, 750);  // the table's bounds
-    f.Click(w.Button_test_com);
+    f.Click(Find<QPushButton>(w, "Button_test_com"));
     EXPECT_TRUE(AxesAgree(w));
     ASSERT_TRUE(WaitUntil([&] { return f.N() >= 3; }, 10000));
-    f.Click(w.Button_test_com);
+    f.Click(Find<QPushButton>(w, "Button_test_com"));
     EXPECT_TRUE(AxesAgree(w));
-    f.Click(w.Button_START);
+    f.Click(Find<QPushButton>(w, "Button_START"));
     EXPECT_TRUE(AxesAgree(w));
     ASSERT_TRUE(WaitUntil([&] { return f.N() >= 3; }, 10000));
     EXPECT_TRUE(AxesAgree(w));
-    f.Click(w.Button_stop);
-    f.Click(w.Button_START);  // Restart
+    f.Click(Find<QPushButton>(w, "Button_stop"));
+    f.Click(Find<QPushButton>(w, "Button_START"));  // Restart
     EXPECT_TRUE(AxesAgree(w));
 }
 
@@ -330,13 +330,13 @@ TEST(MainWindow, StartUpReminderAndDecimalSignCaption)
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     QTest::qWait(50);
-    ASSERT_NE(w.SpeedButton_choix_rep, nullptr);
+    ASSERT_NE(Find<QToolButton>(w, "SpeedButton_choix_rep"), nullptr);
     QWidget* central = w.centralWidget();
-    const QRect button(w.SpeedButton_choix_rep->mapTo(central, QPoint(0, 0)), w.SpeedButton_choix_rep->size());
-    EXPECT_GE(w.Panel2->x(), button.right());
-    EXPECT_EQ(w.Panel2->height(), 250);
-    const QRect axisBox(w.Edit_max_y1->mapTo(central, QPoint(0, 0)), w.Edit_max_y1->size());
-    EXPECT_FALSE(w.Panel2->geometry().intersects(axisBox));
+    const QRect button(Find<QToolButton>(w, "SpeedButton_choix_rep")->mapTo(central, QPoint(0, 0)), Find<QToolButton>(w, "SpeedButton_choix_rep")->size());
+    EXPECT_GE(Find<QFrame>(w, "Panel2")->x(), button.right());
+    EXPECT_EQ(Find<QFrame>(w, "Panel2")->height(), 250);
+    const QRect axisBox(Find<QLineEdit>(w, "Edit_max_y1")->mapTo(central, QPoint(0, 0)), Find<QLineEdit>(w, "Edit_max_y1")->size());
+    EXPECT_FALSE(Find<QFrame>(w, "Panel2")->geometry().intersects(axisBox));
 
     ParametersWindow* p = w.parameters();
     EXPECT_EQ(p->Label2->text(), QStringLiteral("signe décimal du PC : virgule"));
@@ -373,11 +373,11 @@ TEST(MainWindow, WindowMaximisedIsRestoredAndMeansAsWideAsTheScreen)
     w.showNormal();
     w.resize(screen.width() / 2, screen.height() / 2);
     QTest::qWait(20);
-    f.Click(w.Button_enreg_param);
+    f.Click(Find<QPushButton>(w, "Button_enreg_param"));
     EXPECT_EQ(ReadTextLines(prm).value().at(12), QStringLiteral("false"));
     w.setGeometry(QRect(screen.topLeft(), QSize(screen.width(), screen.height() / 2)));  // as wide, not maximised
     QTest::qWait(20);
-    f.Click(w.Button_enreg_param);
+    f.Click(Find<QPushButton>(w, "Button_enreg_param"));
     EXPECT_EQ(ReadTextLines(prm).value().at(12), QStringLiteral("true"));
 }
 
@@ -392,15 +392,15 @@ TEST(MainWindow, FitsALaptopScreenWithItsTitleBarInView)
     ASSERT_EQ(w.screen()->geometry().size(), QSize(1366, 768));
     EXPECT_TRUE(available.contains(w.frameGeometry())) << w.frameGeometry().y() << " " << w.frameGeometry().height();
     EXPECT_GE(w.frameGeometry().top(), available.top());
-    EXPECT_LE(w.Memo2->mapTo(&w, QPoint(0, w.Memo2->height())).y(), w.height());  // the record list in view
+    EXPECT_LE(Find<QListView>(w, "Memo2")->mapTo(&w, QPoint(0, Find<QListView>(w, "Memo2")->height())).y(), w.height());  // the record list in view
 }
 
 TEST(MainWindow, PastedLineBreaksBecomeBlanksWhereTheyAreEntered)
 {
     Fixture f;
     MainWindow& w = *f.window;
-    w.Edit_Prefixe->setText(QStringLiteral("Forage\r\n2"));
-    EXPECT_EQ(w.Edit_Prefixe->text(), QStringLiteral("Forage  2"));
+    Find<QLineEdit>(w, "Edit_Prefixe")->setText(QStringLiteral("Forage\r\n2"));
+    EXPECT_EQ(Find<QLineEdit>(w, "Edit_Prefixe")->text(), QStringLiteral("Forage  2"));
     ParametersWindow* p = w.parameters();
     p->Edit_start_inject->setText(QStringLiteral("sel\nversé"));
     EXPECT_EQ(p->Edit_start_inject->text(), QStringLiteral("sel versé"));
@@ -472,9 +472,9 @@ TEST(MainWindow, AnInterruptedRunIsOfferedAndContinuedFromItsCount)
     EXPECT_EQ(ReadTextLines(QDir(work).filePath(recordings[0])).value(), journal);
     EXPECT_FALSE(QFile::exists(planted));
     EXPECT_EQ(w.run().state.series.sampleCount, 40);
-    EXPECT_EQ(w.Button_START->text(), QStringLiteral("Continue"));
+    EXPECT_EQ(Find<QPushButton>(w, "Button_START")->text(), QStringLiteral("Continue"));
 
-    QTest::mouseClick(w.Button_START, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(w, "Button_START"), Qt::LeftButton);
     ASSERT_TRUE(WaitUntil([&] { return w.run().state.series.sampleCount >= 45; }, 10000));
     ASSERT_FALSE(w.run().records.isEmpty());
     EXPECT_EQ(w.run().records.first().section(u'\t', 1, 1), QStringLiteral("41"));  // numbering goes on, no header
@@ -521,12 +521,12 @@ TEST(MainWindow, AJournalThatCannotBeWrittenNeverStopsTheRun)
     MainWindow& w = *f.window;
     // The backup folder's place is taken by a file: no journal can be written there.
     ASSERT_TRUE(WriteFileAtomically(QDir(f.work).filePath(QStringLiteral("sauvegarde_auto")), "x").isEmpty());
-    f.Click(w.Button_START);
+    f.Click(Find<QPushButton>(w, "Button_START"));
     ASSERT_TRUE(WaitUntil([&] { return f.N() >= 10; }, 10000));
     EXPECT_EQ(w.runState(), RunState::Baseline);
     const QStringList journalMessages = f.told.filter(QStringLiteral("Le journal de l'acquisition ne peut pas être écrit"));
     EXPECT_EQ(journalMessages.size(), 1);  // said once, however many readings
-    f.Click(w.Button_stop);
+    f.Click(Find<QPushButton>(w, "Button_stop"));
     const QStringList files = f.Recordings();
     ASSERT_EQ(files.size(), 1);
     EXPECT_EQ(ReadTextLines(QDir(f.work).filePath(files[0])).value().size(), f.N() + 1);  // every reading saved
@@ -537,15 +537,15 @@ TEST(MainWindow, ASavedRunLeavesNoJournalAndAFailedSaveKeepsIt)
     Fixture f;
     MainWindow& w = *f.window;
     const QString backups = QDir(f.work).filePath(QStringLiteral("sauvegarde_auto"));
-    f.Click(w.Button_START);
+    f.Click(Find<QPushButton>(w, "Button_START"));
     ASSERT_TRUE(WaitUntil([&] { return f.N() >= 5; }, 10000));
     ASSERT_EQ(QDir(backups).entryList({QStringLiteral("en_cours *.txt")}).size(), 1);
     {
         FileSizeLimit full(0);
-        f.Click(w.Button_stop);
+        f.Click(Find<QPushButton>(w, "Button_stop"));
     }
     EXPECT_EQ(QDir(backups).entryList({QStringLiteral("en_cours *.txt")}).size(), 1);
-    f.Click(w.Button_stop);
+    f.Click(Find<QPushButton>(w, "Button_stop"));
     EXPECT_EQ(f.Recordings().size(), 1);
     EXPECT_TRUE(QDir(backups).entryList({QStringLiteral("en_cours *.txt")}).isEmpty());
 }
@@ -554,34 +554,34 @@ TEST(MainWindow, AxisBoxesTakeTypedKeysAndProposedValues)
 {
     Fixture f;
     MainWindow& w = *f.window;
-    w.Edit_max_y1->clear();
-    w.Edit_max_y1->setFocus();
+    Find<QLineEdit>(w, "Edit_max_y1")->clear();
+    Find<QLineEdit>(w, "Edit_max_y1")->setFocus();
     for (const QChar c : QStringLiteral("1é5xà")) {  // the French digit row; a letter gives nothing
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(w.Edit_max_y1, &press);
+        QApplication::sendEvent(Find<QLineEdit>(w, "Edit_max_y1"), &press);
     }
-    QTest::keyClick(w.Edit_max_y1, Qt::Key_Return);
-    EXPECT_EQ(w.Edit_max_y1->text(), QStringLiteral("1250"));
+    QTest::keyClick(Find<QLineEdit>(w, "Edit_max_y1"), Qt::Key_Return);
+    EXPECT_EQ(Find<QLineEdit>(w, "Edit_max_y1")->text(), QStringLiteral("1250"));
     EXPECT_DOUBLE_EQ(w.run().state.axisY1.max, 1250);
     EXPECT_EQ(ActiveCell(w.parameters()->table, 1, col::max, 0), QStringLiteral("1250"));
     EXPECT_TRUE(w.parameters()->table.modified);
 
     // The proposed values beside the box: graduation 50 around 1000.
-    w.Edit_y1_graduation->setText(QStringLiteral("50"));
-    QTest::keyClick(w.Edit_y1_graduation, Qt::Key_Return);
-    w.Edit_max_y1->setText(QStringLiteral("1000"));
-    QTest::keyClick(w.Edit_max_y1, Qt::Key_Return);
-    QTest::mouseDClick(w.Edit_max_y1, Qt::LeftButton);
-    ASSERT_TRUE(w.ListBox1->isVisible());
-    ASSERT_EQ(w.ListBox1->count(), 21);
-    EXPECT_EQ(w.ListBox1->item(0)->text(), QStringLiteral("1500"));
-    EXPECT_EQ(w.ListBox1->item(20)->text(), QStringLiteral("500"));
+    Find<QLineEdit>(w, "Edit_y1_graduation")->setText(QStringLiteral("50"));
+    QTest::keyClick(Find<QLineEdit>(w, "Edit_y1_graduation"), Qt::Key_Return);
+    Find<QLineEdit>(w, "Edit_max_y1")->setText(QStringLiteral("1000"));
+    QTest::keyClick(Find<QLineEdit>(w, "Edit_max_y1"), Qt::Key_Return);
+    QTest::mouseDClick(Find<QLineEdit>(w, "Edit_max_y1"), Qt::LeftButton);
+    ASSERT_TRUE(Find<QListWidget>(w, "ListBox1")->isVisible());
+    ASSERT_EQ(Find<QListWidget>(w, "ListBox1")->count(), 21);
+    EXPECT_EQ(Find<QListWidget>(w, "ListBox1")->item(0)->text(), QStringLiteral("1500"));
+    EXPECT_EQ(Find<QListWidget>(w, "ListBox1")->item(20)->text(), QStringLiteral("500"));
     QTest::keyClick(&w, Qt::Key_Escape);
-    EXPECT_FALSE(w.ListBox1->isVisible());
-    QTest::mouseDClick(w.Edit_max_y1, Qt::LeftButton);
-    w.ListBox1->setCurrentRow(2);
+    EXPECT_FALSE(Find<QListWidget>(w, "ListBox1")->isVisible());
+    QTest::mouseDClick(Find<QLineEdit>(w, "Edit_max_y1"), Qt::LeftButton);
+    Find<QListWidget>(w, "ListBox1")->setCurrentRow(2);
     w.ListBox1DblClick();
-    EXPECT_EQ(w.Edit_max_y1->text(), QStringLiteral("1400"));
+    EXPECT_EQ(Find<QLineEdit>(w, "Edit_max_y1")->text(), QStringLiteral("1400"));
     EXPECT_DOUBLE_EQ(w.run().state.axisY1.max, 1400);
 }
 
@@ -593,8 +593,8 @@ TEST(MainWindow, ZoomContrastAndANarrowWindow)
     auto& state = const_cast<ProcessingState&>(w.run().state);  // as a run would have left it
     state.axisY1.maxRead = 820;
     state.axisY1.minRead = 700;
-    w.Label_y1_max_lu->setText(QStringLiteral("820,0"));
-    w.Label_y1_min_lu->setText(QStringLiteral("700,0"));
+    Find<QLabel>(w, "Label_y1_max_lu")->setText(QStringLiteral("820,0"));
+    Find<QLabel>(w, "Label_y1_min_lu")->setText(QStringLiteral("700,0"));
     const std::pair<double, double> expected[] = {{840, 680}, {820, 700}, {1500, 100}};
     for (const auto& [max, min] : expected) {
         QTest::keyClick(&w, Qt::Key_F4);
@@ -605,21 +605,21 @@ TEST(MainWindow, ZoomContrastAndANarrowWindow)
     const QColor normal = w.graphColour();
     QTest::keyClick(&w, Qt::Key_F5);
     EXPECT_EQ(w.graphColour(), QColor(Qt::white));
-    EXPECT_EQ(w.Label_val_grand1->palette().color(QPalette::WindowText), QColor(Qt::black));
-    w.Button_contraste->click();
+    EXPECT_EQ(Find<QLabel>(w, "Label_val_grand1")->palette().color(QPalette::WindowText), QColor(Qt::black));
+    Find<QPushButton>(w, "Button_contraste")->click();
     EXPECT_EQ(w.graphColour(), QColor(Qt::black));
-    EXPECT_EQ(w.Label_n->palette().color(QPalette::WindowText), QColor(Qt::white));
-    w.Button_contraste->click();
+    EXPECT_EQ(Find<QLabel>(w, "Label_n")->palette().color(QPalette::WindowText), QColor(Qt::white));
+    Find<QPushButton>(w, "Button_contraste")->click();
     EXPECT_EQ(w.graphColour(), normal);
-    EXPECT_EQ(w.CheckBox_y2->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_EQ(Find<QCheckBox>(w, "CheckBox_y2")->palette().color(QPalette::WindowText), QColor(Qt::red));
 
     // Narrower than 1280: the box is hidden, quantity 2 stays drawn.
-    w.CheckBox_y2->setChecked(true);
+    Find<QCheckBox>(w, "CheckBox_y2")->setChecked(true);
     w.resize(1200, 700);
     QTest::qWait(20);
-    EXPECT_TRUE(w.CheckBox_y2->isHidden());
-    EXPECT_TRUE(w.CheckBox_y2->isChecked());
-    EXPECT_FALSE(w.Edit_max_y2->isHidden());
+    EXPECT_TRUE(Find<QCheckBox>(w, "CheckBox_y2")->isHidden());
+    EXPECT_TRUE(Find<QCheckBox>(w, "CheckBox_y2")->isChecked());
+    EXPECT_FALSE(Find<QLineEdit>(w, "Edit_max_y2")->isHidden());
 }
 
 TEST(MainWindow, BackgroundColoursBeforeTheFirstReading)
@@ -631,11 +631,11 @@ TEST(MainWindow, BackgroundColoursBeforeTheFirstReading)
         offered << initial;
         return QColor(10, 20, 30);
     };
-    QTest::mouseDClick(w.ImageA, Qt::LeftButton);
+    QTest::mouseDClick(Find<GraphWidget>(w, "ImageA"), Qt::LeftButton);
     EXPECT_EQ(w.graphColour(), QColor(10, 20, 30));
-    EXPECT_FALSE(w.SpeedButton_annuler_couleur->isHidden());
+    EXPECT_FALSE(Find<QToolButton>(w, "SpeedButton_annuler_couleur")->isHidden());
     f.answer = true;
-    w.SpeedButton_annuler_couleur->click();
+    Find<QToolButton>(w, "SpeedButton_annuler_couleur")->click();
     EXPECT_EQ(f.asked.last(), QStringLiteral("annuler les couleurs ?"));
     EXPECT_EQ(w.graphColour(), QColor(255, 255, 255));  // the settings file's colour again
 }
@@ -644,30 +644,30 @@ TEST(MainWindow, ChooserCreatesATypedFolderOnlyBeforeTheFirstReading)
 {
     Fixture f;
     MainWindow& w = *f.window;
-    const QString before = w.Edit_repertoire->text();
+    const QString before = Find<QLineEdit>(w, "Edit_repertoire")->text();
     EXPECT_TRUE(before.endsWith(u'/'));
-    f.Click(w.SpeedButton_choix_rep);
+    f.Click(Find<QToolButton>(w, "SpeedButton_choix_rep"));
     ASSERT_TRUE(w.ChooserOpen());
     const QString created = QDir(f.work).filePath(QStringLiteral("essai_2026"));
-    w.Edit_repertoire->setText(created);
-    QTest::keyClick(w.Edit_repertoire, Qt::Key_Return);
+    Find<QLineEdit>(w, "Edit_repertoire")->setText(created);
+    QTest::keyClick(Find<QLineEdit>(w, "Edit_repertoire"), Qt::Key_Return);
     EXPECT_TRUE(QFileInfo(created).isDir());
     EXPECT_EQ(w.workingDirectory(), created + u'/');
     EXPECT_FALSE(w.ChooserOpen());  // Enter validated it
     EXPECT_TRUE(f.asked.last().contains(QStringLiteral("n'existe pas, le créer ?")));
 
     // Annuler gives back what the box showed before the chooser opened.
-    f.Click(w.SpeedButton_choix_rep);
-    w.Panel_dir->GoTo(f.work);
-    EXPECT_EQ(w.Edit_repertoire->text(), f.work + u'/');
-    w.Panel_dir->SpeedButton_annuler_repertoire->click();
-    EXPECT_EQ(w.Edit_repertoire->text(), created + u'/');
+    f.Click(Find<QToolButton>(w, "SpeedButton_choix_rep"));
+    Find<DirectoryChooser>(w, "Panel_dir")->GoTo(f.work);
+    EXPECT_EQ(Find<QLineEdit>(w, "Edit_repertoire")->text(), f.work + u'/');
+    Find<DirectoryChooser>(w, "Panel_dir")->SpeedButton_annuler_repertoire->click();
+    EXPECT_EQ(Find<QLineEdit>(w, "Edit_repertoire")->text(), created + u'/');
 
     // After the first reading nothing is created.
-    f.Click(w.Button_START);
+    f.Click(Find<QPushButton>(w, "Button_START"));
     ASSERT_TRUE(WaitUntil([&] { return f.N() >= 1; }, 10000));
     const QString later = QDir(f.work).filePath(QStringLiteral("trop_tard"));
-    w.Edit_repertoire->setText(later);
-    QTest::keyClick(w.Edit_repertoire, Qt::Key_Return);
+    Find<QLineEdit>(w, "Edit_repertoire")->setText(later);
+    QTest::keyClick(Find<QLineEdit>(w, "Edit_repertoire"), Qt::Key_Return);
     EXPECT_FALSE(QFileInfo::exists(later));
 }

@@ -103,8 +103,8 @@ TEST(ParametersWindow, DoubleClickOnActifMakesOnePairActiveAndPaintsIt)
     EXPECT_EQ(t.p.table.Cell(actif, 3), QStringLiteral("x"));
     EXPECT_EQ(t.p.Label_choix->text(), QStringLiteral("choix actif"));
     EXPECT_EQ(t.p.activeRow, 3);
-    EXPECT_EQ(t.w.Label_multimetre->text(), t.p.table.Cell(t.Column(col::multimetre), 3));
-    EXPECT_TRUE(t.w.Label_config->text().startsWith(t.p.table.Cell(t.Column(col::comx), 3) + u':'));
+    EXPECT_EQ(Find<QLabel>(t.w, "Label_multimetre")->text(), t.p.table.Cell(t.Column(col::multimetre), 3));
+    EXPECT_TRUE(Find<QLabel>(t.w, "Label_config")->text().startsWith(t.p.table.Cell(t.Column(col::comx), 3) + u':'));
 
     // Painted: row 3 cyan (a corner away from the text), row 4's first cells silver, row 1 no longer cyan.
     const QImage shot = t.p.stringgrid1->grab().toImage();
@@ -141,7 +141,7 @@ TEST(ParametersWindow, ChoicesSecondRowsAndTheColourDialog)
     EXPECT_FALSE(t.p.Panel_choix->isVisible());
     EXPECT_EQ(t.p.table.Cell(t.Column(col::vitesse), 1), QStringLiteral("57600"));
     EXPECT_EQ(t.p.stringgrid1->item(1, t.Column(col::vitesse))->text(), QStringLiteral("57600"));
-    EXPECT_TRUE(t.w.Label_config->text().contains(QStringLiteral("bauds=57600")));
+    EXPECT_TRUE(Find<QLabel>(t.w, "Label_config")->text().contains(QStringLiteral("bauds=57600")));
 
     // "COMx": the list as last filled (the speeds), and a typed port not in the list is written.
     t.DoubleClick(1, t.Column(col::comx));
@@ -150,7 +150,7 @@ TEST(ParametersWindow, ChoicesSecondRowsAndTheColourDialog)
     t.p.ComboBox1->setEditText(QStringLiteral("ttyACM3"));
     t.p.Button_validerClick();
     EXPECT_EQ(t.p.table.Cell(t.Column(col::comx), 1), QStringLiteral("ttyACM3"));
-    EXPECT_TRUE(t.w.Label_config->text().startsWith(QStringLiteral("ttyACM3: bauds=57600")));
+    EXPECT_TRUE(Find<QLabel>(t.w, "Label_config")->text().startsWith(QStringLiteral("ttyACM3: bauds=57600")));
     // An empty choice leaves the cell; "annuler" only hides.
     t.DoubleClick(1, t.Column(col::comx));
     t.p.ComboBox1->setEditText(QString());
@@ -270,7 +270,7 @@ TEST(ParametersWindow, ExplanationStripFollowsTheMouse)
     EXPECT_EQ(t.p.Panel_aide->text(), QStringLiteral("nécessaire pour les anciens 340i"));
     t.MoveOver(t.p.Edit_sos_mn, QPoint(3, 3));
     EXPECT_EQ(t.p.Panel_aide->text(),
-              QStringLiteral("Sauvegarde dans le sous-dossier ") + t.w.Edit_repertoire->text() +
+              QStringLiteral("Sauvegarde dans le sous-dossier ") + Find<QLineEdit>(t.w, "Edit_repertoire")->text() +
                   QStringLiteral("sauvegarde_auto\\"));
     t.MoveOver(t.p.Edit_nb_decimale_1, QPoint(3, 3));
     EXPECT_EQ(t.p.Panel_aide->text(), t.p.Label10->toolTip());
@@ -280,12 +280,12 @@ TEST(ParametersWindow, ThreeProbesFactorAndActivation)
 {
     Params t;
     EXPECT_FALSE(t.p.Button5->isEnabled());
-    EXPECT_FALSE(t.w.Button1->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(t.w, "Button1")->isEnabled());
     t.p.CheckBox_ph_ox_3sondes->setChecked(true);
     EXPECT_TRUE(t.p.Button5->isEnabled());
-    EXPECT_TRUE(t.w.Button1->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(t.w, "Button1")->isEnabled());
     t.p.CheckBox_ph_ox_3sondes->setChecked(false);
-    EXPECT_FALSE(t.w.Button1->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(t.w, "Button1")->isEnabled());
     t.p.Edit_facteur->setText(QStringLiteral("2,5"));
     EXPECT_DOUBLE_EQ(t.w.run().options.areaFactor, 2.5);
     EXPECT_EQ(t.p.Label_ecran->text(), QStringLiteral("Résolution 1366x768"));
@@ -326,7 +326,7 @@ TEST(ParametersWindow, NewListsFreeAndHeldPortsAndOffersThem)
     t.p.ComboBox1->setCurrentIndex(0);
     t.p.Button_validerClick();
     EXPECT_EQ(t.p.table.Cell(t.Column(col::comx), t.p.activeRow), freeName);
-    EXPECT_TRUE(t.w.Label_config->text().startsWith(freeName + QStringLiteral(": bauds=")));
+    EXPECT_TRUE(Find<QLabel>(t.w, "Label_config")->text().startsWith(freeName + QStringLiteral(": bauds=")));
 
     // Only one port: "La ... semble disponible".
     t.p.systemPorts = [&] { return QStringList{freeName}; };
@@ -369,7 +369,7 @@ TEST(ParametersWindow, ComListTestLogsTenPortsAndNothingInTheDemonstration)
     ASSERT_TRUE(t.p.CheckBox_demo->isChecked());
     t.p.Button1Click();
     EXPECT_TRUE(tried->names.isEmpty());
-    QStringList lines = t.w.Memo1->toPlainText().split(u'\n');
+    QStringList lines = Find<QPlainTextEdit>(t.w, "Memo1")->toPlainText().split(u'\n');
     EXPECT_TRUE(lines.contains(QStringLiteral("TEST Open COM3: bauds=9600 parity=N data=8 stop=1 non disponible")));
 
     t.p.CheckBox_demo->setChecked(false);

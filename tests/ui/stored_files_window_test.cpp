@@ -80,18 +80,18 @@ TEST(OpeningFiles, AnOwnRecordingIsContinuedFromItsCount)
                                              QStringLiteral(" fichier d'acquisition AUTOmatique"), QStringLiteral("Annuler")}));
     EXPECT_TRUE(t.f.asked.isEmpty());  // no marker among its lines: loaded without a question
     EXPECT_EQ(t.f.N(), 1500);
-    EXPECT_EQ(t.w.Button_START->text(), QStringLiteral("Continue"));
-    EXPECT_EQ(t.w.Label_n->text(), QStringLiteral("n = 1 500"));
-    EXPECT_EQ(t.w.Edit_Prefixe->text(), QStringLiteral("essai"));
-    EXPECT_EQ(t.w.Label22->text(), QStringLiteral("essai.txt"));
+    EXPECT_EQ(Find<QPushButton>(t.w, "Button_START")->text(), QStringLiteral("Continue"));
+    EXPECT_EQ(Find<QLabel>(t.w, "Label_n")->text(), QStringLiteral("n = 1 500"));
+    EXPECT_EQ(Find<QLineEdit>(t.w, "Edit_Prefixe")->text(), QStringLiteral("essai"));
+    EXPECT_EQ(Find<QLabel>(t.w, "Label22")->text(), QStringLiteral("essai.txt"));
     EXPECT_TRUE(t.w.run().records.isEmpty());
 
-    t.f.Click(t.w.Button_START);
+    t.f.Click(Find<QPushButton>(t.w, "Button_START"));
     ASSERT_TRUE(WaitUntil([&] { return t.f.N() >= 1503; }, 20000));
     ASSERT_FALSE(t.w.run().records.isEmpty());
     EXPECT_EQ(t.w.run().records.first().section(u'\t', 1, 1), QStringLiteral("1501"));  // no new header
     EXPECT_EQ(t.w.run().state.series.At(1500).value1, 600 + 1500 % 7 + 0.5);
-    t.f.Click(t.w.Button_stop);
+    t.f.Click(Find<QPushButton>(t.w, "Button_stop"));
 }
 
 TEST(OpeningFiles, KindAndMarkersDisagree)
@@ -106,11 +106,11 @@ TEST(OpeningFiles, KindAndMarkersDisagree)
     EXPECT_EQ(t.f.N(), 6);
     EXPECT_EQ(t.w.run().records.size(), 7);
     EXPECT_TRUE(t.w.run().records.first().endsWith(QStringLiteral("\tpH\tOx_%")));
-    EXPECT_TRUE(t.w.Button_stop->isEnabled());
-    EXPECT_FALSE(t.w.Label_nmax_nf->isVisible());
-    EXPECT_EQ(t.w.Memo2->model()->rowCount(), 7);  // the record list shows every line
+    EXPECT_TRUE(Find<QPushButton>(t.w, "Button_stop")->isEnabled());
+    EXPECT_FALSE(Find<QLabel>(t.w, "Label_nmax_nf")->isVisible());
+    EXPECT_EQ(Find<QListView>(t.w, "Memo2")->model()->rowCount(), 7);  // the record list shows every line
     // Stop + save writes the decoded readings.
-    t.f.Click(t.w.Button_stop);
+    t.f.Click(Find<QPushButton>(t.w, "Button_stop"));
     ASSERT_EQ(t.f.Recordings().size(), 1);
     EXPECT_EQ(ReadTextLines(t.f.work + u'/' + t.f.Recordings().first())->size(), 7);
 
@@ -125,7 +125,7 @@ TEST(OpeningFiles, KindAndMarkersDisagree)
     t.f.answer = true;
     t.Open(2, own);
     EXPECT_EQ(t.f.N(), 40);
-    EXPECT_EQ(t.w.Button_START->text(), QStringLiteral("Continue"));
+    EXPECT_EQ(Find<QPushButton>(t.w, "Button_START")->text(), QStringLiteral("Continue"));
 }
 
 TEST(OpeningFiles, ACancelledLoadLeavesTheRunAsItWas)
@@ -159,9 +159,9 @@ TEST(OpeningFiles, ACancelledLoadLeavesTheRunAsItWas)
     emit t.w.LoadProgressDialog()->canceled();  // its "Annuler" button
     ASSERT_TRUE(WaitUntil([&] { return !t.w.LoadInProgress(); }, 60000));
     EXPECT_EQ(t.f.N(), 1500);
-    EXPECT_EQ(t.w.Button_START->text(), QStringLiteral("Continue"));
-    EXPECT_EQ(t.w.Label22->text(), QStringLiteral("essai.txt"));
-    EXPECT_TRUE(t.w.Button_open_file->isEnabled());
+    EXPECT_EQ(Find<QPushButton>(t.w, "Button_START")->text(), QStringLiteral("Continue"));
+    EXPECT_EQ(Find<QLabel>(t.w, "Label22")->text(), QStringLiteral("essai.txt"));
+    EXPECT_TRUE(Find<QPushButton>(t.w, "Button_open_file")->isEnabled());
 
     // Not cancelled, it loads whole.
     t.Open(2, big);
@@ -194,7 +194,7 @@ TEST(OpeningFiles, NeverWhileAnAcquisitionRuns)
 {
     Opening t;
     const QString own = WriteOwnRecording(t.f.work, 40);
-    t.f.Click(t.w.Button_START);
+    t.f.Click(Find<QPushButton>(t.w, "Button_START"));
     ASSERT_TRUE(WaitUntil([&] { return t.f.N() >= 5; }, 20000));
     t.choice = 1;
     t.file = own;
@@ -205,7 +205,7 @@ TEST(OpeningFiles, NeverWhileAnAcquisitionRuns)
     const int n = t.f.N();
     ASSERT_TRUE(WaitUntil([&] { return t.f.N() > n; }, 20000));  // the run goes on with its own readings
     EXPECT_NE(t.f.N(), 40);
-    t.f.Click(t.w.Button_stop);
+    t.f.Click(Find<QPushButton>(t.w, "Button_stop"));
 }
 
 TEST(OpeningFiles, AnInstrumentsCsvFileOpensAsItsOwnLoggingWithItsOwnTimes)

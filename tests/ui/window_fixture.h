@@ -2,7 +2,9 @@
 // A main window on a temporary configuration and working folder, in demonstration by default,
 // with its questions and messages caught.
 
+#include "ui/dialogs/directory_chooser.h"
 #include "ui/main_window/main_window.h"
+#include "ui/widgets/graph_widget.h"
 #include "support/qt_printers.h"
 #include "util/text_file.h"
 #include "util/text_utils.h"
@@ -12,10 +14,21 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <memory>
 
 using namespace sondalog;
+
+/// A control of the main window's panels, found by its name as the form names it.
+template <class T>
+T* Find(const MainWindow& w, const char* name)
+{
+    T* found = w.centralWidget()->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
 
 struct Fixture {
     QTemporaryDir dir;

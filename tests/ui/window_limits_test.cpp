@@ -31,7 +31,7 @@ TEST(WindowLimits, APastedPageNeverWidensTheWindowNorItsMessages)
     MainWindow& w = *f.window;
     w.info = nullptr;  // the real message box, to be measured
     const QRect screen = w.screen()->availableGeometry();
-    f.Click(w.Button_START);
+    f.Click(Find<QPushButton>(w, "Button_START"));
     ASSERT_TRUE(WaitUntil([&] { return f.N() >= 3; }, 10000));
 
     // A careless paste: a page of text, long lines, into the name box during the run.
@@ -40,17 +40,17 @@ TEST(WindowLimits, APastedPageNeverWidensTheWindowNorItsMessages)
         page << QStringLiteral("ligne %1 ").arg(i) + QString(60, u'x');
     }
     QApplication::clipboard()->setText(page.join(u'\n'));
-    w.Edit_Prefixe->setFocus();
-    w.Edit_Prefixe->selectAll();
-    w.Edit_Prefixe->paste();
-    EXPECT_FALSE(w.Edit_Prefixe->text().contains(u'\n'));
-    EXPECT_LE(w.Edit_Prefixe->text().size(), w.Edit_Prefixe->maxLength());
+    Find<QLineEdit>(w, "Edit_Prefixe")->setFocus();
+    Find<QLineEdit>(w, "Edit_Prefixe")->selectAll();
+    Find<QLineEdit>(w, "Edit_Prefixe")->paste();
+    EXPECT_FALSE(Find<QLineEdit>(w, "Edit_Prefixe")->text().contains(u'\n'));
+    EXPECT_LE(Find<QLineEdit>(w, "Edit_Prefixe")->text().size(), Find<QLineEdit>(w, "Edit_Prefixe")->maxLength());
     QApplication::processEvents();
     EXPECT_LE(w.frameGeometry().width(), screen.width());
     EXPECT_LE(w.minimumSizeHint().width(), screen.width());
 
     // Stop + save with that name: the recording is written and every message box fits the screen.
-    f.Click(w.Button_stop);
+    f.Click(Find<QPushButton>(w, "Button_stop"));
     QApplication::processEvents();
     EXPECT_EQ(f.Recordings().size(), 1);
     EXPECT_LE(w.frameGeometry().width(), screen.width());
@@ -72,28 +72,28 @@ TEST(RunStart, StartClearsThePreviousFiguresAndOffersT0OnlyWithABaseline)
 {
     Fixture f(true);
     MainWindow& w = *f.window;
-    f.Click(w.Button_START);
+    f.Click(Find<QPushButton>(w, "Button_START"));
     ASSERT_TRUE(WaitUntil([&] { return f.N() >= 5; }, 10000));
-    f.Click(w.Button_stop);
-    ASSERT_FALSE(w.Label_n->text().isEmpty());
+    f.Click(Find<QPushButton>(w, "Button_stop"));
+    ASSERT_FALSE(Find<QLabel>(w, "Label_n")->text().isEmpty());
     // The next run: nothing of the previous one's figures stays on screen, and no t0 without a reading.
-    f.Click(w.Button_START);
+    f.Click(Find<QPushButton>(w, "Button_START"));
     if (f.N() == 0) {
-        EXPECT_TRUE(w.Label_n->text().isEmpty()) << w.Label_n->text().toStdString();
-        EXPECT_TRUE(w.Label_val_grand1->text().isEmpty());
-        EXPECT_FALSE(w.Button_go->isEnabled());
+        EXPECT_TRUE(Find<QLabel>(w, "Label_n")->text().isEmpty()) << Find<QLabel>(w, "Label_n")->text().toStdString();
+        EXPECT_TRUE(Find<QLabel>(w, "Label_val_grand1")->text().isEmpty());
+        EXPECT_FALSE(Find<QPushButton>(w, "Button_go")->isEnabled());
     }
     ASSERT_TRUE(WaitUntil([&] { return f.N() >= 1; }, 10000));
-    EXPECT_TRUE(WaitUntil([&] { return w.Button_go->isEnabled(); }, 2000));
-    f.Click(w.Button_stop);
+    EXPECT_TRUE(WaitUntil([&] { return Find<QPushButton>(w, "Button_go")->isEnabled(); }, 2000));
+    f.Click(Find<QPushButton>(w, "Button_stop"));
     WaitUntil([] { return false; }, 200);  // the run ends at its next cycle
 
     // test COM shows what it reads in the main window, not only in the raw lines.
-    f.Click(w.Button_test_com);
-    ASSERT_TRUE(WaitUntil([&] { return w.Label18->text().contains(QStringLiteral("mesure lue")); }, 10000))
-        << w.Label18->text().toStdString();
-    EXPECT_TRUE(w.Label18->isVisible());
-    f.Click(w.Button_test_com);
+    f.Click(Find<QPushButton>(w, "Button_test_com"));
+    ASSERT_TRUE(WaitUntil([&] { return Find<QLabel>(w, "Label18")->text().contains(QStringLiteral("mesure lue")); }, 10000))
+        << Find<QLabel>(w, "Label18")->text().toStdString();
+    EXPECT_TRUE(Find<QLabel>(w, "Label18")->isVisible());
+    f.Click(Find<QPushButton>(w, "Button_test_com"));
 }
 
 TEST(WorkingFolder, WhatTheBoxShowsIsWhereTheRecordingGoesAndItIsKeptAtOnce)
@@ -103,29 +103,29 @@ TEST(WorkingFolder, WhatTheBoxShowsIsWhereTheRecordingGoesAndItIsKeptAtOnce)
     const QString prm = QDir(f.dir.filePath(QStringLiteral("config"))).filePath(QStringLiteral("Sondalog.prm"));
     // Two levels that do not exist: created when the user says so, and on disk at once (no exit needed).
     const QString deep = f.dir.filePath(QStringLiteral("a/b"));
-    w.Edit_repertoire->setText(deep);
-    QTest::keyClick(w.Edit_repertoire, Qt::Key_Return);
+    Find<QLineEdit>(w, "Edit_repertoire")->setText(deep);
+    QTest::keyClick(Find<QLineEdit>(w, "Edit_repertoire"), Qt::Key_Return);
     EXPECT_TRUE(QFileInfo(deep).isDir());
     EXPECT_EQ(ReadTextLines(prm).value().value(0), deep + u'/');
     // One that cannot be made: the system's reason, and the box back on the folder in force.
     const QString blocked = f.dir.filePath(QStringLiteral("fichier"));
     ASSERT_TRUE(WriteFileAtomically(blocked, "x").isEmpty());
-    w.Edit_repertoire->setText(blocked + QStringLiteral("/sous"));
-    QTest::keyClick(w.Edit_repertoire, Qt::Key_Return);
+    Find<QLineEdit>(w, "Edit_repertoire")->setText(blocked + QStringLiteral("/sous"));
+    QTest::keyClick(Find<QLineEdit>(w, "Edit_repertoire"), Qt::Key_Return);
     ASSERT_FALSE(f.told.isEmpty());
     EXPECT_TRUE(f.told.last().contains(QStringLiteral("Not a directory"))) << f.told.last().toStdString();
-    EXPECT_EQ(w.Edit_repertoire->text(), deep + u'/');
+    EXPECT_EQ(Find<QLineEdit>(w, "Edit_repertoire")->text(), deep + u'/');
 
     // An existing folder typed, Enter: the recording goes there.
     const QString other = f.dir.filePath(QStringLiteral("autre"));
     ASSERT_TRUE(QDir().mkpath(other));
-    w.Edit_repertoire->setText(other);
-    QTest::keyClick(w.Edit_repertoire, Qt::Key_Return);
+    Find<QLineEdit>(w, "Edit_repertoire")->setText(other);
+    QTest::keyClick(Find<QLineEdit>(w, "Edit_repertoire"), Qt::Key_Return);
     EXPECT_EQ(ReadTextLines(prm).value().value(0), other + u'/');
-    f.Click(w.Button_START);
-    EXPECT_EQ(w.Edit_repertoire->text(), other + u'/');
+    f.Click(Find<QPushButton>(w, "Button_START"));
+    EXPECT_EQ(Find<QLineEdit>(w, "Edit_repertoire")->text(), other + u'/');
     ASSERT_TRUE(WaitUntil([&] { return f.N() >= 3; }, 10000));
-    f.Click(w.Button_stop);
+    f.Click(Find<QPushButton>(w, "Button_stop"));
     EXPECT_EQ(QDir(other).entryList({QStringLiteral("*.txt")}, QDir::Files).size(), 1);
     EXPECT_TRUE(f.Recordings().isEmpty());
 
@@ -139,33 +139,33 @@ TEST(AxisBoxes, AnAxisTheOperatorSetStaysAndAnInvertedOneIsRefused)
     Fixture f(true);
     MainWindow& w = *f.window;
     // The operator widens max Y for the peak to come.
-    w.Edit_max_y1->setText(QStringLiteral("900"));
-    QTest::keyClick(w.Edit_max_y1, Qt::Key_Return);
+    Find<QLineEdit>(w, "Edit_max_y1")->setText(QStringLiteral("900"));
+    QTest::keyClick(Find<QLineEdit>(w, "Edit_max_y1"), Qt::Key_Return);
     ASSERT_EQ(w.run().state.axisY1.max, 900);
-    f.Click(w.Button_START);
+    f.Click(Find<QPushButton>(w, "Button_START"));
     // The demonstration's baseline (600) lies below the table's min Y (700): the run lowers the axis to show it.
     ASSERT_TRUE(WaitUntil([&] { return f.N() >= 3 && w.run().state.axisY1.min < 700; }, 10000));
     const double grown = w.run().state.axisY1.min;
-    const QString grownText = w.Edit_min_y1->text();
+    const QString grownText = Find<QLineEdit>(w, "Edit_min_y1")->text();
     // Leaving the parameters window's grid (as closing it does) applies the table: the axes stay.
     w.parameters()->onTableApplied();
     EXPECT_EQ(w.run().state.axisY1.max, 900);
-    EXPECT_EQ(w.Edit_max_y1->text(), QStringLiteral("900"));
+    EXPECT_EQ(Find<QLineEdit>(w, "Edit_max_y1")->text(), QStringLiteral("900"));
     EXPECT_EQ(w.run().state.axisY1.min, grown);
-    EXPECT_EQ(w.Edit_min_y1->text(), grownText);
+    EXPECT_EQ(Find<QLineEdit>(w, "Edit_min_y1")->text(), grownText);
 
     // max Y below min Y, or an empty box: refused in the box, red, the previous value back.
     const double min = w.run().state.axisY1.min;
-    w.Edit_max_y1->setText(QString::number(min - 10));
-    QTest::keyClick(w.Edit_max_y1, Qt::Key_Return);
+    Find<QLineEdit>(w, "Edit_max_y1")->setText(QString::number(min - 10));
+    QTest::keyClick(Find<QLineEdit>(w, "Edit_max_y1"), Qt::Key_Return);
     EXPECT_EQ(w.run().state.axisY1.max, 900);
-    EXPECT_EQ(w.Edit_max_y1->text(), QStringLiteral("900"));
-    EXPECT_EQ(w.Edit_max_y1->palette().color(QPalette::Text), QColor(Qt::red));
-    w.Edit_min_y1->clear();
-    QTest::keyClick(w.Edit_min_y1, Qt::Key_Return);
+    EXPECT_EQ(Find<QLineEdit>(w, "Edit_max_y1")->text(), QStringLiteral("900"));
+    EXPECT_EQ(Find<QLineEdit>(w, "Edit_max_y1")->palette().color(QPalette::Text), QColor(Qt::red));
+    Find<QLineEdit>(w, "Edit_min_y1")->clear();
+    QTest::keyClick(Find<QLineEdit>(w, "Edit_min_y1"), Qt::Key_Return);
     EXPECT_EQ(w.run().state.axisY1.min, min);
-    EXPECT_FALSE(w.Edit_min_y1->text().isEmpty());
-    f.Click(w.Button_stop);
+    EXPECT_FALSE(Find<QLineEdit>(w, "Edit_min_y1")->text().isEmpty());
+    f.Click(Find<QPushButton>(w, "Button_stop"));
 }
 
 TEST(RecordList, ItsLastEightLinesAreInViewOnAFieldLaptop)
@@ -173,20 +173,20 @@ TEST(RecordList, ItsLastEightLinesAreInViewOnAFieldLaptop)
     Fixture f(true);
     MainWindow& w = *f.window;
     ASSERT_EQ(w.screen()->geometry().size(), QSize(1366, 768));
-    f.Click(w.Button_START);
+    f.Click(Find<QPushButton>(w, "Button_START"));
     ASSERT_TRUE(WaitUntil([&] { return f.N() >= 30; }, 10000));
-    f.Click(w.Button_stop);
+    f.Click(Find<QPushButton>(w, "Button_stop"));
     QApplication::processEvents();
-    ASSERT_TRUE(w.Memo2->isVisible());
-    const int row = w.Memo2->sizeHintForRow(0);
+    ASSERT_TRUE(Find<QListView>(w, "Memo2")->isVisible());
+    const int row = Find<QListView>(w, "Memo2")->sizeHintForRow(0);
     ASSERT_GT(row, 0);
-    EXPECT_GE(w.Memo2->viewport()->height(), 8 * row) << w.Memo2->viewport()->height() << " / " << row;
+    EXPECT_GE(Find<QListView>(w, "Memo2")->viewport()->height(), 8 * row) << Find<QListView>(w, "Memo2")->viewport()->height() << " / " << row;
     EXPECT_LE(w.frameGeometry().height(), w.screen()->availableGeometry().height());
     // Maximised on a large screen too: the window's share, whatever its size.
     w.resize(1900, 1000);
     QApplication::processEvents();
-    EXPECT_TRUE(w.Memo2->isVisible());
-    EXPECT_GE(w.Memo2->viewport()->height(), 8 * row);
+    EXPECT_TRUE(Find<QListView>(w, "Memo2")->isVisible());
+    EXPECT_GE(Find<QListView>(w, "Memo2")->viewport()->height(), 8 * row);
 }
 
 TEST(Keys, F12AsksTheExitQuestionWithItsTextAndEscapeClosesWhatItOpened)
@@ -195,15 +195,15 @@ TEST(Keys, F12AsksTheExitQuestionWithItsTextAndEscapeClosesWhatItOpened)
     MainWindow& w = *f.window;
     w.activateWindow();
     QTest::keyClick(&w, Qt::Key_F12);
-    ASSERT_TRUE(w.Panel_question->isVisible());
-    EXPECT_FALSE(w.Label_mess->text().trimmed().isEmpty());  // never an empty grey panel
-    EXPECT_TRUE(w.Label_mess->text().contains(QStringLiteral("Quitter"))) << w.Label_mess->text().toStdString();
-    QTest::keyClick(w.Button_stop, Qt::Key_Escape);
-    EXPECT_FALSE(w.Panel_question->isVisible());
+    ASSERT_TRUE(Find<QFrame>(w, "Panel_question")->isVisible());
+    EXPECT_FALSE(Find<QLabel>(w, "Label_mess")->text().trimmed().isEmpty());  // never an empty grey panel
+    EXPECT_TRUE(Find<QLabel>(w, "Label_mess")->text().contains(QStringLiteral("Quitter"))) << Find<QLabel>(w, "Label_mess")->text().toStdString();
+    QTest::keyClick(Find<QPushButton>(w, "Button_stop"), Qt::Key_Escape);
+    EXPECT_FALSE(Find<QFrame>(w, "Panel_question")->isVisible());
     EXPECT_EQ(f.ended, -1);
 
     // The parameters window closes with Esc, as a dialog does.
-    f.Click(w.Button_parametres);
+    f.Click(Find<QPushButton>(w, "Button_parametres"));
     ASSERT_TRUE(w.parameters()->isVisible());
     QTest::keyClick(w.parameters(), Qt::Key_Escape);
     EXPECT_FALSE(w.parameters()->isVisible());
@@ -219,7 +219,7 @@ TEST(ParametersWindowFits, ALongPortPathNeverPushesItPastTheScreen)
                                                    "if00-port0-a-very-long-adapter-name-indeed-0123456789abcdef"));
     p.ShowTable();
     p.onTableApplied();
-    f.Click(w.Button_parametres);
+    f.Click(Find<QPushButton>(w, "Button_parametres"));
     QApplication::processEvents();
     const QRect screen = p.screen()->availableGeometry();
     EXPECT_LE(p.minimumSizeHint().width(), screen.width());
@@ -232,10 +232,10 @@ TEST(Contrast, EveryCaptionStaysReadableInTheThreeModes)
 {
     Fixture f(true);
     MainWindow& w = *f.window;
-    f.Click(w.Button_START);
+    f.Click(Find<QPushButton>(w, "Button_START"));
     ASSERT_TRUE(WaitUntil([&] { return f.N() >= 20; }, 10000));
     for (int mode = 1; mode <= 3; ++mode) {
-        f.Click(w.Button_contraste);  // white, black, then the normal colours again
+        f.Click(Find<QPushButton>(w, "Button_contraste"));  // white, black, then the normal colours again
         WaitUntil([] { return false; }, 50);
         for (QWidget* c : w.centralWidget()->findChildren<QWidget*>()) {
             auto* label = qobject_cast<QLabel*>(c);
@@ -252,7 +252,7 @@ TEST(Contrast, EveryCaptionStaysReadableInTheThreeModes)
                 << "mode " << mode % 3 << " " << c->objectName().toStdString();
         }
     }
-    f.Click(w.Button_stop);
+    f.Click(Find<QPushButton>(w, "Button_stop"));
 }
 
 TEST(FirstStart, OneMessageAtATimeInFrontAndTheDecimalQuestionIsAskedOnce)

@@ -1,5 +1,7 @@
 #include "ui/dialogs/directory_chooser.h"
 
+#include "util/text_file.h"
+
 #include "util/named.h"
 
 #include <QComboBox>
@@ -17,14 +19,6 @@
 #include <QTreeView>
 
 namespace sondalog {
-
-QString WithTrailingSeparator(const QString& folder)
-{
-    if (folder.isEmpty() || folder.endsWith(u'/') || folder.endsWith(u'\\')) {
-        return folder;
-    }
-    return folder + QDir::separator();
-}
 
 DirectoryChooser::DirectoryChooser(QWidget* parent) : QFrame(parent)
 {

@@ -16,7 +16,6 @@ class QTreeView;
 namespace sondalog {
 
 /// The folder with the platform's separator at its end ("/" here, "\" on Windows); empty stays empty.
-QString WithTrailingSeparator(const QString& folder);
 
 class DirectoryChooser : public QFrame {
     Q_OBJECT

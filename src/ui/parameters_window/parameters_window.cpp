@@ -42,7 +42,7 @@ QLineEdit* Edit(const char* name, const QString& text, QWidget* parent)
 }
 }  // namespace
 
-ParametersWindow::ParametersWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+ParametersWindow::ParametersWindow(InstrumentTable& table, QWidget* parent) : QWidget(parent, Qt::Window), table(table)
 {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("P A R A M E T R E S"));
@@ -65,6 +65,18 @@ ParametersWindow::ParametersWindow(QWidget* parent) : QWidget(parent, Qt::Window
         button->setAutoDefault(true);  // Enter presses the focused button
     }
     SetCurrentCell(activeRow, 1);
+    // Every setting's control tells when it changes: the settings store follows them, and saves read the store.
+    for (QAbstractButton* b : content_->findChildren<QAbstractButton*>()) {
+        if (b->isCheckable()) {
+            connect(b, &QAbstractButton::toggled, this, &ParametersWindow::settingsEdited);
+        }
+    }
+    for (QLineEdit* e : content_->findChildren<QLineEdit*>()) {
+        connect(e, &QLineEdit::textChanged, this, &ParametersWindow::settingsEdited);
+    }
+    for (QComboBox* c : content_->findChildren<QComboBox*>()) {
+        connect(c, &QComboBox::currentTextChanged, this, &ParametersWindow::settingsEdited);
+    }
 }
 
 void ParametersWindow::BuildControls()
@@ -371,6 +383,7 @@ void ParametersWindow::SetReadMode(int mode)
     // The time-outs only matter when reading whole lines.
     Edit_timeouts->setVisible(mode == 1);
     Label3->setVisible(mode == 1);
+    emit settingsEdited();  // the radio buttons told before the mode was taken
 }
 
 void ParametersWindow::SetDemo(bool on)

@@ -39,10 +39,11 @@ class TableCellDelegate;
 class ParametersWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit ParametersWindow(QWidget* parent = nullptr);
+    /// `table` is the settings store's: the window edits it in place.
+    ParametersWindow(InstrumentTable& table, QWidget* parent = nullptr);
     ~ParametersWindow() override;
 
-    InstrumentTable table;
+    InstrumentTable& table;
 
     /// Shows the table in the grid (after a load).
     void ShowTable();
@@ -150,6 +151,10 @@ public:
     std::function<void(const QString& text, bool error)> showDialog;
     /// The colour dialog: the colour chosen, nothing when cancelled.
     std::function<std::optional<QColor>(const QColor& preset)> pickColour;
+
+signals:
+    /// A setting's control changed (a box, a check box, a choice): ReadSettings has the new value.
+    void settingsEdited();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,25 +1,20 @@
-// The main window's tracer analysis: the panel of figures that follows the readings from t0 on,
-// the advection–dispersion fit made on a thread at most once a second and drawn over the graph,
-// the inputs of the parameters window, and the report saved beside a recording.
-#include "ui/main_window/main_window.h"
-#include "analysis/figure_text.h"
+#include "ui/main_window/analysis_panel.h"
 
+#include "analysis/figure_text.h"
 #include "app/background_job.h"
-#include "ui/parameters_window/parameters_window.h"
-#include "ui/parameters_window/tracer_inputs_group.h"
+#include "plot/graph_painter.h"
+#include "ui/main_window/run_panel.h"
+#include "ui/main_window/view_panel.h"
 #include "ui/widgets/graph_widget.h"
-#include "instrument/instrument_table.h"
 #include "util/text_file.h"
 
-#include <QBoxLayout>
 #include <QCheckBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
-
-#include <cmath>
+#include <QVBoxLayout>
 
 namespace sondalog {
 
@@ -33,59 +28,81 @@ QString Figure(std::optional<double> v, const QString& unit, int digits = 4)
 }
 }  // namespace
 
-void MainWindow::BuildAnalysisPanel(QBoxLayout* bottom)
+AnalysisPanel::AnalysisPanel(MainContext& context, QWidget* parent) : QWidget(parent), ctx_(context)
 {
-    auto* box = new QVBoxLayout;
-    Panel_analyse = new QLabel(centralWidget());
+    setObjectName(QStringLiteral("AnalysisPanel"));
+    auto* box = new QVBoxLayout(this);
+    box->setContentsMargins(0, 0, 0, 0);
+    Panel_analyse = new QLabel(this);
     Panel_analyse->setObjectName(QStringLiteral("Panel_analyse"));
     Panel_analyse->setFrameShape(QFrame::StyledPanel);
     Panel_analyse->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Panel_analyse->setWordWrap(true);
     Panel_analyse->setMaximumHeight(180);
     Panel_analyse->setToolTip(QStringLiteral("analyse du traçage depuis t0 (distance, masse et débit dans les Paramètres)"));
-    Button_rapport = new QPushButton(QStringLiteral("rapport d'analyse"), centralWidget());
+    Button_rapport = new QPushButton(QStringLiteral("rapport d'analyse"), this);
     Button_rapport->setObjectName(QStringLiteral("Button_rapport"));
     Button_rapport->setToolTip(QStringLiteral("enregistre l'analyse et le graphique avec la courbe ajustée"));
     box->addWidget(Panel_analyse, 1);
     box->addWidget(Button_rapport, 0, Qt::AlignRight);
-    bottom->addLayout(box, 2);
     analysisTimer_.setSingleShot(true);
     analysisTimer_.setInterval(kAnalysisDelayMs);
-    connect(&analysisTimer_, &QTimer::timeout, this, &MainWindow::UpdateAnalysis);
+    connect(&analysisTimer_, &QTimer::timeout, this, &AnalysisPanel::UpdateAnalysis);
     connect(Button_rapport, &QPushButton::clicked, this, [this] {
         UpdateAnalysis();
-        const QString beside = !controller_->writer().lastSavedPath().isEmpty()
-                                   ? controller_->writer().lastSavedPath()
-                                   : QDir(workingDir_).filePath(QDateTime::currentDateTime().toString(
-                                         QStringLiteral("yyyy-MM-dd HH'H'mm'''ss")) + QStringLiteral(" traçage.txt"));
+        const QString saved = ctx_.controller->writer().lastSavedPath();
+        const QString beside = !saved.isEmpty() ? saved
+                                                : QDir(ctx_.store->workingDir).filePath(QDateTime::currentDateTime().toString(
+                                                      QStringLiteral("yyyy-MM-dd HH'H'mm'''ss")) + QStringLiteral(" traçage.txt"));
         const QString failure = SaveAnalysisBeside(beside);
-        info(failure.isEmpty() ? QStringLiteral("Analyse enregistrée à côté de\n") + beside : failure);
+        ctx_.info(failure.isEmpty() ? QStringLiteral("Analyse enregistrée à côté de\n") + beside : failure);
     });
-    tracer_ = LoadTracerSettings(paths_.TracerFile());
+    ShowAnalysis();
 }
 
-int MainWindow::AnalysisT0() const
+int AnalysisPanel::AnalysisT0() const
 {
-    if (run().state.t0Marked) {
-        return std::max(run().state.tracingStartIndex, 1);
+    const ProcessingState& state = ctx_.run().state;
+    if (state.t0Marked) {
+        return std::max(state.tracingStartIndex, 1);
     }
-    return controller_->storedT0();
+    return ctx_.controller->storedT0();
 }
 
-double MainWindow::AnalysisSecondsPerReading() const
+double AnalysisPanel::AnalysisSecondsPerReading() const
 {
     // The demonstration's clock is its reading count (fast or not), as its graph and its file show.
-    if (!CheckBox_demo->isChecked() || controller_->storedT0() != 0) {
+    if (!ctx_.store->settings.CheckBox_demo || ctx_.controller->storedT0() != 0) {
         return 0;
     }
-    return std::max(1, ActiveCellInt(params_->table, config_.active.activeRow, col::intervalle, 0, regional_.decimalSign));
+    return std::max(1, ActiveCellInt(ctx_.store->table, ctx_.store->config.active.activeRow, col::intervalle, 0,
+                                     ctx_.regional.decimalSign));
 }
 
-void MainWindow::UpdateAnalysis()
+void AnalysisPanel::FollowReadings()
 {
-    const TracerInputs inputs = tracer_.Effective();
+    if (ctx_.run().state.t0Marked && !analysisTimer_.isActive()) {
+        analysisTimer_.start();  // the figures follow the readings, at most five times a second
+    }
+}
+
+void AnalysisPanel::Clear()
+{
+    analysis_ = RunAnalysis();
+    ShowAnalysis();
+}
+
+void AnalysisPanel::Restart()
+{
+    lastFitMs_ = 0;
+    UpdateAnalysis();
+}
+
+void AnalysisPanel::UpdateAnalysis()
+{
+    const TracerInputs inputs = ctx_.store->tracer.Effective();
     AdeFit previousFit = analysis_.fit;
-    analysis_ = AnalyseSeries(Run().state.series, AnalysisT0(), inputs, AnalysisSecondsPerReading());
+    analysis_ = AnalyseSeries(ctx_.run().state.series, AnalysisT0(), inputs, AnalysisSecondsPerReading());
     analysis_.fit = previousFit;  // kept on screen until the next fit replaces it
     ShowAnalysis();
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
@@ -111,12 +128,12 @@ void MainWindow::UpdateAnalysis()
                 analysis_.fit = fitted.fit;
                 analysis_.fitted = true;
                 ShowAnalysis();
-                Redraw();
+                ctx_.redraw();
             }
         });
 }
 
-void MainWindow::ShowAnalysis()
+void AnalysisPanel::ShowAnalysis()
 {
     const TracerFigures& f = analysis_.figures;
     if (analysis_.t0 == 0) {
@@ -148,14 +165,26 @@ void MainWindow::ShowAnalysis()
     Panel_analyse->setText(text);
 }
 
-QString MainWindow::SaveAnalysisBeside(const QString& recordingPath)
+void AnalysisPanel::DrawFit(QImage& image, const ProcessingState& state, bool showY2) const
 {
-    const TracerInputs inputs = tracer_.Effective();
-    RunAnalysis full = AnalyseSeries(Run().state.series, AnalysisT0(), inputs, AnalysisSecondsPerReading());
+    if (!analysis_.fit.ok) {
+        return;
+    }
+    const TracerInputs inputs = ctx_.store->tracer.Effective();
+    const RunAnalysis& analysis = analysis_;
+    sondalog::DrawFittedCurve(image, state, showY2, QColor(230, 120, 0), [&analysis, &state, inputs](int n) {
+        return FittedValue(analysis, state.series, inputs, n);
+    });
+}
+
+QString AnalysisPanel::SaveAnalysisBeside(const QString& recordingPath)
+{
+    const TracerInputs inputs = ctx_.store->tracer.Effective();
+    RunAnalysis full = AnalyseSeries(ctx_.run().state.series, AnalysisT0(), inputs, AnalysisSecondsPerReading());
     FitRun(full, inputs);
     analysis_ = full;
     ShowAnalysis();
-    Redraw();
+    ctx_.redraw();
     // In an "analyses" folder beside the recordings: the folder stays a list of recordings, as the
     // open dialog shows it, and each report is named after its recording.
     const QFileInfo info(recordingPath);
@@ -166,7 +195,7 @@ QString MainWindow::SaveAnalysisBeside(const QString& recordingPath)
     const QString stem = folder.filePath(info.completeBaseName() + QStringLiteral("_analyse"));
     const QString report = AnalysisReport(full, inputs, info.fileName());
     QString failure = WriteFileAtomically(stem + QStringLiteral(".txt"), JoinCrLf(report.split(u'\n')));
-    if (failure.isEmpty() && !ImageA->image().save(stem + QStringLiteral(".png"))) {
+    if (failure.isEmpty() && !ctx_.view->ImageA->image().save(stem + QStringLiteral(".png"))) {
         failure = QStringLiteral("image non écrite");
     }
     return failure.isEmpty() ? QString() : QStringLiteral("Rapport d'analyse non enregistré (%1) : %2").arg(stem, failure);
