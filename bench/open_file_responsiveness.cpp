@@ -3,6 +3,7 @@
 // time. Usage: sondalog_open_bench [LINES] (1,000,000 by default).
 
 #include "ui/main_window/main_window.h"
+#include "ui/main_window/stored_file_opener.h"
 #include "ui/parameters_window/parameters_window.h"
 #include "util/text_file.h"
 
@@ -71,7 +72,7 @@ int main(int argc, char** argv)
         const qint64 now = clock.elapsed();
         longest = std::max(longest, now - last);
         last = now;
-        if (!window.LoadInProgress()) {
+        if (!window.panels().opener->LoadInProgress()) {
             QCoreApplication::exit(0);
         }
     });

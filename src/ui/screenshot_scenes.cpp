@@ -3,6 +3,11 @@
 #include "analysis/run_analysis.h"
 #include "ui/charts_window/charts_window.h"
 #include "ui/main_window/main_window.h"
+#include "ui/main_window/analysis_panel.h"
+#include "ui/main_window/recording_panel.h"
+#include "ui/main_window/run_panel.h"
+#include "ui/main_window/stored_file_opener.h"
+#include "ui/main_window/view_panel.h"
 #include "ui/parameters_window/parameters_window.h"
 #include "ui/parameters_window/tracer_inputs_group.h"
 
@@ -27,10 +32,10 @@ void SaveAndEnd(QWidget* widget, const QString& file)
 /// Waits for the fit of the analysis, then saves the window.
 void AnalysisScene(MainWindow& window, const QString& file)
 {
-    window.UpdateAnalysis();
+    window.panels().analysis->UpdateAnalysis();
     auto* wait = new QTimer(&window);
     QObject::connect(wait, &QTimer::timeout, &window, [&window, file, wait] {
-        if (!window.FitRunning() && window.analysis().fit.ok) {
+        if (!window.panels().analysis->FitRunning() && window.panels().analysis->analysis().fit.ok) {
             wait->stop();
             SaveAndEnd(&window, file);
         }
@@ -43,12 +48,12 @@ void SceneAfterRun(MainWindow& window, const QString& file, const QString& scene
 {
     const int presses = scene == QLatin1String("contrast1") ? 1 : scene == QLatin1String("contrast2") ? 2 : 0;
     for (int i = 0; i < presses; ++i) {
-        window.Button_contrasteClick();
+        window.panels().view->Button_contrasteClick();
     }
     if (scene == QLatin1String("analysis")) {
         AnalysisScene(window, file);
     } else if (scene == QLatin1String("charts")) {
-        window.Button1Click();
+        window.panels().runPanel->Button1->click();
         QTimer::singleShot(500, &window, [&window, file] { SaveAndEnd(window.charts(), file); });
     } else {
         SaveAndEnd(&window, file);
@@ -76,8 +81,8 @@ void ParametersScene(MainWindow& window, const QString& file)
 void ChooserScene(MainWindow& window, const QString& file)
 {
     QTimer::singleShot(500, &window, [&window, file] {
-        if (!window.ChooserOpen()) {
-            window.SpeedButton_choix_repClick();
+        if (!window.panels().recording->ChooserOpen()) {
+            window.panels().recording->SpeedButton_choix_repClick();
         }
         // The folder views fill in.
         QTimer::singleShot(800, &window, [&window, file] { SaveAndEnd(&window, file); });
@@ -120,7 +125,7 @@ void ScreenshotRun(MainWindow& window, const QString& file, int readings, const 
     QObject::connect(poll, &QTimer::timeout, &window, [&window, file, readings, poll, scene] {
         const int n = window.run().state.series.sampleCount;
         if (window.runState() == RunState::Baseline && n >= 40) {
-            window.Button_goClick();
+            window.panels().runPanel->Button_goClick();
         }
         if (window.runState() == RunState::Tracing && n >= readings) {
             poll->stop();
@@ -128,7 +133,7 @@ void ScreenshotRun(MainWindow& window, const QString& file, int readings, const 
         }
     });
     QTimer::singleShot(300, &window, [&window, poll] {
-        window.Button_STARTClick();
+        window.panels().runPanel->Button_STARTClick();
         poll->start(20);
     });
 }

@@ -31,11 +31,11 @@ TEST(AnalysisWindow, FiguresFitAndReportOfTheDemonstration)
     const int t0 = w.run().state.tracingStartIndex;
     // The demonstration's pulse comes 140 readings after t0 and fades by 400.
     ASSERT_TRUE(WaitUntil([&] { return f.N() >= t0 + 420; }, 60000));
-    w.UpdateAnalysis();
-    ASSERT_TRUE(WaitUntil([&] { return !w.FitRunning() && w.analysis().fit.ok; }, 20000));
+    w.panels().analysis->UpdateAnalysis();
+    ASSERT_TRUE(WaitUntil([&] { return !w.panels().analysis->FitRunning() && w.panels().analysis->analysis().fit.ok; }, 20000));
     EXPECT_TRUE(Find<QLabel>(w, "Panel_analyse")->text().contains(QStringLiteral("ajusté : v ")));
-    EXPECT_TRUE(w.analysis().figures.peakSeconds.has_value());
-    EXPECT_GT(w.analysis().fit.r2, 0.9);
+    EXPECT_TRUE(w.panels().analysis->analysis().figures.peakSeconds.has_value());
+    EXPECT_GT(w.panels().analysis->analysis().fit.r2, 0.9);
     // The fitted curve is on the graph, dashed orange.
     const QImage graph = Find<GraphWidget>(w, "ImageA")->image();
     int orange = 0;
@@ -66,20 +66,20 @@ TEST(AnalysisWindow, FiguresFitAndReportOfTheDemonstration)
 
     // The same run reopened: the same t0 reading, the same baseline, the same mean transit time (they were one
     // reading apart: 177.9 s live against 176.9 s reopened).
-    const RunAnalysis live = w.analysis();
+    const RunAnalysis live = w.panels().analysis->analysis();
     ASSERT_TRUE(live.figures.meanSeconds.has_value());
     w.choose = [](const QString&, const QStringList&) { return 1; };
     const QString recording = f.work + u'/' + f.Recordings().first();
     w.openFileName = [recording](const QString&, const QString&) { return recording; };
     WaitUntil([] { return false; }, 300);  // the run ends at its next cycle
     w.Button_open_fileClick();
-    ASSERT_TRUE(WaitUntil([&] { return !w.LoadInProgress(); }, 20000));
+    ASSERT_TRUE(WaitUntil([&] { return !w.panels().opener->LoadInProgress(); }, 20000));
     ASSERT_EQ(Find<QPushButton>(w, "Button_START")->text(), QStringLiteral("Continue"));  // the recording is the run now
     ASSERT_TRUE(w.run().records.isEmpty());
-    w.UpdateAnalysis();
-    ASSERT_TRUE(WaitUntil([&] { return !w.FitRunning(); }, 20000));
-    EXPECT_EQ(w.analysis().t0, live.t0);
-    EXPECT_DOUBLE_EQ(w.analysis().figures.baseline, live.figures.baseline);
-    ASSERT_TRUE(w.analysis().figures.meanSeconds.has_value());
-    EXPECT_NEAR(*w.analysis().figures.meanSeconds, *live.figures.meanSeconds, 1e-6);
+    w.panels().analysis->UpdateAnalysis();
+    ASSERT_TRUE(WaitUntil([&] { return !w.panels().analysis->FitRunning(); }, 20000));
+    EXPECT_EQ(w.panels().analysis->analysis().t0, live.t0);
+    EXPECT_DOUBLE_EQ(w.panels().analysis->analysis().figures.baseline, live.figures.baseline);
+    ASSERT_TRUE(w.panels().analysis->analysis().figures.meanSeconds.has_value());
+    EXPECT_NEAR(*w.panels().analysis->analysis().figures.meanSeconds, *live.figures.meanSeconds, 1e-6);
 }

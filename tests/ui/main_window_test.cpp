@@ -580,7 +580,7 @@ TEST(MainWindow, AxisBoxesTakeTypedKeysAndProposedValues)
     EXPECT_FALSE(Find<QListWidget>(w, "ListBox1")->isVisible());
     QTest::mouseDClick(Find<QLineEdit>(w, "Edit_max_y1"), Qt::LeftButton);
     Find<QListWidget>(w, "ListBox1")->setCurrentRow(2);
-    w.ListBox1DblClick();
+    w.panels().view->ListBox1DblClick();
     EXPECT_EQ(Find<QLineEdit>(w, "Edit_max_y1")->text(), QStringLiteral("1400"));
     EXPECT_DOUBLE_EQ(w.run().state.axisY1.max, 1400);
 }
@@ -602,15 +602,15 @@ TEST(MainWindow, ZoomContrastAndANarrowWindow)
         EXPECT_DOUBLE_EQ(w.run().state.axisY1.min, min);
     }
     // Contrast: white, black, then the colours of the settings again.
-    const QColor normal = w.graphColour();
+    const QColor normal = w.panels().view->graphColour();
     QTest::keyClick(&w, Qt::Key_F5);
-    EXPECT_EQ(w.graphColour(), QColor(Qt::white));
+    EXPECT_EQ(w.panels().view->graphColour(), QColor(Qt::white));
     EXPECT_EQ(Find<QLabel>(w, "Label_val_grand1")->palette().color(QPalette::WindowText), QColor(Qt::black));
     Find<QPushButton>(w, "Button_contraste")->click();
-    EXPECT_EQ(w.graphColour(), QColor(Qt::black));
+    EXPECT_EQ(w.panels().view->graphColour(), QColor(Qt::black));
     EXPECT_EQ(Find<QLabel>(w, "Label_n")->palette().color(QPalette::WindowText), QColor(Qt::white));
     Find<QPushButton>(w, "Button_contraste")->click();
-    EXPECT_EQ(w.graphColour(), normal);
+    EXPECT_EQ(w.panels().view->graphColour(), normal);
     EXPECT_EQ(Find<QCheckBox>(w, "CheckBox_y2")->palette().color(QPalette::WindowText), QColor(Qt::red));
 
     // Narrower than 1280: the box is hidden, quantity 2 stays drawn.
@@ -632,12 +632,12 @@ TEST(MainWindow, BackgroundColoursBeforeTheFirstReading)
         return QColor(10, 20, 30);
     };
     QTest::mouseDClick(Find<GraphWidget>(w, "ImageA"), Qt::LeftButton);
-    EXPECT_EQ(w.graphColour(), QColor(10, 20, 30));
+    EXPECT_EQ(w.panels().view->graphColour(), QColor(10, 20, 30));
     EXPECT_FALSE(Find<QToolButton>(w, "SpeedButton_annuler_couleur")->isHidden());
     f.answer = true;
     Find<QToolButton>(w, "SpeedButton_annuler_couleur")->click();
     EXPECT_EQ(f.asked.last(), QStringLiteral("annuler les couleurs ?"));
-    EXPECT_EQ(w.graphColour(), QColor(255, 255, 255));  // the settings file's colour again
+    EXPECT_EQ(w.panels().view->graphColour(), QColor(255, 255, 255));  // the settings file's colour again
 }
 
 TEST(MainWindow, ChooserCreatesATypedFolderOnlyBeforeTheFirstReading)
@@ -647,13 +647,13 @@ TEST(MainWindow, ChooserCreatesATypedFolderOnlyBeforeTheFirstReading)
     const QString before = Find<QLineEdit>(w, "Edit_repertoire")->text();
     EXPECT_TRUE(before.endsWith(u'/'));
     f.Click(Find<QToolButton>(w, "SpeedButton_choix_rep"));
-    ASSERT_TRUE(w.ChooserOpen());
+    ASSERT_TRUE(w.panels().recording->ChooserOpen());
     const QString created = QDir(f.work).filePath(QStringLiteral("essai_2026"));
     Find<QLineEdit>(w, "Edit_repertoire")->setText(created);
     QTest::keyClick(Find<QLineEdit>(w, "Edit_repertoire"), Qt::Key_Return);
     EXPECT_TRUE(QFileInfo(created).isDir());
     EXPECT_EQ(w.workingDirectory(), created + u'/');
-    EXPECT_FALSE(w.ChooserOpen());  // Enter validated it
+    EXPECT_FALSE(w.panels().recording->ChooserOpen());  // Enter validated it
     EXPECT_TRUE(f.asked.last().contains(QStringLiteral("n'existe pas, le créer ?")));
 
     // Annuler gives back what the box showed before the chooser opened.

@@ -67,7 +67,7 @@ struct Opening {
         choice = kind;
         file = path;
         w.Button_open_fileClick();
-        ASSERT_TRUE(WaitUntil([&] { return !w.LoadInProgress(); }, 60000));
+        ASSERT_TRUE(WaitUntil([&] { return !w.panels().opener->LoadInProgress(); }, 60000));
     }
 };
 }  // namespace
@@ -148,16 +148,16 @@ TEST(OpeningFiles, ACancelledLoadLeavesTheRunAsItWas)
     t.choice = 2;
     t.file = big;
     t.w.Button_open_fileClick();
-    ASSERT_TRUE(t.w.LoadInProgress());
-    t.w.CancelLoad();
-    ASSERT_TRUE(WaitUntil([&] { return !t.w.LoadInProgress(); }, 60000));
+    ASSERT_TRUE(t.w.panels().opener->LoadInProgress());
+    t.w.panels().opener->CancelLoad();
+    ASSERT_TRUE(WaitUntil([&] { return !t.w.panels().opener->LoadInProgress(); }, 60000));
     EXPECT_EQ(t.f.N(), 1500);
 
     // Cancelled by the progress dialog's button while it is decoded.
     t.w.Button_open_fileClick();
-    ASSERT_TRUE(WaitUntil([&] { return t.w.LoadProgressDialog() && t.w.LoadProgressDialog()->maximum() == 1000; }, 60000));
-    emit t.w.LoadProgressDialog()->canceled();  // its "Annuler" button
-    ASSERT_TRUE(WaitUntil([&] { return !t.w.LoadInProgress(); }, 60000));
+    ASSERT_TRUE(WaitUntil([&] { return t.w.panels().opener->LoadProgressDialog() && t.w.panels().opener->LoadProgressDialog()->maximum() == 1000; }, 60000));
+    emit t.w.panels().opener->LoadProgressDialog()->canceled();  // its "Annuler" button
+    ASSERT_TRUE(WaitUntil([&] { return !t.w.panels().opener->LoadInProgress(); }, 60000));
     EXPECT_EQ(t.f.N(), 1500);
     EXPECT_EQ(Find<QPushButton>(t.w, "Button_START")->text(), QStringLiteral("Continue"));
     EXPECT_EQ(Find<QLabel>(t.w, "Label22")->text(), QStringLiteral("essai.txt"));
@@ -199,7 +199,7 @@ TEST(OpeningFiles, NeverWhileAnAcquisitionRuns)
     t.choice = 1;
     t.file = own;
     t.w.Button_open_fileClick();
-    EXPECT_FALSE(t.w.LoadInProgress());
+    EXPECT_FALSE(t.w.panels().opener->LoadInProgress());
     ASSERT_FALSE(t.f.told.isEmpty());
     EXPECT_TRUE(t.f.told.last().startsWith(QStringLiteral("Une acquisition est en cours")));
     const int n = t.f.N();
@@ -237,7 +237,7 @@ TEST(OpeningFiles, ZoomFramesWhatWasReadAndTheGraphAlwaysDrawsIt)
     t.Open(1, WriteOwnRecording(t.f.work, 200));  // values 600,5 to 606,5
     ASSERT_EQ(t.f.N(), 200);
     for (int click = 1; click <= 3; ++click) {
-        t.w.Button_zoomClick();
+        t.w.panels().view->Button_zoomClick();
         const AxisScale& a = t.w.run().state.axisY1;
         // The readings inside the axis, a graduation the range can carry (more than 50 lines blank the graph).
         EXPECT_LE(a.min, 600.5) << click;

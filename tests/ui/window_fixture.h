@@ -4,6 +4,11 @@
 
 #include "ui/dialogs/directory_chooser.h"
 #include "ui/main_window/main_window.h"
+#include "ui/main_window/analysis_panel.h"
+#include "ui/main_window/recording_panel.h"
+#include "ui/main_window/run_panel.h"
+#include "ui/main_window/stored_file_opener.h"
+#include "ui/main_window/view_panel.h"
 #include "ui/widgets/graph_widget.h"
 #include "support/qt_printers.h"
 #include "util/text_file.h"

@@ -5,7 +5,9 @@
 #include "plot/colour.h"
 #include "ui/charts_window/charts_window.h"
 #include "ui/main_window/analysis_panel.h"
+#include "app/settings_file.h"
 #include "ui/main_window/figures_panel.h"
+#include "ui/main_window/message_queue.h"
 #include "ui/main_window/record_list_panel.h"
 #include "ui/main_window/recording_panel.h"
 #include "ui/main_window/run_panel.h"
@@ -267,6 +269,29 @@ void ConfigurationLink::Button1Click()
     charts->show();
     charts->raise();
     charts->activateWindow();
+}
+
+void ConfigurationLink::AskDecimalSign()
+{
+    const int choice = ctx_.store->settings.RadioGroup_signe_decimal;
+    const QChar pcSign = ctx_.regional.decimalSign;
+    const QString question = DecimalSignQuestion(choice, pcSign);
+    const QString settingsFile = ctx_.store->paths().SettingsFile();
+    if (question.isEmpty() || ReadSettingsLine(settingsFile, kDecimalQuestionDeclinedLine) == QString(pcSign)) {
+        return;
+    }
+    // Asked once the start-up messages are read, and not again once answered.
+    ctx_.messages->AfterMessages([this, choice, pcSign, question, settingsFile] {
+        if (ctx_.confirm(question)) {
+            (choice == 0 ? ctx_.params->RadioButton_point : ctx_.params->RadioButton_virgule)->setChecked(true);
+            SettingsChanged();
+        } else {
+            SetTextColour(ctx_.params->Label2, Qt::red);
+            QStringList lines = ReadSettingsLines(settingsFile);
+            lines[kDecimalQuestionDeclinedLine - 1] = QString(pcSign);
+            WriteSettingsLines(settingsFile, lines);
+        }
+    });
 }
 
 }  // namespace sondalog

@@ -30,6 +30,9 @@ public:
     /// The settings and the changed table written before the exit: the failures.
     QStringList SaveBeforeExit();
 
+    /// The first activation's question when the recordings' decimal sign is not the PC's (asked once answered no more).
+    void AskDecimalSign();
+
     void Button_enreg_paramClick();
     void CheckBox_demoClick();
     void Button_parametresClick();

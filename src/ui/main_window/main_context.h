@@ -23,6 +23,7 @@ class QuestionPanel;
 class RecordListPanel;
 class RecordingPanel;
 class RunPanel;
+class StoredFileOpener;
 class ViewPanel;
 
 struct MainContext {
@@ -40,6 +41,7 @@ struct MainContext {
     AnalysisPanel* analysis = nullptr;
     QuestionPanel* question = nullptr;
     MessageQueue* messages = nullptr;
+    StoredFileOpener* opener = nullptr;
 
     Confirm confirm;
     InfoSink info;

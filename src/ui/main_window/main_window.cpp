@@ -1,41 +1,33 @@
 #include "ui/main_window/main_window.h"
 
 #include "app/run_state.h"
-#include "app/settings_file.h"
 #include "ui/charts_window/charts_window.h"
 #include "ui/main_window/analysis_panel.h"
 #include "ui/main_window/configuration_link.h"
 #include "ui/main_window/figures_panel.h"
-#include "ui/main_window/message_queue.h"
 #include "ui/main_window/question_panel.h"
-#include "ui/main_window/record_list_model.h"
+#include "ui/main_window/message_queue.h"
 #include "ui/main_window/record_list_panel.h"
+#include "ui/main_window/record_list_model.h"
 #include "ui/main_window/recording_panel.h"
+#include "ui/main_window/run_display.h"
 #include "ui/main_window/run_panel.h"
 #include "ui/main_window/stored_file_opener.h"
 #include "ui/main_window/view_panel.h"
 #include "ui/parameters_window/parameters_window.h"
-#include "ui/widgets/graph_widget.h"
 #include "ui/widgets/help_buttons.h"
 #include "ui/widgets/hint_style.h"
 #include "ui/widgets/line_edits.h"
-#include "ui/widgets/text_colour.h"
 #include "util/text_utils.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
-#include <QDir>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListView>
-#include <QListWidget>
+#include <QDir>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -73,7 +65,7 @@ MainWindow::MainWindow(const ConfigPaths& paths, const Regional& regional, QWidg
     controller_->info = ctx_.info;
     BuildPanels();
     WireController();
-    WireSession();
+    display_->WireSession();
     configuration_->WireParameters();
     controller_->ResetRun(ctx_.view->AxisLimits());
     configuration_->LoadParameterFile();
@@ -128,7 +120,8 @@ void MainWindow::BuildPanels()
     configuration_ = new ConfigurationLink(ctx_, this);
     ctx_.applyTable = [this] { configuration_->ApplyTable(); };
     ctx_.settingsChanged = [this] { configuration_->SettingsChanged(); };
-    opener_ = new StoredFileOpener(ctx_, this);
+    ctx_.opener = new StoredFileOpener(ctx_, this);
+    display_ = new RunDisplay(ctx_, central);
     ctx_.params->Memo2->setModel(ctx_.records->model());
 
     auto* root = new QVBoxLayout(central);
@@ -150,11 +143,11 @@ void MainWindow::WireController()
 {
     RunPanel* run = ctx_.runPanel;
     connect(controller_, &RunController::stateChanged, run, &RunPanel::OnStateChanged);
-    connect(controller_, &RunController::runReset, this, &MainWindow::OnRunReset);
+    connect(controller_, &RunController::runReset, display_, &RunDisplay::OnRunReset);
     connect(controller_, &RunController::recordsChanged, ctx_.records, &RecordListPanel::ShowRecordTail);
     connect(controller_, &RunController::saveDone, ctx_.recording, &RecordingPanel::ShowSave);
     connect(controller_, &RunController::saveDone, run, &RunPanel::ShowSave);
-    connect(controller_, &RunController::recordingContinued, this, &MainWindow::OnContinued);
+    connect(controller_, &RunController::recordingContinued, display_, &RunDisplay::OnContinued);
     run->saveConfiguration = [this] { return configuration_->SaveBeforeExit(); };
     connect(run->Button_open_file, &QPushButton::clicked, this, &MainWindow::Button_open_fileClick);
     connect(run->Button_parametres, &QPushButton::clicked, configuration_, &ConfigurationLink::Button_parametresClick);
@@ -165,122 +158,9 @@ void MainWindow::WireController()
     connect(run->SpeedButton_aide, &QToolButton::clicked, this, help);
     connect(ctx_.params->SpeedButton_aide, &QToolButton::clicked, this, help);
     connect(ctx_.recording, &RecordingPanel::chooserClosed, run, &RunPanel::FocusNextButton);
-    connect(opener_, &StoredFileOpener::loadingChanged, this, [run](bool loading) { run->Button_open_file->setEnabled(!loading); });
-    connect(opener_, &StoredFileOpener::loaded, this, &MainWindow::OnLoaded);
+    connect(ctx_.opener, &StoredFileOpener::loadingChanged, this, [run](bool loading) { run->Button_open_file->setEnabled(!loading); });
+    connect(ctx_.opener, &StoredFileOpener::loaded, display_, &RunDisplay::OnLoaded);
     controller_->run().feed = [this](int, const Sample&) { ctx_.charts->FeedCharts(); };
-}
-
-void MainWindow::WireSession()
-{
-    AcquisitionSession* session = &controller_->session();
-    RecordListPanel* records = ctx_.records;
-    RecordingPanel* recording = ctx_.recording;
-    connect(session, &AcquisitionSession::logLine, this, [this, records, recording](const QString& line) {
-        records->LogLine(line);
-        if (controller_->state() == RunState::LinkTest && !line.trimmed().isEmpty()) {
-            recording->ShowLinkNote(kLinkTestCaption + line.left(200), false);  // what the link brings, here too
-        }
-    });
-    connect(session, &AcquisitionSession::readingProcessed, this, &MainWindow::OnReading);
-    connect(session, &AcquisitionSession::counterChanged, this,
-            [this](int n) { ctx_.params->Label_nlecture->setText(QString::number(n)); });
-    connect(session, &AcquisitionSession::countdownChanged, ctx_.question->Button_go, &QPushButton::setText);
-    connect(session, &AcquisitionSession::label21Changed, ctx_.runPanel, &RunPanel::ShowSessionMessage);
-    connect(session, &AcquisitionSession::messageRequested, this, &MainWindow::ShowMessage);
-    connect(session, &AcquisitionSession::openFailed, this, &MainWindow::ShowMessage);
-    connect(session, &AcquisitionSession::linkLost, this, [this, recording](const QString& m) {
-        // With the time: the operator coming back to the laptop sees since when.
-        recording->ShowLinkNote(m + QStringLiteral("\n(") + clock_.Now().toString(QStringLiteral("dd/MM/yyyy hh:mm:ss")) + u')', true);
-    });
-    connect(session, &AcquisitionSession::linkRestored, recording->Panel2, &QWidget::hide);
-    connect(session, &AcquisitionSession::undecoded, this, [records, recording](const QString& m) {
-        records->LogLine(m);
-        recording->ShowLinkNote(m, true);
-    });
-    connect(session, &AcquisitionSession::finished, ctx_.runPanel, &RunPanel::OnRunFinished);
-}
-
-void MainWindow::OnReading(const DisplayTexts& texts)
-{
-    for (const auto& [name, text] : texts.Captions()) {
-        if (auto* label = centralWidget()->findChild<QLabel*>(name)) {
-            label->setText(text);
-        } else if (auto* edit = centralWidget()->findChild<QLineEdit*>(name)) {
-            edit->setText(text);
-        }
-    }
-    if (texts.Label_n_parametres) {
-        ctx_.params->Label_n->setText(*texts.Label_n_parametres);
-    }
-    if (controller_->state() == RunState::LinkTest && texts.stored) {
-        ctx_.recording->ShowLinkNote(kLinkTestCaption + QStringLiteral("mesure lue ") + ctx_.figures->Label_val_grand1->text() +
-                                         QStringLiteral("  ") + ctx_.figures->Label_val_grand2->text(),
-                                     false);
-    }
-    QPushButton* go = ctx_.question->Button_go;
-    if (!go->isEnabled() && controller_->run().state.series.sampleCount > 0) {
-        go->setEnabled(true);
-    }
-    if (texts.showLabel7) {
-        ctx_.figures->Label7->show();
-    }
-    if (!texts.recordLines.isEmpty()) {
-        ctx_.records->ShowRecordTail();
-    }
-    ctx_.analysis->FollowReadings();
-    if (texts.redraw) {
-        ctx_.redraw();
-    }
-}
-
-void MainWindow::OnRunReset()
-{
-    ctx_.view->ShowAxisBoxes();
-    ctx_.figures->Clear();
-    ctx_.params->Label_n->clear();
-    QLineEdit* folder = ctx_.recording->Edit_repertoire;
-    folder->setText(store_->workingDir);
-    folder->setToolTip(QStringLiteral("    ") + store_->workingDir + QStringLiteral("   "));
-    ctx_.records->Memo1->clear();
-    ctx_.records->ShowRecordTail();
-    ctx_.view->ImageA->Fill(ctx_.view->graphColour());
-    ctx_.question->SetColour(kQuestionColour);
-    store_->table.modified = false;
-    ctx_.analysis->Clear();
-}
-
-void MainWindow::OnContinued(const OwnRecordingLoad& load)
-{
-    ctx_.figures->Label_n->setText(load.Label_n);
-    ctx_.params->Label_n->setText(load.Label_n);
-    if (!load.Label_multimetre.isEmpty()) {
-        ctx_.runPanel->Label_multimetre->setText(load.Label_multimetre);
-    }
-    if (!load.Edit_Prefixe.isEmpty()) {
-        ctx_.recording->Edit_Prefixe->setText(load.Edit_Prefixe);
-    }
-    ctx_.runPanel->ShowContinued();
-}
-
-void MainWindow::OnLoaded(const QString& path, bool asAuto, const DisplayTexts& shown, const AutoFileLoad& autoLoad)
-{
-    if (asAuto) {
-        DisplayTexts texts = shown;
-        texts.recordLines.clear();
-        texts.redraw = false;
-        OnReading(texts);
-        ctx_.figures->Label_n->setText(autoLoad.Label_n);
-        ctx_.params->Label_n->setText(autoLoad.Label_n_parametres);
-        ctx_.runPanel->Button_stop->setEnabled(true);
-        if (controller_->run().state.series.sampleCount == 0) {
-            info(QStringLiteral("Aucune mesure décodée dans ") + QFileInfo(path).fileName() +
-                 QStringLiteral(" : vérifier les repères et la fin de bloc du tableau des paramètres."));
-        }
-    }
-    ctx_.recording->Label22->setText(QFileInfo(path).fileName());
-    ctx_.charts->SourceChanged();
-    ctx_.analysis->Restart();
-    ctx_.redraw();
 }
 
 }  // namespace sondalog

@@ -4,8 +4,6 @@
 // store. What a panel shows and does is in its own file.
 
 #include "app/config_paths.h"
-#include "app/run_controller.h"
-#include "app/settings_store.h"
 #include "ui/main_window/main_context.h"
 #include "util/clock.h"
 #include "util/regional.h"
@@ -16,15 +14,10 @@
 #include <functional>
 #include <optional>
 
-class QProgressDialog;
-
 namespace sondalog {
 
-inline const QString kLinkTestCaption = QStringLiteral("test COM : ");
-
 class ConfigurationLink;
-class StoredFileOpener;
-struct RunAnalysis;
+class RunDisplay;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -51,27 +44,12 @@ public:
     RunState runState() const { return controller_->state(); }
     const ReadingRun& run() const { return controller_->run(); }
     const QString& workingDirectory() const { return store_->workingDir; }
-    const RunAnalysis& analysis() const;
-    void UpdateAnalysis();
-    bool FitRunning() const;
-    QString SaveAnalysisBeside(const QString& recordingPath);
-    bool LoadInProgress() const;
-    void CancelLoad();
-    QProgressDialog* LoadProgressDialog() const;
-    int zoomState() const;
-    int contrastMode() const;
-    QColor graphColour() const;
-    bool ChooserOpen() const;
+    /// The panels, the controller and the store, as the shell placed and wired them.
+    MainContext& panels() { return ctx_; }
+    const MainContext& panels() const { return ctx_; }
 
-    // The handlers the program's scenes and tests press directly.
-    void Button_STARTClick();
-    void Button_goClick();
-    void Button_contrasteClick();
-    void Button_zoomClick();
-    void Button1Click();
+    /// "open", with the window's answers to its questions.
     void Button_open_fileClick();
-    void ListBox1DblClick();
-    void SpeedButton_choix_repClick();
 
     /// A message box that never waits for its OK and never outgrows the screen.
     void ShowMessage(const QString& text);
@@ -86,22 +64,15 @@ protected:
 private:
     void BuildPanels();
     void WireController();
-    void WireSession();
     void FormActivate();
-    void AskDecimalSign();
     void FormKeyUp(int key);
-    void FormResize();
-    void OnReading(const DisplayTexts& texts);
-    void OnRunReset();
-    void OnLoaded(const QString& path, bool asAuto, const DisplayTexts& shown, const AutoFileLoad& autoLoad);
-    void OnContinued(const OwnRecordingLoad& load);
 
     SystemClock clock_;
     RunController* controller_ = nullptr;
     SettingsStore* store_ = nullptr;
     MainContext ctx_;
     ConfigurationLink* configuration_ = nullptr;
-    StoredFileOpener* opener_ = nullptr;
+    RunDisplay* display_ = nullptr;
     bool firstActivation_ = true;
 };
 

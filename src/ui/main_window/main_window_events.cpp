@@ -4,28 +4,21 @@
 #include "ui/main_window/main_window.h"
 
 #include "app/run_state.h"
-#include "app/settings_file.h"
 #include "plot/axis_controls.h"
 #include "ui/main_window/analysis_panel.h"
+#include "ui/main_window/panel_fit.h"
 #include "ui/main_window/configuration_link.h"
 #include "ui/main_window/message_queue.h"
 #include "ui/main_window/question_panel.h"
-#include "ui/main_window/record_list_panel.h"
 #include "ui/main_window/recording_panel.h"
 #include "ui/main_window/run_panel.h"
 #include "ui/main_window/stored_file_opener.h"
 #include "ui/main_window/view_panel.h"
-#include "ui/parameters_window/parameters_window.h"
-#include "ui/widgets/text_colour.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
 #include <QListWidget>
-#include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
@@ -65,34 +58,11 @@ void MainWindow::FormActivate()
         if (!ctx_.recording->ChooserOpen()) {
             ctx_.recording->OpenChooser();  // the operator says where this test is written before anything else
         }
-        AskDecimalSign();
+        configuration_->AskDecimalSign();
     }
     if (isVisible()) {
         QTimer::singleShot(0, ctx_.messages, &MessageQueue::ShowNextMessage);
     }
-}
-
-void MainWindow::AskDecimalSign()
-{
-    const int choice = store_->settings.RadioGroup_signe_decimal;
-    const QChar pcSign = ctx_.regional.decimalSign;
-    const QString question = DecimalSignQuestion(choice, pcSign);
-    const QString settingsFile = store_->paths().SettingsFile();
-    if (question.isEmpty() || ReadSettingsLine(settingsFile, kDecimalQuestionDeclinedLine) == QString(pcSign)) {
-        return;
-    }
-    // Asked once the start-up messages are read, and not again once answered.
-    ctx_.messages->AfterMessages([this, choice, pcSign, question, settingsFile] {
-        if (confirm(question)) {
-            (choice == 0 ? ctx_.params->RadioButton_point : ctx_.params->RadioButton_virgule)->setChecked(true);
-            configuration_->SettingsChanged();
-        } else {
-            SetTextColour(ctx_.params->Label2, Qt::red);
-            QStringList lines = ReadSettingsLines(settingsFile);
-            lines[kDecimalQuestionDeclinedLine - 1] = QString(pcSign);
-            WriteSettingsLines(settingsFile, lines);
-        }
-    });
 }
 
 void MainWindow::showEvent(QShowEvent* e)
@@ -115,32 +85,12 @@ void MainWindow::resizeEvent(QResizeEvent* e)
 {
     QMainWindow::resizeEvent(e);
     ctx_.recording->PlacePanel2();
-    FormResize();
+    FitPanelsToWindow(ctx_, *this);
     // FormCanResize: "maximised" means as wide as the screen, whatever the window manager calls it.
     if (isVisible() && !firstActivation_) {
         if (const QScreen* s = screen()) {
             store_->settings.maximised = frameGeometry().width() >= s->geometry().width();
         }
-    }
-}
-
-void MainWindow::FormResize()
-{
-    ViewPanel* view = ctx_.view;
-    RecordingPanel* recording = ctx_.recording;
-    const QRect panel(view->Panel1->mapTo(this, QPoint(0, 0)), view->Panel1->size());
-    const int prefixRight = recording->Edit_Prefixe->mapTo(this, QPoint(recording->Edit_Prefixe->width(), 0)).x();
-    // The share the record list gets of the bottom row, not its width now: once hidden it has none, and would stay
-    // hidden for good.
-    const MainLayout l = FormResizeLayout(size(), panel.top(), centralWidget()->width() * 3 / 5, prefixRight);
-    ctx_.records->Memo2->setVisible(l.memo2Visible);
-    for (QWidget* w : std::initializer_list<QWidget*>{ctx_.runPanel->Label_config, recording->CheckBox_date_heure,
-                                                     view->CheckBox_y2, recording->Label11}) {
-        w->setVisible(l.wideControlsVisible);
-    }
-    recording->Edit_Prefixe->setVisible(l.prefixVisible);
-    if (auto* label16 = recording->findChild<QLabel*>(QStringLiteral("Label16"))) {
-        label16->setVisible(l.prefixVisible);
     }
 }
 
@@ -167,7 +117,7 @@ void MainWindow::FormKeyUp(int key)
         view->RestoreStoredColours();
     } else if (key == Qt::Key_Escape && view->ListBox1->isVisible()) {
         view->ListBox1->hide();
-    } else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && ChooserOpen()) {
+    } else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && ctx_.recording->ChooserOpen()) {
         ctx_.recording->SpeedButton_valider_repertoireClick();
     } else if (key == Qt::Key_F4) {
         view->Button_zoomClick();
@@ -192,30 +142,11 @@ void MainWindow::closeEvent(QCloseEvent* e)
 }
 
 void MainWindow::ShowMessage(const QString& text) { ctx_.messages->ShowMessage(text); }
-const RunAnalysis& MainWindow::analysis() const { return ctx_.analysis->analysis(); }
-void MainWindow::UpdateAnalysis() { ctx_.analysis->UpdateAnalysis(); }
-bool MainWindow::FitRunning() const { return ctx_.analysis->FitRunning(); }
-QString MainWindow::SaveAnalysisBeside(const QString& path) { return ctx_.analysis->SaveAnalysisBeside(path); }
-bool MainWindow::LoadInProgress() const { return opener_->LoadInProgress(); }
-void MainWindow::CancelLoad() { opener_->CancelLoad(); }
-QProgressDialog* MainWindow::LoadProgressDialog() const { return opener_->LoadProgressDialog(); }
-int MainWindow::zoomState() const { return ctx_.view->zoomState(); }
-int MainWindow::contrastMode() const { return ctx_.view->contrastMode(); }
-QColor MainWindow::graphColour() const { return ctx_.view->graphColour(); }
-bool MainWindow::ChooserOpen() const { return ctx_.recording->ChooserOpen(); }
-void MainWindow::Button_STARTClick() { ctx_.runPanel->Button_STARTClick(); }
-void MainWindow::Button_goClick() { ctx_.runPanel->Button_goClick(); }
-void MainWindow::Button_contrasteClick() { ctx_.view->Button_contrasteClick(); }
-void MainWindow::Button_zoomClick() { ctx_.view->Button_zoomClick(); }
-void MainWindow::Button1Click() { configuration_->Button1Click(); }
-void MainWindow::ListBox1DblClick() { ctx_.view->ListBox1DblClick(); }
-void MainWindow::SpeedButton_choix_repClick() { ctx_.recording->SpeedButton_choix_repClick(); }
-
 void MainWindow::Button_open_fileClick()
 {
-    opener_->choose = choose;
-    opener_->openFileName = openFileName;
-    opener_->Button_open_fileClick();
+    ctx_.opener->choose = choose;
+    ctx_.opener->openFileName = openFileName;
+    ctx_.opener->Button_open_fileClick();
 }
 
 }  // namespace sondalog
