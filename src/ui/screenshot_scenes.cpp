@@ -16,7 +16,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 
 namespace sondalog {
@@ -70,7 +70,7 @@ void ParametersScene(MainWindow& window, const QString& file)
         const int speed = p->table.ColumnByName(col::vitesse);
         p->SetCurrentCell(p->activeRow, speed);
         p->stringgrid1DblClick();
-        const QRect cell = p->stringgrid1->visualItemRect(p->stringgrid1->item(p->activeRow, speed));
+        const QRect cell = p->stringgrid1->visualRect(p->tableModel->index(p->activeRow, speed));
         QMouseEvent move(QEvent::MouseMove, cell.center(), p->stringgrid1->viewport()->mapToGlobal(cell.center()),
                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(p->stringgrid1->viewport(), &move);

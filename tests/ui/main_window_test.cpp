@@ -19,7 +19,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
-#include <QTableWidget>
+#include <QTableView>
 #include <QDir>
 #include <QFrame>
 #include <QLabel>
@@ -404,9 +404,9 @@ TEST(MainWindow, PastedLineBreaksBecomeBlanksWhereTheyAreEntered)
     ParametersWindow* p = w.parameters();
     p->Edit_start_inject->setText(QStringLiteral("sel\nversé"));
     EXPECT_EQ(p->Edit_start_inject->text(), QStringLiteral("sel versé"));
-    p->stringgrid1->item(1, 2)->setText(QStringLiteral("WTW\n3430"));
+    p->tableModel->setData(p->tableModel->index(1, 2), QStringLiteral("WTW\n3430"));
     EXPECT_EQ(p->table.Cell(2, 1), QStringLiteral("WTW 3430"));
-    EXPECT_EQ(p->stringgrid1->item(1, 2)->text(), QStringLiteral("WTW 3430"));
+    EXPECT_EQ(p->tableModel->index(1, 2).data().toString(), QStringLiteral("WTW 3430"));
 }
 
 TEST(MainWindow, WindowAndCommandLineStartWithTheSameSettings)

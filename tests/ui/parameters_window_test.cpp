@@ -18,7 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSerialPort>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 
@@ -50,11 +50,11 @@ struct Params {
     int Column(const QString& header) const { return p.table.ColumnByName(header); }
     QPoint CellCentre(int row, int column) const
     {
-        return p.stringgrid1->visualItemRect(p.stringgrid1->item(row, column)).center();
+        return p.stringgrid1->visualRect(p.tableModel->index(row, column)).center();
     }
     void DoubleClick(int row, int column)
     {
-        p.stringgrid1->scrollToItem(p.stringgrid1->item(row, column));
+        p.stringgrid1->scrollTo(p.tableModel->index(row, column));
         QTest::mouseClick(p.stringgrid1->viewport(), Qt::LeftButton, {}, CellCentre(row, column));
         QWidget* target = p.stringgrid1->viewport()->childAt(CellCentre(row, column));
         if (!target) {
@@ -69,7 +69,7 @@ struct Params {
     }
     QColor PixelOf(const QImage& shot, int row, int column, QPoint offset) const
     {
-        const QRect cell = p.stringgrid1->visualItemRect(p.stringgrid1->item(row, column));
+        const QRect cell = p.stringgrid1->visualRect(p.tableModel->index(row, column));
         const QPoint at = p.stringgrid1->viewport()->mapTo(p.stringgrid1, cell.bottomRight() + offset);
         return shot.pixelColor(at * shot.devicePixelRatio());
     }
@@ -84,7 +84,7 @@ QString EditorText(ParametersWindow& p)
             return e->text();
         }
     }
-    return p.stringgrid1->currentItem()->text();
+    return p.stringgrid1->currentIndex().data().toString();
 }
 
 }  // namespace
@@ -97,7 +97,7 @@ TEST(ParametersWindow, DoubleClickOnActifMakesOnePairActiveAndPaintsIt)
     int marks = 0;
     for (int r = 1; r < t.p.table.RowCount(); ++r) {
         marks += t.p.table.Cell(actif, r) == QLatin1String("x") ? 1 : 0;
-        EXPECT_EQ(t.p.stringgrid1->item(r, actif)->text(), t.p.table.Cell(actif, r));
+        EXPECT_EQ(t.p.tableModel->index(r, actif).data().toString(), t.p.table.Cell(actif, r));
     }
     EXPECT_EQ(marks, 1);
     EXPECT_EQ(t.p.table.Cell(actif, 3), QStringLiteral("x"));
@@ -140,7 +140,7 @@ TEST(ParametersWindow, ChoicesSecondRowsAndTheColourDialog)
     QTest::mouseClick(t.p.Panel_choix->findChild<QPushButton*>(QStringLiteral("Button_valider")), Qt::LeftButton);
     EXPECT_FALSE(t.p.Panel_choix->isVisible());
     EXPECT_EQ(t.p.table.Cell(t.Column(col::vitesse), 1), QStringLiteral("57600"));
-    EXPECT_EQ(t.p.stringgrid1->item(1, t.Column(col::vitesse))->text(), QStringLiteral("57600"));
+    EXPECT_EQ(t.p.tableModel->index(1, t.Column(col::vitesse)).data().toString(), QStringLiteral("57600"));
     EXPECT_TRUE(Find<QLabel>(t.w, "Label_config")->text().contains(QStringLiteral("bauds=57600")));
 
     // "COMx": the list as last filled (the speeds), and a typed port not in the list is written.
@@ -257,7 +257,7 @@ TEST(ParametersWindow, ExplanationStripFollowsTheMouse)
 {
     Params t;
     const int repere = t.Column(col::repere);
-    t.p.stringgrid1->scrollToItem(t.p.stringgrid1->item(2, repere));
+    t.p.stringgrid1->scrollTo(t.p.tableModel->index(2, repere));
     t.MoveOver(t.p.stringgrid1->viewport(), t.CellCentre(2, repere));
     EXPECT_EQ(t.p.Panel_aide->text(), QStringLiteral("chaine pour repérer la ligne contenant la grandeur ciblée à "
                                                      "l'exclusion de {...} , ex :  Cond-{pH/Cond}"));
@@ -319,8 +319,8 @@ TEST(ParametersWindow, NewListsFreeAndHeldPortsAndOffersThem)
     EXPECT_EQ(t.p.ComboBox1->itemText(1), heldName);
     EXPECT_TRUE(t.p.Panel_choix->isVisible());
     EXPECT_EQ(t.p.Label_choix->text(), QStringLiteral("choix COMx"));
-    EXPECT_EQ(t.p.stringgrid1->currentRow(), t.p.activeRow);
-    EXPECT_EQ(t.p.stringgrid1->currentColumn(), t.Column(col::comx));
+    EXPECT_EQ(t.p.stringgrid1->currentIndex().row(), t.p.activeRow);
+    EXPECT_EQ(t.p.stringgrid1->currentIndex().column(), t.Column(col::comx));
 
     // The user's choice goes into the table and the port description.
     t.p.ComboBox1->setCurrentIndex(0);

@@ -27,7 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -81,7 +81,9 @@ ParametersWindow::ParametersWindow(InstrumentTable& table, QWidget* parent) : QW
 
 void ParametersWindow::BuildControls()
 {
-    stringgrid1 = Named(new QTableWidget(this), "stringgrid1");
+    stringgrid1 = Named(new QTableView(this), "stringgrid1");
+    tableModel = new InstrumentTableModel(table, this);
+    stringgrid1->setModel(tableModel);
     stringgrid1->verticalHeader()->setVisible(false);
     stringgrid1->horizontalHeader()->setVisible(false);
 

@@ -5,6 +5,7 @@
 #include "app/settings.h"
 #include "instrument/instrument_config.h"
 #include "instrument/instrument_table.h"
+#include "instrument/instrument_table_model.h"
 #include "serial/port_discovery.h"
 
 #include <QColor>
@@ -26,7 +27,7 @@ class QMouseEvent;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class QTableWidget;
+class QTableView;
 class QToolButton;
 
 namespace sondalog {
@@ -72,7 +73,8 @@ public:
     /// Tests replace the way ports are tried and listed.
     void SetPortProbe(PortProbe probe, int limitMs);
 
-    QTableWidget* stringgrid1 = nullptr;
+    QTableView* stringgrid1 = nullptr;  ///< a view of the store's instrument table
+    InstrumentTableModel* tableModel = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
     QListView* Memo2 = nullptr;  ///< the record list, a view of the main window's model
     QLabel* Label_nlecture = nullptr;
@@ -169,7 +171,7 @@ private:
     void BuildLayout();
     void WireGrid();
     void WireHints();
-    void OnCellChanged(int row, int column);
+    void OnCellChanged();
     void OnFocusChanged(QWidget* old, QWidget* now);
     void OnEditorCreated(QWidget* editor, int column);
     bool CloseCellEditor(bool keepText);
@@ -183,7 +185,6 @@ private:
     void SetProbing(bool on);
 
     int readMode_ = 0;
-    bool showingTable_ = false;
     TableCellDelegate* delegate_ = nullptr;
     QPointer<QWidget> editor_;
     PortProber* prober_ = nullptr;

@@ -22,7 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTableWidget>
+#include <QTableView>
 
 namespace sondalog {
 
@@ -54,8 +54,8 @@ void ParametersWindow::WireGrid()
     stringgrid1->installEventFilter(this);
     stringgrid1->viewport()->installEventFilter(this);
     stringgrid1->viewport()->setMouseTracking(true);
-    connect(stringgrid1, &QTableWidget::cellChanged, this, &ParametersWindow::OnCellChanged);
-    connect(stringgrid1, &QTableWidget::cellDoubleClicked, this, [this] { stringgrid1DblClick(); });
+    connect(tableModel, &InstrumentTableModel::cellEdited, this, &ParametersWindow::OnCellChanged);
+    connect(stringgrid1, &QTableView::doubleClicked, this, [this] { stringgrid1DblClick(); });
     connect(qApp, &QApplication::focusChanged, this, &ParametersWindow::OnFocusChanged);
     connect(Panel_choix->Button_valider, &QPushButton::clicked, this, &ParametersWindow::Button_validerClick);
     connect(Panel_choix->Button_annuler, &QPushButton::clicked, this, &ParametersWindow::Button_annulerClick);
@@ -94,24 +94,9 @@ bool ParametersWindow::CloseCellEditor(bool keepText)
 void ParametersWindow::ShowTable()
 {
     const bool editing = CloseCellEditor(false);
-    showingTable_ = true;
-    stringgrid1->setColumnCount(table.ColumnCount());
-    stringgrid1->setRowCount(table.RowCount());
+    tableModel->Reload();
     for (int c = 0; c < table.ColumnCount(); ++c) {
         stringgrid1->setColumnWidth(c, table.ColumnWidth(c));
-        for (int r = 0; r < table.RowCount(); ++r) {
-            QTableWidgetItem* item = stringgrid1->item(r, c);
-            if (!item) {
-                item = new QTableWidgetItem;
-                if (r == 0) {
-                    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-                }
-                stringgrid1->setItem(r, c, item);
-            }
-            if (item->text() != table.Cell(c, r)) {
-                item->setText(table.Cell(c, r));
-            }
-        }
     }
     for (int r = 0; r < table.RowCount(); ++r) {
         stringgrid1->setRowHeight(r, 22);
@@ -119,30 +104,20 @@ void ParametersWindow::ShowTable()
     // Every row in view: the table is what this window is for; the memos take what is left.
     stringgrid1->setMinimumHeight(table.RowCount() * 22 + stringgrid1->horizontalScrollBar()->sizeHint().height() +
                                   2 * stringgrid1->frameWidth());
-    showingTable_ = false;
     stringgrid1->viewport()->update();
     if (editing) {
         stringgrid1->edit(stringgrid1->currentIndex());  // the current cell stays open for typing
     }
 }
 
-void ParametersWindow::OnCellChanged(int row, int column)
+void ParametersWindow::OnCellChanged()
 {
-    if (showingTable_ || row < 1) {
-        return;
-    }
-    QTableWidgetItem* item = stringgrid1->item(row, column);
-    if (HasLineBreak(item->text())) {
-        item->setText(SingleLine(item->text()));  // comes back here with the single line
-        return;
-    }
-    table.SetCell(column, row, item->text());
     stringgrid1->viewport()->update();  // "x" in "actif" or a colour repaints the row
 }
 
 void ParametersWindow::SetCurrentCell(int row, int column)
 {
-    stringgrid1->setCurrentCell(row, column);
+    stringgrid1->setCurrentIndex(tableModel->index(row, column));
 }
 
 void ParametersWindow::OnFocusChanged(QWidget* old, QWidget* now)
@@ -172,12 +147,12 @@ void ParametersWindow::DescriptionChanged()
 
 void ParametersWindow::stringgrid1DblClick()
 {
-    const int column = stringgrid1->currentColumn();
-    const int row = stringgrid1->currentRow();
+    const int column = stringgrid1->currentIndex().column();
+    const int row = stringgrid1->currentIndex().row();
     CloseCellEditor(true);
     const DoubleClickPlan plan = PlanDoubleClick(table, column, row);
     Label_choix->setText(plan.title);
-    const QPoint anchor = stringgrid1->viewport()->mapTo(this, stringgrid1->visualItemRect(stringgrid1->currentItem()).bottomLeft());
+    const QPoint anchor = stringgrid1->viewport()->mapTo(this, stringgrid1->visualRect(stringgrid1->currentIndex()).bottomLeft());
     switch (plan.choice) {
     case CellChoice::None:
         break;
@@ -225,8 +200,8 @@ void ParametersWindow::Button_validerClick()
 {
     CloseCellEditor(true);
     const QString chosen = ComboBox1->currentText();
-    const int column = stringgrid1->currentColumn();
-    const int row = stringgrid1->currentRow();
+    const int column = stringgrid1->currentIndex().column();
+    const int row = stringgrid1->currentIndex().row();
     if (!chosen.isEmpty() && row >= 1 && column >= 0) {
         table.SetCell(column, row, SingleLine(chosen));
         ShowTable();
@@ -324,7 +299,7 @@ bool ParametersWindow::eventFilter(QObject* watched, QEvent* event)
             ApplyTable();
             return false;
         }
-        return IsNumericColumn(stringgrid1->currentColumn()) && FilterNumericKey(watched, event);
+        return IsNumericColumn(stringgrid1->currentIndex().column()) && FilterNumericKey(watched, event);
     }
     if (watched == stringgrid1->viewport()) {
         if (event->type() == QEvent::MouseMove) {
