@@ -47,33 +47,7 @@ void ConfigurationLink::WireParameters()
         }
         ApplyTable();
     };
-    const TableFileCallbacks cb{ctx_.confirm, ctx_.info, [this] { SaveSettingsNow(); }};
-    connect(params->Button_enreg_param, &QPushButton::clicked, this, [this, cb] {
-        if (ctx_.confirm(kAskSaveTable)) {
-            ctx_.store->config = SaveTableAndApply(ctx_.store->table, ctx_.store->paths().ParameterFile(),
-                                                   ctx_.store->config.active.activeRow, ctx_.regional.decimalSign, cb);
-            ApplyTable();
-        }
-    });
-    auto reload = [this, cb](const QString& file, bool fromExample) {
-        LoadTableFile(ctx_.store->table, file, true, cb, !fromExample);
-        ctx_.params->ShowTable();
-        ApplyTable();
-        LoadSettings();
-    };
-    connect(params->Button_charger_param, &QPushButton::clicked, this,
-            [this, reload] { reload(ctx_.store->paths().ParameterFile(), false); });
-    connect(params->Button_exemple, &QPushButton::clicked, this, [this, reload] {
-        const QString example = ctx_.store->paths().ExampleFile();
-        if (!ctx_.confirm(AskLoadExample(example))) {
-            return;
-        }
-        if (!QFileInfo::exists(example)) {
-            ctx_.info(ExampleMissing(example));
-            return;
-        }
-        reload(example, true);
-    });
+    WireTableButtons();
     connect(params->Button_openCOM_read, &QPushButton::clicked, ctx_.runPanel, &RunPanel::OpenAndRead);
     connect(params->Button_close_COM, &QPushButton::clicked, this, [this] { ctx_.controller->session().CloseSerial(); });
     params->Label2->setText(DecimalSignCaption(ctx_.regional.decimalSign));
@@ -109,6 +83,37 @@ void ConfigurationLink::WireParameters()
         }
         ctx_.analysis->Restart();  // new inputs: a new fit at once
     };
+}
+
+void ConfigurationLink::WireTableButtons()
+{
+    const TableFileCallbacks cb{ctx_.confirm, ctx_.info, [this] { SaveSettingsNow(); }};
+    connect(ctx_.params->Button_enreg_param, &QPushButton::clicked, this, [this, cb] {
+        if (ctx_.confirm(kAskSaveTable)) {
+            ctx_.store->config = SaveTableAndApply(ctx_.store->table, ctx_.store->paths().ParameterFile(),
+                                                   ctx_.store->config.active.activeRow, ctx_.regional.decimalSign, cb);
+            ApplyTable();
+        }
+    });
+    auto reload = [this, cb](const QString& file, bool fromExample) {
+        LoadTableFile(ctx_.store->table, file, true, cb, !fromExample);
+        ctx_.params->ShowTable();
+        ApplyTable();
+        LoadSettings();
+    };
+    connect(ctx_.params->Button_charger_param, &QPushButton::clicked, this,
+            [this, reload] { reload(ctx_.store->paths().ParameterFile(), false); });
+    connect(ctx_.params->Button_exemple, &QPushButton::clicked, this, [this, reload] {
+        const QString example = ctx_.store->paths().ExampleFile();
+        if (!ctx_.confirm(AskLoadExample(example))) {
+            return;
+        }
+        if (!QFileInfo::exists(example)) {
+            ctx_.info(ExampleMissing(example));
+            return;
+        }
+        reload(example, true);
+    });
 }
 
 void ConfigurationLink::LoadParameterFile()

@@ -43,6 +43,9 @@ public:
     bool startupDone = false;
 
 private:
+    /// The parameter file's buttons: save, load, load the example.
+    void WireTableButtons();
+
     MainContext& ctx_;
     QStringList appliedTableAxes_;  ///< the table's axis texts last applied to the graph
 };

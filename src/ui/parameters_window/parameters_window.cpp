@@ -3,6 +3,9 @@
 #include "ui/widgets/line_edits.h"
 #include "ui/widgets/help_buttons.h"
 #include "ui/parameters_window/choice_panel.h"
+#include "ui/parameters_window/processing_options_panel.h"
+#include "ui/parameters_window/reading_mode_panel.h"
+#include "ui/parameters_window/run_options_panel.h"
 #include "ui/parameters_window/table_delegate.h"
 #include "instrument/table_editing.h"
 #include "ui/parameters_window/tracer_inputs_group.h"
@@ -33,14 +36,6 @@
 #include <QVBoxLayout>
 
 namespace sondalog {
-
-namespace {
-QLineEdit* Edit(const char* name, const QString& text, QWidget* parent)
-{
-    auto* e = Named(new QLineEdit(text, parent), name);
-    return e;
-}
-}  // namespace
 
 ParametersWindow::ParametersWindow(InstrumentTable& table, QWidget* parent) : QWidget(parent, Qt::Window), table(table)
 {
@@ -93,8 +88,6 @@ void ParametersWindow::BuildControls()
     Memo2 = Named(new QListView(this), "Memo2");
     Memo2->setUniformItemSizes(true);  // a million lines scroll as fast as ten
     Memo2->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Label_nlecture = Named(new QLabel(QStringLiteral("0"), this), "Label_nlecture");
-    Label_n = Named(new QLabel(QString(), this), "Label_n");
     Label_config = Named(new QLabel(QString(), this), "Label_config");
     // A long port path must not widen the window past the screen (the "?" and "X" off it): the label gives way.
     Label_config->setSizePolicy(QSizePolicy::Ignored, Label_config->sizePolicy().verticalPolicy());
@@ -121,88 +114,12 @@ void ParametersWindow::BuildControls()
     SetUpToolButton(Button4, ToolKind::TaskManager, FindOnPath);
     SetUpToolButton(Button2, ToolKind::DeviceManager, FindOnPath);
 
-    CheckBox_demo = Named(new QCheckBox(QStringLiteral("démo"), this), "CheckBox_demo");
-    CheckBox_demo->setChecked(true);
-    CheckBox_demo_rapide = Named(new QCheckBox(QStringLiteral("rapide"), this), "CheckBox_demo_rapide");
-    CheckBox_demo_rapide->setChecked(true);
-    CheckBox_save_sans_confirmation =
-        Named(new QCheckBox(QStringLiteral("save sans confirmation"), this), "CheckBox_save_sans_confirmation");
-    CheckBox_save_sans_confirmation->setChecked(true);
-    CheckBox_sauve_auto = Named(new QCheckBox(QStringLiteral("sauvegarde automatique (en  mn)"), this), "CheckBox_sauve_auto");
-    CheckBox_sauve_auto->setToolTip(QStringLiteral("Sauvegarde dans le sous-dossier"));
-    Edit_sos_mn = Edit("Edit_sos_mn", QStringLiteral("5"), this);
-
-    auto* signGroup = Named(new QGroupBox(QStringLiteral("signe décimal du fichier d'enregistrement"), this), "RadioGroup_signe_decimal");
-    RadioButton_virgule = Named(new QRadioButton(QStringLiteral("virgule"), signGroup), "RadioButton_virgule");
-    RadioButton_point = Named(new QRadioButton(QStringLiteral("point"), signGroup), "RadioButton_point");
-    RadioGroup_signe_decimal = new QButtonGroup(this);
-    RadioGroup_signe_decimal->addButton(RadioButton_virgule, 0);
-    RadioGroup_signe_decimal->addButton(RadioButton_point, 1);
-    RadioButton_virgule->setChecked(true);
-    auto* signLayout = new QHBoxLayout(signGroup);
-    signLayout->addWidget(RadioButton_virgule);
-    signLayout->addWidget(RadioButton_point);
-    Label2 = Named(new QLabel(this), "Label2");
-
-    auto* mouseGroup = Named(new QGroupBox(QStringLiteral("souris"), this), "RadioGroup_souris");
-    RadioGroup_souris = new QButtonGroup(this);
-    auto* mouseLayout = new QHBoxLayout(mouseGroup);
-    const QStringList mouseItems = {QStringLiteral("habituelle"), QStringLiteral("guidée"), QStringLiteral("saut")};
-    for (int i = 0; i < mouseItems.size(); ++i) {
-        auto* b = new QRadioButton(mouseItems[i], mouseGroup);
-        b->setObjectName(QStringLiteral("RadioGroup_souris_%1").arg(i));
-        RadioGroup_souris->addButton(b, i);
-        mouseLayout->addWidget(b);
-    }
-    RadioGroup_souris->button(0)->setChecked(true);
-
-    RadioButton_car_par_car = Named(new QRadioButton(QStringLiteral("caractère par caractère"), this), "RadioButton_car_par_car");
-    RadioButton_par_chaine_CSV =
-        Named(new QRadioButton(QStringLiteral("par chaîne de caractères et CSV"), this), "RadioButton_par_chaine_CSV");
-    RadioButton_car_par_car->setChecked(true);
-    Label3 = Named(new QLabel(QStringLiteral("TIMEOUTS"), this), "Label3");
-    Edit_timeouts = Edit("Edit_timeouts", QStringLiteral("500"), this);
-    Edit_timeouts->setToolTip(QStringLiteral("valeur à modifier en cas de bloquage (par chaîne de caractères)"));
-    connect(RadioButton_car_par_car, &QRadioButton::clicked, this, &ParametersWindow::RadioButton_car_par_carClick);
-    connect(RadioButton_par_chaine_CSV, &QRadioButton::clicked, this, &ParametersWindow::RadioButton_car_par_carClick);
-    CheckBox_DTR = Named(new QCheckBox(QStringLiteral("DTR"), this), "CheckBox_DTR");
-    CheckBox_RTS = Named(new QCheckBox(QStringLiteral("RTS"), this), "CheckBox_RTS");
-    CheckBox_lecture_sans_traitement = Named(new QCheckBox(QStringLiteral("lecture sans traitement (pour les tests)"), this),
-                                             "CheckBox_lecture_sans_traitement");
-    Edit_nom_blocnote = Edit("Edit_nom_blocnote", QStringLiteral("notepad.exe"), this);
-    Edit_nom_blocnote->setToolTip(QStringLiteral("notepad.exe ou notepad++.exe"));
-    Edit_nb_decimale_1 = Edit("Edit_nb_decimale_1", QStringLiteral("µ=0;m=3;k=1;F=3"), this);
-    Edit_nb_decimale_1->setToolTip(
-        QStringLiteral("nombre de décimales pour la grandeur1 Ex:µ=0;m=3;k=1;F=3   (F=> fichier de sortie)  "));
-    Edit_start_inject = Edit("Edit_start_inject", QStringLiteral("traçage => t0"), this);
-    Edit_facteur = Edit("Edit_facteur", QStringLiteral("1.02"), this);
-    Edit_facteur->setToolTip(QStringLiteral("  facteur multiplicatif pour le calcul de l'aire   "));
-    CheckBox_ph_ox_3sondes = Named(new QCheckBox(QStringLiteral("3 sondes : Cond, T°C, pH et Ox"), this), "CheckBox_ph_ox_3sondes");
-    Edit_pH = Edit("Edit_pH", QStringLiteral("pH"), this);
-    Edit_ox = Edit("Edit_ox", QStringLiteral("Ox"), this);
-    ComboBox_cond_ph_ox = Named(new QComboBox(this), "ComboBox_cond_ph_ox");
-    ComboBox_cond_ph_ox->addItems({QStringLiteral("Cond"), QStringLiteral("pH"), QStringLiteral("Ox")});
-    ComboBox_cond_ph_ox->setEditable(true);
-    ComboBox_cond_ph_ox->setToolTip(QStringLiteral("pour que les 4 grandeurs soient du même pas de temps"));
-    Label10 = Named(new QLabel(QStringLiteral("décimales"), this), "Label10");
-    Label10->setToolTip(Edit_nb_decimale_1->toolTip());
-    Edit_start_inject->setToolTip(QStringLiteral("message affiché pour marquer le début du traçage (t0)"));
-    CheckBox_ph_ox_3sondes->setToolTip(QStringLiteral("multimètre à 3 sondes : conductivité, température, pH et "
-                                                      "oxygène dissous"));
-    CheckBox_lecture_sans_traitement->setToolTip(QStringLiteral("les lignes reçues sont affichées sans être décodées"));
-    Edit_pH->setToolTip(QStringLiteral("repère de la valeur du pH dans les lignes reçues"));
-    Edit_ox->setToolTip(QStringLiteral("repère de la valeur de l'oxygène dissous dans les lignes reçues"));
-    CheckBox_RTS->setToolTip(QStringLiteral("nécessaire pour les anciens 340i"));
-    Label_ecran = Named(new QLabel(this), "Label_ecran");
+    BuildPanels();
     Button1 = Named(new QPushButton(QStringLiteral("liste COMx"), this), "Button1");
     Button1->setToolTip(QStringLiteral("permet de lister les COM1 à  10 et voir lesquelles sont disponibles"));
     SpeedButton1 = Named(new QToolButton(this), "SpeedButton1");
     SpeedButton1->setText(QStringLiteral("NEW"));
     SpeedButton1->setToolTip(QStringLiteral(" nouvelle procédure pour lister les COM "));
-    Button5 = Named(new QPushButton(QStringLiteral("Graphique 2,3 sondes sur WTW3430"), this), "Button5");
-    Button5->setToolTip(QStringLiteral("conductivité, température, pH et oxygène sur quatre graphiques"));
-    Button5->setEnabled(false);
-    GroupBox_lectureRS232 = Named(new QGroupBox(QStringLiteral("lecture RS232"), this), "GroupBox_lectureRS232");
     GroupBox_tracage = new TracerInputsGroup(this);
 
     Panel_aide = Named(new QLabel(QStringLiteral("explications"), this), "Panel_aide");
@@ -217,9 +134,12 @@ void ParametersWindow::BuildControls()
     Panel_choix = new ChoicePanel(this);
     ComboBox1 = Panel_choix->ComboBox1;
     Label_choix = Panel_choix->Label_choix;
+    WireControls();
+}
 
+void ParametersWindow::WireControls()
+{
     connect(CheckBox_ph_ox_3sondes, &QCheckBox::toggled, this, [this](bool on) {
-        Button5->setEnabled(on);
         if (onThreeProbesChanged) {
             onThreeProbesChanged(on);
         }
@@ -251,6 +171,46 @@ void ParametersWindow::BuildControls()
     });
 }
 
+void ParametersWindow::BuildPanels()
+{
+    // The panels own their controls; the window names them as the form does.
+    runOptions_ = new RunOptionsPanel(this);
+    CheckBox_demo = runOptions_->CheckBox_demo;
+    CheckBox_demo_rapide = runOptions_->CheckBox_demo_rapide;
+    CheckBox_save_sans_confirmation = runOptions_->CheckBox_save_sans_confirmation;
+    CheckBox_sauve_auto = runOptions_->CheckBox_sauve_auto;
+    Edit_sos_mn = runOptions_->Edit_sos_mn;
+    RadioButton_virgule = runOptions_->RadioButton_virgule;
+    RadioButton_point = runOptions_->RadioButton_point;
+    RadioGroup_signe_decimal = runOptions_->RadioGroup_signe_decimal;
+    RadioGroup_souris = runOptions_->RadioGroup_souris;
+    Label2 = runOptions_->Label2;
+    Label_ecran = runOptions_->Label_ecran;
+    readingMode_ = new ReadingModePanel(this);
+    GroupBox_lectureRS232 = readingMode_->GroupBox_lectureRS232;
+    RadioButton_car_par_car = readingMode_->RadioButton_car_par_car;
+    RadioButton_par_chaine_CSV = readingMode_->RadioButton_par_chaine_CSV;
+    Label3 = readingMode_->Label3;
+    Edit_timeouts = readingMode_->Edit_timeouts;
+    CheckBox_DTR = readingMode_->CheckBox_DTR;
+    CheckBox_RTS = readingMode_->CheckBox_RTS;
+    CheckBox_lecture_sans_traitement = readingMode_->CheckBox_lecture_sans_traitement;
+    Label_nlecture = readingMode_->Label_nlecture;
+    Label_n = readingMode_->Label_n;
+    connect(readingMode_, &ReadingModePanel::readModeChanged, this, &ParametersWindow::settingsEdited);
+    processingOptions_ = new ProcessingOptionsPanel(this);
+    Label10 = processingOptions_->Label10;
+    Edit_nb_decimale_1 = processingOptions_->Edit_nb_decimale_1;
+    Edit_start_inject = processingOptions_->Edit_start_inject;
+    Edit_facteur = processingOptions_->Edit_facteur;
+    Edit_nom_blocnote = processingOptions_->Edit_nom_blocnote;
+    CheckBox_ph_ox_3sondes = processingOptions_->CheckBox_ph_ox_3sondes;
+    Button5 = processingOptions_->Button5;
+    Edit_pH = processingOptions_->Edit_pH;
+    Edit_ox = processingOptions_->Edit_ox;
+    ComboBox_cond_ph_ox = processingOptions_->ComboBox_cond_ph_ox;
+}
+
 void ParametersWindow::BuildLayout()
 {
     // Layout: the table on top, the options in columns, the memos below, in a scroll area: on a small screen the
@@ -273,39 +233,9 @@ void ParametersWindow::BuildLayout()
     root->addWidget(stringgrid1, 3);
 
     auto* options = new QGridLayout;
-    auto* run = new QFormLayout;
-    run->addRow(CheckBox_demo, CheckBox_demo_rapide);
-    run->addRow(CheckBox_save_sans_confirmation);
-    run->addRow(CheckBox_sauve_auto, Edit_sos_mn);
-    run->addRow(findChild<QGroupBox*>(QStringLiteral("RadioGroup_signe_decimal")));
-    run->addRow(Label2);
-    run->addRow(findChild<QGroupBox*>(QStringLiteral("RadioGroup_souris")));
-    run->addRow(Label_ecran);
-    auto* serial = new QFormLayout;
-    auto* readMode = new QVBoxLayout(GroupBox_lectureRS232);
-    readMode->addWidget(RadioButton_car_par_car);
-    readMode->addWidget(RadioButton_par_chaine_CSV);
-    auto* timeouts = new QHBoxLayout;
-    timeouts->addWidget(Label3);
-    timeouts->addWidget(Edit_timeouts);
-    readMode->addLayout(timeouts);
-    serial->addRow(GroupBox_lectureRS232);
-    serial->addRow(CheckBox_DTR, CheckBox_RTS);
-    serial->addRow(CheckBox_lecture_sans_traitement);
-    serial->addRow(QStringLiteral("lectures :"), Label_nlecture);
-    serial->addRow(QStringLiteral("n :"), Label_n);
-    auto* processing = new QFormLayout;
-    processing->addRow(Label10, Edit_nb_decimale_1);
-    processing->addRow(QStringLiteral("message t0"), Edit_start_inject);
-    processing->addRow(QStringLiteral("facteur aire"), Edit_facteur);
-    processing->addRow(QStringLiteral("éditeur de texte"), Edit_nom_blocnote);
-    processing->addRow(CheckBox_ph_ox_3sondes, Button5);
-    processing->addRow(QStringLiteral("repère pH"), Edit_pH);
-    processing->addRow(QStringLiteral("repère Ox"), Edit_ox);
-    processing->addRow(QStringLiteral("dernière grandeur du bloc"), ComboBox_cond_ph_ox);
-    options->addLayout(run, 0, 0);
-    options->addLayout(serial, 0, 1);
-    options->addLayout(processing, 0, 2);
+    options->addWidget(runOptions_, 0, 0, Qt::AlignTop);
+    options->addWidget(readingMode_, 0, 1, Qt::AlignTop);
+    options->addWidget(processingOptions_, 0, 2, Qt::AlignTop);
     options->addWidget(GroupBox_tracage, 0, 3, Qt::AlignTop);
     root->addLayout(options);
     auto* memos = new QHBoxLayout;
@@ -375,17 +305,12 @@ bool ParametersWindow::event(QEvent* event)
 
 int ParametersWindow::ReadMode() const
 {
-    return readMode_;
+    return readingMode_->ReadMode();
 }
 
 void ParametersWindow::SetReadMode(int mode)
 {
-    readMode_ = mode;
-    (mode == 1 ? RadioButton_par_chaine_CSV : RadioButton_car_par_car)->setChecked(true);
-    // The time-outs only matter when reading whole lines.
-    Edit_timeouts->setVisible(mode == 1);
-    Label3->setVisible(mode == 1);
-    emit settingsEdited();  // the radio buttons told before the mode was taken
+    readingMode_->SetReadMode(mode);
 }
 
 void ParametersWindow::SetDemo(bool on)
@@ -404,7 +329,7 @@ Settings ParametersWindow::ReadSettings(Settings s) const
     s.CheckBox_sauve_auto = CheckBox_sauve_auto->isChecked();
     s.Edit_sos_mn = Edit_sos_mn->text();
     s.Edit_timeouts = Edit_timeouts->text();
-    s.readMode = readMode_;
+    s.readMode = readingMode_->ReadMode();
     s.CheckBox_DTR = CheckBox_DTR->isChecked();
     s.CheckBox_RTS = CheckBox_RTS->isChecked();
     s.CheckBox_lecture_sans_traitement = CheckBox_lecture_sans_traitement->isChecked();

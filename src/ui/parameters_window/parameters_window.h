@@ -33,6 +33,9 @@ class QToolButton;
 namespace sondalog {
 
 class ChoicePanel;
+class ProcessingOptionsPanel;
+class ReadingModePanel;
+class RunOptionsPanel;
 class TracerInputsGroup;
 class PortProber;
 class TableCellDelegate;
@@ -168,6 +171,8 @@ protected:
 private:
     QWidget* content_ = nullptr;  ///< everything but the frame, in a scroll area
     void BuildControls();
+    void BuildPanels();
+    void WireControls();
     void BuildLayout();
     void WireGrid();
     void WireHints();
@@ -184,7 +189,9 @@ private:
     void FinishComTest(const QStringList& ports, const QString& speedCell, const QList<bool>& opened);
     void SetProbing(bool on);
 
-    int readMode_ = 0;
+    RunOptionsPanel* runOptions_ = nullptr;
+    ReadingModePanel* readingMode_ = nullptr;
+    ProcessingOptionsPanel* processingOptions_ = nullptr;
     TableCellDelegate* delegate_ = nullptr;
     QPointer<QWidget> editor_;
     PortProber* prober_ = nullptr;
