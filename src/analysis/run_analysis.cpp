@@ -1,5 +1,6 @@
 #include "analysis/run_analysis.h"
 
+#include "analysis/elapsed_time.h"
 #include "analysis/figure_text.h"
 
 #include <cmath>
@@ -16,20 +17,8 @@ QString Number(std::optional<double> v, int decimals = 6)
 }
 }  // namespace
 
-namespace {
-double SecondsFromT0(const SampleSeries& series, int t0, int n, double secondsPerReading)
-{
-    if (secondsPerReading > 0) {
-        return (n - t0) * secondsPerReading;
-    }
-    const qint64 start = series.At(t0).time;
-    const qint64 at = series.At(n).time;
-    // Readings without a PC time (a stamp that did not read) are spaced by one second.
-    return start != kNoTime && at != kNoTime ? static_cast<double>(at - start) : static_cast<double>(n - t0);
-}
-}  // namespace
-
-RunAnalysis AnalyseSeries(const SampleSeries& series, int t0, const TracerInputs& inputs, double secondsPerReading)
+RunAnalysis AnalyseSeries(const SampleSeries& series, int t0, const TracerInputs& inputs, double secondsPerReading,
+                          const QTimeZone& zone)
 {
     RunAnalysis a;
     a.secondsPerReading = secondsPerReading;
@@ -39,32 +28,34 @@ RunAnalysis AnalyseSeries(const SampleSeries& series, int t0, const TracerInputs
         return a;
     }
     a.t0 = t0;
-    std::vector<double> before;
-    // The baseline as the live run learns it: the last 100 readings up to t0, t0 included (taken before the
+    // The background as the live run learns it: the last 100 readings up to t0, t0 included (taken before the
     // injection).
-    for (int n = std::max(1, t0 - 99); n <= t0; ++n) {
-        before.push_back(series.At(n).value1);
+    const int first = std::max(1, t0 - 99);
+    const ElapsedTimes times = ElapsedSeconds(series, first, t0, count, secondsPerReading, zone);
+    if (!times.error.isEmpty()) {
+        a.error = times.error;
+        a.figures.notes << times.error;
+        return a;
     }
-    double baseline = 0;
-    for (double v : before) {
-        baseline += v;
+    std::vector<CurvePoint> before;
+    std::vector<CurvePoint> curve;
+    curve.reserve(static_cast<std::size_t>(count - t0 + 1));
+    for (int n = first; n <= count; ++n) {
+        const CurvePoint p{times.seconds[static_cast<std::size_t>(n - first)], series.At(n).value1};
+        if (n <= t0) {
+            before.push_back(p);
+        }
+        if (n >= t0) {
+            curve.push_back(p);
+        }
     }
-    baseline /= static_cast<double>(before.size());
     if (t0 == 1) {
         a.figures.notes << QStringLiteral("aucune mesure avant t0 : ligne de base prise à t0");
     }
-    std::vector<CurvePoint> curve;
-    curve.reserve(static_cast<std::size_t>(count - t0 + 1));
-    for (int n = t0; n <= count; ++n) {
-        const double t = SecondsFromT0(series, t0, n, secondsPerReading);
-        if (!curve.empty() && t < curve.back().seconds) {
-            continue;  // a clock set back: times must not go backwards
-        }
-        curve.push_back({t, series.At(n).value1});
-    }
-    a.figures = AnalyseCurve(curve, baseline, StandardDeviation(before), inputs);
+    a.background = FitBackground(before, curve);
+    a.figures = AnalyseCurve(curve, a.background, inputs);
     for (const CurvePoint& p : curve) {
-        a.concentrations.emplace_back(p.seconds, inputs.factor * (p.value - baseline));
+        a.concentrations.emplace_back(p.seconds, inputs.factor * (p.value - a.background.At(p.seconds)));
     }
     return a;
 }
@@ -72,6 +63,10 @@ RunAnalysis AnalyseSeries(const SampleSeries& series, int t0, const TracerInputs
 void FitRun(RunAnalysis& a, const TracerInputs& inputs)
 {
     a.fitted = true;
+    if (!a.error.isEmpty()) {
+        a.fit.message = a.error;
+        return;
+    }
     const TracerFigures& f = a.figures;
     if (!inputs.distance) {
         a.fit.message = QStringLiteral("ajustement : distance nécessaire");
@@ -100,9 +95,13 @@ std::optional<double> FittedValue(const RunAnalysis& a, const SampleSeries& seri
     if (!a.fit.ok || a.t0 < 1 || n < a.t0 || n > series.sampleCount || !inputs.distance || !(inputs.factor > 0)) {
         return std::nullopt;
     }
-    const double t = SecondsFromT0(series, a.t0, n, a.secondsPerReading);
+    const std::size_t i = static_cast<std::size_t>(n - a.t0);
+    if (i >= a.concentrations.size()) {
+        return std::nullopt;
+    }
+    const double t = a.concentrations[i].first;
     const double c = AdeConcentration(t, *inputs.distance, a.fit.velocity / 3600, a.fit.dispersion, a.fit.amplitude);
-    return a.figures.baseline + c / inputs.factor;
+    return a.background.At(t) + c / inputs.factor;
 }
 
 QStringList AnalysisKeyValues(const RunAnalysis& a)
@@ -112,13 +111,16 @@ QStringList AnalysisKeyValues(const RunAnalysis& a)
     auto kv = [](const char* key, const QString& value) -> QString { return QString::fromLatin1(key) + u'=' + value; };
     QStringList lines;
     lines << kv("n", QString::number(f.n)) << kv("t0", a.t0 > 0 ? QString::number(a.t0) : QString())
-          << kv("baseline", a.t0 > 0 ? Number(f.baseline, 10) : QString()) << kv("first.seconds", Number(f.firstSeconds))
+          << kv("baseline", a.t0 > 0 ? Number(f.baseline, 10) : QString())
+          << kv("baseline.drift", a.t0 > 0 && a.error.isEmpty() ? Number(f.drift) : QString())
+          << kv("first.seconds", Number(f.firstSeconds))
           << kv("peak.seconds", Number(f.peakSeconds)) << kv("peak.concentration", Number(f.peakConcentration))
           << kv("mean.seconds", Number(f.meanSeconds)) << kv("variance.seconds2", Number(f.variance))
           << kv("velocity.first", Number(f.velocityFirst)) << kv("velocity.peak", Number(f.velocityPeak))
           << kv("velocity.mean", Number(f.velocityMean)) << kv("dispersion", Number(f.dispersion))
           << kv("dispersivity", Number(f.dispersivity)) << kv("peclet", Number(f.peclet))
-          << kv("recovered.kg", Number(f.recoveredKg)) << kv("recovery.percent", Number(f.recoveryPercent));
+          << kv("recovered.kg", Number(f.recoveredKg)) << kv("recovery.percent", Number(f.recoveryPercent))
+          << kv("end.seconds", Number(f.endSeconds)) << kv("tail.percent", Number(f.tailPercent));
     auto fitted = [&](double v) { return fit.ok ? Number(v) : QString(); };
     lines << kv("fit.velocity", fitted(fit.velocity)) << kv("fit.velocity.se", fitted(fit.velocitySe))
           << kv("fit.dispersion", fitted(fit.dispersion)) << kv("fit.dispersion.se", fitted(fit.dispersionSe))
@@ -163,6 +165,11 @@ QString AnalysisReport(const RunAnalysis& a, const TracerInputs& in, const QStri
     r += line(QStringLiteral("  nombre de Péclet"), f.peclet, QString());
     r += line(QStringLiteral("  masse restituée"), f.recoveredKg, QStringLiteral("kg"));
     r += line(QStringLiteral("  taux de restitution"), f.recoveryPercent, QStringLiteral("%"));
+    r += duration(QStringLiteral("  fin du passage"), f.endSeconds);
+    r += line(QStringLiteral("  part extrapolée de la queue"), f.tailPercent, QStringLiteral("%"));
+    r += line(QStringLiteral("  dérive de la ligne de base"), a.t0 > 0 && a.error.isEmpty() ? std::optional<double>(f.drift)
+                                                                                       : std::nullopt,
+              QStringLiteral("par heure"));
     r += QStringLiteral("\nAjustement advection–dispersion (injection instantanée, concentration de flux)\n");
     if (a.fit.ok) {
         const AdeFit& fit = a.fit;

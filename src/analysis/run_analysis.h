@@ -7,6 +7,8 @@
 #include "analysis/tracer_analysis.h"
 #include "processing/sample_series.h"
 
+#include <QTimeZone>
+
 namespace sondalog {
 
 struct RunAnalysis {
@@ -16,13 +18,16 @@ struct RunAnalysis {
     AdeFit fit;
     bool fitted = false;  ///< the fit was asked for
     double secondsPerReading = 0;  ///< the time base: 0 for the readings' PC times
+    Background background;         ///< under the curve, in quantity 1's units
+    QString error;                 ///< the analysis could not be made (a reading without time, time going back)
 };
 
-/// Figures of the readings t0 .. sampleCount; the baseline is the mean of the (up to) 100 readings
-/// before t0. Times are the readings' PC times from that of reading t0, or, with
-/// `secondsPerReading`, the reading count times that interval (the demonstration's own clock).
+/// Figures of the readings t0 .. sampleCount; the background is the level of the (up to) 100 readings up to
+/// t0 included and, once the curve is back, the line joining it to the level after the passage. Times are the
+/// instants of the readings' PC times (read in `zone`, the clock that made them) from that of reading t0, or,
+/// with `secondsPerReading`, the reading count times that interval (the demonstration's own clock).
 RunAnalysis AnalyseSeries(const SampleSeries& series, int t0, const TracerInputs& inputs,
-                          double secondsPerReading = 0);
+                          double secondsPerReading = 0, const QTimeZone& zone = QTimeZone::systemTimeZone());
 
 /// The fit, started from the moments (or from the peak when they are missing).
 void FitRun(RunAnalysis& analysis, const TracerInputs& inputs);

@@ -34,12 +34,113 @@ double StandardDeviation(const std::vector<double>& values)
     return std::sqrt(sum / static_cast<double>(values.size() - 1));
 }
 
+namespace {
+constexpr int kArrivalReadings = 3;
+constexpr double kArrivalSeconds = 300;
+
+/// The first of at least three consecutive readings, over five minutes, above the threshold: one reading of
+/// noise above it is no arrival.
+std::optional<double> FirstArrival(const std::vector<CurvePoint>& curve, const std::vector<double>& c, double threshold)
+{
+    std::size_t i = 0;
+    while (i < c.size()) {
+        if (!(c[i] > threshold)) {
+            ++i;
+            continue;
+        }
+        std::size_t j = i;
+        while (j < c.size() && c[j] > threshold) {
+            ++j;
+        }
+        if (j - i >= kArrivalReadings && curve[j - 1].seconds - curve[i].seconds >= kArrivalSeconds) {
+            return curve[i].seconds;
+        }
+        i = j;
+    }
+    return std::nullopt;
+}
+
+/// The first reading after the peak from which the curve, averaged over a few readings, is back within its
+/// noise; nullopt while it is not.
+std::optional<std::size_t> EndOfPassage(const std::vector<double>& c, std::size_t peak, double sd)
+{
+    const std::size_t w = std::clamp<std::size_t>(c.size() / 100, 5, 61);
+    const double threshold = 3 * sd / std::sqrt(static_cast<double>(w));
+    double sum = 0;
+    for (std::size_t i = peak + 1; i < c.size(); ++i) {
+        sum += c[i];
+        if (i >= peak + 1 + w) {
+            sum -= c[i - w];
+        }
+        if (i >= peak + w && sum / static_cast<double>(w) <= threshold) {
+            return i + 1 - w;
+        }
+    }
+    return std::nullopt;
+}
+
+struct Tail {
+    bool fitted = false;
+    double m0 = 0, m1 = 0, m2 = 0;
+};
+
+/// The tail past `end` as the exponential the falling limb follows (from 15 % of the peak to the end: the
+/// limb steepens as it goes, its last part tells the tail best).
+Tail ExtrapolateTail(const std::vector<CurvePoint>& curve, const std::vector<double>& c, std::size_t peak,
+                     std::size_t end, double floor)
+{
+    Tail tail;
+    const double peakC = c[peak];
+    double st = 0, sl = 0, stt = 0, stl = 0, lowest = peakC;
+    int n = 0;
+    for (std::size_t i = peak + 1; i <= end && i < c.size(); ++i) {
+        if (c[i] > 0.15 * peakC || !(c[i] > floor)) {
+            continue;
+        }
+        const double t = curve[i].seconds;
+        const double l = std::log(c[i]);
+        st += t;
+        sl += l;
+        stt += t * t;
+        stl += t * l;
+        lowest = std::min(lowest, c[i]);
+        ++n;
+    }
+    const double det = n * stt - st * st;
+    // Too short a limb (it has not come down to a fifth of the peak) says nothing of the tail.
+    if (n < 5 || !(det > 0) || lowest > 0.1 * peakC) {
+        return tail;
+    }
+    const double lambda = -(n * stl - st * sl) / det;
+    const double intercept = (sl + lambda * st) / n;
+    if (!(lambda > 0) || !std::isfinite(intercept)) {
+        return tail;
+    }
+    const double te = curve[end].seconds;
+    const double ce = std::exp(intercept - lambda * te);
+    tail.fitted = true;
+    tail.m0 = ce / lambda;
+    tail.m1 = ce * (te / lambda + 1 / (lambda * lambda));
+    tail.m2 = ce * (te * te / lambda + 2 * te / (lambda * lambda) + 2 / (lambda * lambda * lambda));
+    return tail;
+}
+}  // namespace
+
 TracerFigures AnalyseCurve(const std::vector<CurvePoint>& curve, double baseline, double baselineSd,
                            const TracerInputs& inputs)
 {
+    Background b;
+    b.level = baseline;
+    b.sd = baselineSd;
+    return AnalyseCurve(curve, b, inputs);
+}
+
+TracerFigures AnalyseCurve(const std::vector<CurvePoint>& curve, const Background& background, const TracerInputs& inputs)
+{
     TracerFigures f;
     f.n = static_cast<int>(curve.size());
-    f.baseline = baseline;
+    f.baseline = background.level;
+    f.drift = background.slope * 3600;
     if (curve.size() < 2) {
         f.notes << QStringLiteral("pas assez de mesures après t0 (il en faut au moins deux)");
         return f;
@@ -49,18 +150,17 @@ TracerFigures AnalyseCurve(const std::vector<CurvePoint>& curve, double baseline
         f.notes << QStringLiteral("facteur de conversion en concentration absent ou nul");
         return f;
     }
-    // First arrival, peak.
-    const double threshold = baseline + 3 * baselineSd;
+    std::vector<double> c(curve.size());
     std::size_t peak = 0;
     for (std::size_t i = 0; i < curve.size(); ++i) {
-        if (!f.firstSeconds && curve[i].value > threshold) {
-            f.firstSeconds = curve[i].seconds;
-        }
-        if (curve[i].value > curve[peak].value) {
+        c[i] = k * (curve[i].value - background.At(curve[i].seconds));
+        if (c[i] > c[peak]) {
             peak = i;
         }
     }
-    const double peakC = k * (curve[peak].value - baseline);
+    const double sd = k * background.sd;
+    f.firstSeconds = FirstArrival(curve, c, 3 * sd);
+    const double peakC = c[peak];
     if (!(peakC > 0)) {
         f.notes << QStringLiteral("courbe plate : aucune mesure au-dessus de la ligne de base");
         return f;
@@ -68,24 +168,31 @@ TracerFigures AnalyseCurve(const std::vector<CurvePoint>& curve, double baseline
     f.peakSeconds = curve[peak].seconds;
     f.peakConcentration = peakC;
 
-    // Moments of C(t) by trapezoids.
+    // Moments of C(t) by trapezoids over the passage: the noise past it only adds to them (t² times the noise).
+    const std::optional<std::size_t> back = EndOfPassage(c, peak, sd);
+    const std::size_t end = back ? *back : curve.size() - 1;
+    f.endSeconds = curve[end].seconds;
     double m0 = 0, m1 = 0, m2 = 0;
-    for (std::size_t i = 1; i < curve.size(); ++i) {
+    for (std::size_t i = 1; i <= end; ++i) {
         const double t0 = curve[i - 1].seconds;
         const double t1 = curve[i].seconds;
         const double dt = t1 - t0;
         if (!(dt > 0)) {
             continue;
         }
-        const double c0 = k * (curve[i - 1].value - baseline);
-        const double c1 = k * (curve[i].value - baseline);
-        m0 += (c0 + c1) / 2 * dt;
-        m1 += (t0 * c0 + t1 * c1) / 2 * dt;
-        m2 += (t0 * t0 * c0 + t1 * t1 * c1) / 2 * dt;
+        m0 += (c[i - 1] + c[i]) / 2 * dt;
+        m1 += (t0 * c[i - 1] + t1 * c[i]) / 2 * dt;
+        m2 += (t0 * t0 * c[i - 1] + t1 * t1 * c[i]) / 2 * dt;
     }
-    // Not back to the baseline: the tail is still to come and the figures will change.
-    const double lastC = k * (curve.back().value - baseline);
-    f.provisional = peak + 1 == curve.size() || lastC > 0.05 * peakC;
+    const Tail tail = ExtrapolateTail(curve, c, peak, end, std::max(3 * sd / 8, peakC * 1e-9));
+    if (tail.fitted && m0 > 0) {
+        m0 += tail.m0;
+        m1 += tail.m1;
+        m2 += tail.m2;
+        f.tailPercent = tail.m0 / m0 * 100;
+    }
+    // Not back, and a tail that cannot be told or weighs more than a twentieth: the figures will change.
+    f.provisional = (!back && !tail.fitted) || (f.tailPercent && *f.tailPercent > 5);
     if (f.provisional) {
         f.notes << QStringLiteral("courbe incomplète : la concentration n'est pas revenue à la ligne de base, les "
                                   "moments et la restitution sont provisoires");

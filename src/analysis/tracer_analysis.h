@@ -4,6 +4,8 @@
 // dispersivity, Péclet number, recovered mass. Concentration C = k × (value1 − baseline), in mg/L
 // when k is in mg/L per µS/cm; times in seconds from t0.
 
+#include "analysis/background.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -42,6 +44,9 @@ struct TracerFigures {
     std::optional<double> peclet;
     std::optional<double> recoveredKg;
     std::optional<double> recoveryPercent;
+    double drift = 0;                         ///< the background's drift, per hour (0 without readings after the passage)
+    std::optional<double> endSeconds;         ///< the end of the passage: the curve back within its noise
+    std::optional<double> tailPercent;        ///< the share of the area extrapolated past the passage
     bool provisional = false;  ///< the curve is not back to its baseline yet ("courbe incomplète")
     QStringList notes;         ///< why a figure is missing, in French
 };
@@ -49,7 +54,13 @@ struct TracerFigures {
 /// The baseline's spread: the standard deviation of the readings it was taken from.
 double StandardDeviation(const std::vector<double>& values);
 
-/// The figures of a curve. `baselineSd` sets the first-arrival threshold (baseline + 3 sd).
+/// The figures of a curve over its background. The first arrival is the first of consecutive readings (at least
+/// three, over at least five minutes) above the background + 3 sd; the moments are taken over the passage (until
+/// the curve is back within its noise) and the tail past it is extrapolated by an exponential fitted on the
+/// falling limb.
+TracerFigures AnalyseCurve(const std::vector<CurvePoint>& curve, const Background& background,
+                           const TracerInputs& inputs);
+/// The same over a level background (`baselineSd` its spread).
 TracerFigures AnalyseCurve(const std::vector<CurvePoint>& curve, double baseline, double baselineSd,
                            const TracerInputs& inputs);
 

@@ -70,6 +70,11 @@ int AnalyseCommand(const QStringList& args)
         return 1;
     }
     RunAnalysis analysis = AnalyseSeries(run.state.series, t0, inputs);
+    if (!analysis.error.isEmpty()) {
+        // Never figures from times that are not the test's: the reading at fault is named.
+        err << "sondalog-cli analyse: " << analysis.error << '\n';
+        return 1;
+    }
     FitRun(analysis, inputs);
     QTextStream out(stdout);
     out.setEncoding(QStringConverter::Utf8);

@@ -140,6 +140,10 @@ void AnalysisPanel::ShowAnalysis()
         Panel_analyse->setText(QStringLiteral("Analyse du traçage : à partir de t0"));
         return;
     }
+    if (!analysis_.error.isEmpty()) {
+        Panel_analyse->setText(analysis_.error);
+        return;
+    }
     QString text = QStringLiteral("Analyse depuis t0 (n = %1)%2\n").arg(f.n).arg(f.provisional ? QStringLiteral(" — courbe incomplète") : QString());
     // Times as a tracer test counts them (h min, days), never as 2,526e+04 s.
     text += QStringLiteral("arrivée %1 · pic %2 (%3) · t̄ %4\n")

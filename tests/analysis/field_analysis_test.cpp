@@ -1,0 +1,208 @@
+// Recordings a field test really gives, written here from the advection–dispersion solution (its formula
+// written again in this file, not taken from the program): clock changes, a drifting background, noise, a
+// cut tail, times that go back. The analysis must give back the test that made them, or say why it cannot.
+#include "analysis/run_analysis.h"
+
+#include <QDateTime>
+#include <QTimeZone>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+
+using namespace sondalog;
+
+namespace {
+constexpr double kPi = 3.14159265358979323846;
+
+// x = 2,500 m, v = 150 m/h, D = 2 m²/s, 20 kg of salt, 300 L/s at the spring, k = 0.5, base 450 µS/cm.
+struct TracerTest {
+    double x = 2500;
+    double v = 150.0 / 3600;
+    double d = 2;
+    double massKg = 20;
+    double dischargeLs = 300;
+    double k = 0.5;
+    double base = 450;
+    /// Flux concentration of an instant injection, mg/L (Kreft & Zuber 1978).
+    double C(double t) const
+    {
+        if (t <= 0) {
+            return 0;
+        }
+        const double a = massKg * 1e6 / dischargeLs;
+        return a * x / std::sqrt(4 * kPi * d * t * t * t) * std::exp(-(x - v * t) * (x - v * t) / (4 * d * t));
+    }
+    double Mean() const { return x / v; }  // the flux concentration is an inverse Gaussian: mean x/v, variance 2Dx/v³
+};
+
+struct Recording {
+    double noisePercent = 0;     ///< of the peak, normal
+    unsigned seed = 1;
+    double driftPerDay = 0;      ///< µS/cm
+    double cutBelowPercent = 0;  ///< the record stops once C falls below this share of the peak
+    QDateTime start = QDateTime(QDate(2026, 6, 10), QTime(8, 0), QTimeZone("Europe/Paris"));
+};
+
+const QTimeZone kParis("Europe/Paris");
+
+/// 100 readings before t0, then one a minute for 3 days, stamped with the wall clock of Paris.
+SampleSeries Record(const TracerTest& test, const Recording& r, int& t0)
+{
+    std::mt19937 random(r.seed);
+    double peak = 0;
+    for (int s = 60; s < 3 * 86400; s += 60) {
+        peak = std::max(peak, test.C(s));
+    }
+    std::normal_distribution<double> noise(0, peak / test.k * r.noisePercent / 100);
+    SampleSeries series;
+    series.Resize(3 * 1440 + 200);
+    const QDateTime injection = r.start;
+    t0 = 100;
+    bool pastPeak = false;
+    for (int i = -99; i <= 3 * 1440; ++i) {
+        const double t = i * 60.0;
+        const double c = test.C(t);
+        pastPeak = pastPeak || (t > 0 && c < test.C(t - 60));
+        if (r.cutBelowPercent > 0 && pastPeak && c < peak * r.cutBelowPercent / 100) {
+            break;
+        }
+        Sample s;
+        const QDateTime at = injection.addSecs(static_cast<qint64>(t)).toTimeZone(kParis);
+        s.time = TimeValue(QDateTime(at.date(), at.time()));  // the wall clock, as the PC stamps it
+        s.value1 = test.base + r.driftPerDay * (t / 86400) + c / test.k + (r.noisePercent > 0 ? noise(random) : 0);
+        series.At(++series.sampleCount) = s;
+    }
+    return series;
+}
+
+TracerInputs Inputs(const TracerTest& test)
+{
+    TracerInputs in;
+    in.distance = test.x;
+    in.mass = test.massKg;
+    in.discharge = test.dischargeLs;
+    in.factor = test.k;
+    return in;
+}
+
+RunAnalysis Analyse(const TracerTest& test, const Recording& r)
+{
+    int t0 = 0;
+    const SampleSeries series = Record(test, r, t0);
+    return AnalyseSeries(series, t0, Inputs(test), 0, kParis);
+}
+}  // namespace
+
+TEST(FieldAnalysis, ClockChangesLeaveTheTestAsItWas)
+{
+    const TracerTest test;
+    const RunAnalysis clean = Analyse(test, {});
+    ASSERT_TRUE(clean.error.isEmpty()) << clean.error.toStdString();
+    ASSERT_TRUE(clean.figures.recoveryPercent && clean.figures.meanSeconds && clean.figures.dispersion);
+    EXPECT_NEAR(*clean.figures.recoveryPercent, 100, 1);
+    EXPECT_NEAR(*clean.figures.meanSeconds / test.Mean(), 1, 0.01);
+    struct Case {
+        const char* what;
+        QDateTime start;
+    };
+    // The night of the change falls in the passage (t̄ is 16.7 h after the injection).
+    const Case cases[] = {
+        {"spring forward", QDateTime(QDate(2026, 3, 28), QTime(14, 0), kParis)},
+        {"autumn back", QDateTime(QDate(2026, 10, 24), QTime(14, 0), kParis)},
+    };
+    for (const Case& c : cases) {
+        Recording r;
+        r.start = c.start;
+        const RunAnalysis a = Analyse(test, r);
+        ASSERT_TRUE(a.error.isEmpty()) << c.what << ": " << a.error.toStdString();
+        EXPECT_EQ(a.figures.n, clean.figures.n) << c.what;  // not a reading dropped
+        ASSERT_TRUE(a.figures.recoveryPercent) << c.what;
+        EXPECT_NEAR(*a.figures.recoveryPercent, *clean.figures.recoveryPercent, 1) << c.what;
+        EXPECT_NEAR(*a.figures.meanSeconds, *clean.figures.meanSeconds, 60) << c.what;
+        EXPECT_NEAR(*a.figures.dispersion / *clean.figures.dispersion, 1, 0.01) << c.what;
+    }
+}
+
+TEST(FieldAnalysis, ADriftingBackgroundIsTakenOff)
+{
+    const TracerTest test;
+    Recording r;
+    r.driftPerDay = 5;  // probe fouling: +5 µS/cm a day, as much as the peak itself in a day
+    const RunAnalysis a = Analyse(test, r);
+    ASSERT_TRUE(a.error.isEmpty());
+    EXPECT_NEAR(a.figures.drift, 5.0 / 24, 0.05 * 5 / 24);
+    ASSERT_TRUE(a.figures.recoveryPercent && a.figures.peakSeconds && a.figures.dispersion);
+    EXPECT_NEAR(*a.figures.recoveryPercent, 100, 3);
+    EXPECT_LT(*a.figures.peakSeconds, 86400);  // not the last reading
+    EXPECT_NEAR(*a.figures.dispersion / test.d, 1, 0.1);
+}
+
+TEST(FieldAnalysis, NoiseNeitherRuinsTheMomentsNorFiresTheArrival)
+{
+    const TracerTest test;
+    double peak = 0;
+    for (int s = 60; s < 3 * 86400; s += 60) {
+        peak = std::max(peak, test.C(s));
+    }
+    // The truth's own crossing of three standard deviations of the noise (2 % of the peak).
+    double crossing = 0;
+    while (test.C(crossing) <= 3 * 0.02 * peak) {
+        crossing += 1;
+    }
+    std::vector<double> dispersions;
+    for (unsigned seed = 1; seed <= 12; ++seed) {
+        Recording r;
+        r.noisePercent = 2;
+        r.seed = seed;
+        const RunAnalysis a = Analyse(test, r);
+        ASSERT_TRUE(a.figures.dispersion && a.figures.firstSeconds) << seed;
+        dispersions.push_back(*a.figures.dispersion);
+        EXPECT_NEAR(*a.figures.dispersion / test.d, 1, 0.15) << seed;
+        EXPECT_GE(*a.figures.firstSeconds, 0.8 * crossing) << seed;
+        EXPECT_NEAR(*a.figures.recoveryPercent, 100, 3) << seed;
+    }
+}
+
+TEST(FieldAnalysis, ACutTailIsExtrapolatedOrSaidProvisional)
+{
+    const TracerTest test;
+    const RunAnalysis whole = Analyse(test, {});
+    Recording r;
+    r.cutBelowPercent = 5;
+    const RunAnalysis cut = Analyse(test, r);
+    ASSERT_TRUE(cut.figures.variance && whole.figures.variance);
+    const bool close = std::abs(*cut.figures.variance / *whole.figures.variance - 1) <= 0.03;
+    EXPECT_TRUE(close || cut.figures.provisional) << *cut.figures.variance / *whole.figures.variance;
+    ASSERT_TRUE(cut.figures.tailPercent);
+    EXPECT_GT(*cut.figures.tailPercent, 0);
+    EXPECT_FALSE(whole.figures.provisional);
+}
+
+TEST(FieldAnalysis, TimesThatCannotBeTheTestsStopItWithTheReadingNamed)
+{
+    const TracerTest test;
+    struct Case {
+        const char* what;
+        int reading;
+        qint64 shift;  ///< seconds added to that reading's time; kNoTime: no time
+        QString said;
+    };
+    const Case cases[] = {
+        {"clock set back a quarter of an hour", 700, -900, QStringLiteral("l'heure recule à la mesure n° 700")},
+        {"a stamp that did not read", 650, kNoTime, QStringLiteral("mesure n° 650 sans heure lisible")},
+    };
+    for (const Case& c : cases) {
+        int t0 = 0;
+        SampleSeries series = Record(test, {}, t0);
+        for (int n = c.reading; n <= series.sampleCount; ++n) {
+            Sample& s = series.At(n);
+            s.time = c.shift == kNoTime ? (n == c.reading ? kNoTime : s.time) : s.time + c.shift;
+        }
+        const RunAnalysis a = AnalyseSeries(series, t0, Inputs(test), 0, kParis);
+        EXPECT_TRUE(a.error.contains(c.said)) << c.what << ": " << a.error.toStdString();
+        EXPECT_FALSE(a.figures.recoveryPercent) << c.what;
+    }
+}
