@@ -6,6 +6,7 @@
 #include <gsl/gsl_multifit_nlinear.h>
 #include <gsl/gsl_vector.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -33,6 +34,39 @@ int Residuals(const gsl_vector* p, void* params, gsl_vector* f)
         gsl_vector_set(f, i, std::isfinite(model) ? model - data->c[i] : 1e30);
     }
     return GSL_SUCCESS;
+}
+
+/// Long curves are averaged by packets of equal time (a day of one reading a second weighs as much as a day of
+/// one a minute), and a packet never spans a gap: a point between two readings hours apart would be no reading.
+void PacketsByTime(const std::vector<std::pair<double, double>>& curve, FitData& data)
+{
+    const double span = curve.back().first - curve.front().first;
+    const double packet = curve.size() > kMaxFitPoints && span > 0 ? span / kMaxFitPoints : 0;
+    std::vector<double> steps;
+    for (std::size_t i = 1; i < curve.size(); ++i) {
+        steps.push_back(curve[i].first - curve[i - 1].first);
+    }
+    std::nth_element(steps.begin(), steps.begin() + static_cast<std::ptrdiff_t>(steps.size() / 2), steps.end());
+    const double gap = 3 * std::max(steps.empty() ? 0.0 : steps[steps.size() / 2], 1e-9);
+    double st = 0, sc = 0, first = curve.front().first;
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < curve.size(); ++i) {
+        const bool gapBefore = i > 0 && curve[i].first - curve[i - 1].first > gap;
+        if (k > 0 && (gapBefore || curve[i].first - first > packet)) {
+            data.t.push_back(st / static_cast<double>(k));
+            data.c.push_back(sc / static_cast<double>(k));
+            st = sc = 0;
+            k = 0;
+        }
+        if (k == 0) {
+            first = curve[i].first;
+        }
+        st += curve[i].first;
+        sc += curve[i].second;
+        ++k;
+    }
+    data.t.push_back(st / static_cast<double>(k));
+    data.c.push_back(sc / static_cast<double>(k));
 }
 
 struct Workspace {
@@ -69,17 +103,7 @@ AdeFit FitAde(const std::vector<std::pair<double, double>>& curve, double distan
     }
     FitData data;
     data.x = distance;
-    const std::size_t packet = (curve.size() + kMaxFitPoints - 1) / kMaxFitPoints;
-    for (std::size_t i = 0; i < curve.size(); i += packet) {
-        double st = 0, sc = 0;
-        std::size_t k = 0;
-        for (; k < packet && i + k < curve.size(); ++k) {
-            st += curve[i + k].first;
-            sc += curve[i + k].second;
-        }
-        data.t.push_back(st / static_cast<double>(k));
-        data.c.push_back(sc / static_cast<double>(k));
-    }
+    PacketsByTime(curve, data);
     const std::size_t n = data.t.size();
     const std::size_t p = 3;
     fit.points = static_cast<int>(n);
@@ -135,17 +159,34 @@ AdeFit FitAde(const std::vector<std::pair<double, double>>& curve, double distan
         fit.recoverySe = r * se(2) * 100;
     }
     gsl_matrix_free(covar);
+    // The residuals on the readings themselves, not on the packets: what the curve misses at each reading.
     double mean = 0;
-    for (double c : data.c) {
-        mean += c;
+    for (const auto& point : curve) {
+        mean += point.second;
     }
-    mean /= static_cast<double>(n);
-    double tss = 0;
-    for (double c : data.c) {
+    mean /= static_cast<double>(curve.size());
+    double tss = 0, readingRss = 0;
+    for (const auto& [t, c] : curve) {
         tss += (c - mean) * (c - mean);
+        const double r = AdeConcentration(t, distance, v, d, a) - c;
+        readingRss += r * r;
     }
-    fit.rmse = std::sqrt(rss / static_cast<double>(n));
-    fit.r2 = tss > 0 ? 1 - rss / tss : 0;
+    fit.rmse = std::sqrt(readingRss / static_cast<double>(curve.size()));
+    fit.r2 = tss > 0 ? 1 - readingRss / tss : 0;
+    constexpr double kZ95 = 1.96;
+    fit.velocityCi95 = kZ95 * fit.velocitySe;
+    fit.dispersionCi95 = kZ95 * fit.dispersionSe;
+    if (fit.recoverySe) {
+        fit.recoveryCi95 = kZ95 * *fit.recoverySe;
+    }
+    fit.reliable = fit.r2 >= 0.9 && fit.velocityCi95 < fit.velocity && fit.dispersionCi95 < fit.dispersion;
+    if (!fit.reliable) {
+        fit.message = QStringLiteral("ajustement peu fiable (R² %1, intervalles à 95 % : v ± %2 m/h, D ± %3 m²/s) : "
+                                     "ce n'est pas un résultat")
+                          .arg(fit.r2, 0, 'f', 2)
+                          .arg(fit.velocityCi95, 0, 'g', 3)
+                          .arg(fit.dispersionCi95, 0, 'g', 3);
+    }
     const bool finite = std::isfinite(fit.velocity) && std::isfinite(fit.dispersion) && std::isfinite(fit.velocitySe) &&
                         std::isfinite(fit.dispersionSe) && std::isfinite(fit.rmse);
     if (!finite) {

@@ -25,9 +25,15 @@ struct AdeFit {
     double amplitude = 0;  ///< mg·s/L
     std::optional<double> recovery;  ///< % (R × 100), with the mass and the discharge
     std::optional<double> recoverySe;
-    double rmse = 0;  ///< mg/L
-    double r2 = 0;
-    int points = 0;  ///< the points fitted (long curves are averaged by packets)
+    double rmse = 0;  ///< mg/L, of the fitted curve against every reading
+    double r2 = 0;    ///< the share of the readings' variance the curve explains
+    int points = 0;  ///< the points fitted (long curves are averaged by packets of time, never across a gap)
+    /// 95 % intervals (half widths): 1.96 standard errors.
+    double velocityCi95 = 0;
+    double dispersionCi95 = 0;
+    std::optional<double> recoveryCi95;
+    /// A fit that explains less than 90 % of the variance, or whose interval is wider than its value, is no result.
+    bool reliable = false;
 };
 
 /// A first guess: velocity in m/s, dispersion in m²/s, amplitude in mg·s/L.

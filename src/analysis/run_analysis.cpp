@@ -126,7 +126,11 @@ QStringList AnalysisKeyValues(const RunAnalysis& a)
           << kv("fit.dispersion", fitted(fit.dispersion)) << kv("fit.dispersion.se", fitted(fit.dispersionSe))
           << kv("fit.recovery", fit.ok ? Number(fit.recovery) : QString())
           << kv("fit.recovery.se", fit.ok ? Number(fit.recoverySe) : QString()) << kv("fit.rmse", fitted(fit.rmse))
-          << kv("fit.r2", fitted(fit.r2)) << kv("provisional", f.provisional ? QStringLiteral("true") : QStringLiteral("false"));
+          << kv("fit.r2", fitted(fit.r2)) << kv("fit.velocity.ci95", fitted(fit.velocityCi95))
+          << kv("fit.dispersion.ci95", fitted(fit.dispersionCi95))
+          << kv("fit.recovery.ci95", fit.ok ? Number(fit.recoveryCi95) : QString())
+          << kv("fit.reliable", fit.ok && fit.reliable ? QStringLiteral("true") : QStringLiteral("false"))
+          << kv("provisional", f.provisional ? QStringLiteral("true") : QStringLiteral("false"));
     return lines;
 }
 
@@ -173,6 +177,10 @@ QString AnalysisReport(const RunAnalysis& a, const TracerInputs& in, const QStri
     r += QStringLiteral("\nAjustement advection–dispersion (injection instantanée, concentration de flux)\n");
     if (a.fit.ok) {
         const AdeFit& fit = a.fit;
+        if (!fit.reliable) {
+            r += QStringLiteral("  ") + fit.message + u'\n';
+        }
+        r += QStringLiteral("  (± : écart type ; intervalle à 95 % : ± 1,96 écart type)\n");
         r += QStringLiteral("  vitesse v : %1 ± %2 m/h\n").arg(FigureText(fit.velocity, {}, 5), FigureText(fit.velocitySe, {}, 2));
         r += QStringLiteral("  dispersion D : %1 ± %2 m²/s\n")
                  .arg(FigureText(fit.dispersion, {}, 5), FigureText(fit.dispersionSe, {}, 2));

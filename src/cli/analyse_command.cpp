@@ -85,7 +85,7 @@ int AnalyseCommand(const QStringList& args)
     for (const QString& note : analysis.figures.notes) {
         err << note << '\n';
     }
-    if (!analysis.fit.ok && !analysis.fit.message.isEmpty()) {
+    if ((!analysis.fit.ok || !analysis.fit.reliable) && !analysis.fit.message.isEmpty()) {
         err << analysis.fit.message << '\n';
     }
     return 0;

@@ -206,3 +206,48 @@ TEST(FieldAnalysis, TimesThatCannotBeTheTestsStopItWithTheReadingNamed)
         EXPECT_FALSE(a.figures.recoveryPercent) << c.what;
     }
 }
+
+TEST(FieldAnalysis, TheFitNeverBridgesAGapAndSaysHowFarToTrustIt)
+{
+    const TracerTest test;
+    const TracerInputs inputs = Inputs(test);
+    // One reading a minute with 2 % noise; the instrument unplugged two hours in the rising limb.
+    int t0 = 0;
+    Recording r;
+    r.noisePercent = 2;
+    const SampleSeries full = Record(test, r, t0);
+    SampleSeries gap;
+    gap.Resize(full.sampleCount + 10);
+    for (int n = 1; n <= full.sampleCount; ++n) {
+        const double hours = (n - t0) / 60.0;
+        if (hours >= 12 && hours < 14) {
+            continue;
+        }
+        gap.At(++gap.sampleCount) = full.At(n);
+    }
+    double peak = 0;
+    for (int s = 60; s < 3 * 86400; s += 60) {
+        peak = std::max(peak, test.C(s));
+    }
+    const double noise = 0.02 * peak;  // mg/L
+    int covered = 0;
+    for (const SampleSeries* series : std::initializer_list<const SampleSeries*>{&full, &gap}) {
+        RunAnalysis a = AnalyseSeries(*series, t0, inputs, 0, kParis);
+        FitRun(a, inputs);
+        ASSERT_TRUE(a.fit.ok) << a.fit.message.toStdString();
+        // The misfit is the noise's, gap or no gap: no point stands in the gap.
+        EXPECT_NEAR(a.fit.rmse / noise, 1, 0.15);
+        EXPECT_TRUE(a.fit.reliable);
+        covered += std::abs(a.fit.velocity - test.v * 3600) <= a.fit.velocityCi95;
+    }
+    EXPECT_EQ(covered, 2);
+    // A record of noise alone: the fit may converge, it is no result.
+    std::vector<std::pair<double, double>> flat;
+    std::mt19937 random(7);
+    std::normal_distribution<double> n01(0, noise);
+    for (int i = 0; i < 3000; ++i) {
+        flat.emplace_back(i * 60.0, (i > 900 && i < 1000 ? 0.2 * peak : 0) + n01(random));
+    }
+    const AdeFit weak = FitAde(flat, test.x, {test.v, test.d, 1e4}, test.massKg, test.dischargeLs);
+    EXPECT_FALSE(weak.ok && weak.reliable);
+}

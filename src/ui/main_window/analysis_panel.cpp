@@ -156,7 +156,7 @@ void AnalysisPanel::ShowAnalysis()
                      Figure(f.peclet, {}), Figure(f.recoveredKg, QStringLiteral("kg")),
                      Figure(f.recoveryPercent, QStringLiteral("%")));
     const AdeFit& fit = analysis_.fit;
-    if (fit.ok) {
+    if (fit.ok && fit.reliable) {
         text += QStringLiteral("ajusté : v %1 ± %2 m/h · D %3 ± %4 m²/s · R %5 · R² %6")
                     .arg(Figure(fit.velocity, {}), Figure(fit.velocitySe, {}, 2), Figure(fit.dispersion, {}),
                          Figure(fit.dispersionSe, {}, 2), Figure(fit.recovery, QStringLiteral("%")),
