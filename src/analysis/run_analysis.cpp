@@ -17,6 +17,27 @@ QString Number(std::optional<double> v, int decimals = 6)
 }
 }  // namespace
 
+namespace {
+/// The discharge file's times in seconds from t0: a date and time by the same clock as the readings.
+DischargeSeries DischargeFromT0(const std::vector<DischargeEntry>& entries, qint64 t0Wall, double secondsPerReading,
+                                const QTimeZone& zone)
+{
+    std::vector<std::pair<double, double>> points;
+    const bool wallClock = secondsPerReading <= 0 && t0Wall != kNoTime;
+    const qint64 t0Instant = wallClock ? InstantReader(zone, t0Wall, t0Wall).Instant(t0Wall, t0Wall - 86400) : 0;
+    for (const DischargeEntry& e : entries) {
+        double seconds = e.hours * 3600;
+        if (e.wall) {
+            seconds = wallClock ? static_cast<double>(InstantReader(zone, *e.wall, *e.wall).Instant(*e.wall, *e.wall - 86400) -
+                                                      t0Instant)
+                                : static_cast<double>(*e.wall - t0Wall);
+        }
+        points.emplace_back(seconds, e.litresPerSecond);
+    }
+    return DischargeSeries(std::move(points));
+}
+}  // namespace
+
 RunAnalysis AnalyseSeries(const SampleSeries& series, int t0, const TracerInputs& inputs, double secondsPerReading,
                           const QTimeZone& zone)
 {
@@ -53,7 +74,11 @@ RunAnalysis AnalyseSeries(const SampleSeries& series, int t0, const TracerInputs
         a.figures.notes << QStringLiteral("aucune mesure avant t0 : ligne de base prise à t0");
     }
     a.background = FitBackground(before, curve);
-    a.figures = AnalyseCurve(curve, a.background, inputs);
+    TracerInputs resolved = inputs;
+    if (!inputs.dischargeEntries.empty()) {
+        resolved.dischargeSeries = DischargeFromT0(inputs.dischargeEntries, series.At(t0).time, secondsPerReading, zone);
+    }
+    a.figures = AnalyseCurve(curve, a.background, resolved);
     for (const CurvePoint& p : curve) {
         a.concentrations.emplace_back(p.seconds, inputs.factor * (p.value - a.background.At(p.seconds)));
     }
@@ -87,7 +112,9 @@ void FitRun(RunAnalysis& a, const TracerInputs& inputs)
                 (a.concentrations[i].first - a.concentrations[i - 1].first);
     }
     guess.amplitude = area;
-    a.fit = FitAde(a.concentrations, x, guess, inputs.mass, inputs.discharge);
+    // With a discharge that varied the fitted amplitude is no recovery: the figure comes from the moments alone.
+    const std::optional<double> discharge = inputs.dischargeEntries.empty() ? inputs.discharge : std::nullopt;
+    a.fit = FitAde(a.concentrations, x, guess, inputs.mass, discharge);
 }
 
 std::optional<double> FittedValue(const RunAnalysis& a, const SampleSeries& series, const TracerInputs& inputs, int n)

@@ -173,6 +173,8 @@ TracerFigures AnalyseCurve(const std::vector<CurvePoint>& curve, const Backgroun
     const std::size_t end = back ? *back : curve.size() - 1;
     f.endSeconds = curve[end].seconds;
     double m0 = 0, m1 = 0, m2 = 0;
+    double flux = 0;  // ∫ Q(t) C(t) dt, mg, when the discharge varied
+    const DischargeSeries& q = inputs.dischargeSeries;
     for (std::size_t i = 1; i <= end; ++i) {
         const double t0 = curve[i - 1].seconds;
         const double t1 = curve[i].seconds;
@@ -183,6 +185,9 @@ TracerFigures AnalyseCurve(const std::vector<CurvePoint>& curve, const Backgroun
         m0 += (c[i - 1] + c[i]) / 2 * dt;
         m1 += (t0 * c[i - 1] + t1 * c[i]) / 2 * dt;
         m2 += (t0 * t0 * c[i - 1] + t1 * t1 * c[i]) / 2 * dt;
+        if (!q.empty()) {
+            flux += (q.At(t0) * c[i - 1] + q.At(t1) * c[i]) / 2 * dt;
+        }
     }
     const Tail tail = ExtrapolateTail(curve, c, peak, end, std::max(3 * sd / 8, peakC * 1e-9));
     if (tail.fitted && m0 > 0) {
@@ -190,6 +195,7 @@ TracerFigures AnalyseCurve(const std::vector<CurvePoint>& curve, const Backgroun
         m1 += tail.m1;
         m2 += tail.m2;
         f.tailPercent = tail.m0 / m0 * 100;
+        flux += q.empty() ? 0 : q.At(curve[end].seconds) * tail.m0;
     }
     // Not back, and a tail that cannot be told or weighs more than a twentieth: the figures will change.
     f.provisional = (!back && !tail.fitted) || (f.tailPercent && *f.tailPercent > 5);
@@ -207,7 +213,10 @@ TracerFigures AnalyseCurve(const std::vector<CurvePoint>& curve, const Backgroun
     if (variance > 0) {
         f.variance = variance;
     }
-    if (inputs.mass && inputs.discharge && *inputs.mass > 0 && *inputs.discharge > 0) {
+    if (inputs.mass && *inputs.mass > 0 && !q.empty()) {
+        f.recoveredKg = flux * 1e-6;  // L/s × mg/L × s = mg
+        f.recoveryPercent = *f.recoveredKg / *inputs.mass * 100;
+    } else if (inputs.mass && inputs.discharge && *inputs.mass > 0 && *inputs.discharge > 0) {
         f.recoveredKg = *inputs.discharge * m0 * 1e-6;  // L/s × mg·s/L = mg
         f.recoveryPercent = *f.recoveredKg / *inputs.mass * 100;
     } else {

@@ -5,6 +5,7 @@
 // when k is in mg/L per µS/cm; times in seconds from t0.
 
 #include "analysis/background.h"
+#include "analysis/discharge_series.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,6 +21,9 @@ struct TracerInputs {
     std::optional<double> mass;       ///< kg of salt injected
     std::optional<double> discharge;  ///< L/s at the measuring point
     double factor = 0.5;              ///< k, mg/L per µS/cm (NaCl at 25 °C)
+    /// A discharge that varied: the file's lines, and the series in seconds from t0 they give once t0 is known.
+    std::vector<DischargeEntry> dischargeEntries;
+    DischargeSeries dischargeSeries;
 };
 
 /// One reading after t0.

@@ -4,6 +4,7 @@
 #include "analysis/tracer_inputs_file.h"
 #include "cli/commands.h"
 #include "cli/run_setup.h"
+#include "util/text_file.h"
 
 namespace sondalog::cli {
 
@@ -12,7 +13,7 @@ int AnalyseCommand(const QStringList& args)
     QTextStream err(stderr);
     QStringList withValue = RunValueOptions();
     withValue << QStringLiteral("--as") << QStringLiteral("--distance") << QStringLiteral("--mass")
-              << QStringLiteral("--discharge") << QStringLiteral("--factor");
+              << QStringLiteral("--discharge") << QStringLiteral("--discharge-file") << QStringLiteral("--factor");
     const Options o = ParseOptions(args, withValue, {});
     if (!o.error.isEmpty() || o.positional.size() != 1) {
         err << "sondalog-cli analyse: " << (o.error.isEmpty() ? QStringLiteral("one FILE is needed") : o.error) << '\n';
@@ -51,6 +52,20 @@ int AnalyseCommand(const QStringList& args)
             return 2;
         }
         inputs.factor = *k;
+    }
+    if (o.Has(QStringLiteral("--discharge-file"))) {
+        const QString file = o.Value(QStringLiteral("--discharge-file"));
+        const std::optional<QStringList> lines = ReadTextLines(file);
+        if (!lines) {
+            err << "sondalog-cli analyse: " << file << " cannot be read\n";
+            return 1;
+        }
+        const DischargeFile discharge = ReadDischargeLines(*lines);
+        if (!discharge.error.isEmpty()) {
+            err << "sondalog-cli analyse: " << file << ": " << discharge.error << '\n';
+            return 1;
+        }
+        inputs.dischargeEntries = discharge.entries;
     }
     const QString path = o.positional.first();
     const std::unique_ptr<StoredSource> source = OpenStoredFile(path, err);

@@ -251,3 +251,38 @@ TEST(FieldAnalysis, TheFitNeverBridgesAGapAndSaysHowFarToTrustIt)
     const AdeFit weak = FitAde(flat, test.x, {test.v, test.d, 1e4}, test.massKg, test.dischargeLs);
     EXPECT_FALSE(weak.ok && weak.reliable);
 }
+
+TEST(FieldAnalysis, ADischargeThatVariesGivesTheMassThatCameBack)
+{
+    const TracerTest test;
+    // The spring falls from 300 to 150 L/s over the three days: the same mass comes back more concentrated.
+    auto q = [](double t) { return 300 - 150 * t / (3 * 86400); };
+    int t0 = 0;
+    SampleSeries series = Record(test, {}, t0);
+    for (int n = t0; n <= series.sampleCount; ++n) {
+        const double t = (n - t0) * 60.0;
+        series.At(n).value1 = test.base + test.C(t) * test.dischargeLs / q(t) / test.k;
+    }
+    struct Case {
+        const char* what;
+        QStringList lines;
+    };
+    const Case cases[] = {
+        {"hours since t0, decimal comma", {QStringLiteral("heures;L/s"), QStringLiteral("0;300"), QStringLiteral("72;150")}},
+        {"dates and times", {QStringLiteral("10/06/2026 08:00;300,0"), QStringLiteral("13/06/2026 08:00;150.0")}},
+    };
+    for (const Case& c : cases) {
+        TracerInputs in = Inputs(test);
+        const DischargeFile file = ReadDischargeLines(c.lines);
+        ASSERT_TRUE(file.error.isEmpty()) << c.what << ": " << file.error.toStdString();
+        in.dischargeEntries = file.entries;
+        const RunAnalysis a = AnalyseSeries(series, t0, in, 0, kParis);
+        ASSERT_TRUE(a.figures.recoveryPercent) << c.what;
+        EXPECT_NEAR(*a.figures.recoveryPercent, 100, 1) << c.what;
+    }
+    // With the first discharge alone the same curve says far more came back than was injected.
+    const RunAnalysis constant = AnalyseSeries(series, t0, Inputs(test), 0, kParis);
+    EXPECT_GT(*constant.figures.recoveryPercent, 110);
+    // A line that is neither is named.
+    EXPECT_TRUE(ReadDischargeLines({QStringLiteral("0;300"), QStringLiteral("demain;12")}).error.contains(QStringLiteral("ligne 2")));
+}
