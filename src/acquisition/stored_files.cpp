@@ -64,9 +64,17 @@ void ReadStampsInTheFilesOrder(SampleSeries& series, const Regional& regional)
                            : pattern.startsWith(u'y') ? DateOrder::YearFirst
                                                       : DateOrder::DayFirst;
     const DateOrder order = DetectDateOrder(kept, hint);
+    // The stamps the PC's pattern did read were read in the wrong order too (06/12/2026 before 06/13/2026 in a file of
+    // month-first dates): once the file tells its order, every stamp is read in it.
+    const bool reorder = order != hint;
     for (int n = 1; n <= series.sampleCount; ++n) {
         Sample& s = series.At(n);
-        if (s.time == kNoTime && s.stampIndex >= 0) {
+        if (reorder && s.time != kNoTime) {
+            const QString text = StampFromTime(QDateTime::fromSecsSinceEpoch(s.time, Qt::UTC), regional);
+            if (const std::optional<qint64> wall = WallSeconds(text, order)) {
+                s.time = *wall;
+            }
+        } else if (s.time == kNoTime && s.stampIndex >= 0) {
             if (const std::optional<qint64> wall = WallSeconds(series.KeptStamp(s.stampIndex), order)) {
                 s.time = *wall;
                 s.stampIndex = -1;

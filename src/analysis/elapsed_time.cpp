@@ -7,6 +7,12 @@ namespace sondalog {
 namespace {
 constexpr qint64 kDay = 86400;
 
+/// A wall-clock time as the PC showed it (read without a time zone: 02:30 exists on a clock going forward).
+QString WallText(qint64 wall)
+{
+    return QDateTime::fromSecsSinceEpoch(wall, Qt::UTC).toString(QStringLiteral("dd/MM/yyyy hh:mm:ss"));
+}
+
 int OffsetAt(const QTimeZone& zone, qint64 instant)
 {
     return zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(instant, Qt::UTC));
@@ -80,8 +86,7 @@ ElapsedTimes ElapsedSeconds(const SampleSeries& series, int first, int origin, i
             out.error = QStringLiteral("l'heure recule à la mesure n° %1 (%2 après %3) : analyse arrêtée, "
                                        "vérifier l'horloge du PC")
                             .arg(n)
-                            .arg(TimeFromValue(series.At(n).time).toString(QStringLiteral("dd/MM/yyyy hh:mm:ss")),
-                                 TimeFromValue(series.At(n - 1).time).toString(QStringLiteral("dd/MM/yyyy hh:mm:ss")));
+                            .arg(WallText(series.At(n).time), WallText(series.At(n - 1).time));
             out.seconds.clear();
             return out;
         }

@@ -247,25 +247,29 @@ TEST(StoredFiles, StampsInAnotherDateOrderThanThePCsAreReadInTheFilesOwn)
     struct Case {
         QString format;
         QDate first;
+        int step = 600;  ///< seconds between readings
     };
     const Case cases[] = {
         {QStringLiteral("MM/dd/yyyy"), QDate(2026, 12, 20)},  // the day (20) tells the order
         {QStringLiteral("yyyy-MM-dd"), QDate(2026, 3, 5)},
         {QStringLiteral("dd.MM.yyyy"), QDate(2026, 3, 5)},    // nothing tells: the PC's day first
+        // 06/11 and 06/12 read as the PC's order (6 November, 6 December) until 06/13 tells the file's: all are
+        // read again in it.
+        {QStringLiteral("MM/dd/yyyy"), QDate(2026, 6, 11), 7200},
     };
     for (const Case& c : cases) {
         QStringList lines = {QStringLiteral("Forage1-heure-WTW3430\tn\theure\theure-traçage\tconductivité[µS/cm]\ttempérature")};
         const QDateTime start(c.first, QTime(10, 0, 0));
         for (int n = 1; n <= 30; ++n) {
-            lines << start.addSecs(600 * n).toString(c.format + QStringLiteral(" hh:mm:ss")) + QStringLiteral("\t") +
+            lines << start.addSecs(c.step * n).toString(c.format + QStringLiteral(" hh:mm:ss")) + QStringLiteral("\t") +
                          QString::number(n) + QStringLiteral("\t\t\t600,0\t22,9");
         }
         ProcessingState state;
         const OwnRecordingLoad load = LoadOwnRecording(lines, state, Regional::French());
         ASSERT_EQ(load.count, 30) << c.format.toStdString();
         for (int n = 1; n <= 30; ++n) {
-            EXPECT_EQ(state.series.At(n).time,
-                      QDateTime(start.addSecs(600 * n).date(), start.addSecs(600 * n).time(), Qt::UTC).toSecsSinceEpoch())
+            const QDateTime at = start.addSecs(c.step * n);
+            EXPECT_EQ(state.series.At(n).time, QDateTime(at.date(), at.time(), Qt::UTC).toSecsSinceEpoch())
                 << c.format.toStdString() << " reading " << n;
         }
     }
