@@ -20,6 +20,7 @@ struct FitData {
     std::vector<double> t;
     std::vector<double> c;
     double x = 0;
+    double injection = 0;  ///< seconds the injection lasted
 };
 
 // Parameters are the logarithms of v, D and A: they stay positive whatever step is tried.
@@ -30,7 +31,7 @@ int Residuals(const gsl_vector* p, void* params, gsl_vector* f)
     const double d = std::exp(gsl_vector_get(p, 1));
     const double a = std::exp(gsl_vector_get(p, 2));
     for (std::size_t i = 0; i < data->t.size(); ++i) {
-        const double model = AdeConcentration(data->t[i], data->x, v, d, a);
+        const double model = AdePulseConcentration(data->t[i], data->x, v, d, a, data->injection);
         gsl_vector_set(f, i, std::isfinite(model) ? model - data->c[i] : 1e30);
     }
     return GSL_SUCCESS;
@@ -84,8 +85,22 @@ double AdeConcentration(double t, double x, double v, double d, double amplitude
     return amplitude * x / std::sqrt(4 * kPi * d * t * t * t) * std::exp(-spread * spread / (4 * d * t));
 }
 
+double AdePulseConcentration(double t, double x, double v, double d, double amplitude, double injectionSeconds)
+{
+    if (!(injectionSeconds > 0)) {
+        return AdeConcentration(t, x, v, d, amplitude);
+    }
+    // The midpoint rule over the pulse: each slice of the mass leaves at its own time.
+    constexpr int kSteps = 32;
+    double sum = 0;
+    for (int j = 0; j < kSteps; ++j) {
+        sum += AdeConcentration(t - (j + 0.5) * injectionSeconds / kSteps, x, v, d, amplitude);
+    }
+    return sum / kSteps;
+}
+
 AdeFit FitAde(const std::vector<std::pair<double, double>>& curve, double distance, const AdeGuess& guess,
-              std::optional<double> massKg, std::optional<double> dischargeLs)
+              std::optional<double> massKg, std::optional<double> dischargeLs, double injectionSeconds)
 {
     AdeFit fit;
     if (!(distance > 0)) {
@@ -103,6 +118,7 @@ AdeFit FitAde(const std::vector<std::pair<double, double>>& curve, double distan
     }
     FitData data;
     data.x = distance;
+    data.injection = std::max(0.0, injectionSeconds);
     PacketsByTime(curve, data);
     const std::size_t n = data.t.size();
     const std::size_t p = 3;
@@ -168,7 +184,7 @@ AdeFit FitAde(const std::vector<std::pair<double, double>>& curve, double distan
     double tss = 0, readingRss = 0;
     for (const auto& [t, c] : curve) {
         tss += (c - mean) * (c - mean);
-        const double r = AdeConcentration(t, distance, v, d, a) - c;
+        const double r = AdePulseConcentration(t, distance, v, d, a, data.injection) - c;
         readingRss += r * r;
     }
     fit.rmse = std::sqrt(readingRss / static_cast<double>(curve.size()));

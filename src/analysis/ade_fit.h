@@ -43,8 +43,13 @@ struct AdeGuess {
     double amplitude = 0;
 };
 
-/// Fits `curve` (seconds from t0, mg/L). `massKg` and `dischargeLs` turn A into R.
+/// C(t) of an injection spread evenly over `injectionSeconds` from t0 (the same mass): the instant solution
+/// averaged over the pulse (32 steps); the instant one for 0.
+double AdePulseConcentration(double t, double x, double v, double d, double amplitude, double injectionSeconds);
+
+/// Fits `curve` (seconds from t0, mg/L). `massKg` and `dischargeLs` turn A into R. An injection that lasted
+/// `injectionSeconds` is fitted as that pulse, not as an instant.
 AdeFit FitAde(const std::vector<std::pair<double, double>>& curve, double distance, const AdeGuess& guess,
-              std::optional<double> massKg, std::optional<double> dischargeLs);
+              std::optional<double> massKg, std::optional<double> dischargeLs, double injectionSeconds = 0);
 
 }  // namespace sondalog

@@ -114,7 +114,7 @@ void FitRun(RunAnalysis& a, const TracerInputs& inputs)
     guess.amplitude = area;
     // With a discharge that varied the fitted amplitude is no recovery: the figure comes from the moments alone.
     const std::optional<double> discharge = inputs.dischargeEntries.empty() ? inputs.discharge : std::nullopt;
-    a.fit = FitAde(a.concentrations, x, guess, inputs.mass, discharge);
+    a.fit = FitAde(a.concentrations, x, guess, inputs.mass, discharge, inputs.injectionSeconds);
 }
 
 std::optional<double> FittedValue(const RunAnalysis& a, const SampleSeries& series, const TracerInputs& inputs, int n)
@@ -127,7 +127,8 @@ std::optional<double> FittedValue(const RunAnalysis& a, const SampleSeries& seri
         return std::nullopt;
     }
     const double t = a.concentrations[i].first;
-    const double c = AdeConcentration(t, *inputs.distance, a.fit.velocity / 3600, a.fit.dispersion, a.fit.amplitude);
+    const double c = AdePulseConcentration(t, *inputs.distance, a.fit.velocity / 3600, a.fit.dispersion, a.fit.amplitude,
+                                           inputs.injectionSeconds);
     return a.background.At(t) + c / inputs.factor;
 }
 

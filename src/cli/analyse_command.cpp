@@ -13,7 +13,8 @@ int AnalyseCommand(const QStringList& args)
     QTextStream err(stderr);
     QStringList withValue = RunValueOptions();
     withValue << QStringLiteral("--as") << QStringLiteral("--distance") << QStringLiteral("--mass")
-              << QStringLiteral("--discharge") << QStringLiteral("--discharge-file") << QStringLiteral("--factor");
+              << QStringLiteral("--discharge") << QStringLiteral("--discharge-file") << QStringLiteral("--factor")
+              << QStringLiteral("--injection-seconds");
     const Options o = ParseOptions(args, withValue, {});
     if (!o.error.isEmpty() || o.positional.size() != 1) {
         err << "sondalog-cli analyse: " << (o.error.isEmpty() ? QStringLiteral("one FILE is needed") : o.error) << '\n';
@@ -52,6 +53,14 @@ int AnalyseCommand(const QStringList& args)
             return 2;
         }
         inputs.factor = *k;
+    }
+    if (o.Has(QStringLiteral("--injection-seconds"))) {
+        const std::optional<double> seconds = OptionalNumber(o.Value(QStringLiteral("--injection-seconds")));
+        if (!seconds || *seconds < 0) {
+            err << "sondalog-cli analyse: --injection-seconds takes a number of seconds, 0 or more\n";
+            return 2;
+        }
+        inputs.injectionSeconds = *seconds;
     }
     if (o.Has(QStringLiteral("--discharge-file"))) {
         const QString file = o.Value(QStringLiteral("--discharge-file"));

@@ -286,3 +286,33 @@ TEST(FieldAnalysis, ADischargeThatVariesGivesTheMassThatCameBack)
     // A line that is neither is named.
     EXPECT_TRUE(ReadDischargeLines({QStringLiteral("0;300"), QStringLiteral("demain;12")}).error.contains(QStringLiteral("ligne 2")));
 }
+
+TEST(FieldAnalysis, AnInjectionThatLastedIsFittedAsThePulseItWas)
+{
+    const TracerTest test;
+    const double pulse = 4 * 3600;  // the salt poured in over four hours
+    // The pulse's curve: the instant one averaged over the injection (Simpson's rule, 400 intervals).
+    auto pulsed = [&](double t) {
+        const int n = 400;
+        double sum = 0;
+        for (int j = 0; j <= n; ++j) {
+            const double w = j == 0 || j == n ? 1 : (j % 2 ? 4 : 2);
+            sum += w * test.C(t - pulse * j / n);
+        }
+        return sum / (3.0 * n);
+    };
+    std::vector<std::pair<double, double>> curve;
+    for (int i = 0; i <= 3 * 1440; ++i) {
+        curve.emplace_back(i * 60.0, pulsed(i * 60.0));
+    }
+    const AdeGuess start{test.v * 0.9, test.d * 1.5, test.massKg * 1e6 / test.dischargeLs};
+    const AdeFit asPulse = FitAde(curve, test.x, start, test.massKg, test.dischargeLs, pulse);
+    ASSERT_TRUE(asPulse.ok) << asPulse.message.toStdString();
+    EXPECT_NEAR(asPulse.velocity / (test.v * 3600), 1, 0.01);
+    EXPECT_NEAR(asPulse.dispersion / test.d, 1, 0.02);
+    EXPECT_NEAR(*asPulse.recovery, 100, 1);
+    // Taken for an instant, the same curve reads slower: two hours late on a 16.7-hour transit.
+    const AdeFit asInstant = FitAde(curve, test.x, start, test.massKg, test.dischargeLs);
+    ASSERT_TRUE(asInstant.ok);
+    EXPECT_LT(asInstant.velocity / (test.v * 3600), 0.95);
+}
