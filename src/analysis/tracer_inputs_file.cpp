@@ -47,6 +47,8 @@ TracerSettings LoadTracerSettings(const QString& path)
             if (const std::optional<double> k = OptionalNumber(value); k && *k > 0) {
                 s.inputs.factor = *k;
             }
+        } else if (key == QLatin1String("fichier_debit")) {
+            s.dischargeFile = value;
         } else if (key == QLatin1String("etalons")) {
             for (const QString& pair : value.split(u';', Qt::SkipEmptyParts)) {
                 const std::optional<double> c = OptionalNumber(pair.section(u':', 0, 0));
@@ -57,7 +59,25 @@ TracerSettings LoadTracerSettings(const QString& path)
             }
         }
     }
+    ReadDischargeFile(s);
     return s;
+}
+
+void ReadDischargeFile(TracerSettings& s)
+{
+    s.inputs.dischargeEntries.clear();
+    s.dischargeError.clear();
+    if (s.dischargeFile.trimmed().isEmpty()) {
+        return;
+    }
+    const std::optional<QStringList> lines = ReadConfigLines(s.dischargeFile.trimmed());
+    if (!lines) {
+        s.dischargeError = QStringLiteral("fichier de débit illisible : ") + s.dischargeFile;
+        return;
+    }
+    const DischargeFile file = ReadDischargeLines(*lines);
+    s.dischargeError = file.error;
+    s.inputs.dischargeEntries = file.entries;
 }
 
 QString SaveTracerSettings(const QString& path, const TracerSettings& s)
@@ -71,7 +91,8 @@ QString SaveTracerSettings(const QString& path, const TracerSettings& s)
                                QStringLiteral("masse=") + number(s.inputs.mass),
                                QStringLiteral("debit=") + number(s.inputs.discharge),
                                QStringLiteral("facteur=") + number(s.inputs.factor),
-                               QStringLiteral("etalons=") + standards.join(u';')};
+                               QStringLiteral("etalons=") + standards.join(u';'),
+                               QStringLiteral("fichier_debit=") + s.dischargeFile};
     return WriteFileAtomically(path, JoinCrLf(lines));
 }
 

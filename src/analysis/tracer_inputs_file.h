@@ -12,9 +12,15 @@ struct TracerSettings {
     TracerInputs inputs;
     /// Standards (concentration in mg/L, conductivity in µS/cm); two or more give k.
     std::vector<std::pair<double, double>> standards;
+    /// A discharge that varied: its file, read when the settings are (its lines in `inputs.dischargeEntries`).
+    QString dischargeFile;
+    QString dischargeError;  ///< why the file gave no series, empty when it did (or when there is none)
     /// The inputs with k from the standards when they give one.
     TracerInputs Effective() const;
 };
+
+/// Reads `settings.dischargeFile` into the inputs' discharge entries (none, and the reason, when it cannot).
+void ReadDischargeFile(TracerSettings& settings);
 
 /// A missing or unreadable file gives the defaults (k = 0.5, nothing else).
 TracerSettings LoadTracerSettings(const QString& path);

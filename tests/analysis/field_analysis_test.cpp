@@ -2,8 +2,11 @@
 // written again in this file, not taken from the program): clock changes, a drifting background, noise, a
 // cut tail, times that go back. The analysis must give back the test that made them, or say why it cannot.
 #include "analysis/run_analysis.h"
+#include "analysis/tracer_inputs_file.h"
+#include "util/text_file.h"
 
 #include <QDateTime>
+#include <QTemporaryDir>
 #include <QTimeZone>
 
 #include <gtest/gtest.h>
@@ -315,4 +318,35 @@ TEST(FieldAnalysis, AnInjectionThatLastedIsFittedAsThePulseItWas)
     const AdeFit asInstant = FitAde(curve, test.x, start, test.massKg, test.dischargeLs);
     ASSERT_TRUE(asInstant.ok);
     EXPECT_LT(asInstant.velocity / (test.v * 3600), 0.95);
+}
+
+TEST(FieldAnalysis, TheDischargeFileIsKeptWithTheTracerInputsAndReadWithThem)
+{
+    QTemporaryDir dir;
+    const QString series = dir.filePath(QStringLiteral("debit.csv"));
+    ASSERT_TRUE(WriteFileAtomically(series, JoinCrLf({QStringLiteral("heures;L/s"), QStringLiteral("0;300"),
+                                                      QStringLiteral("72;150")}))
+                    .isEmpty());
+    struct Case {
+        QString file;
+        std::size_t entries;
+        bool error;
+    };
+    const Case cases[] = {
+        {series, 2, false},
+        {dir.filePath(QStringLiteral("absent.csv")), 0, true},  // said, and the constant discharge serves
+        {QString(), 0, false},
+    };
+    for (const Case& c : cases) {
+        TracerSettings s;
+        s.inputs.discharge = 300;
+        s.dischargeFile = c.file;
+        const QString path = dir.filePath(QStringLiteral("Sondalog.trc"));
+        ASSERT_TRUE(SaveTracerSettings(path, s).isEmpty());
+        const TracerSettings back = LoadTracerSettings(path);
+        EXPECT_EQ(back.dischargeFile, c.file);
+        EXPECT_EQ(back.Effective().dischargeEntries.size(), c.entries) << c.file.toStdString();
+        EXPECT_EQ(!back.dischargeError.isEmpty(), c.error) << c.file.toStdString();
+        EXPECT_EQ(back.Effective().discharge, std::optional<double>(300));
+    }
 }

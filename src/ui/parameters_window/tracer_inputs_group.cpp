@@ -23,6 +23,9 @@ TracerInputsGroup::TracerInputsGroup(QWidget* parent) : QGroupBox(QStringLiteral
     Edit_debit = Named(new QLineEdit(this), "Edit_debit");
     Edit_k = Named(new QLineEdit(this), "Edit_k");
     Edit_etalons = Named(new QLineEdit(this), "Edit_etalons");
+    Edit_fichier_debit = Named(new QLineEdit(this), "Edit_fichier_debit");
+    Edit_fichier_debit->setToolTip(QStringLiteral("débit variable : fichier de lignes « date-heure;L/s » ou « heures depuis "
+                                                  "t0;L/s » (vide : le débit ci-dessus, constant)"));
     Label_k = Named(new QLabel(this), "Label_k");
     Edit_distance->setToolTip(QStringLiteral("distance du point d'injection au point de mesure, en m"));
     Edit_masse->setToolTip(QStringLiteral("masse de sel injectée, en kg"));
@@ -34,10 +37,11 @@ TracerInputsGroup::TracerInputsGroup(QWidget* parent) : QGroupBox(QStringLiteral
     form->addRow(QStringLiteral("distance (m)"), Edit_distance);
     form->addRow(QStringLiteral("masse injectée (kg)"), Edit_masse);
     form->addRow(QStringLiteral("débit (L/s)"), Edit_debit);
+    form->addRow(QStringLiteral("fichier de débit"), Edit_fichier_debit);
     form->addRow(QStringLiteral("k (mg/L par µS/cm)"), Edit_k);
     form->addRow(QStringLiteral("étalons"), Edit_etalons);
     form->addRow(Label_k);
-    for (QLineEdit* e : {Edit_distance, Edit_masse, Edit_debit, Edit_k, Edit_etalons}) {
+    for (QLineEdit* e : {Edit_distance, Edit_masse, Edit_debit, Edit_fichier_debit, Edit_k, Edit_etalons}) {
         connect(e, &QLineEdit::editingFinished, this, [this] {
             ShowFactorInUse();
             if (onChanged) {
@@ -58,6 +62,7 @@ void TracerInputsGroup::Show(const TracerSettings& s)
         standards << Text(c) + u':' + Text(g);
     }
     Edit_etalons->setText(standards.join(u';'));
+    Edit_fichier_debit->setText(s.dischargeFile);
     ShowFactorInUse();
 }
 
@@ -77,6 +82,8 @@ TracerSettings TracerInputsGroup::Read() const
             s.standards.emplace_back(*c, *g);
         }
     }
+    s.dischargeFile = Edit_fichier_debit->text().trimmed();
+    ReadDischargeFile(s);
     return s;
 }
 
@@ -84,8 +91,9 @@ void TracerInputsGroup::ShowFactorInUse()
 {
     const TracerSettings s = Read();
     const std::optional<double> fromStandards = FactorFromStandards(s.standards);
-    Label_k->setText(fromStandards ? QStringLiteral("k des étalons = ") + Text(*fromStandards)
-                                   : QStringLiteral("k utilisé = ") + Text(s.inputs.factor));
+    Label_k->setText((fromStandards ? QStringLiteral("k des étalons = ") + Text(*fromStandards)
+                                    : QStringLiteral("k utilisé = ") + Text(s.inputs.factor)) +
+                     (s.dischargeError.isEmpty() ? QString() : u'\n' + s.dischargeError));
 }
 
 }  // namespace sondalog

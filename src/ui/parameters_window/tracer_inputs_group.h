@@ -26,6 +26,7 @@ public:
     QLineEdit* Edit_debit = nullptr;
     QLineEdit* Edit_k = nullptr;
     QLineEdit* Edit_etalons = nullptr;
+    QLineEdit* Edit_fichier_debit = nullptr;  ///< a discharge that varied, beside Q
     QLabel* Label_k = nullptr;  ///< the factor in use (from the standards when they give one)
 
     /// An input was changed and left (or Enter pressed).
