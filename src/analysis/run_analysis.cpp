@@ -115,6 +115,10 @@ void FitRun(RunAnalysis& a, const TracerInputs& inputs)
     // With a discharge that varied the fitted amplitude is no recovery: the figure comes from the moments alone.
     const std::optional<double> discharge = inputs.dischargeEntries.empty() ? inputs.discharge : std::nullopt;
     a.fit = FitAde(a.concentrations, x, guess, inputs.mass, discharge, inputs.injectionSeconds);
+    if (inputs.components != 1 && a.fit.ok) {
+        a.conduits = FitConduits(a.concentrations, x, a.fit, inputs.components, inputs.mass, discharge,
+                                 inputs.injectionSeconds);
+    }
 }
 
 std::optional<double> FittedValue(const RunAnalysis& a, const SampleSeries& series, const TracerInputs& inputs, int n)
@@ -157,8 +161,37 @@ QStringList AnalysisKeyValues(const RunAnalysis& a)
           << kv("fit.r2", fitted(fit.r2)) << kv("fit.velocity.ci95", fitted(fit.velocityCi95))
           << kv("fit.dispersion.ci95", fitted(fit.dispersionCi95))
           << kv("fit.recovery.ci95", fit.ok ? Number(fit.recoveryCi95) : QString())
-          << kv("fit.reliable", fit.ok && fit.reliable ? QStringLiteral("true") : QStringLiteral("false"))
-          << kv("provisional", f.provisional ? QStringLiteral("true") : QStringLiteral("false"));
+          << kv("fit.reliable", fit.ok && fit.reliable ? QStringLiteral("true") : QStringLiteral("false"));
+    // The conduits: the sum of 1 to 3 curves, fastest first; fit.recovery is then their sum.
+    const ConduitsFit& conduits = a.conduits;
+    const int count = conduits.ok ? static_cast<int>(conduits.components.size()) : fit.ok ? 1 : 0;
+    lines << kv("fit.components", count > 0 ? QString::number(count) : QString());
+    for (int i = 1; i <= 3; ++i) {
+        std::optional<double> v, d, share;
+        if (conduits.ok && i <= count) {
+            const ConduitComponent& c = conduits.components[static_cast<std::size_t>(i - 1)];
+            v = c.velocity;
+            d = c.dispersion;
+            share = c.fraction;
+        } else if (!conduits.ok && fit.ok && i == 1) {
+            v = fit.velocity;
+            d = fit.dispersion;
+            share = 1.0;
+        }
+        const QString prefix = QStringLiteral("fit.%1.").arg(i);
+        lines << prefix + QStringLiteral("velocity=") + Number(v) << prefix + QStringLiteral("dispersion=") + Number(d)
+              << prefix + QStringLiteral("fraction=") + Number(share);
+    }
+    if (conduits.ok && conduits.recovery) {
+        for (QString& line : lines) {
+            if (line.startsWith(QLatin1String("fit.recovery="))) {
+                line = kv("fit.recovery", Number(conduits.recovery));
+            } else if (line.startsWith(QLatin1String("fit.recovery."))) {
+                line = line.section(u'=', 0, 0) + u'=';  // the one curve's uncertainty is not the sum's
+            }
+        }
+    }
+    lines << kv("provisional", f.provisional ? QStringLiteral("true") : QStringLiteral("false"));
     return lines;
 }
 

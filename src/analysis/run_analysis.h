@@ -4,6 +4,7 @@
 // for the figures, once a second for the fit), on stored files and by the command line.
 
 #include "analysis/ade_fit.h"
+#include "analysis/conduits_fit.h"
 #include "analysis/tracer_analysis.h"
 #include "processing/sample_series.h"
 
@@ -16,6 +17,7 @@ struct RunAnalysis {
     TracerFigures figures;
     std::vector<std::pair<double, double>> concentrations;  ///< (seconds from t0, mg/L)
     AdeFit fit;
+    ConduitsFit conduits;  ///< the sum of 1 to 3 curves, when asked for
     bool fitted = false;  ///< the fit was asked for
     double secondsPerReading = 0;  ///< the time base: 0 for the readings' PC times
     Background background;         ///< under the curve, in quantity 1's units

@@ -14,7 +14,7 @@ int AnalyseCommand(const QStringList& args)
     QStringList withValue = RunValueOptions();
     withValue << QStringLiteral("--as") << QStringLiteral("--distance") << QStringLiteral("--mass")
               << QStringLiteral("--discharge") << QStringLiteral("--discharge-file") << QStringLiteral("--factor")
-              << QStringLiteral("--injection-seconds");
+              << QStringLiteral("--injection-seconds") << QStringLiteral("--components");
     const Options o = ParseOptions(args, withValue, {});
     if (!o.error.isEmpty() || o.positional.size() != 1) {
         err << "sondalog-cli analyse: " << (o.error.isEmpty() ? QStringLiteral("one FILE is needed") : o.error) << '\n';
@@ -61,6 +61,17 @@ int AnalyseCommand(const QStringList& args)
             return 2;
         }
         inputs.injectionSeconds = *seconds;
+    }
+    if (o.Has(QStringLiteral("--components"))) {
+        const QString c = o.Value(QStringLiteral("--components"));
+        if (c == QLatin1String("auto")) {
+            inputs.components = 0;
+        } else if (c == QLatin1String("1") || c == QLatin1String("2") || c == QLatin1String("3")) {
+            inputs.components = c.toInt();
+        } else {
+            err << "sondalog-cli analyse: --components takes auto, 1, 2 or 3\n";
+            return 2;
+        }
     }
     if (o.Has(QStringLiteral("--discharge-file"))) {
         const QString file = o.Value(QStringLiteral("--discharge-file"));

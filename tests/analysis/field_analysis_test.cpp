@@ -1,6 +1,7 @@
 // Recordings a field test really gives, written here from the advection–dispersion solution (its formula
 // written again in this file, not taken from the program): clock changes, a drifting background, noise, a
 // cut tail, times that go back. The analysis must give back the test that made them, or say why it cannot.
+#include "analysis/conduits_fit.h"
 #include "analysis/run_analysis.h"
 #include "analysis/tracer_inputs_file.h"
 #include "util/text_file.h"
@@ -348,5 +349,40 @@ TEST(FieldAnalysis, TheDischargeFileIsKeptWithTheTracerInputsAndReadWithThem)
         EXPECT_EQ(back.Effective().dischargeEntries.size(), c.entries) << c.file.toStdString();
         EXPECT_EQ(!back.dischargeError.isEmpty(), c.error) << c.file.toStdString();
         EXPECT_EQ(back.Effective().discharge, std::optional<double>(300));
+    }
+}
+
+TEST(FieldAnalysis, TwoConduitsAreFoundAsTwo)
+{
+    // 70 % of the mass through a conduit at 150 m/h, 30 % through one at 60 m/h, both with D = 2 m²/s.
+    TracerTest fast;
+    TracerTest slow;
+    slow.v = 60.0 / 3600;
+    std::vector<std::pair<double, double>> two;
+    std::vector<std::pair<double, double>> one;
+    for (int i = 0; i <= 6 * 1440; ++i) {
+        const double t = i * 60.0;
+        two.emplace_back(t, 0.7 * fast.C(t) + 0.3 * slow.C(t));
+        one.emplace_back(t, fast.C(t));
+    }
+    const AdeGuess start{fast.v, fast.d, fast.massKg * 1e6 / fast.dischargeLs};
+    for (const auto* curve : {&two, &one}) {
+        const AdeFit single = FitAde(*curve, fast.x, start, fast.massKg, fast.dischargeLs);
+        ASSERT_TRUE(single.ok);
+        const ConduitsFit fit = FitConduits(*curve, fast.x, single, 0, fast.massKg, fast.dischargeLs);
+        ASSERT_TRUE(fit.ok) << fit.message.toStdString();
+        ASSERT_TRUE(fit.recovery);
+        EXPECT_NEAR(*fit.recovery, 100, 1);  // all of it came back, by both ways
+        if (curve == &one) {
+            EXPECT_EQ(fit.components.size(), 1u);
+            continue;
+        }
+        ASSERT_EQ(fit.components.size(), 2u);
+        EXPECT_NEAR(fit.components[0].velocity / 150, 1, 0.05);
+        EXPECT_NEAR(fit.components[1].velocity / 60, 1, 0.05);
+        EXPECT_NEAR(fit.components[0].fraction, 0.7, 0.05);
+        EXPECT_NEAR(fit.components[1].fraction, 0.3, 0.05);
+        // The single curve misses the second passage: it says far less came back.
+        EXPECT_LT(*single.recovery, 90);
     }
 }
