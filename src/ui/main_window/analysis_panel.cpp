@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -21,6 +22,7 @@ namespace sondalog {
 namespace {
 constexpr int kAnalysisDelayMs = 200;
 constexpr qint64 kFitEveryMs = 1000;
+constexpr qint64 kShareOfACore = 200;  // each waits 200 times its own cost: figures and fit, 1 % of a core together
 
 QString Figure(std::optional<double> v, const QString& unit, int digits = 4)
 {
@@ -82,7 +84,8 @@ double AnalysisPanel::AnalysisSecondsPerReading() const
 void AnalysisPanel::FollowReadings()
 {
     if (ctx_.run().state.t0Marked && !analysisTimer_.isActive()) {
-        analysisTimer_.start();  // the figures follow the readings, at most five times a second
+        // The figures follow the readings, at most five times a second, and never at more than 1 % of a core.
+        analysisTimer_.start(static_cast<int>(std::max<qint64>(kAnalysisDelayMs, kShareOfACore * figuresCostMs_)));
     }
 }
 
@@ -102,13 +105,17 @@ void AnalysisPanel::UpdateAnalysis()
 {
     const TracerInputs inputs = ctx_.store->tracer.Effective();
     AdeFit previousFit = analysis_.fit;
+    QElapsedTimer cost;
+    cost.start();
     analysis_ = AnalyseSeries(ctx_.run().state.series, AnalysisT0(), inputs, AnalysisSecondsPerReading());
+    figuresCostMs_ = cost.elapsed();
     analysis_.fit = previousFit;  // kept on screen until the next fit replaces it
     ShowAnalysis();
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    if (fitRunning_ || now - lastFitMs_ < kFitEveryMs || analysis_.t0 == 0 || !inputs.distance) {
+    const qint64 fitEvery = std::max(kFitEveryMs, kShareOfACore * fitCostMs_);
+    if (fitRunning_ || now - lastFitMs_ < fitEvery || analysis_.t0 == 0 || !inputs.distance) {
         if (!fitRunning_ && analysis_.t0 != 0 && inputs.distance && !analysisTimer_.isActive()) {
-            analysisTimer_.start(static_cast<int>(kFitEveryMs));  // the fit comes within the second
+            analysisTimer_.start(static_cast<int>(fitEvery));  // the fit comes at its turn
         }
         return;
     }
@@ -116,14 +123,22 @@ void AnalysisPanel::UpdateAnalysis()
     lastFitMs_ = now;
     fitRunning_ = true;
     RunAnalysis copy = analysis_;
-    RunInBackground<RunAnalysis>(
+    struct Fitted {
+        RunAnalysis analysis;
+        qint64 costMs = 0;
+    };
+    RunInBackground<Fitted>(
         this,
         [copy, inputs]() mutable {
+            QElapsedTimer cost;
+            cost.start();
             FitRun(copy, inputs);
-            return copy;
+            return Fitted{copy, cost.elapsed()};
         },
-        [this](RunAnalysis&& fitted) {
+        [this](Fitted&& done) {
             fitRunning_ = false;
+            fitCostMs_ = done.costMs;
+            const RunAnalysis& fitted = done.analysis;
             if (fitted.t0 == analysis_.t0) {
                 analysis_.fit = fitted.fit;
                 analysis_.fitted = true;
