@@ -1,5 +1,6 @@
 #include "analysis/discharge_series.h"
 
+#include "analysis/tracer_inputs_file.h"
 #include "processing/sample_series.h"
 
 #include <QDateTime>
@@ -9,15 +10,6 @@
 namespace sondalog {
 
 namespace {
-std::optional<double> Number(QString text)
-{
-    text = text.trimmed();
-    text.replace(u',', u'.');
-    bool ok = false;
-    const double v = text.toDouble(&ok);
-    return ok && std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
-}
-
 std::optional<qint64> WallTime(const QString& text)
 {
     static const char* const kFormats[] = {"dd/MM/yyyy hh:mm:ss", "dd/MM/yyyy hh:mm", "yyyy-MM-dd hh:mm:ss",
@@ -43,8 +35,8 @@ DischargeFile ReadDischargeLines(const QStringList& lines)
         }
         const QStringList fields = line.split(line.contains(u';') ? u';' : u'\t');
         DischargeEntry e;
-        const std::optional<double> q = fields.size() == 2 ? Number(fields[1]) : std::nullopt;
-        const std::optional<double> hours = fields.size() == 2 ? Number(fields[0]) : std::nullopt;
+        const std::optional<double> q = fields.size() == 2 ? OptionalNumber(fields[1]) : std::nullopt;
+        const std::optional<double> hours = fields.size() == 2 ? OptionalNumber(fields[0]) : std::nullopt;
         e.wall = fields.size() == 2 && !hours ? WallTime(fields[0]) : std::nullopt;
         if (!q || (!hours && !e.wall) || *q < 0) {
             if (file.entries.empty() && !q) {
