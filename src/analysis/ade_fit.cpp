@@ -23,15 +23,17 @@ struct FitData {
     double injection = 0;  ///< seconds the injection lasted
 };
 
-// Parameters are the logarithms of v, D and A: they stay positive whatever step is tried.
+// Parameters are the logarithms of v, D and A (they stay positive whatever step is tried) and the background's
+// offset: the background is an estimate too, and its error belongs in the curve's standard errors.
 int Residuals(const gsl_vector* p, void* params, gsl_vector* f)
 {
     const auto* data = static_cast<const FitData*>(params);
     const double v = std::exp(gsl_vector_get(p, 0));
     const double d = std::exp(gsl_vector_get(p, 1));
     const double a = std::exp(gsl_vector_get(p, 2));
+    const double offset = gsl_vector_get(p, 3);
     for (std::size_t i = 0; i < data->t.size(); ++i) {
-        const double model = AdePulseConcentration(data->t[i], data->x, v, d, a, data->injection);
+        const double model = AdePulseConcentration(data->t[i], data->x, v, d, a, data->injection) + offset;
         gsl_vector_set(f, i, std::isfinite(model) ? model - data->c[i] : 1e30);
     }
     return GSL_SUCCESS;
@@ -121,7 +123,7 @@ AdeFit FitAde(const std::vector<std::pair<double, double>>& curve, double distan
     data.injection = std::max(0.0, injectionSeconds);
     PacketsByTime(curve, data);
     const std::size_t n = data.t.size();
-    const std::size_t p = 3;
+    const std::size_t p = 4;
     fit.points = static_cast<int>(n);
 
     gsl_set_error_handler_off();  // a failure is a message here, never an abort
@@ -140,7 +142,7 @@ AdeFit FitAde(const std::vector<std::pair<double, double>>& curve, double distan
         fit.message = QStringLiteral("ajustement : mémoire insuffisante");
         return fit;
     }
-    double start[3] = {std::log(guess.velocity), std::log(guess.dispersion), std::log(guess.amplitude)};
+    double start[4] = {std::log(guess.velocity), std::log(guess.dispersion), std::log(guess.amplitude), 0.0};
     gsl_vector_view x0 = gsl_vector_view_array(start, p);
     if (gsl_multifit_nlinear_init(&x0.vector, &fdf, ws.w) != GSL_SUCCESS) {
         fit.message = QStringLiteral("ajustement impossible à démarrer");
@@ -163,12 +165,15 @@ AdeFit FitAde(const std::vector<std::pair<double, double>>& curve, double distan
     const double v = std::exp(gsl_vector_get(best, 0));
     const double d = std::exp(gsl_vector_get(best, 1));
     const double a = std::exp(gsl_vector_get(best, 2));
+    const double offset = gsl_vector_get(best, 3);
     // Standard errors of the logarithms, carried to the parameters (delta method).
     fit.velocity = v * 3600;
     fit.velocitySe = v * se(0) * 3600;
     fit.dispersion = d;
     fit.dispersionSe = d * se(1);
     fit.amplitude = a;
+    fit.offset = offset;
+    fit.offsetSe = se(3);
     if (massKg && dischargeLs && *massKg > 0 && *dischargeLs > 0) {
         const double r = a * *dischargeLs / (*massKg * 1e6);  // A = R M / Q, M in mg
         fit.recovery = r * 100;
@@ -184,7 +189,7 @@ AdeFit FitAde(const std::vector<std::pair<double, double>>& curve, double distan
     double tss = 0, readingRss = 0;
     for (const auto& [t, c] : curve) {
         tss += (c - mean) * (c - mean);
-        const double r = AdePulseConcentration(t, distance, v, d, a, data.injection) - c;
+        const double r = AdePulseConcentration(t, distance, v, d, a, data.injection) + offset - c;
         readingRss += r * r;
     }
     fit.rmse = std::sqrt(readingRss / static_cast<double>(curve.size()));

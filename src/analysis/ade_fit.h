@@ -2,7 +2,8 @@
 // The advection–dispersion fit of a breakthrough curve: the flux-concentration solution for an
 // instantaneous injection (Kreft & Zuber 1978),
 //   C(t) = R · (M / Q) · x / √(4π D t³) · exp(−(x − v t)² / (4 D t)),
-// fitted by non-linear least squares (GSL's Levenberg–Marquardt) for v, D and A = R · M / Q.
+// plus a constant offset of the background, fitted by non-linear least squares (GSL's Levenberg–Marquardt)
+// for v, D, A = R · M / Q and the offset.
 
 #include <QString>
 
@@ -23,6 +24,8 @@ struct AdeFit {
     double dispersion = 0;  ///< m²/s
     double dispersionSe = 0;
     double amplitude = 0;  ///< mg·s/L
+    double offset = 0;     ///< mg/L: what the background taken off still held under the curve
+    double offsetSe = 0;
     std::optional<double> recovery;  ///< % (R × 100), with the mass and the discharge
     std::optional<double> recoverySe;
     double rmse = 0;  ///< mg/L, of the fitted curve against every reading

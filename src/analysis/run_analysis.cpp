@@ -132,7 +132,8 @@ std::optional<double> FittedValue(const RunAnalysis& a, const SampleSeries& seri
     }
     const double t = a.concentrations[i].first;
     const double c = AdePulseConcentration(t, *inputs.distance, a.fit.velocity / 3600, a.fit.dispersion, a.fit.amplitude,
-                                           inputs.injectionSeconds);
+                                           inputs.injectionSeconds) +
+                     a.fit.offset;
     return a.background.At(t) + c / inputs.factor;
 }
 
@@ -158,7 +159,7 @@ QStringList AnalysisKeyValues(const RunAnalysis& a)
           << kv("fit.dispersion", fitted(fit.dispersion)) << kv("fit.dispersion.se", fitted(fit.dispersionSe))
           << kv("fit.recovery", fit.ok ? Number(fit.recovery) : QString())
           << kv("fit.recovery.se", fit.ok ? Number(fit.recoverySe) : QString()) << kv("fit.rmse", fitted(fit.rmse))
-          << kv("fit.r2", fitted(fit.r2)) << kv("fit.velocity.ci95", fitted(fit.velocityCi95))
+          << kv("fit.r2", fitted(fit.r2)) << kv("fit.offset", fitted(fit.offset)) << kv("fit.velocity.ci95", fitted(fit.velocityCi95))
           << kv("fit.dispersion.ci95", fitted(fit.dispersionCi95))
           << kv("fit.recovery.ci95", fit.ok ? Number(fit.recoveryCi95) : QString())
           << kv("fit.reliable", fit.ok && fit.reliable ? QStringLiteral("true") : QStringLiteral("false"));

@@ -169,7 +169,19 @@ TracerFigures AnalyseCurve(const std::vector<CurvePoint>& curve, const Backgroun
     f.peakConcentration = peakC;
 
     // Moments of C(t) by trapezoids over the passage: the noise past it only adds to them (t² times the noise).
-    const std::optional<std::size_t> back = EndOfPassage(c, peak, sd);
+    std::optional<std::size_t> back = EndOfPassage(c, peak, sd);
+    if (inputs.endSeconds) {
+        // The user's end: the last reading up to it, once the curve has peaked.
+        std::size_t last = peak;
+        while (last + 1 < curve.size() && curve[last + 1].seconds <= *inputs.endSeconds) {
+            ++last;
+        }
+        if (last > peak) {
+            back = last;
+        } else {
+            f.notes << QStringLiteral("fin du passage demandée avant le pic : ignorée");
+        }
+    }
     const std::size_t end = back ? *back : curve.size() - 1;
     f.endSeconds = curve[end].seconds;
     double m0 = 0, m1 = 0, m2 = 0;

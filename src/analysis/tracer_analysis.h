@@ -22,6 +22,7 @@ struct TracerInputs {
     std::optional<double> discharge;  ///< L/s at the measuring point
     double factor = 0.5;              ///< k, mg/L per µS/cm (NaCl at 25 °C)
     double injectionSeconds = 0;      ///< how long the injection lasted (0: an instant)
+    std::optional<double> endSeconds; ///< the end of the passage as the user sets it, seconds from t0
     int components = 1;               ///< conduits fitted: 1, 2, 3, or 0 for the count the criterion chooses
     /// A discharge that varied: the file's lines, and the series in seconds from t0 they give once t0 is known.
     std::vector<DischargeEntry> dischargeEntries;

@@ -14,7 +14,8 @@ int AnalyseCommand(const QStringList& args)
     QStringList withValue = RunValueOptions();
     withValue << QStringLiteral("--as") << QStringLiteral("--distance") << QStringLiteral("--mass")
               << QStringLiteral("--discharge") << QStringLiteral("--discharge-file") << QStringLiteral("--factor")
-              << QStringLiteral("--injection-seconds") << QStringLiteral("--components");
+              << QStringLiteral("--injection-seconds") << QStringLiteral("--components")
+              << QStringLiteral("--end");
     const Options o = ParseOptions(args, withValue, {});
     if (!o.error.isEmpty() || o.positional.size() != 1) {
         err << "sondalog-cli analyse: " << (o.error.isEmpty() ? QStringLiteral("one FILE is needed") : o.error) << '\n';
@@ -61,6 +62,13 @@ int AnalyseCommand(const QStringList& args)
             return 2;
         }
         inputs.injectionSeconds = *seconds;
+    }
+    if (o.Has(QStringLiteral("--end"))) {
+        inputs.endSeconds = OptionalNumber(o.Value(QStringLiteral("--end")));
+        if (!inputs.endSeconds || !(*inputs.endSeconds > 0)) {
+            err << "sondalog-cli analyse: --end takes the end of the passage in seconds from t0, more than 0\n";
+            return 2;
+        }
     }
     if (o.Has(QStringLiteral("--components"))) {
         const QString c = o.Value(QStringLiteral("--components"));

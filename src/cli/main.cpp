@@ -17,7 +17,7 @@ int Usage()
            "       sondalog-cli charts FILE [--as auto|own] [--points N|tous] [--calc dernier|moyenne|minimum|maximum]\n"
            "       sondalog-cli analyse FILE [--as auto|own] [--distance M] [--mass KG] [--discharge L_PER_S]\n"
            "                            [--discharge-file FILE] [--factor K] [--injection-seconds T]\n"
-           "                            [--components auto|1|2|3]\n"
+           "                            [--components auto|1|2|3] [--end SECONDS]\n"
            "       sondalog-cli acquire --port NAME [--mode char|string] [--readings N | --seconds S]\n"
            "                            [--burst-silence MS] [--open-wait-scale X] [run options]\n"
            "run options: --config-dir DIR --t0 K --now \"yyyy-MM-dd hh:mm:ss\" --step S --locale NAME --out FILE --save DIR\n";
