@@ -27,6 +27,16 @@ TracerInputs TracerSettings::Effective() const
     return in;
 }
 
+TracerInputs WithDemoInputs(TracerInputs inputs)
+{
+    if (!inputs.distance && !inputs.mass && !inputs.discharge && inputs.dischargeEntries.empty()) {
+        inputs.distance = 10;
+        inputs.mass = 0.65;
+        inputs.discharge = 40;
+    }
+    return inputs;
+}
+
 TracerSettings LoadTracerSettings(const QString& path)
 {
     TracerSettings s;

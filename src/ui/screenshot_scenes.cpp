@@ -89,15 +89,6 @@ void ChooserScene(MainWindow& window, const QString& file)
     });
 }
 
-/// A test 500 m from the swallow hole: 2 kg of salt, 40 L/s at the spring.
-void SetAnalysisInputs(MainWindow& window)
-{
-    TracerInputsGroup* inputs = window.parameters()->GroupBox_tracage;
-    inputs->Edit_distance->setText(QStringLiteral("500"));
-    inputs->Edit_masse->setText(QStringLiteral("2"));
-    inputs->Edit_debit->setText(QStringLiteral("40"));
-    emit inputs->Edit_distance->editingFinished();
-}
 
 }  // namespace
 
@@ -117,9 +108,6 @@ void ScreenshotRun(MainWindow& window, const QString& file, int readings, const 
     }
     if (scene == QLatin1String("charts")) {
         window.parameters()->CheckBox_ph_ox_3sondes->setChecked(true);
-    }
-    if (scene == QLatin1String("analysis")) {
-        SetAnalysisInputs(window);
     }
     auto* poll = new QTimer(&window);
     QObject::connect(poll, &QTimer::timeout, &window, [&window, file, readings, poll, scene] {

@@ -18,10 +18,9 @@ TEST(AnalysisWindow, FiguresFitAndReportOfTheDemonstration)
     Fixture f;
     MainWindow& w = *f.window;
     TracerInputsGroup& inputs = *w.parameters()->GroupBox_tracage;
-    inputs.Edit_distance->setText(QStringLiteral("500"));
-    inputs.Edit_masse->setText(QStringLiteral("2"));
-    inputs.Edit_debit->setText(QStringLiteral("40"));
-    emit inputs.Edit_distance->editingFinished();
+    // Only k given: the demonstration brings its own test (10 m, 0.65 kg, 40 L/s).
+    inputs.Edit_k->setText(QStringLiteral("0,5"));
+    emit inputs.Edit_k->editingFinished();
     EXPECT_TRUE(QFile::exists(f.dir.filePath(QStringLiteral("config/Sondalog.trc"))));
     EXPECT_EQ(Find<QLabel>(w, "Panel_analyse")->text(), QStringLiteral("Analyse du traçage : à partir de t0"));
 
@@ -36,6 +35,11 @@ TEST(AnalysisWindow, FiguresFitAndReportOfTheDemonstration)
     EXPECT_TRUE(Find<QLabel>(w, "Panel_analyse")->text().contains(QStringLiteral("ajusté : v ")));
     EXPECT_TRUE(w.panels().analysis->analysis().figures.peakSeconds.has_value());
     EXPECT_GT(w.panels().analysis->analysis().fit.r2, 0.9);
+    // A plausible test: its pulse (worked out by hand: area 32,740 µS/cm·s, mean 177.2 s) gives 100.7 % and 203 m/h.
+    const TracerFigures& shown = w.panels().analysis->analysis().figures;
+    ASSERT_TRUE(shown.recoveryPercent && shown.velocityMean);
+    EXPECT_NEAR(*shown.recoveryPercent, 100.7, 3);
+    EXPECT_NEAR(*shown.velocityMean, 203, 6);
     // The fitted curve is on the graph, dashed orange.
     const QImage graph = Find<GraphWidget>(w, "ImageA")->image();
     int orange = 0;
@@ -54,7 +58,7 @@ TEST(AnalysisWindow, FiguresFitAndReportOfTheDemonstration)
     ASSERT_TRUE(QFile::exists(report));
     EXPECT_TRUE(QFile::exists(f.work + QStringLiteral("/analyses/") + base + QStringLiteral("_analyse.png")));
     const QString text = ReadTextLines(report)->join(u'\n');
-    EXPECT_TRUE(text.contains(QStringLiteral("distance injection – mesure : 500 m")));
+    EXPECT_TRUE(text.contains(QStringLiteral("distance injection – mesure : 10 m")));
     EXPECT_TRUE(text.contains(QStringLiteral("vitesse v : ")));
     // In French, every character kept (α has no Windows-1252 code: spelled out), no scientific notation.
     EXPECT_TRUE(text.contains(QStringLiteral("dispersivité alpha : "))) << text.toStdString();

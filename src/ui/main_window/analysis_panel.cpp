@@ -71,10 +71,21 @@ int AnalysisPanel::AnalysisT0() const
     return ctx_.controller->storedT0();
 }
 
+TracerInputs AnalysisPanel::AnalysisInputs() const
+{
+    const TracerInputs given = ctx_.store->tracer.Effective();
+    return OwnDemonstration() ? WithDemoInputs(given) : given;
+}
+
+bool AnalysisPanel::OwnDemonstration() const
+{
+    return ctx_.store->settings.CheckBox_demo && ctx_.controller->storedT0() == 0;
+}
+
 double AnalysisPanel::AnalysisSecondsPerReading() const
 {
     // The demonstration's clock is its reading count (fast or not), as its graph and its file show.
-    if (!ctx_.store->settings.CheckBox_demo || ctx_.controller->storedT0() != 0) {
+    if (!OwnDemonstration()) {
         return 0;
     }
     return std::max(1, ActiveCellInt(ctx_.store->table, ctx_.store->config.active.activeRow, col::intervalle, 0,
@@ -103,7 +114,7 @@ void AnalysisPanel::Restart()
 
 void AnalysisPanel::UpdateAnalysis()
 {
-    const TracerInputs inputs = ctx_.store->tracer.Effective();
+    const TracerInputs inputs = AnalysisInputs();
     AdeFit previousFit = analysis_.fit;
     QElapsedTimer cost;
     cost.start();
@@ -164,6 +175,9 @@ void AnalysisPanel::ShowAnalysis()
     text += QStringLiteral("arrivée %1 · pic %2 (%3) · t̄ %4\n")
                 .arg(ElapsedText(f.firstSeconds), ElapsedText(f.peakSeconds),
                      Figure(f.peakConcentration, QStringLiteral("mg/L")), ElapsedText(f.meanSeconds));
+    // Where the moments stop, how much of the area is extrapolated, how the background moved.
+    text += QStringLiteral("fin du passage %1 · queue extrapolée %2 · dérive de la base %3/h\n")
+                .arg(ElapsedText(f.endSeconds), Figure(f.tailPercent, QStringLiteral("%")), Figure(f.drift, {}));
     text += QStringLiteral("vitesses %1 / %2 / %3 m/h\n")
                 .arg(Figure(f.velocityFirst, {}), Figure(f.velocityPeak, {}), Figure(f.velocityMean, {}));
     text += QStringLiteral("D %1 · α %2 · Pe %3 · restitution %4 (%5)\n")
@@ -189,7 +203,7 @@ void AnalysisPanel::DrawFit(QImage& image, const ProcessingState& state, bool sh
     if (!analysis_.fit.ok) {
         return;
     }
-    const TracerInputs inputs = ctx_.store->tracer.Effective();
+    const TracerInputs inputs = AnalysisInputs();
     const RunAnalysis& analysis = analysis_;
     sondalog::DrawFittedCurve(image, state, showY2, QColor(230, 120, 0), [&analysis, &state, inputs](int n) {
         return FittedValue(analysis, state.series, inputs, n);
@@ -198,7 +212,7 @@ void AnalysisPanel::DrawFit(QImage& image, const ProcessingState& state, bool sh
 
 QString AnalysisPanel::SaveAnalysisBeside(const QString& recordingPath)
 {
-    const TracerInputs inputs = ctx_.store->tracer.Effective();
+    const TracerInputs inputs = AnalysisInputs();
     RunAnalysis full = AnalyseSeries(ctx_.run().state.series, AnalysisT0(), inputs, AnalysisSecondsPerReading());
     FitRun(full, inputs);
     analysis_ = full;

@@ -43,6 +43,9 @@ public:
 private:
     void ShowAnalysis();
     double AnalysisSecondsPerReading() const;
+    /// The user's inputs; in the demonstration's own run, its test where the user gave none.
+    TracerInputs AnalysisInputs() const;
+    bool OwnDemonstration() const;
 
     MainContext& ctx_;
     RunAnalysis analysis_;
