@@ -43,6 +43,7 @@ RunAnalysis AnalyseSeries(const SampleSeries& series, int t0, const TracerInputs
 {
     RunAnalysis a;
     a.secondsPerReading = secondsPerReading;
+    a.concentrationInMgL = inputs.concentrationInMgL;
     const int count = series.sampleCount;
     if (t0 < 1 || t0 > count) {
         a.figures.notes << QStringLiteral("pas de t0 : marquer le début du traçage (ou --t0)");
@@ -114,9 +115,14 @@ void FitRun(RunAnalysis& a, const TracerInputs& inputs)
     guess.amplitude = area;
     // With a discharge that varied the fitted amplitude is no recovery: the figure comes from the moments alone.
     const std::optional<double> discharge = inputs.dischargeEntries.empty() ? inputs.discharge : std::nullopt;
-    a.fit = FitAde(a.concentrations, x, guess, inputs.mass, discharge, inputs.injectionSeconds);
+    // The fit's amplitude is in the concentration's unit times seconds: the mass in the same unit's mass.
+    std::optional<double> mass = inputs.mass;
+    if (mass) {
+        *mass /= inputs.concentrationInMgL;
+    }
+    a.fit = FitAde(a.concentrations, x, guess, mass, discharge, inputs.injectionSeconds);
     if (inputs.components != 1 && a.fit.ok) {
-        a.conduits = FitConduits(a.concentrations, x, a.fit, inputs.components, inputs.mass, discharge,
+        a.conduits = FitConduits(a.concentrations, x, a.fit, inputs.components, mass, discharge,
                                  inputs.injectionSeconds);
     }
 }
@@ -152,7 +158,9 @@ QStringList AnalysisKeyValues(const RunAnalysis& a)
           << kv("velocity.first", Number(f.velocityFirst)) << kv("velocity.peak", Number(f.velocityPeak))
           << kv("velocity.mean", Number(f.velocityMean)) << kv("dispersion", Number(f.dispersion))
           << kv("dispersivity", Number(f.dispersivity)) << kv("peclet", Number(f.peclet))
-          << kv("recovered.kg", Number(f.recoveredKg)) << kv("recovery.percent", Number(f.recoveryPercent))
+          << kv("concentration.unit", a.concentrationInMgL == 1 ? QStringLiteral("mg/L") : QStringLiteral("ppb"))
+          << kv("recovered.kg", Number(f.recoveredKg))
+          << kv("recovered.g", Number(f.recoveredKg ? std::optional<double>(*f.recoveredKg * 1000) : std::nullopt)) << kv("recovery.percent", Number(f.recoveryPercent))
           << kv("end.seconds", Number(f.endSeconds)) << kv("tail.percent", Number(f.tailPercent));
     auto fitted = [&](double v) { return fit.ok ? Number(v) : QString(); };
     lines << kv("fit.velocity", fitted(fit.velocity)) << kv("fit.velocity.se", fitted(fit.velocitySe))

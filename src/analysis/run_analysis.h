@@ -19,6 +19,7 @@ struct RunAnalysis {
     AdeFit fit;
     ConduitsFit conduits;  ///< the sum of 1 to 3 curves, when asked for
     bool fitted = false;  ///< the fit was asked for
+    double concentrationInMgL = 1;  ///< the curve's unit: 1 mg/L, or 0.001 for ppb
     double secondsPerReading = 0;  ///< the time base: 0 for the readings' PC times
     Background background;         ///< under the curve, in quantity 1's units
     QString error;                 ///< the analysis could not be made (a reading without time, time going back)

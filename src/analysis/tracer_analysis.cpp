@@ -226,10 +226,10 @@ TracerFigures AnalyseCurve(const std::vector<CurvePoint>& curve, const Backgroun
         f.variance = variance;
     }
     if (inputs.mass && *inputs.mass > 0 && !q.empty()) {
-        f.recoveredKg = flux * 1e-6;  // L/s × mg/L × s = mg
+        f.recoveredKg = flux * 1e-6 * inputs.concentrationInMgL;  // L/s × mg/L × s = mg
         f.recoveryPercent = *f.recoveredKg / *inputs.mass * 100;
     } else if (inputs.mass && inputs.discharge && *inputs.mass > 0 && *inputs.discharge > 0) {
-        f.recoveredKg = *inputs.discharge * m0 * 1e-6;  // L/s × mg·s/L = mg
+        f.recoveredKg = *inputs.discharge * m0 * 1e-6 * inputs.concentrationInMgL;  // L/s × mg·s/L = mg
         f.recoveryPercent = *f.recoveredKg / *inputs.mass * 100;
     } else {
         f.notes << QStringLiteral("restitution : masse injectée et débit nécessaires");

@@ -22,8 +22,10 @@ struct TracerInputs {
     std::optional<double> discharge;  ///< L/s at the measuring point
     double factor = 0.5;              ///< k, mg/L per µS/cm (NaCl at 25 °C)
     double injectionSeconds = 0;      ///< how long the injection lasted (0: an instant)
+    /// The concentration's unit in mg/L: 1 for a salt (mg/L), 0.001 for a dye in ppb (µg/L).
+    double concentrationInMgL = 1;
     std::optional<double> endSeconds; ///< the end of the passage as the user sets it, seconds from t0
-    int components = 1;               ///< conduits fitted: 1, 2, 3, or 0 for the count the criterion chooses
+ int components = 1;               ///< conduits fitted: 1, 2, 3, or 0 for the count the criterion chooses
     /// A discharge that varied: the file's lines, and the series in seconds from t0 they give once t0 is known.
     std::vector<DischargeEntry> dischargeEntries;
     DischargeSeries dischargeSeries;
@@ -52,6 +54,8 @@ struct TracerFigures {
     std::optional<double> recoveredKg;
     std::optional<double> recoveryPercent;
     double drift = 0;                         ///< the background's drift, per hour (0 without readings after the passage)
+    /// The concentration's unit in mg/L: 1 for a salt (mg/L), 0.001 for a dye in ppb (µg/L).
+    double concentrationInMgL = 1;
     std::optional<double> endSeconds;         ///< the end of the passage: the curve back within its noise
     std::optional<double> tailPercent;        ///< the share of the area extrapolated past the passage
     bool provisional = false;  ///< the curve is not back to its baseline yet ("courbe incomplète")

@@ -15,7 +15,8 @@ int AnalyseCommand(const QStringList& args)
     withValue << QStringLiteral("--as") << QStringLiteral("--distance") << QStringLiteral("--mass")
               << QStringLiteral("--discharge") << QStringLiteral("--discharge-file") << QStringLiteral("--factor")
               << QStringLiteral("--injection-seconds") << QStringLiteral("--components")
-              << QStringLiteral("--end");
+              << QStringLiteral("--end") << QStringLiteral("--calibration") << QStringLiteral("--tracer")
+              << QStringLiteral("--mass-g");
     const Options o = ParseOptions(args, withValue, {});
     if (!o.error.isEmpty() || o.positional.size() != 1) {
         err << "sondalog-cli analyse: " << (o.error.isEmpty() ? QStringLiteral("one FILE is needed") : o.error) << '\n';
@@ -95,6 +96,17 @@ int AnalyseCommand(const QStringList& args)
         }
         inputs.dischargeEntries = discharge.entries;
     }
+    if (o.Has(QStringLiteral("--mass-g"))) {
+        const std::optional<double> grams = OptionalNumber(o.Value(QStringLiteral("--mass-g")));
+        if (!grams || !(*grams > 0)) {
+            err << "sondalog-cli analyse: --mass-g takes a positive number of grams\n";
+            return 2;
+        }
+        inputs.mass = *grams / 1000;
+    }
+    if (o.Has(QStringLiteral("--calibration"))) {
+        return AnalyseFluorometerFile(o, inputs, setup->t0, err);
+    }
     const QString path = o.positional.first();
     const std::unique_ptr<StoredSource> source = OpenStoredFile(path, err);
     if (!source) {
@@ -112,7 +124,11 @@ int AnalyseCommand(const QStringList& args)
     if (source->Refused(err)) {
         return 1;
     }
-    RunAnalysis analysis = AnalyseSeries(run.state.series, t0, inputs);
+    return PrintAnalysis(AnalyseSeries(run.state.series, t0, inputs), inputs, err);
+}
+
+int PrintAnalysis(RunAnalysis analysis, const TracerInputs& inputs, QTextStream& err)
+{
     if (!analysis.error.isEmpty()) {
         // Never figures from times that are not the test's: the reading at fault is named.
         err << "sondalog-cli analyse: " << analysis.error << '\n';

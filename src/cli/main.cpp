@@ -18,6 +18,8 @@ int Usage()
            "       sondalog-cli analyse FILE [--as auto|own] [--distance M] [--mass KG] [--discharge L_PER_S]\n"
            "                            [--discharge-file FILE] [--factor K] [--injection-seconds T]\n"
            "                            [--components auto|1|2|3] [--end SECONDS]\n"
+           "                            [--calibration CAL [--tracer N] [--mass-g G]]\n"
+           "       sondalog-cli fluo FILE --calibration CAL [--t0 \"yyyy-MM-dd hh:mm:ss\"] [--locale L] [--out FILE]\n"
            "       sondalog-cli acquire --port NAME [--mode char|string] [--readings N | --seconds S]\n"
            "                            [--burst-silence MS] [--open-wait-scale X] [run options]\n"
            "run options: --config-dir DIR --t0 K --now \"yyyy-MM-dd hh:mm:ss\" --step S --locale NAME --out FILE --save DIR\n";
@@ -44,6 +46,9 @@ int main(int argc, char** argv)
     }
     if (command == QLatin1String("analyse")) {
         return sondalog::cli::AnalyseCommand(args);
+    }
+    if (command == QLatin1String("fluo")) {
+        return sondalog::cli::FluoCommand(args);
     }
     if (command == QLatin1String("charts")) {
         return sondalog::cli::ChartsCommand(args);
