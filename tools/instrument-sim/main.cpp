@@ -82,7 +82,8 @@ int main(int argc, char** argv)
         }
         // Readings due while there was no terminal (or no reader) are lost, as with a real cable.
         const bool connected = pluggedBackAt == Clock::time_point{} && pty.ReaderPresent();
-        if (connected && pty.Write(sim::Encode(o.format, value, sim::Stamp(), k))) {
+        if (connected && pty.Write(o.format == sim::Format::Fluorometer ? sim::EncodeFluorometer(o, value, k)
+                                                                  : sim::Encode(o.format, value, sim::Stamp(), k))) {
             std::printf("sent %ld %.1f\n", k, value);
         } else {
             std::printf("lost %ld %.1f\n", k, value);

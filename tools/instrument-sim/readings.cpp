@@ -54,8 +54,36 @@ std::string Encode(Format format, double conductivity, const std::string& stamp,
     case Format::Plain:
         out = std::string("$Cond  ") + value + " \xe6S/cm  22.9 \xb0" "C\r\n" + stamp + "\r\n";
         break;
+    case Format::Fluorometer:
+        break;  // its rows carry lamps, not a conductivity: EncodeFluorometer
     }
     return out;
+}
+
+std::string EncodeFluorometer(const Options& o, double value, long k)
+{
+    const double uranine = value - o.baseline;
+    double sulforhodamine = 0;
+    double ntu = 0;
+    if (o.pulseStart >= 0) {
+        const double later = (static_cast<double>(k - o.pulseStart) - 2 * o.pulseRise) / (2 * o.pulseWidth);
+        sulforhodamine = o.amplitude / 2 * std::exp(-later * later);
+        const double event = (static_cast<double>(k - o.pulseStart) - 1.5 * o.pulseRise) / (o.pulseWidth / 2);
+        ntu = 20 * std::exp(-event * event);
+    }
+    const double l1 = 1.19 + 6.1306 * uranine + 1.0 * ntu;
+    const double l2 = 10.20 + 0.406 * uranine + 1.454 * sulforhodamine + 1.2 * ntu;
+    const double l3 = 5.30 + 0.7 * ntu;
+    const double l4 = 0.80 + 16.0 * ntu;
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%y/%m/%d-%H:%M:%S", &local);
+    char row[160];
+    std::snprintf(row, sizeof row, "%4ld  %s  0  %8.2f  %8.2f  %8.2f  %8.2f  250.00  12.4  11.50  520\r\n", k, stamp, l1, l2,
+                  l3, l4);
+    return row;
 }
 
 }  // namespace sim

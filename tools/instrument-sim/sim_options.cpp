@@ -10,7 +10,7 @@ namespace {
 void Usage()
 {
     std::fprintf(stderr,
-                 "usage: sondalog-instrument-sim LINK [--format print|csv|plain] [--interval S] [--count N]\n"
+                 "usage: sondalog-instrument-sim LINK [--format print|csv|plain|fluorometer] [--interval S] [--count N]\n"
                  "       [--baseline V] [--amplitude A] [--pulse-start K] [--pulse-rise R] [--pulse-width W]\n"
                  "       [--drift D] [--noise SD] [--unplug-after N] [--unplug-for S] [--delay S] [--no-wait]\n");
 }
@@ -36,6 +36,8 @@ std::optional<Options> ParseOptions(int argc, char** argv)
                 o.format = Format::Csv;
             } else if (f == "plain") {
                 o.format = Format::Plain;
+            } else if (f == "fluorometer") {
+                o.format = Format::Fluorometer;
             } else {
                 Usage();
                 return std::nullopt;

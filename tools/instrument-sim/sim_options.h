@@ -6,7 +6,8 @@
 
 namespace sim {
 
-enum class Format { Print, Csv, Plain };
+/// Fluorometer: one space-aligned row of lamp signals per reading (two dyes over a turbidity event).
+enum class Format { Print, Csv, Plain, Fluorometer };
 
 struct Options {
     std::string link;            ///< where the symbolic link to the terminal is kept
