@@ -16,7 +16,8 @@ int AnalyseCommand(const QStringList& args)
               << QStringLiteral("--discharge") << QStringLiteral("--discharge-file") << QStringLiteral("--factor")
               << QStringLiteral("--injection-seconds") << QStringLiteral("--components")
               << QStringLiteral("--end") << QStringLiteral("--calibration") << QStringLiteral("--tracer")
-              << QStringLiteral("--mass-g");
+              << QStringLiteral("--mass-g") << QStringLiteral("--turbidity") << QStringLiteral("--crosstalk")
+              << QStringLiteral("--background") << QStringLiteral("--window") << QStringLiteral("--temperature");
     const Options o = ParseOptions(args, withValue, {});
     if (!o.error.isEmpty() || o.positional.size() != 1) {
         err << "sondalog-cli analyse: " << (o.error.isEmpty() ? QStringLiteral("one FILE is needed") : o.error) << '\n';

@@ -34,8 +34,8 @@ QString Cell(std::optional<double> v, int decimals, QChar decimal)
 }
 }  // namespace
 
-QStringList FluorometerTable(const FluorometerFile& file, const FluorometerCalibration& c, qint64 t0InstantMs,
-                             QChar decimal)
+QStringList FluorometerTable(const FluorometerFile& file, const FluorometerCalibration& c,
+                             const CorrectedReadings& converted, qint64 t0InstantMs, QChar decimal)
 {
     QStringList header{QStringLiteral("heures depuis t0")};
     for (const TracerCalibration& t : c.tracers) {
@@ -44,11 +44,11 @@ QStringList FluorometerTable(const FluorometerFile& file, const FluorometerCalib
     const bool ntu = !c.turbidity.empty();
     header << (ntu ? QStringLiteral("turbidité [NTU]") : QStringLiteral("turbidité L4 [mV]")) << QStringLiteral("T [°C]");
     QStringList lines{header.join(u';')};
-    for (const FluorometerReading& r : file.readings) {
+    for (std::size_t n = 0; n < file.readings.size() && n < converted.ppb.size(); ++n) {
+        const FluorometerReading& r = file.readings[n];
         QStringList row{Cell(static_cast<double>(r.instantMs - t0InstantMs) / 3.6e6, 4, decimal)};
         for (std::size_t i = 0; i < c.tracers.size(); ++i) {
-            const std::optional<double>& mv = r.lamps[static_cast<std::size_t>(c.tracers[i].lamp - 1)];
-            row << Cell(mv ? c.Ppb(static_cast<int>(i), *mv) : std::nullopt, 3, decimal);
+            row << Cell(converted.ppb[n][i], 3, decimal);
         }
         const std::optional<double>& l4 = r.lamps[3];
         row << Cell(ntu ? (l4 ? c.Ntu(*l4) : std::nullopt) : l4, 2, decimal) << Cell(r.temperature, 2, decimal);
@@ -57,16 +57,16 @@ QStringList FluorometerTable(const FluorometerFile& file, const FluorometerCalib
     return lines;
 }
 
-TracerCurve TracerSeries(const FluorometerFile& file, const FluorometerCalibration& c, int index,
-                         std::optional<qint64> t0InstantMs)
+TracerCurve TracerSeries(const FluorometerFile& file, const FluorometerCalibration& c,
+                         const CorrectedReadings& converted, int index, std::optional<qint64> t0InstantMs)
 {
     TracerCurve curve;
     curve.series.Resize(static_cast<int>(file.readings.size()) + 1);
     const std::size_t lamp = static_cast<std::size_t>(c.tracers[static_cast<std::size_t>(index)].lamp - 1);
     int missing = 0, firstMissing = 0;
-    for (const FluorometerReading& r : file.readings) {
-        const std::optional<double>& mv = r.lamps[lamp];
-        const std::optional<double> ppb = mv ? c.Ppb(index, *mv) : std::nullopt;
+    for (std::size_t n = 0; n < file.readings.size() && n < converted.ppb.size(); ++n) {
+        const FluorometerReading& r = file.readings[n];
+        const std::optional<double>& ppb = converted.ppb[n][static_cast<std::size_t>(index)];
         if (!ppb) {
             firstMissing = missing++ == 0 ? r.line : firstMissing;
             continue;

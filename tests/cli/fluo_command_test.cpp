@@ -27,6 +27,21 @@ TEST(CliFluo, TheFileConvertedAndTheDyeTestAnalysedInPpb)
     EXPECT_TRUE(rows[13].startsWith(QStringLiteral("0,0000;0,000;"))) << rows[13].toStdString();
     EXPECT_NEAR(rows[13 + 120].section(u';', 1, 1).replace(u',', u'.').toDouble(), test.Ppb(36000), 0.002);
 
+    // Corrected on the way: the water at 11.5 °C, uranine's fluorescence falls by 0.36 % a degree, so at 25 °C the
+    // dye reads exp(0.0036 × (11.5 − 25)) = 0.95256 times the signal's ppb.
+    const CliResult warm = RunCli({QStringLiteral("fluo"), logged, QStringLiteral("--calibration"), constants,
+                                   QStringLiteral("--t0"), QStringLiteral("2017-03-23 14:00:00"), QStringLiteral("--temperature"),
+                                   QStringLiteral("0.0036")});
+    ASSERT_EQ(warm.exitCode, 0) << warm.err.toStdString();
+    EXPECT_NEAR(warm.out.split(u'\n')[13 + 120].section(u';', 1, 1).toDouble(), test.Ppb(36000) * 0.95256, 0.002);
+    for (const QStringList& bad : {QStringList{QStringLiteral("--turbidity"), QStringLiteral("3")},
+                                   QStringList{QStringLiteral("--background"), QStringLiteral("3")},
+                                   QStringList{QStringLiteral("--crosstalk"), QStringLiteral("1")}}) {
+        const CliResult refused = RunCli(QStringList{QStringLiteral("fluo"), logged, QStringLiteral("--calibration"), constants} + bad);
+        EXPECT_NE(refused.exitCode, 0) << bad.join(u' ').toStdString();
+        EXPECT_TRUE(refused.out.isEmpty());
+    }
+
     // The analysis: t0 the injection's reading (the 13th), 500 g at 100 L/s, 1,000 m.
     const CliResult a = RunCli({QStringLiteral("analyse"), logged, QStringLiteral("--calibration"), constants,
                                 QStringLiteral("--tracer"), QStringLiteral("1"), QStringLiteral("--t0"), QStringLiteral("13"),

@@ -219,7 +219,8 @@ TEST(FluorometerExport, TheTableGivesHoursSinceT0AndPpbInTheLocalesDecimals)
     const std::optional<qint64> t0 = LoggerTimeToInstantMs(file, QDateTime(QDate(2023, 10, 17), QTime(23, 0)));
     ASSERT_TRUE(t0);
     EXPECT_EQ(*t0, injection.toMSecsSinceEpoch());
-    const QStringList table = FluorometerTable(file, c, *t0, u',');
+    const CorrectedReadings plain = CorrectReadings(file, c, {}, *t0);
+    const QStringList table = FluorometerTable(file, c, plain, *t0, u',');
     EXPECT_EQ(table[0], QStringLiteral("heures depuis t0;Uranine [ppb];SrhodaminB [ppb];turbidité [NTU];T [°C]"));
     EXPECT_TRUE(table[1].startsWith(QStringLiteral("-1,0000;0,000;")));
     QStringList tenHours = table[1 + 4 + 40].split(u';');  // an hour before, then every 15 min
@@ -228,7 +229,7 @@ TEST(FluorometerExport, TheTableGivesHoursSinceT0AndPpbInTheLocalesDecimals)
     EXPECT_EQ(tenHours[4], QStringLiteral("11,50"));
 
     // As a curve: the readings in ppb from the injection on.
-    const TracerCurve curve = TracerSeries(file, c, 0, t0);
+    const TracerCurve curve = TracerSeries(file, c, plain, 0, t0);
     EXPECT_EQ(curve.t0, 5);
     EXPECT_EQ(curve.series.sampleCount, static_cast<int>(file.readings.size()));
     EXPECT_TRUE(curve.note.isEmpty());
@@ -236,7 +237,7 @@ TEST(FluorometerExport, TheTableGivesHoursSinceT0AndPpbInTheLocalesDecimals)
     FluorometerCalibration onL3 = c;
     onL3.tracers[1].lamp = 3;
     onL3.tracers[1].standards = {{100, 155.6}};
-    const TracerCurve none = TracerSeries(file, onL3, 1, t0);
+    const TracerCurve none = TracerSeries(file, onL3, CorrectReadings(file, onL3, {}, *t0), 1, t0);
     EXPECT_EQ(none.series.sampleCount, 0);
     EXPECT_TRUE(none.note.startsWith(QStringLiteral("%1 mesure(s) sans valeur de la lampe L3 (la première ligne 2)")
                                          .arg(file.readings.size())))
