@@ -1,6 +1,7 @@
 #include "acquisition/block_assembler.h"
 
 #include "acquisition/block_stamps.h"
+#include "acquisition/fluorometer_rows.h"
 #include "util/line_field.h"
 #include "util/text_utils.h"
 #include "util/text_writer.h"
@@ -95,6 +96,10 @@ void BlockAssembler::Feed(Step& s, const QString& rawLine, const InstrumentConfi
     s.log.clear();
     s.counterIncrement = 0;
     s.label21.reset();
+    if (options.fluorometer) {
+        FluorometerLine(s, rawLine, options, stopRequested);
+        return;
+    }
     // One look over the line says what the three rules below have to do (most lines: nothing).
     const LineMarks marks = MarksOf(rawLine);
     QString line = marks.control ? DropControlChars(rawLine, 17) : rawLine;
@@ -107,6 +112,28 @@ void BlockAssembler::Feed(Step& s, const QString& rawLine, const InstrumentConfi
     }
     s.readings.clear();
     PlainLine(s, line, config, options, stopRequested);
+}
+
+void BlockAssembler::FluorometerLine(Step& s, const QString& rawLine, const BlockOptions& options, bool stopRequested)
+{
+    // Tabs separate the export's columns: only the line ends go.
+    QString row = rawLine;
+    row.remove(u'\r');
+    row.remove(u'\n');
+    s.readings.clear();
+    s.counterIncrement = 1;
+    if (!options.unseen) {
+        s.log << row;
+    }
+    if (row.trimmed().isEmpty() || stopRequested) {
+        return;
+    }
+    QString time, values, why;
+    if (!FluorometerReadingTexts(row, *options.fluorometer, time, values, why)) {
+        s.log << why;  // never a reading dropped without a word
+        return;
+    }
+    s.readings << time << values;
 }
 
 void BlockAssembler::CsvLine(Step& s, const QString& line, const InstrumentConfig& config, const BlockOptions& options,

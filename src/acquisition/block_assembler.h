@@ -7,9 +7,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 namespace sondalog {
+
+struct FluorometerLive;
 
 /// A block that never closes (a wrong block key, no clock line) is dropped past these sizes.
 inline constexpr qsizetype kMaxPendingBlockChars = 64 * 1024;
@@ -22,6 +25,8 @@ struct BlockOptions {
     QString oxMarker = QStringLiteral("Ox");
     QString blockKeyChoice = QStringLiteral("Cond");  ///< ComboBox_cond_ph_ox
     bool unseen = false;  ///< a stored file's replay: nobody sees the raw-lines log or the stamps warning
+    /// A fluorometer's rows: each line one reading (see fluorometer_rows.h); null for any other instrument.
+    std::shared_ptr<const FluorometerLive> fluorometer;
 };
 
 class BlockAssembler {
@@ -54,6 +59,7 @@ public:
 private:
     void CsvLine(Step& s, const QString& line, const InstrumentConfig& config, const BlockOptions& options,
                  int sampleCount, bool stopRequested);
+    void FluorometerLine(Step& s, const QString& rawLine, const BlockOptions& options, bool stopRequested);
     void PlainLine(Step& s, const QString& line, const InstrumentConfig& config, const BlockOptions& options,
                    bool stopRequested);
     /// Appends in place; false (and the block dropped) when it outgrows any real block.

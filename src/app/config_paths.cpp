@@ -22,6 +22,11 @@ QString ConfigPaths::TracerFile() const
     return QDir(dir).filePath(kTracerFileName);
 }
 
+QString ConfigPaths::CalibrationFile() const
+{
+    return QDir(dir).filePath(QStringLiteral("Sondalog.cal"));
+}
+
 QString ConfigPaths::ExampleFile() const
 {
     const QString own = QDir(dir).filePath(kExampleFileName);

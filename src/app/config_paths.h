@@ -19,6 +19,8 @@ struct ConfigPaths {
     QString ParameterFile() const;
     QString SettingsFile() const;
     QString TracerFile() const;
+    /// The fluorometer's calibration and corrections (Sondalog.cal).
+    QString CalibrationFile() const;
     /// The configuration folder's example table when it has one, else the one beside the program.
     QString ExampleFile() const;
 

@@ -1,6 +1,7 @@
 #include "app/run_options.h"
 
 #include "acquisition/demo_generator.h"
+#include "acquisition/fluorometer_rows.h"
 
 namespace sondalog {
 
@@ -23,6 +24,17 @@ ProcessOptions MakeProcessOptions(const Settings& settings, const InstrumentTabl
     o.intervalCell = ActiveCell(table, config.active.activeRow, col::intervalle, 0);
     o.regional = regional;
     return o;
+}
+
+QString PrepareInstrumentRun(const Settings& settings, const FluorometerSetup& fluorometer, InstrumentConfig& config,
+                             ProcessOptions& options, BlockOptions& block)
+{
+    QString why;
+    if (!settings.CheckBox_demo && PrepareFluorometerRun(config, options, block, fluorometer, why) && why.isEmpty()) {
+        // The calibration goes with the recording, in its header line.
+        options.extraHeader += QStringLiteral("\tétalonnage : ") + FluorometerSetupLines(fluorometer).join(QStringLiteral(" ; "));
+    }
+    return why;
 }
 
 BlockOptions MakeBlockOptions(const Settings& settings)

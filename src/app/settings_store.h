@@ -6,6 +6,7 @@
 #include "analysis/tracer_inputs_file.h"
 #include "app/config_paths.h"
 #include "app/settings.h"
+#include "fluorometer/fluorometer_setup.h"
 #include "instrument/instrument_config.h"
 #include "instrument/instrument_table.h"
 #include "util/regional.h"
@@ -26,6 +27,7 @@ public:
     InstrumentTable table;    ///< the instrument table the parameters window edits
     InstrumentConfig config;  ///< the table applied to its active row
     TracerSettings tracer;    ///< the tracer test's inputs
+    FluorometerSetup fluorometer;  ///< a fluorometer's calibration and corrections
     QString workingDir;       ///< where recordings go, with its trailing separator
 
     /// The settings as the settings file keeps them: the folder with its separator, the area factor read.

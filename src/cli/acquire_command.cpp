@@ -60,7 +60,10 @@ int AcquireCommand(const QStringList& args)
         settings.readMode = mode == QLatin1String("string") ? 1 : 0;
     }
     ReadingRun run(*setup->clock);
-    ConfigureRun(run, *setup, settings);
+    if (const QString why = ConfigureRun(run, *setup, settings); !why.isEmpty()) {
+        err << "sondalog-cli acquire: " << why << '\n';
+        return 1;
+    }
     RunJournal journal;
     StartJournal(o, *setup, run, journal, err);
 

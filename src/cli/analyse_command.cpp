@@ -116,7 +116,10 @@ int AnalyseCommand(const QStringList& args)
     ReadingRun run(*setup->clock);
     int t0 = 0;
     if (ReadAsAuto(as, path, source->Head(), *setup, err)) {
-        DecodeAutoFile(*setup, run, *source);
+        if (const QString why = DecodeAutoFile(*setup, run, *source); !why.isEmpty()) {
+            err << "sondalog-cli analyse: " << why << '\n';
+            return 1;
+        }
         t0 = run.state.t0Marked ? std::max(run.state.tracingStartIndex, 1) : 0;
     } else {
         const OwnRecordingLoad load = ReadOwnRecording(*setup, run.state, *source);

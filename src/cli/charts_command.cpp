@@ -53,7 +53,10 @@ int ChartsCommand(const QStringList& args)
     }
     ReadingRun run(*setup->clock);
     if (ReadAsAuto(as, path, source->Head(), *setup, err)) {
-        DecodeAutoFile(*setup, run, *source);
+        if (const QString why = DecodeAutoFile(*setup, run, *source); !why.isEmpty()) {
+            err << "sondalog-cli charts: " << why << '\n';
+            return 1;
+        }
     } else {
         ReadOwnRecording(*setup, run.state, *source);
     }

@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "fluorometer/calibration_file.h"
 #include "fluorometer/fluorometer_export.h"
+#include "fluorometer/fluorometer_setup.h"
 #include "analysis/tracer_inputs_file.h"
 #include "util/text_file.h"
 
@@ -38,7 +39,7 @@ std::optional<std::vector<double>> Numbers(const QString& text, int count)
 bool ReadCorrections(const Options& o, const QString& calibrationPath, FluorometerCorrections& k, QTextStream& err)
 {
     QString problem;
-    k = FluorometerCorrections::FromLines(ReadConfigLines(calibrationPath).value_or(QStringList()), &problem);
+    k = CorrectionsFromLines(ReadConfigLines(calibrationPath).value_or(QStringList()), &problem);
     auto fail = [&err](const char* text) {
         err << "sondalog-cli: " << text << '\n';
         return false;

@@ -14,10 +14,16 @@ int ReplayAuto(const Options& o, RunSetup& setup, StoredSource& source, QTextStr
     Settings settings = setup.startup.settings;
     settings.CheckBox_demo = false;
     settings.readMode = 1;
-    ConfigureRun(run, setup, settings);  // the journal's header needs the run's set-up
+    if (const QString why = ConfigureRun(run, setup, settings); !why.isEmpty()) {  // the journal's header needs it
+        err << "sondalog-cli replay: " << why << '\n';
+        return 1;
+    }
     RunJournal journal;
     StartJournal(o, setup, run, journal, err);
-    DecodeAutoFile(setup, run, source);
+    if (const QString why = DecodeAutoFile(setup, run, source); !why.isEmpty()) {
+        err << "sondalog-cli replay: " << why << '\n';
+        return 1;
+    }
     if (source.Refused(err)) {
         return 1;
     }

@@ -53,7 +53,7 @@ std::optional<RunSetup> PrepareRun(const Options& o, QTextStream& err)
     return s;
 }
 
-void ConfigureRun(ReadingRun& run, const RunSetup& setup, const Settings& settings)
+QString ConfigureRun(ReadingRun& run, const RunSetup& setup, const Settings& settings)
 {
     run.config = setup.startup.config;
     if (settings.CheckBox_demo) {
@@ -61,6 +61,8 @@ void ConfigureRun(ReadingRun& run, const RunSetup& setup, const Settings& settin
     }
     run.options = MakeProcessOptions(settings, setup.startup.table, run.config, setup.regional);
     run.blockOptions = MakeBlockOptions(settings);
+    return PrepareInstrumentRun(settings, LoadFluorometerSetup(setup.paths.CalibrationFile()), run.config, run.options,
+                                run.blockOptions);
 }
 
 void MaybeMarkT0(RunSetup& setup, ReadingRun& run)
@@ -259,16 +261,19 @@ bool ReadAsAuto(const QString& as, const QString& path, const QStringList& head,
     return asAuto;
 }
 
-void DecodeAutoFile(RunSetup& setup, ReadingRun& run, StoredSource& source)
+QString DecodeAutoFile(RunSetup& setup, ReadingRun& run, StoredSource& source)
 {
     Settings settings = setup.startup.settings;
     settings.CheckBox_demo = false;
     settings.readMode = 1;
-    ConfigureRun(run, setup, settings);
+    if (const QString why = ConfigureRun(run, setup, settings); !why.isEmpty()) {
+        return why;
+    }
     // How far the file was read lets the replay set aside room for all its readings at once.
     const AutoFileLoad load = LoadAutoFile([&](QString& line) { return source.Next(line); }, -1, 0, run, {},
                                            [&] { return source.Fraction(); }, [&] { MaybeMarkT0(setup, run); });
     run.shown.Label_n = load.Label_n;  // a replay shows n every 10 readings: the final count is the load's
+    return {};
 }
 
 OwnRecordingLoad ReadOwnRecording(const RunSetup& setup, ProcessingState& state, StoredSource& source)

@@ -34,7 +34,8 @@ std::optional<RunSetup> PrepareRun(const Options& o, QTextStream& err);
 
 /// The run's configuration and options from the setup and the settings ("démo" applies the
 /// demonstration set-up).
-void ConfigureRun(ReadingRun& run, const RunSetup& setup, const Settings& settings);
+/// Empty text when the run may go; else why not (a fluorometer without a calibration that converts).
+QString ConfigureRun(ReadingRun& run, const RunSetup& setup, const Settings& settings);
 
 /// Presses Go when the reading count has reached --t0.
 void MaybeMarkT0(RunSetup& setup, ReadingRun& run);
@@ -87,7 +88,8 @@ bool ReadAsAuto(const QString& as, const QString& path, const QStringList& head,
                 QTextStream& err);
 
 /// An instrument's file decoded as the string mode would: the run holds the readings.
-void DecodeAutoFile(RunSetup& setup, ReadingRun& run, StoredSource& source);
+/// Empty text when decoded; else why the file could not be (a fluorometer without a usable calibration).
+QString DecodeAutoFile(RunSetup& setup, ReadingRun& run, StoredSource& source);
 /// One of Sondalog's recordings read back into `state`.
 OwnRecordingLoad ReadOwnRecording(const RunSetup& setup, ProcessingState& state, StoredSource& source);
 

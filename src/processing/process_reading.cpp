@@ -77,7 +77,7 @@ QString RecordHeader(const ProcessingState& state, const InstrumentConfig& confi
     if (options.threeProbes) {
         header += u'\t' + options.phMarker + u'\t' + options.oxMarker + QStringLiteral("_%");
     }
-    return SingleLine(header);
+    return SingleLine(header) + options.extraHeader;
 }
 
 void LastReadingCaptions(DisplayTexts& out, const ProcessingState& state, const InstrumentConfig& config,
@@ -236,7 +236,8 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
     if (!cache.valid || cache.setting != options.decimalsSetting || cache.prefix != state.initialPrefix) {
         cache.setting = options.decimalsSetting;
         cache.prefix = state.initialPrefix;
-        cache.shown = DecimalsFor(options.decimalsSetting, state.initialPrefix);
+        cache.shown = options.displayDecimals.isEmpty() ? DecimalsFor(options.decimalsSetting, state.initialPrefix)
+                                                        : options.displayDecimals;
         if (cache.shown.isEmpty()) {
             cache.shown = QStringLiteral("0");
         }

@@ -79,11 +79,17 @@ struct ReadingFields {
     /// made ahead by PrepareRecordValues for a prefix factor of 1; used only while the factor is 1.
     QByteArray recordValues;
     bool recordValuesReady = false;
+    /// Columns a line carries for the record after its values (a fluorometer's raw lamps and every tracer), each
+    /// with its leading tab: what follows kExtraColumnsMark in the decoded line.
+    QString extraColumns;
     /// The file's decimals for the run's decimals setting, read once while the setting stays the same.
     QString fileDecimalsSetting;
     int fileDecimals = 0;
     bool fileDecimalsKnown = false;
 };
+
+/// In a decoded line, what follows this mark goes to the record as extra columns and is no field to read.
+inline const QString kExtraColumnsMark = QStringLiteral(" |\t");
 
 /// Reads a decoded line's fields (the numbers only for a line of quantity 1).
 ReadingFields ReadFields(const QString& line, const InstrumentConfig& config, const ProcessOptions& options);

@@ -43,6 +43,8 @@ struct ProcessOptions {
     QString prefix;                ///< Edit_Prefixe
     QString instrumentCaption;     ///< Label_multimetre
     QString intervalCell;          ///< "intervalle" of the active row
+    QString extraHeader;           ///< the extra columns' names, each with its leading tab
+    QString displayDecimals;       ///< the decimals shown for quantity 1 when set (a fluorometer's ppb), else the setting's
     Regional regional;
 };
 

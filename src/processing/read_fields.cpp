@@ -98,12 +98,18 @@ ReadingFields ReadFields(const QString& line, const InstrumentConfig& config, co
     return r;
 }
 
-void ReadFields(ReadingFields& r, const QString& line, const InstrumentConfig& config, const ProcessOptions& options)
+void ReadFields(ReadingFields& r, const QString& whole, const InstrumentConfig& config, const ProcessOptions& options)
 {
+    // Extra columns ride after their mark: kept for the record, never read as fields.
+    const qsizetype mark = whole.indexOf(kExtraColumnsMark);
+    const QString line = mark < 0 ? whole : whole.left(mark);
     QString room2 = std::move(r.valueText2);
     QByteArray roomBytes = std::move(r.recordValues);
     r = ReadingFields();
     r.recordValues = std::move(roomBytes);
+    if (mark >= 0) {
+        r.extraColumns = whole.mid(mark + kExtraColumnsMark.size() - 1);  // from its tab
+    }
     const QuantityConfig& q1 = config.q1;
     const QuantityConfig& q2 = config.q2;
     const QChar sign = options.regional.decimalSign;

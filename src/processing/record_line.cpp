@@ -102,13 +102,15 @@ void WriteRecordValues(Writer& w, QStringView fileText1, const ReadingFields& re
     if (threeProbes) {
         w << u'\t' << read.phText << u'\t' << read.oxText;
     }
+    w << read.extraColumns;
 }
 
 
 qsizetype Room(const RecordLineParts& p)
 {
     return SampleSeries::kMaxStampLength + 16 + p.demoText.size() + p.instrumentTime.size() + p.traceText.size() +
-           p.fileText1.size() + p.read.valueText2.size() + p.read.phText.size() + p.read.oxText.size() + 8;
+           p.fileText1.size() + p.read.valueText2.size() + p.read.phText.size() + p.read.oxText.size() +
+           p.read.extraColumns.size() + 8;
 }
 }  // namespace
 
@@ -165,7 +167,8 @@ void PrepareRecordValues(ReadingFields& read, const ProcessOptions& options)
     FormatFixed(fileText1, read.value1, 8, decimals, options.regional.decimalSign);
     {
         ByteWriter w(read.recordValues,
-                     fileText1.size + read.valueText2.size() + read.phText.size() + read.oxText.size() + 4);
+                     fileText1.size + read.valueText2.size() + read.phText.size() + read.oxText.size() +
+                         read.extraColumns.size() + 4);
         WriteRecordValues(w, fileText1.View(), read, options.threeProbes);
     }
     FileSign(read.recordValues, 0, options.recordingDecimalSign);

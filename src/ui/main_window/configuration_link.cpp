@@ -73,6 +73,7 @@ void ConfigurationLink::WireParameters()
     params->portsInUse = [this] { return ctx_.controller->session().PortsInUse(); };
     params->workingDir = [this] { return ctx_.store->workingDir; };
     ctx_.store->tracer = LoadTracerSettings(ctx_.store->paths().TracerFile());
+    ctx_.store->fluorometer = LoadFluorometerSetup(ctx_.store->paths().CalibrationFile());
     params->GroupBox_tracage->Show(ctx_.store->tracer);
     params->GroupBox_tracage->onChanged = [this] {
         ctx_.store->tracer = ctx_.params->GroupBox_tracage->Read();

@@ -116,6 +116,7 @@ LinkRequest RunPanel::MakeLinkRequest()
     request.config.q2.graduation = state.axisY2.graduation;
     request.options = MakeProcessOptions(s, ctx_.store->table, config, ctx_.regional);
     request.blockOptions = MakeBlockOptions(s);
+    PrepareInstrumentRun(s, ctx_.store->fluorometer, request.config, request.options, request.blockOptions);
     SessionSettings& ss = request.session;
     ss.demo = s.CheckBox_demo;
     ss.fast = s.CheckBox_demo_rapide;
@@ -143,6 +144,10 @@ void RunPanel::Button_test_comClick()
     ctx_.recording->Label18->hide();
     ctx_.recording->Panel2->hide();
     if (Button_test_com->text() == QLatin1String("test COM")) {
+        if (const QString why = InstrumentRefusal(); !why.isEmpty()) {
+            ctx_.info(why);
+            return;
+        }
         if (!ctx_.controller->StartLinkTest([this] { return MakeLinkRequest(); }, ctx_.view->AxisLimits())) {
             return;
         }
@@ -158,8 +163,21 @@ void RunPanel::Button_test_comClick()
     }
 }
 
+QString RunPanel::InstrumentRefusal()
+{
+    ctx_.applyTable();
+    InstrumentConfig config = ctx_.store->config;
+    ProcessOptions options;
+    BlockOptions block;
+    return PrepareInstrumentRun(ctx_.store->Complete(), ctx_.store->fluorometer, config, options, block);
+}
+
 void RunPanel::Button_STARTClick()
 {
+    if (const QString why = InstrumentRefusal(); !why.isEmpty()) {
+        ctx_.info(why);  // a fluorometer without a calibration that converts: no run of lamps without ppb
+        return;
+    }
     RecordingPanel* recording = ctx_.recording;
     if (recording->ChooserOpen()) {
         recording->SpeedButton_valider_repertoireClick();

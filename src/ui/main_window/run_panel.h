@@ -48,6 +48,8 @@ public:
 
     void Button_test_comClick();
     void Button_STARTClick();
+    /// Why the active instrument cannot run (a fluorometer without a calibration that converts), or nothing.
+    QString InstrumentRefusal();
     void Button_goClick();
     void Button_stopClick();
     void Button_exit_Click();

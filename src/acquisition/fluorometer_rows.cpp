@@ -1,0 +1,88 @@
+#include "acquisition/fluorometer_rows.h"
+
+#include "acquisition/block_assembler.h"
+#include "processing/process_reading.h"
+
+namespace sondalog {
+
+namespace {
+QString Number(std::optional<double> v, int decimals)
+{
+    return v ? QString::number(*v, 'f', decimals) : QString();
+}
+}  // namespace
+
+bool PrepareFluorometerRun(InstrumentConfig& config, ProcessOptions& options, BlockOptions& block,
+                           const FluorometerSetup& setup, QString& why)
+{
+    const std::optional<FluorometerRowLayout> layout = FluorometerRowLayoutOf(config);
+    block.fluorometer.reset();
+    if (!layout) {
+        return false;
+    }
+    if (!setup.Ready()) {
+        why = QStringLiteral("fluorimètre : ") + (setup.error.isEmpty() ? setup.calibration.Problem() : setup.error) +
+              QStringLiteral(" (Paramètres, étalonnage)");
+        return true;
+    }
+    auto live = std::make_shared<FluorometerLive>();
+    live->layout = *layout;
+    live->setup = setup;
+    live->tracer = -1;
+    for (std::size_t i = 0; i < setup.calibration.tracers.size(); ++i) {
+        if (setup.calibration.tracers[i].lamp == layout->lamp) {
+            live->tracer = static_cast<int>(i);
+        }
+    }
+    if (live->tracer < 0) {
+        why = QStringLiteral("fluorimètre : aucun traceur de l'étalonnage n'est lu sur L%1").arg(layout->lamp);
+        return true;
+    }
+    // The values text reads as the demonstration's does: marker, value, unit (µg/L: ppb), temperature.
+    config.q1.marker = kFluorometerMarker;
+    config.q1.markerNote.clear();
+    config.q1.separator = u' ';
+    config.q1.occurrence = 2;
+    config.q1.unit = QStringLiteral("g/L");
+    config.q2.marker = kFluorometerMarker;
+    config.q2.separator = u' ';
+    config.q2.occurrence = 4;
+    options.displayDecimals = QStringLiteral("2");
+    options.extraHeader.clear();
+    for (int k = 1; k <= kLamps; ++k) {
+        options.extraHeader += QStringLiteral("\tL%1 [mV]").arg(k);
+    }
+    for (const TracerCalibration& t : setup.calibration.tracers) {
+        options.extraHeader += u'\t' + t.name + QStringLiteral(" [ppb]");
+    }
+    block.fluorometer = live;
+    return true;
+}
+
+bool FluorometerReadingTexts(const QString& row, const FluorometerLive& live, QString& time, QString& values, QString& why)
+{
+    const std::optional<LiveRow> read = ReadLiveRow(row, live.layout, why);
+    if (!read) {
+        return false;
+    }
+    const std::array<std::optional<double>, kMaxTracers> ppb = LiveConcentrations(*read, live.setup);
+    const std::optional<double>& tracer = ppb[static_cast<std::size_t>(live.tracer)];
+    if (!tracer) {
+        why = QStringLiteral("ligne du fluorimètre sans valeur pour ") +
+              live.setup.calibration.tracers[static_cast<std::size_t>(live.tracer)].name + QStringLiteral(" : pas de point");
+        return false;
+    }
+    // The logger's time as it stands, its zone mark left out (the processing counts two ':' in a time).
+    time = read->time.section(QStringLiteral(" GMT"), 0, 0);
+    values = kFluorometerMarker + u' ' + QString::number(*tracer, 'f', 6) + QStringLiteral(" µg/L ") +
+             Number(read->temperature, 2) + QStringLiteral(" °C") + kExtraColumnsMark.chopped(1);
+    for (const std::optional<double>& mv : read->lamps) {
+        values += u'\t' + Number(mv, 2);
+    }
+    for (std::size_t i = 0; i < live.setup.calibration.tracers.size(); ++i) {
+        values += u'\t' + Number(ppb[i], 3);
+    }
+    return true;
+}
+
+}  // namespace sondalog

@@ -1,0 +1,125 @@
+#include "fluorometer/fluorometer_setup.h"
+
+#include "fluorometer/calibration_file.h"
+#include "util/text_file.h"
+
+#include <cmath>
+
+namespace sondalog {
+
+FluorometerSetup LoadFluorometerSetup(const QString& path)
+{
+    FluorometerSetup s;
+    const std::optional<QStringList> lines = ReadConfigLines(path);
+    if (!lines) {
+        s.error = QStringLiteral("pas d'étalonnage du fluorimètre (") + path + u')';
+        return s;
+    }
+    const CalibrationRead read = ReadCalibrationLines(*lines);
+    s.calibration = read.calibration;
+    s.error = read.error;
+    QString problem;
+    s.corrections = CorrectionsFromLines(*lines, &problem);
+    if (s.error.isEmpty()) {
+        s.error = problem;
+    }
+    return s;
+}
+
+FluorometerCorrections CorrectionsFromLines(const QStringList& lines, QString* error)
+{
+    QStringList own;
+    for (const QString& line : lines) {
+        own << (line.startsWith(kCalibrationKeyPrefix) ? line.mid(kCalibrationKeyPrefix.size()) : line);
+    }
+    return FluorometerCorrections::FromLines(own, error);
+}
+
+QStringList FluorometerSetupLines(const FluorometerSetup& setup)
+{
+    QStringList lines = CalibrationLines(setup.calibration);
+    for (const QString& line : setup.corrections.Lines()) {
+        lines << kCalibrationKeyPrefix + line;
+    }
+    return lines;
+}
+
+QString SaveFluorometerSetup(const QString& path, const FluorometerSetup& setup)
+{
+    return WriteFileAtomically(path, JoinCrLf(FluorometerSetupLines(setup)));
+}
+
+std::optional<FluorometerRowLayout> FluorometerRowLayoutOf(const InstrumentConfig& config)
+{
+    const QString& m = config.q1.marker;
+    if (m.size() != 2 || m[0] != u'L' || m[1] < u'1' || m[1] > u'3') {
+        return std::nullopt;
+    }
+    FluorometerRowLayout l;
+    l.lamp = m[1].digitValue();
+    l.separator = config.q1.separator;
+    l.lamp1Column = std::max(1, config.q1.occurrence);
+    l.temperatureColumn = config.q2.occurrence;
+    const QString end = config.active.endOfBlock.trimmed();
+    l.missing = end.isEmpty() || end == QLatin1String("__") ? QStringLiteral("-") : end;
+    return l;
+}
+
+std::optional<LiveRow> ReadLiveRow(const QString& row, const FluorometerRowLayout& layout, QString& why)
+{
+    const QStringList f = layout.separator == u' ' ? row.simplified().split(u' ', Qt::SkipEmptyParts)
+                                                   : row.split(layout.separator);
+    const int lastLamp = layout.lamp1Column + kLamps - 1;
+    if (f.size() < lastLamp) {
+        why = QStringLiteral("ligne du fluorimètre sans ses quatre lampes (%1 champs, L4 en colonne %2) : « %3 »")
+                  .arg(f.size())
+                  .arg(lastLamp)
+                  .arg(row.trimmed());
+        return std::nullopt;
+    }
+    LiveRow r;
+    auto read = [&](int column, std::optional<double>& out) {
+        const QString t = f[column - 1].trimmed();
+        if (t.isEmpty() || t == layout.missing) {
+            out.reset();
+            return true;
+        }
+        bool ok = false;
+        const double v = QString(t).replace(u',', u'.').toDouble(&ok);
+        out = ok && std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
+        return ok && std::isfinite(v);
+    };
+    for (int k = 0; k < kLamps; ++k) {
+        if (!read(layout.lamp1Column + k, r.lamps[static_cast<std::size_t>(k)])) {
+            why = QStringLiteral("ligne du fluorimètre : L%1 illisible « %2 »").arg(k + 1).arg(f[layout.lamp1Column + k - 1]);
+            return std::nullopt;
+        }
+    }
+    if (layout.temperatureColumn >= 1 && layout.temperatureColumn <= f.size() &&
+        !read(layout.temperatureColumn, r.temperature)) {
+        why = QStringLiteral("ligne du fluorimètre : température illisible « %1 »").arg(f[layout.temperatureColumn - 1]);
+        return std::nullopt;
+    }
+    for (const QString& field : f) {
+        if (field.count(u':') >= 2) {
+            r.time = field.trimmed();
+            break;
+        }
+    }
+    return r;
+}
+
+std::array<std::optional<double>, kMaxTracers> LiveConcentrations(const LiveRow& row, const FluorometerSetup& setup)
+{
+    FluorometerFile one;
+    FluorometerReading reading;
+    reading.lamps = row.lamps;
+    reading.temperature = row.temperature;
+    one.readings.push_back(reading);
+    FluorometerCorrections k = setup.corrections;
+    k.background = false;  // a regression over the whole record: on files only
+    const CorrectedReadings out = CorrectReadings(one, setup.calibration, k, 0);
+    return out.ppb.empty() ? std::array<std::optional<double>, kMaxTracers>{} : out.ppb.front();
+}
+
+}  // namespace sondalog

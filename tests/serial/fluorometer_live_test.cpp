@@ -1,0 +1,90 @@
+// A dye test logged live: sondalog-cli acquire reads the simulated fluorometer's rows through the
+// instrument table's fluorometer pair and the configuration folder's calibration, records ppb with
+// the raw lamps and every tracer after the usual columns, and the recording reads back.
+#include "fluorometer/calibration_file.h"
+#include "fluorometer/fluorometer_fixtures.h"
+#include "fluorometer/fluorometer_setup.h"
+#include "simulator.h"
+#include "util/text_file.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+struct Cli {
+    int exitCode = -1;
+    QString out, err;
+};
+
+Cli RunCli(const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral(SONDALOG_CLI), args);
+    p.waitForFinished(60000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+}  // namespace
+
+TEST(FluorometerLive, ADyeTestLoggedInPpbWithItsLampsAndCalibration)
+{
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("config"));
+    QDir().mkpath(config);
+    // The fluorometer pair: quantity 1 follows L1 (uranine), L1 in the 4th blank-separated column, T in the 10th.
+    ASSERT_TRUE(sondalog::WriteFileAtomically(
+                    config + QStringLiteral("/Sondalog.ini"),
+                    sondalog::JoinCrLf({QStringLiteral("17"), QStringLiteral("3"), QStringLiteral("header"),
+                                        QStringLiteral("1,x,GGUN-FL,COM3,9600,1,uranine,300,0,50,\"0,160,0\",5,L1,espace,4,::,-"),
+                                        QStringLiteral("2,,,,,,température,20,5,5,\"200,0,88\",5,T,espace,10,::,")}))
+                    .isEmpty());
+    const QString link = dir.filePath(QStringLiteral("port"));
+    const QString recording = dir.filePath(QStringLiteral("dye.txt"));
+    const QStringList acquire{QStringLiteral("acquire"), QStringLiteral("--port"), link, QStringLiteral("--mode"),
+                              QStringLiteral("string"), QStringLiteral("--readings"), QStringLiteral("40"),
+                              QStringLiteral("--config-dir"), config, QStringLiteral("--open-wait-scale"),
+                              QStringLiteral("0.05"), QStringLiteral("--locale"), QStringLiteral("fr_FR"),
+                              QStringLiteral("--out"), recording};
+    // Without a calibration a fluorometer is not read: lamps are no concentrations.
+    {
+        const Cli refused = RunCli(acquire);
+        EXPECT_EQ(refused.exitCode, 1);
+        EXPECT_TRUE(refused.err.contains(QStringLiteral("étalonnage"))) << refused.err.toStdString();
+    }
+    sondalog::FluorometerSetup setup;
+    setup.calibration = sondalog::ReadConstantsFile(fluo_fixtures::ConstantsFile(false)).calibration;
+    ASSERT_TRUE(sondalog::SaveFluorometerSetup(config + QStringLiteral("/Sondalog.cal"), setup).isEmpty());
+
+    // Uranine 100 ppb above nothing at reading 15, turbidity at 20, sulforhodamine at 25.
+    Simulator sim(link, {QStringLiteral("--format"), QStringLiteral("fluorometer"), QStringLiteral("--interval"),
+                         QStringLiteral("0.05"), QStringLiteral("--count"), QStringLiteral("40"), QStringLiteral("--baseline"),
+                         QStringLiteral("0"), QStringLiteral("--amplitude"), QStringLiteral("100"),
+                         QStringLiteral("--pulse-start"), QStringLiteral("5"), QStringLiteral("--pulse-rise"),
+                         QStringLiteral("10"), QStringLiteral("--pulse-width"), QStringLiteral("4"), QStringLiteral("--delay"),
+                         QStringLiteral("0.5")});
+    const Cli logged = RunCli(acquire);
+    ASSERT_EQ(logged.exitCode, 0) << logged.err.toStdString();
+    const QStringList lines = sondalog::ReadTextLines(recording).value();
+    ASSERT_EQ(lines.size(), 41);
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("uranine[µg/L]\ttempérature\tL1 [mV]\tL2 [mV]\tL3 [mV]\tL4 [mV]\t"
+                                                 "Uranine [ppb]\tSrhodaminB [ppb]\tétalonnage : etalonnage.instrument=453")))
+        << lines[0].toStdString();
+    // Reading 15: L1 = 1.19 + 613.06 + the turbidity's 20·e^−6.25 mV, read by the one-standard line through zero.
+    QStringList peak = lines[15].split(u'\t');
+    const double l1 = 1.19 + 613.06 + 20 * std::exp(-6.25);
+    const double ppb = (l1 - 1.19) * 100 / 613.06;
+    EXPECT_NEAR(peak[4].trimmed().replace(u',', u'.').toDouble(), ppb, 0.002);
+    EXPECT_EQ(peak[5], QStringLiteral("11,50"));
+    EXPECT_NEAR(peak[6].replace(u',', u'.').toDouble(), l1, 0.006);  // the raw lamp, kept for another correction
+    EXPECT_NEAR(peak[10].replace(u',', u'.').toDouble(), ppb, 0.002);
+
+    // Read back as a recording: its 40 readings, the ppb as quantity 1.
+    const Cli back = RunCli({QStringLiteral("replay"), recording, QStringLiteral("--as"), QStringLiteral("own"),
+                          QStringLiteral("--config-dir"), config, QStringLiteral("--locale"), QStringLiteral("fr_FR")});
+    ASSERT_EQ(back.exitCode, 0) << back.err.toStdString();
+    EXPECT_TRUE(back.out.contains(QStringLiteral("n=40"))) << back.out.toStdString();
+}
