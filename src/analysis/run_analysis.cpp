@@ -143,6 +143,19 @@ std::optional<double> FittedValue(const RunAnalysis& a, const SampleSeries& seri
     return a.background.At(t) + c / inputs.factor;
 }
 
+QString ConcentrationUnit(const RunAnalysis& a)
+{
+    return a.concentrationInMgL == 1 ? QStringLiteral("mg/L") : QStringLiteral("ppb");
+}
+
+std::pair<std::optional<double>, QString> MassAsSaid(const RunAnalysis& a, std::optional<double> kg)
+{
+    if (a.concentrationInMgL == 1) {
+        return {kg, QStringLiteral("kg")};
+    }
+    return {kg ? std::optional<double>(*kg * 1000) : std::nullopt, QStringLiteral("g")};
+}
+
 QStringList AnalysisKeyValues(const RunAnalysis& a)
 {
     const TracerFigures& f = a.figures;
@@ -158,7 +171,7 @@ QStringList AnalysisKeyValues(const RunAnalysis& a)
           << kv("velocity.first", Number(f.velocityFirst)) << kv("velocity.peak", Number(f.velocityPeak))
           << kv("velocity.mean", Number(f.velocityMean)) << kv("dispersion", Number(f.dispersion))
           << kv("dispersivity", Number(f.dispersivity)) << kv("peclet", Number(f.peclet))
-          << kv("concentration.unit", a.concentrationInMgL == 1 ? QStringLiteral("mg/L") : QStringLiteral("ppb"))
+          << kv("concentration.unit", ConcentrationUnit(a))
           << kv("recovered.kg", Number(f.recoveredKg))
           << kv("recovered.g", Number(f.recoveredKg ? std::optional<double>(*f.recoveredKg * 1000) : std::nullopt)) << kv("recovery.percent", Number(f.recoveryPercent))
           << kv("end.seconds", Number(f.endSeconds)) << kv("tail.percent", Number(f.tailPercent));
@@ -219,16 +232,20 @@ QString AnalysisReport(const RunAnalysis& a, const TracerInputs& in, const QStri
     QString r = QStringLiteral("Analyse du traçage — ") + recordingName + QStringLiteral("\n\n");
     r += QStringLiteral("Données\n");
     r += line(QStringLiteral("  distance injection – mesure"), in.distance, QStringLiteral("m"));
-    r += line(QStringLiteral("  masse de sel injectée"), in.mass, QStringLiteral("kg"));
+    const bool salt = a.concentrationInMgL == 1;
+    const auto [injected, massUnit] = MassAsSaid(a, in.mass);
+    r += line(salt ? QStringLiteral("  masse de sel injectée") : QStringLiteral("  masse de traceur injectée"), injected, massUnit);
     r += line(QStringLiteral("  débit au point de mesure"), in.discharge, QStringLiteral("L/s"));
-    r += line(QStringLiteral("  facteur de conversion k"), in.factor, QStringLiteral("mg/L par µS/cm"));
+    if (salt) {
+        r += line(QStringLiteral("  facteur de conversion k"), in.factor, QStringLiteral("mg/L par µS/cm"));
+    }
     r += QStringLiteral("  t0 : mesure n° ") + (a.t0 > 0 ? QString::number(a.t0) : QStringLiteral("—")) +
          QStringLiteral(", ligne de base ") + FigureText(f.baseline, {}, 6) + QStringLiteral(" (grandeur 1)\n\n");
     r += QStringLiteral("Résultats (") + QString::number(f.n) + QStringLiteral(" mesures après t0)") +
          (f.provisional ? QStringLiteral(" — courbe incomplète, résultats provisoires") : QString()) + QStringLiteral("\n");
     r += duration(QStringLiteral("  première arrivée"), f.firstSeconds);
     r += duration(QStringLiteral("  pic"), f.peakSeconds);
-    r += line(QStringLiteral("  concentration au pic"), f.peakConcentration, QStringLiteral("mg/L"));
+    r += line(QStringLiteral("  concentration au pic"), f.peakConcentration, ConcentrationUnit(a));
     r += duration(QStringLiteral("  temps de transit moyen"), f.meanSeconds);
     r += line(QStringLiteral("  variance des temps de transit"), f.variance, QStringLiteral("s²"));
     r += line(QStringLiteral("  vitesse (première arrivée)"), f.velocityFirst, QStringLiteral("m/h"));
@@ -237,7 +254,8 @@ QString AnalysisReport(const RunAnalysis& a, const TracerInputs& in, const QStri
     r += line(QStringLiteral("  dispersion longitudinale D"), f.dispersion, QStringLiteral("m²/s"));
     r += line(QStringLiteral("  dispersivité alpha"), f.dispersivity, QStringLiteral("m"));  // α has no Windows-1252 code
     r += line(QStringLiteral("  nombre de Péclet"), f.peclet, QString());
-    r += line(QStringLiteral("  masse restituée"), f.recoveredKg, QStringLiteral("kg"));
+    const auto [recovered, recoveredUnit] = MassAsSaid(a, f.recoveredKg);
+    r += line(QStringLiteral("  masse restituée"), recovered, recoveredUnit);
     r += line(QStringLiteral("  taux de restitution"), f.recoveryPercent, QStringLiteral("%"));
     r += duration(QStringLiteral("  fin du passage"), f.endSeconds);
     r += line(QStringLiteral("  part extrapolée de la queue"), f.tailPercent, QStringLiteral("%"));
@@ -257,8 +275,8 @@ QString AnalysisReport(const RunAnalysis& a, const TracerInputs& in, const QStri
         if (fit.recovery) {
             r += QStringLiteral("  restitution R : %1 ± %2 %\n").arg(FigureText(fit.recovery), FigureText(fit.recoverySe, {}, 2));
         }
-        r += QStringLiteral("  écart quadratique moyen : %1 mg/L, R² = %2 (%3 points)\n")
-                 .arg(FigureText(fit.rmse), FigureText(fit.r2, {}, 4), QString::number(fit.points));
+        r += QStringLiteral("  écart quadratique moyen : %1 %4, R² = %2 (%3 points)\n")
+                 .arg(FigureText(fit.rmse), FigureText(fit.r2, {}, 4), QString::number(fit.points), ConcentrationUnit(a));
     } else {
         r += QStringLiteral("  ") + (a.fit.message.isEmpty() ? QStringLiteral("non calculé") : a.fit.message) + u'\n';
     }

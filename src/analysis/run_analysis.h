@@ -39,6 +39,11 @@ void FitRun(RunAnalysis& analysis, const TracerInputs& inputs);
 std::optional<double> FittedValue(const RunAnalysis& analysis, const SampleSeries& series, const TracerInputs& inputs,
                                   int n);
 
+/// The curve's unit: "mg/L" for a salt, "ppb" for a dye (µg/L).
+QString ConcentrationUnit(const RunAnalysis& analysis);
+/// A recovered or injected mass as a test speaks of it: kg of salt, g of dye.
+std::pair<std::optional<double>, QString> MassAsSaid(const RunAnalysis& analysis, std::optional<double> kg);
+
 /// Every figure as key=value lines, units in the README; an empty value when it cannot be made.
 QStringList AnalysisKeyValues(const RunAnalysis& analysis);
 

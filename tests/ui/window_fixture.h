@@ -44,7 +44,9 @@ struct Fixture {
     int ended = -1;
     std::unique_ptr<MainWindow> window;
 
-    explicit Fixture(bool withoutConfirmation = true, const std::function<void(QStringList&)>& adjust = {})
+    /// `files`: other files of the configuration folder (name, lines) written before the window starts.
+    explicit Fixture(bool withoutConfirmation = true, const std::function<void(QStringList&)>& adjust = {},
+                     const QList<QPair<QString, QStringList>>& files = {})
     {
         work = dir.filePath(QStringLiteral("travail"));
         QDir().mkpath(work);
@@ -60,6 +62,9 @@ struct Fixture {
             adjust(settings);
         }
         WriteFileAtomically(config + QStringLiteral("/Sondalog.prm"), JoinCrLf(settings));
+        for (const auto& [name, lines] : files) {
+            WriteFileAtomically(config + u'/' + name, JoinCrLf(lines));
+        }
         window = std::make_unique<MainWindow>(ConfigPaths::Resolve(config, QString()), Regional::French());
         window->confirm = [this](const QString& q) {
             asked << q;

@@ -73,7 +73,12 @@ int AnalysisPanel::AnalysisT0() const
 
 TracerInputs AnalysisPanel::AnalysisInputs() const
 {
-    const TracerInputs given = ctx_.store->tracer.Effective();
+    TracerInputs given = ctx_.store->tracer.Effective();
+    if (ctx_.run().blockOptions.fluorometer) {
+        // A dye read in ppb (µg/L): no conductivity factor, masses in the dye's unit.
+        given.factor = 1;
+        given.concentrationInMgL = 1e-3;
+    }
     return OwnDemonstration() ? WithDemoInputs(given) : given;
 }
 
@@ -174,7 +179,7 @@ void AnalysisPanel::ShowAnalysis()
     // Times as a tracer test counts them (h min, days), never as 2,526e+04 s.
     text += QStringLiteral("arrivée %1 · pic %2 (%3) · t̄ %4\n")
                 .arg(ElapsedText(f.firstSeconds), ElapsedText(f.peakSeconds),
-                     Figure(f.peakConcentration, QStringLiteral("mg/L")), ElapsedText(f.meanSeconds));
+                     Figure(f.peakConcentration, ConcentrationUnit(analysis_)), ElapsedText(f.meanSeconds));
     // Where the moments stop, how much of the area is extrapolated, how the background moved.
     text += QStringLiteral("fin du passage %1 · queue extrapolée %2 · dérive de la base %3/h\n")
                 .arg(ElapsedText(f.endSeconds), Figure(f.tailPercent, QStringLiteral("%")), Figure(f.drift, {}));
@@ -182,7 +187,7 @@ void AnalysisPanel::ShowAnalysis()
                 .arg(Figure(f.velocityFirst, {}), Figure(f.velocityPeak, {}), Figure(f.velocityMean, {}));
     text += QStringLiteral("D %1 · α %2 · Pe %3 · restitution %4 (%5)\n")
                 .arg(Figure(f.dispersion, QStringLiteral("m²/s")), Figure(f.dispersivity, QStringLiteral("m")),
-                     Figure(f.peclet, {}), Figure(f.recoveredKg, QStringLiteral("kg")),
+                     Figure(f.peclet, {}), Figure(MassAsSaid(analysis_, f.recoveredKg).first, MassAsSaid(analysis_, f.recoveredKg).second),
                      Figure(f.recoveryPercent, QStringLiteral("%")));
     const AdeFit& fit = analysis_.fit;
     if (fit.ok && fit.reliable) {

@@ -1,5 +1,7 @@
 #include "ui/main_window/configuration_link.h"
 
+#include "ui/parameters_window/calibration_dialog.h"
+
 #include "acquisition/demo_generator.h"
 #include "instrument/parameter_file.h"
 #include "plot/colour.h"
@@ -75,6 +77,7 @@ void ConfigurationLink::WireParameters()
     ctx_.store->tracer = LoadTracerSettings(ctx_.store->paths().TracerFile());
     ctx_.store->fluorometer = LoadFluorometerSetup(ctx_.store->paths().CalibrationFile());
     params->GroupBox_tracage->Show(ctx_.store->tracer);
+    connect(params->GroupBox_tracage->Button_etalonnage, &QPushButton::clicked, this, &ConfigurationLink::OpenCalibration);
     params->GroupBox_tracage->onChanged = [this] {
         ctx_.store->tracer = ctx_.params->GroupBox_tracage->Read();
         const QString file = ctx_.store->paths().TracerFile();
@@ -84,6 +87,15 @@ void ConfigurationLink::WireParameters()
         }
         ctx_.analysis->Restart();  // new inputs: a new fit at once
     };
+}
+
+void ConfigurationLink::OpenCalibration()
+{
+    // Window-modal, not a nested loop: the run goes on while the calibration is typed.
+    auto* dialog = new CalibrationDialog(ctx_.store->fluorometer, ctx_.store->paths().CalibrationFile(), ctx_.params);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { ctx_.store->fluorometer = dialog->saved(); });
+    dialog->open();
 }
 
 void ConfigurationLink::WireTableButtons()

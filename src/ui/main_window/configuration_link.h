@@ -36,6 +36,8 @@ public:
     void Button_enreg_paramClick();
     void CheckBox_demoClick();
     void Button_parametresClick();
+    /// "étalonnage du fluorimètre…": the calibration dialog over the parameters window; saved, it is the store's.
+    void OpenCalibration();
     /// The charts window, as large as the main window, centred on its screen.
     void Button1Click();
 

@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace sondalog {
 
@@ -41,6 +42,10 @@ TracerInputsGroup::TracerInputsGroup(QWidget* parent) : QGroupBox(QStringLiteral
     form->addRow(QStringLiteral("k (mg/L par µS/cm)"), Edit_k);
     form->addRow(QStringLiteral("étalons"), Edit_etalons);
     form->addRow(Label_k);
+    Button_etalonnage = Named(new QPushButton(QStringLiteral("étalonnage du fluorimètre…"), this), "Button_etalonnage");
+    Button_etalonnage->setToolTip(QStringLiteral("traçage aux colorants : eau, étalons de chaque traceur, turbidité, "
+                                                 "corrections ; importer le fichier de constantes de l'instrument"));
+    form->addRow(Button_etalonnage);
     for (QLineEdit* e : {Edit_distance, Edit_masse, Edit_debit, Edit_fichier_debit, Edit_k, Edit_etalons}) {
         connect(e, &QLineEdit::editingFinished, this, [this] {
             ShowFactorInUse();

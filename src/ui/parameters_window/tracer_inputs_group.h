@@ -10,6 +10,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace sondalog {
 
@@ -28,6 +29,7 @@ public:
     QLineEdit* Edit_etalons = nullptr;
     QLineEdit* Edit_fichier_debit = nullptr;  ///< a discharge that varied, beside Q
     QLabel* Label_k = nullptr;  ///< the factor in use (from the standards when they give one)
+    QPushButton* Button_etalonnage = nullptr;  ///< a fluorometer's calibration and corrections
 
     /// An input was changed and left (or Enter pressed).
     std::function<void()> onChanged;
