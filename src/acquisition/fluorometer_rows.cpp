@@ -72,8 +72,7 @@ bool FluorometerReadingTexts(const QString& row, const FluorometerLive& live, QS
               live.setup.calibration.tracers[static_cast<std::size_t>(live.tracer)].name + QStringLiteral(" : pas de point");
         return false;
     }
-    // The logger's time as it stands, its zone mark left out (the processing counts two ':' in a time).
-    time = read->time.section(QStringLiteral(" GMT"), 0, 0);
+    time = read->time;
     values = kFluorometerMarker + u' ' + QString::number(*tracer, 'f', 6) + QStringLiteral(" µg/L ") +
              Number(read->temperature, 2) + QStringLiteral(" °C") + kExtraColumnsMark.chopped(1);
     for (const std::optional<double>& mv : read->lamps) {

@@ -239,6 +239,15 @@ QString ExpectedReadings(int lineCount, int blockLength)
     return QStringLiteral("   => ") + QString::number(lineCount / blockLength - 1);
 }
 
+namespace {
+/// The multimeter's logging file opens on four header lines; a fluorometer's rows are read from the first line,
+/// its header lines said in the log as no rows (three or one according to its layout: none is lost).
+int AutoHeaderLines(const ReadingRun& run)
+{
+    return run.blockOptions.fluorometer ? 0 : 4;
+}
+}  // namespace
+
 AutoFileLoad LoadAutoFile(const QStringList& lines, ReadingRun& run, const Progress& progress,
                           const std::function<void()>& beforeLine)
 {
@@ -251,7 +260,7 @@ AutoFileLoad LoadAutoFile(const QStringList& lines, ReadingRun& run, const Progr
     run.Start(false);
     run.timeFromInstrument = true;
     run.ClearPendingBlock();
-    const QStringList stored = withEnd.mid(std::min<qsizetype>(4, withEnd.size() - 1));
+    const QStringList stored = withEnd.mid(std::min<qsizetype>(AutoHeaderLines(run), withEnd.size() - 1));
     ReplayStoredLines(run, stored, progress, beforeLine);
     return FinishAutoLoad(run, load);
 }
@@ -266,7 +275,7 @@ AutoFileLoad LoadAutoFile(const NextLine& next, int lineCount, int blockLength, 
     run.timeFromInstrument = true;
     run.ClearPendingBlock();
     QString skipped;
-    for (int i = 0; i < 4 && next(skipped); ++i) {
+    for (int i = 0; i < AutoHeaderLines(run) && next(skipped); ++i) {
     }
     ReplayLineSource(run, next, fraction, progress, beforeLine);
     return FinishAutoLoad(run, load);

@@ -194,7 +194,10 @@ int AnalyseFluorometerFile(const Options& o, TracerInputs inputs, std::optional<
     CorrectedReadings converted;
     qint64 t0Ms = 0;
     // The background's window in hours since the t0 reading.
-    const T0Of t0Of = [t0, &err](const FluorometerFile& f, qint64& instant) {
+    const T0Of t0Of = [&t0, &err](const FluorometerFile& f, qint64& instant) {
+        if (!t0 && f.t0Reading > 0) {
+            t0 = f.t0Reading;  // a recording's own t0
+        }
         if (!t0) {
             return true;
         }

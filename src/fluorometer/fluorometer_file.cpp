@@ -148,8 +148,61 @@ void ReadTabSeparated(const QStringList& lines, FluorometerFile& file)
 }
 }  // namespace
 
+namespace {
+const QString kRecordingLamp1 = QStringLiteral("L1 [mV]");
+
+/// A recording made live: the logger's time (yyyy-MM-dd hh:mm:ss, its third column) for the instant, the raw
+/// lamps after the usual columns, T as quantity 2, t0 the reading before the first trace time.
+void ReadRecording(const QStringList& lines, FluorometerFile& file)
+{
+    const int lamp1 = static_cast<int>(lines[0].split(u'\t').indexOf(kRecordingLamp1));
+    std::optional<double> number;
+    auto value = [&number](const QString& text) {
+        const bool ok = ReadValue(QString(text).replace(u',', u'.'), number);
+        return ok;
+    };
+    for (int i = 1; i < lines.size(); ++i) {
+        if (lines[i].trimmed().isEmpty()) {
+            continue;
+        }
+        const QStringList f = lines[i].split(u'\t');
+        const int line = i + 1;
+        if (f.size() < lamp1 + kLamps) {
+            file.error = AtLine(line, QStringLiteral("il manque des lampes (%1 colonnes)").arg(f.size()));
+            return;
+        }
+        const QDateTime at = QDateTime::fromString(f[2].trimmed(), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+        if (!at.isValid()) {
+            file.error = AtLine(line, QStringLiteral("heure du fluorimètre illisible « %1 »").arg(f[2]));
+            return;
+        }
+        FluorometerReading r;
+        r.line = line;
+        r.instantMs = QDateTime(at.date(), at.time(), Qt::UTC).toMSecsSinceEpoch();
+        bool ok = true;
+        for (int k = 0; k < kLamps; ++k) {
+            ok = ok && value(f[lamp1 + k]);
+            r.lamps[static_cast<std::size_t>(k)] = number;
+        }
+        ok = ok && value(f[5]);
+        r.temperature = number;
+        if (!ok) {
+            file.error = AtLine(line, QStringLiteral("valeur illisible"));
+            return;
+        }
+        file.readings.push_back(r);
+        if (file.t0Reading == 0 && !f[3].trimmed().isEmpty()) {
+            file.t0Reading = std::max(1, static_cast<int>(file.readings.size()) - 1);
+        }
+    }
+}
+}  // namespace
+
 FluorometerLayout DetectFluorometerLayout(const QStringList& head)
 {
+    if (!head.isEmpty() && head[0].contains(u'\t' + kRecordingLamp1 + u'\t')) {
+        return FluorometerLayout::Recording;
+    }
     if (!head.isEmpty() && IsTabHeader(head[0])) {
         return FluorometerLayout::TabSeparated;
     }
@@ -174,6 +227,9 @@ FluorometerFile ReadFluorometerLines(const QStringList& lines)
         break;
     case FluorometerLayout::TabSeparated:
         ReadTabSeparated(lines, file);
+        break;
+    case FluorometerLayout::Recording:
+        ReadRecording(lines, file);
         break;
     }
     if (file.error.isEmpty() && file.readings.empty()) {

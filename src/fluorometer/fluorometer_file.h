@@ -25,13 +25,15 @@ struct FluorometerReading {
     QDateTime LoggerTime() const;
 };
 
-enum class FluorometerLayout { None, SpaceAligned, TabSeparated };
+/// Recording: one of Sondalog's recordings of a fluorometer, whose raw lamps follow its usual columns.
+enum class FluorometerLayout { None, SpaceAligned, TabSeparated, Recording };
 
 struct FluorometerFile {
     FluorometerLayout layout = FluorometerLayout::None;
     QString instrument;  ///< the number in the title, when there is one
     std::vector<FluorometerReading> readings;
     QString error;  ///< empty when read; else why not, naming the line
+    int t0Reading = 0;  ///< a recording's t0 (1-based; the reading before the first trace time), 0 when none
 };
 
 /// Which layout the first lines show (None: neither).

@@ -3,6 +3,8 @@
 #include "fluorometer/calibration_file.h"
 #include "util/text_file.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 
 namespace sondalog {
@@ -15,7 +17,8 @@ FluorometerSetup LoadFluorometerSetup(const QString& path)
         s.error = QStringLiteral("pas d'étalonnage du fluorimètre (") + path + u')';
         return s;
     }
-    const CalibrationRead read = ReadCalibrationLines(*lines);
+    // Our own lines, or the instrument's constants file copied in as it is.
+    const CalibrationRead read = LoadCalibration(path);
     s.calibration = read.calibration;
     s.error = read.error;
     QString problem;
@@ -100,11 +103,15 @@ std::optional<LiveRow> ReadLiveRow(const QString& row, const FluorometerRowLayou
         why = QStringLiteral("ligne du fluorimètre : température illisible « %1 »").arg(f[layout.temperatureColumn - 1]);
         return std::nullopt;
     }
-    for (const QString& field : f) {
-        if (field.count(u':') >= 2) {
-            r.time = field.trimmed();
-            break;
-        }
+    // The logger's time in one unambiguous form, yyyy-MM-dd hh:mm:ss: "17/03/23-14:03:15" is 23 March 2017, which
+    // a reader of day-first stamps would take for 17 March 2023.
+    static const QRegularExpression shortForm(QStringLiteral("(\\d{2})/(\\d{2})/(\\d{2})-(\\d{2}:\\d{2}:\\d{2})"));
+    static const QRegularExpression isoForm(QStringLiteral("(\\d{4}-\\d{2}-\\d{2})[ T](\\d{2}:\\d{2}:\\d{2})"));
+    const QString line = f.join(u' ');
+    if (const QRegularExpressionMatch m = shortForm.match(line); m.hasMatch()) {
+        r.time = QStringLiteral("20%1-%2-%3 %4").arg(m.captured(1), m.captured(2), m.captured(3), m.captured(4));
+    } else if (const QRegularExpressionMatch iso = isoForm.match(line); iso.hasMatch()) {
+        r.time = iso.captured(1) + u' ' + iso.captured(2);
     }
     return r;
 }

@@ -25,7 +25,8 @@ struct FluorometerSetup {
     bool Ready() const { return error.isEmpty() && calibration.Problem().isEmpty(); }
 };
 
-/// A missing file gives no calibration (and says so); a file that cannot convert says why.
+/// A missing file gives no calibration (and says so); a file that cannot convert says why. The file holds our own
+/// lines or the instrument's constants file as it is.
 FluorometerSetup LoadFluorometerSetup(const QString& path);
 /// Empty text on success, else why the file could not be written (an earlier one is kept).
 QString SaveFluorometerSetup(const QString& path, const FluorometerSetup& setup);
@@ -51,7 +52,7 @@ std::optional<FluorometerRowLayout> FluorometerRowLayoutOf(const InstrumentConfi
 struct LiveRow {
     std::array<std::optional<double>, kLamps> lamps;
     std::optional<double> temperature;
-    QString time;  ///< the row's time field
+    QString time;  ///< the logger's time, yyyy-MM-dd hh:mm:ss (empty when the row has none)
 };
 std::optional<LiveRow> ReadLiveRow(const QString& row, const FluorometerRowLayout& layout, QString& why);
 

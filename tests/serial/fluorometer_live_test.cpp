@@ -48,7 +48,7 @@ TEST(FluorometerLive, ADyeTestLoggedInPpbWithItsLampsAndCalibration)
                               QStringLiteral("string"), QStringLiteral("--readings"), QStringLiteral("40"),
                               QStringLiteral("--config-dir"), config, QStringLiteral("--open-wait-scale"),
                               QStringLiteral("0.05"), QStringLiteral("--locale"), QStringLiteral("fr_FR"),
-                              QStringLiteral("--out"), recording};
+                              QStringLiteral("--t0"), QStringLiteral("3"), QStringLiteral("--out"), recording};
     // Without a calibration a fluorometer is not read: lamps are no concentrations.
     {
         const Cli refused = RunCli(acquire);
@@ -87,4 +87,14 @@ TEST(FluorometerLive, ADyeTestLoggedInPpbWithItsLampsAndCalibration)
                           QStringLiteral("--config-dir"), config, QStringLiteral("--locale"), QStringLiteral("fr_FR")});
     ASSERT_EQ(back.exitCode, 0) << back.err.toStdString();
     EXPECT_TRUE(back.out.contains(QStringLiteral("n=40"))) << back.out.toStdString();
+
+    // Analysed again from its raw lamps, through the calibration (here the one it was made with): the same ppb.
+    const QString cal = config + QStringLiteral("/Sondalog.cal");
+    const Cli analysed = RunCli({QStringLiteral("analyse"), recording, QStringLiteral("--calibration"), cal,
+                                 QStringLiteral("--tracer"), QStringLiteral("1")});
+    ASSERT_EQ(analysed.exitCode, 0) << analysed.err.toStdString();
+    EXPECT_TRUE(analysed.out.contains(QStringLiteral("t0=3\n"))) << analysed.out.toStdString();
+    EXPECT_TRUE(analysed.out.contains(QStringLiteral("concentration.unit=ppb")));
+    const QString peakLine = analysed.out.section(QStringLiteral("peak.concentration="), 1).section(u'\n', 0, 0);
+    EXPECT_NEAR(peakLine.toDouble(), ppb, 0.002);
 }

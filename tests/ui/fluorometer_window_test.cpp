@@ -123,3 +123,27 @@ TEST(FluorometerWindow, AFluorometerWithoutCalibrationDoesNotStart)
     EXPECT_TRUE(f.told.first().contains(QStringLiteral("étalonnage"))) << f.told.first().toStdString();
     EXPECT_EQ(f.window->runState(), RunState::Idle);
 }
+
+TEST(FluorometerWindow, TheLoggersFileOpensInPpbWithItsOwnTimes)
+{
+    const QStringList table{QStringLiteral("17"), QStringLiteral("3"), QStringLiteral("header"),
+                            QStringLiteral("1,x,GGUN-FL,COM3,9600,900,uranine,300,0,50,\"0,160,0\",5,L1,espace,4,::,-"),
+                            QStringLiteral("2,,,,,,température,20,5,5,\"200,0,88\",5,T,espace,10,::,")};
+    // The instrument's constants file copied in as the calibration file.
+    Fixture f(true, [](QStringList& s) { s[1] = QStringLiteral("false"); },
+              {{QStringLiteral("Sondalog.ini"), table}, {QStringLiteral("Sondalog.cal"), fluo_fixtures::ConstantsFile(false)}});
+    MainWindow& w = *f.window;
+    const fluo_fixtures::DyeTest test;
+    const QDateTime injection(QDate(2017, 3, 23), QTime(14, 0), Qt::UTC);
+    const QString logged = f.dir.filePath(QStringLiteral("453.txt"));
+    ASSERT_TRUE(WriteFileAtomically(logged, JoinCrLf(fluo_fixtures::SpaceAlignedFile(test, injection, 900, 72))).isEmpty());
+    w.choose = [](const QString&, const QStringList&) { return 2; };  // the instrument's file
+    w.openFileName = [logged](const QString&, const QString&) { return logged; };
+    w.Button_open_fileClick();
+    ASSERT_TRUE(WaitUntil([&] { return !w.panels().opener->LoadInProgress(); }, 20000));
+    ASSERT_EQ(f.N(), 4 + 1 + 72 * 4) << f.told.join(u'|').toStdString();
+    // Reading 45 is 10 h after the injection: the logger's own time (23 March 2017, not 17 March 2023), in ppb.
+    const Sample& s = w.run().state.series.At(45);
+    EXPECT_EQ(TimeFromValue(s.time), QDateTime(QDate(2017, 3, 23), QTime(23, 59)).addSecs(60));
+    EXPECT_NEAR(s.value1, test.Ppb(36000), 0.002);
+}

@@ -74,7 +74,7 @@ int AnalysisPanel::AnalysisT0() const
 TracerInputs AnalysisPanel::AnalysisInputs() const
 {
     TracerInputs given = ctx_.store->tracer.Effective();
-    if (ctx_.run().blockOptions.fluorometer) {
+    if (!ctx_.store->settings.CheckBox_demo && FluorometerRowLayoutOf(ctx_.store->config)) {
         // A dye read in ppb (µg/L): no conductivity factor, masses in the dye's unit.
         given.factor = 1;
         given.concentrationInMgL = 1e-3;

@@ -122,7 +122,9 @@ bool StoredFileOpener::ConfirmKind(const QStringList& lines, const QString& file
     // A CSV instrument's file has no end-of-block line: its CSV lines say what it is.
     const InstrumentConfig& config = ctx_.store->config;
     const bool csvLogging = HoldsCsvReadings(lines, config.q1);
-    const bool mismatch = asAuto ? length == 0 && !csvLogging : length >= 1;
+    // A fluorometer's file is rows of lamps, no blocks: read as the instrument's file when a fluorometer is active.
+    const bool fluorometer = FluorometerRowLayoutOf(config).has_value();
+    const bool mismatch = asAuto ? length == 0 && !csvLogging && !fluorometer : length >= 1;
     if (!mismatch) {
         return true;
     }
@@ -184,6 +186,15 @@ void StoredFileOpener::DecodeStoredFile(const QString& path, bool asAuto, QStrin
     s.readMode = 1;
     job.options = MakeProcessOptions(s, ctx_.store->table, job.config, ctx_.regional);
     job.blockOptions = MakeBlockOptions(s);
+    if (asAuto) {
+        if (const QString why = PrepareInstrumentRun(s, ctx_.store->fluorometer, job.config, job.options, job.blockOptions);
+            !why.isEmpty()) {
+            ctx_.recording->Label22->setText(loading->previousLabel22);
+            EndLoad();
+            ctx_.info(why);  // a fluorometer's file without a calibration: no lamps shown as concentrations
+            return;
+        }
+    }
     job.regional = ctx_.regional;
     RunInBackground<StoredFileResult>(
         this, [job = std::move(job), loading] { return RunStoredFileJob(job, loading->cancel, loading->progress); },
