@@ -98,3 +98,69 @@ TEST(FluorometerLive, ADyeTestLoggedInPpbWithItsLampsAndCalibration)
     const QString peakLine = analysed.out.section(QStringLiteral("peak.concentration="), 1).section(u'\n', 0, 0);
     EXPECT_NEAR(peakLine.toDouble(), ppb, 0.002);
 }
+
+TEST(FluorometerLive, TurbidityAndCrossTalkCorrectedAsTheRowsCome)
+{
+    // The simulator's lamps: L1 = 1.19 + 6.1306 u + 1.0 NTU, L2 = 10.2 + 0.406 u + 1.454 s + 1.2 NTU,
+    // L3 = 5.3 + 0.7 NTU, L4 = 0.8 + 16 NTU; a calibration whose standards say just that.
+    const double water[4] = {1.19, 10.2, 5.3, 0.8};
+    sondalog::FluorometerSetup setup;
+    sondalog::FluorometerCalibration& c = setup.calibration;
+    c.water = sondalog::LampSignals{water[0], water[1], water[2], water[3]};
+    c.tracers.push_back({QStringLiteral("Uranine"), 1, {{100, 614.25}}, sondalog::LampSignals{614.25, 50.8, 5.3, 0.8}, 100});
+    c.tracers.push_back({QStringLiteral("SrhodaminB"), 2, {{100, 155.6}}, sondalog::LampSignals{1.19, 155.6, 5.3, 0.8}, 100});
+    for (double ntu : {1.0, 10.0, 100.0}) {
+        c.turbidity.push_back({ntu, sondalog::LampSignals{water[0] + ntu, water[1] + 1.2 * ntu, water[2] + 0.7 * ntu,
+                                                          water[3] + 16 * ntu}});
+    }
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("config"));
+    QDir().mkpath(config);
+    ASSERT_TRUE(sondalog::WriteFileAtomically(
+                    config + QStringLiteral("/Sondalog.ini"),
+                    sondalog::JoinCrLf({QStringLiteral("17"), QStringLiteral("3"), QStringLiteral("header"),
+                                        QStringLiteral("1,x,GGUN-FL,COM3,9600,1,uranine,300,0,50,\"0,160,0\",5,L1,espace,4,::,-"),
+                                        QStringLiteral("2,,,,,,température,20,5,5,\"200,0,88\",5,T,espace,10,::,")}))
+                    .isEmpty());
+    // The same 60 rows logged twice, without and with the corrections.
+    QList<QStringList> recordings;
+    for (bool corrected : {false, true}) {
+        setup.corrections = {};
+        if (corrected) {
+            setup.corrections.turbidityStrength = 1;
+            setup.corrections.crosstalkTracers = {1, 2};
+        }
+        ASSERT_TRUE(sondalog::SaveFluorometerSetup(config + QStringLiteral("/Sondalog.cal"), setup).isEmpty());
+        const QString link = dir.filePath(corrected ? QStringLiteral("port2") : QStringLiteral("port1"));
+        const QString recording = dir.filePath(corrected ? QStringLiteral("after.txt") : QStringLiteral("before.txt"));
+        Simulator sim(link, {QStringLiteral("--format"), QStringLiteral("fluorometer"), QStringLiteral("--interval"),
+                             QStringLiteral("0.04"), QStringLiteral("--count"), QStringLiteral("60"), QStringLiteral("--baseline"),
+                             QStringLiteral("0"), QStringLiteral("--amplitude"), QStringLiteral("80"),
+                             QStringLiteral("--pulse-start"), QStringLiteral("5"), QStringLiteral("--pulse-rise"),
+                             QStringLiteral("14"), QStringLiteral("--pulse-width"), QStringLiteral("6"),
+                             QStringLiteral("--delay"), QStringLiteral("0.5")});
+        const Cli logged = RunCli({QStringLiteral("acquire"), QStringLiteral("--port"), link, QStringLiteral("--mode"),
+                                   QStringLiteral("string"), QStringLiteral("--readings"), QStringLiteral("60"),
+                                   QStringLiteral("--config-dir"), config, QStringLiteral("--open-wait-scale"),
+                                   QStringLiteral("0.05"), QStringLiteral("--out"), recording});
+        ASSERT_EQ(logged.exitCode, 0) << logged.err.toStdString();
+        recordings << sondalog::ReadTextLines(recording).value();
+        ASSERT_EQ(recordings.back().size(), 61);
+    }
+    // The truth the simulator sent at reading k (pulse from 5, peak 14 later, width 6; the second dye later and
+    // wider, half as high; 20 NTU between them).
+    auto uranine = [](int k) { const double x = (k - 5 - 14) / 6.0; return k >= 5 ? 80 * std::exp(-x * x) : 0.0; };
+    auto second = [](int k) { const double x = (k - 5 - 28) / 12.0; return 40 * std::exp(-x * x); };
+    auto column = [](const QString& line, int c) { return line.section(u'\t', c, c).trimmed().replace(u',', u'.').toDouble(); };
+    double worstBefore = 0, worstAfter = 0, worstSecond = 0;
+    for (int k = 1; k <= 60; ++k) {
+        worstBefore = std::max(worstBefore, std::abs(column(recordings[0][k], 4) - uranine(k)));
+        worstAfter = std::max(worstAfter, std::abs(column(recordings[1][k], 4) - uranine(k)));
+        worstSecond = std::max(worstSecond, std::abs(column(recordings[1][k], 11) - second(k)));
+    }
+    std::printf("live, worst gap to the dye sent (ppb): uranine %.3f raw, %.4f corrected; sulforhodamine %.4f corrected\n",
+                worstBefore, worstAfter, worstSecond);
+    EXPECT_GT(worstBefore, 2);      // 20 NTU reads as 3 ppb of uranine uncorrected
+    EXPECT_LT(worstAfter, 0.02);    // within 2 % of the 80 ppb peak, and far better
+    EXPECT_LT(worstSecond, 0.02);
+}
