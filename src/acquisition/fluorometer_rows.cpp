@@ -55,6 +55,13 @@ bool PrepareFluorometerRun(InstrumentConfig& config, ProcessOptions& options, Bl
     for (const TracerCalibration& t : setup.calibration.tracers) {
         options.extraHeader += u'\t' + t.name + QStringLiteral(" [ppb]");
     }
+    const bool ntu = !setup.calibration.turbidity.empty();
+    options.extraHeader += ntu ? QStringLiteral("\tturbidité [NTU]") : QString();
+    // The third chart follows another tracer (the first one not quantity 1), the fourth the turbidity (NTU, or
+    // L4's mV without turbidity standards).
+    const int tracers = static_cast<int>(setup.calibration.tracers.size());
+    const int other = tracers > 1 ? (live->tracer == 0 ? 1 : 0) : live->tracer;
+    options.extraChartColumns = {kLamps + other + 1, ntu ? kLamps + tracers + 1 : kLamps};
     block.fluorometer = live;
     return true;
 }
@@ -80,6 +87,9 @@ bool FluorometerReadingTexts(const QString& row, const FluorometerLive& live, QS
     }
     for (std::size_t i = 0; i < live.setup.calibration.tracers.size(); ++i) {
         values += u'\t' + Number(ppb[i], 3);
+    }
+    if (!live.setup.calibration.turbidity.empty()) {
+        values += u'\t' + Number(read->lamps[3] ? live.setup.calibration.Ntu(*read->lamps[3]) : std::nullopt, 2);
     }
     return true;
 }

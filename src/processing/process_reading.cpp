@@ -254,7 +254,7 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
         FormatFixed(fileText1, sample.value1, 8, cache.file, sign);
     }
     sample.value2 = read.value2;
-    if (options.threeProbes) {
+    if (options.threeProbes || options.extraChartColumns[0] > 0) {
         sample.phValue = read.phValue;
         sample.oxValue = read.oxValue;
     }

@@ -9,6 +9,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <array>
+
 #include <limits>
 #include <random>
 
@@ -45,6 +47,9 @@ struct ProcessOptions {
     QString intervalCell;          ///< "intervalle" of the active row
     QString extraHeader;           ///< the extra columns' names, each with its leading tab
     QString displayDecimals;       ///< the decimals shown for quantity 1 when set (a fluorometer's ppb), else the setting's
+    /// The extra columns (1-based) the third and fourth charts follow in place of pH and oxygen (a fluorometer's
+    /// second tracer and turbidity); 0: none.
+    std::array<int, 2> extraChartColumns{0, 0};
     Regional regional;
 };
 

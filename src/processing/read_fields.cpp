@@ -109,6 +109,12 @@ void ReadFields(ReadingFields& r, const QString& whole, const InstrumentConfig& 
     r.recordValues = std::move(roomBytes);
     if (mark >= 0) {
         r.extraColumns = whole.mid(mark + kExtraColumnsMark.size() - 1);  // from its tab
+        if (options.extraChartColumns[0] > 0) {
+            // The third and fourth charts' values, from the record's own columns (empty: no value, 0).
+            const QStringList extra = r.extraColumns.split(u'\t');
+            r.phValue = extra.value(options.extraChartColumns[0]).toDouble();
+            r.oxValue = extra.value(options.extraChartColumns[1]).toDouble();
+        }
     }
     const QuantityConfig& q1 = config.q1;
     const QuantityConfig& q2 = config.q2;

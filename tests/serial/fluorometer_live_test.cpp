@@ -71,7 +71,7 @@ TEST(FluorometerLive, ADyeTestLoggedInPpbWithItsLampsAndCalibration)
     const QStringList lines = sondalog::ReadTextLines(recording).value();
     ASSERT_EQ(lines.size(), 41);
     EXPECT_TRUE(lines[0].contains(QStringLiteral("uranine[µg/L]\ttempérature\tL1 [mV]\tL2 [mV]\tL3 [mV]\tL4 [mV]\t"
-                                                 "Uranine [ppb]\tSrhodaminB [ppb]\tétalonnage : etalonnage.instrument=453")))
+                                                 "Uranine [ppb]\tSrhodaminB [ppb]\tturbidité [NTU]\tétalonnage : etalonnage.instrument=453")))
         << lines[0].toStdString();
     // Reading 15: L1 = 1.19 + 613.06 + the turbidity's 20·e^−6.25 mV, read by the one-standard line through zero.
     QStringList peak = lines[15].split(u'\t');

@@ -9,6 +9,9 @@
 #include "../serial/simulator.h"
 #include "window_fixture.h"
 
+#include "ui/charts_window/chart_view.h"
+#include "ui/charts_window/charts_window.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -101,6 +104,14 @@ TEST(FluorometerWindow, ADyeTestLoggedLiveInPpb)
     EXPECT_TRUE(panel.contains(QStringLiteral("ppb)"))) << panel.toStdString();
     ASSERT_TRUE(w.panels().analysis->analysis().figures.peakConcentration.has_value());
     EXPECT_NEAR(*w.panels().analysis->analysis().figures.peakConcentration, 100, 0.5);
+    // The charts: the other tracer and the turbidity in place of pH and oxygen, from the record's own columns.
+    EXPECT_EQ(w.charts()->charts[2]->chart()->title(), QStringLiteral("SrhodaminB"));
+    EXPECT_EQ(w.charts()->charts[3]->chart()->title(), QStringLiteral("Turbidité"));
+    const QStringList last = w.run().records.last().split(u'\t');
+    const Sample& lastSample = w.run().state.series.At(f.N());
+    EXPECT_DOUBLE_EQ(lastSample.phValue, QString(last[11]).replace(u',', u'.').toDouble());
+    EXPECT_DOUBLE_EQ(lastSample.oxValue, QString(last[12]).replace(u',', u'.').toDouble());
+    EXPECT_GT(lastSample.phValue, 1);  // the second dye is passing
     if (!qEnvironmentVariableIsEmpty("SONDALOG_SHOT")) {
         w.grab().save(qEnvironmentVariable("SONDALOG_SHOT"));
     }

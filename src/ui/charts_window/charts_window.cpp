@@ -125,6 +125,13 @@ void ChartsWindow::SetUnits(const QStringList& units)
     }
 }
 
+void ChartsWindow::SetTitles(const QStringList& titles)
+{
+    for (std::size_t i = 0; i < charts.size(); ++i) {
+        charts[i]->chart()->setTitle(titles.isEmpty() ? kCharts[i].title : titles.value(static_cast<qsizetype>(i)));
+    }
+}
+
 void ChartsWindow::SetSource(const SampleSeries* series, const Regional* regional)
 {
     series_ = series;

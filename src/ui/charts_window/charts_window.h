@@ -30,6 +30,8 @@ public:
     void SetSource(const SampleSeries* series, const Regional* regional);
     /// The four charts' units, as their vertical axes' titles.
     void SetUnits(const QStringList& units);
+    /// The four charts' titles; empty: the multimeter's own (conductivity, temperature, pH, dissolved oxygen).
+    void SetTitles(const QStringList& titles);
 
     void ResetCharts();
     /// After each stored reading. While the window is hidden nothing is drawn: it is rebuilt

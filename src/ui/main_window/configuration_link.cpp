@@ -94,7 +94,10 @@ void ConfigurationLink::OpenCalibration()
     // Window-modal, not a nested loop: the run goes on while the calibration is typed.
     auto* dialog = new CalibrationDialog(ctx_.store->fluorometer, ctx_.store->paths().CalibrationFile(), ctx_.params);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, dialog] { ctx_.store->fluorometer = dialog->saved(); });
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        ctx_.store->fluorometer = dialog->saved();
+        ApplyTable();  // the charts' titles and units follow the calibration
+    });
     dialog->open();
 }
 
@@ -183,8 +186,30 @@ void ConfigurationLink::ApplyTable()
     // The instrument's units on the charts (its prefix once the first reading told it; µ until then).
     const QString initial = ctx_.run().state.initialPrefix;
     const QString prefix = initial.isEmpty() ? QStringLiteral("µ") : initial;
-    ctx_.charts->SetUnits({prefix + q1.unit, q2.unit.isEmpty() ? QStringLiteral("°C") : q2.unit, QStringLiteral("pH"),
-                           QStringLiteral("%")});
+    const FluorometerCalibration& fluo = store.fluorometer.calibration;
+    const std::optional<FluorometerRowLayout> lamps = FluorometerRowLayoutOf(store.config);
+    if (lamps && store.fluorometer.Ready() && !store.settings.CheckBox_demo) {
+        // A fluorometer: the tracer followed, the water's temperature, another tracer, the turbidity.
+        QString followed, other;
+        for (const TracerCalibration& t : fluo.tracers) {
+            if (t.lamp == lamps->lamp) {
+                followed = t.name;
+            } else if (other.isEmpty()) {
+                other = t.name;
+            }
+        }
+        const bool ntu = !fluo.turbidity.empty();
+        ctx_.charts->SetTitles({followed, QStringLiteral("Température"), other.isEmpty() ? followed : other,
+                                QStringLiteral("Turbidité")});
+        ctx_.charts->SetUnits({QStringLiteral("µg/L"), QStringLiteral("°C"), QStringLiteral("µg/L"),
+                               ntu ? QStringLiteral("NTU") : QStringLiteral("mV (L4)")});
+        run->Button1->setEnabled(true);
+    } else {
+        ctx_.charts->SetTitles({});
+        ctx_.charts->SetUnits({prefix + q1.unit, q2.unit.isEmpty() ? QStringLiteral("°C") : q2.unit, QStringLiteral("pH"),
+                               QStringLiteral("%")});
+        run->Button1->setEnabled(store.settings.CheckBox_ph_ox_3sondes);
+    }
     run->Label_config->setText(store.config.active.portDescription);
     ctx_.params->Label_config->setText(store.config.active.portDescription);
     ctx_.redraw();
