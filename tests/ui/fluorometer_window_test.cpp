@@ -53,6 +53,9 @@ TEST(FluorometerWindow, TheCalibrationIsImportedCheckedAndSaved)
     EXPECT_EQ(d->Edit_eau->text(), QStringLiteral("1,19 10,2 5,3 0,8"));
     EXPECT_EQ(d->Edit_etalons[0]->text(), QStringLiteral("10:65,47 100:614,25"));
     d->Edit_temperature->setText(QStringLiteral("0,0036 0 0"));
+    if (!qEnvironmentVariableIsEmpty("SONDALOG_SHOT_CALIBRATION")) {
+        d->grab().save(qEnvironmentVariable("SONDALOG_SHOT_CALIBRATION"));
+    }
     QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("Button_enregistrer_etalonnage")), Qt::LeftButton);
     ASSERT_TRUE(QFile::exists(cal));
     const FluorometerSetup saved = LoadFluorometerSetup(cal);

@@ -38,6 +38,7 @@ CalibrationDialog::CalibrationDialog(const FluorometerSetup& setup, const QStrin
 {
     setObjectName(QStringLiteral("CalibrationDialog"));
     setWindowTitle(kTitle);
+    setMinimumWidth(920);  // the standards' lists read whole; still within a 1366-wide screen
     auto* top = new QVBoxLayout(this);
     auto* head = new QFormLayout;
     Edit_instrument = Box(this, "Edit_instrument", QStringLiteral("le numéro de l'instrument"));
