@@ -1,5 +1,6 @@
 #include "fluorometer/calibration_file.h"
 
+#include "fluorometer/fluorometer_file.h"
 #include "util/text_file.h"
 
 #include <QRegularExpression>
@@ -18,7 +19,7 @@ std::optional<double> Number(const QString& text)
 
 QString AtLine(int index, const QString& what)
 {
-    return QStringLiteral("ligne %1 : ").arg(index + 1) + what;
+    return LineMessage(index + 1, what);
 }
 
 bool IsDashes(const QString& line)

@@ -9,6 +9,28 @@
 
 namespace sondalog {
 
+QString LineMessage(int line, const QString& what)
+{
+    return QStringLiteral("ligne %1 : ").arg(line) + what;
+}
+
+bool LampValue(const QString& text, const QString& missing, std::optional<double>& out)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty() || t == missing) {
+        out.reset();
+        return true;
+    }
+    bool ok = false;
+    const double v = QString(t).replace(u',', u'.').toDouble(&ok);
+    if (!ok || !std::isfinite(v)) {
+        out.reset();
+        return false;
+    }
+    out = v;
+    return true;
+}
+
 QDateTime FluorometerReading::LoggerTime() const
 {
     return QDateTime::fromMSecsSinceEpoch(instantMs + offsetSeconds * 1000LL, Qt::UTC);
@@ -21,24 +43,14 @@ constexpr int kSpaceConductivity = 10;
 
 QString AtLine(int line, const QString& what)
 {
-    return QStringLiteral("ligne %1 : ").arg(line) + what;
+    return LineMessage(line, what);
 }
 
-/// A value of the file: "-" or nothing is a missing value; anything else must be a number.
+const QString kMissing = QStringLiteral("-");
+
 bool ReadValue(const QString& text, std::optional<double>& out)
 {
-    const QString t = text.trimmed();
-    if (t.isEmpty() || t == QLatin1String("-")) {
-        out.reset();
-        return true;
-    }
-    bool ok = false;
-    const double v = t.toDouble(&ok);
-    if (!ok || !std::isfinite(v)) {
-        return false;
-    }
-    out = v;
-    return true;
+    return LampValue(text, kMissing, out);
 }
 
 bool IsSpaceHeader(const QString& columns)
@@ -158,7 +170,7 @@ void ReadRecording(const QStringList& lines, FluorometerFile& file)
     const int lamp1 = static_cast<int>(lines[0].split(u'\t').indexOf(kRecordingLamp1));
     std::optional<double> number;
     auto value = [&number](const QString& text) {
-        const bool ok = ReadValue(QString(text).replace(u',', u'.'), number);
+        const bool ok = ReadValue(text, number);
         return ok;
     };
     for (int i = 1; i < lines.size(); ++i) {

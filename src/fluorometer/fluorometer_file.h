@@ -36,6 +36,12 @@ struct FluorometerFile {
     int t0Reading = 0;  ///< a recording's t0 (1-based; the reading before the first trace time), 0 when none
 };
 
+/// "ligne N : what": every message about a file's content names its line (from 1).
+QString LineMessage(int line, const QString& what);
+/// A lamp's (or T's) value as a file writes it: empty or `missing` is no value; else a number with a point or a
+/// comma, or false (not a number: the caller names the line).
+bool LampValue(const QString& text, const QString& missing, std::optional<double>& out);
+
 /// Which layout the first lines show (None: neither).
 FluorometerLayout DetectFluorometerLayout(const QStringList& head);
 /// The file's lines read whole: a row that matches neither its layout nor its header, a lamp missing from a

@@ -1,6 +1,7 @@
 #include "fluorometer/fluorometer_setup.h"
 
 #include "fluorometer/calibration_file.h"
+#include "fluorometer/fluorometer_file.h"
 #include "util/text_file.h"
 
 #include <QRegularExpression>
@@ -82,15 +83,7 @@ std::optional<LiveRow> ReadLiveRow(const QString& row, const FluorometerRowLayou
     }
     LiveRow r;
     auto read = [&](int column, std::optional<double>& out) {
-        const QString t = f[column - 1].trimmed();
-        if (t.isEmpty() || t == layout.missing) {
-            out.reset();
-            return true;
-        }
-        bool ok = false;
-        const double v = QString(t).replace(u',', u'.').toDouble(&ok);
-        out = ok && std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
-        return ok && std::isfinite(v);
+        return LampValue(f[column - 1], layout.missing, out);
     };
     for (int k = 0; k < kLamps; ++k) {
         if (!read(layout.lamp1Column + k, r.lamps[static_cast<std::size_t>(k)])) {
