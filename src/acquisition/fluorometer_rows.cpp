@@ -62,6 +62,13 @@ bool PrepareFluorometerRun(InstrumentConfig& config, ProcessOptions& options, Bl
     const int tracers = static_cast<int>(setup.calibration.tracers.size());
     const int other = tracers > 1 ? (live->tracer == 0 ? 1 : 0) : live->tracer;
     options.extraChartColumns = {kLamps + other + 1, ntu ? kLamps + tracers + 1 : kLamps};
+    // Corrected as it comes, the tracer is also kept raw (by the calibration alone), for the graph to show both.
+    options.rawColumn = 0;
+    if (setup.corrections.AnyReadingByReading()) {
+        options.extraHeader += u'\t' + setup.calibration.tracers[static_cast<std::size_t>(live->tracer)].name +
+                               QStringLiteral(" brut [ppb]");
+        options.rawColumn = kLamps + tracers + (ntu ? 1 : 0) + 1;
+    }
     block.fluorometer = live;
     return true;
 }
@@ -90,6 +97,9 @@ bool FluorometerReadingTexts(const QString& row, const FluorometerLive& live, QS
     }
     if (!live.setup.calibration.turbidity.empty()) {
         values += u'\t' + Number(read->lamps[3] ? live.setup.calibration.Ntu(*read->lamps[3]) : std::nullopt, 2);
+    }
+    if (live.setup.corrections.AnyReadingByReading()) {
+        values += u'\t' + Number(LiveConcentrations(*read, live.setup, false)[static_cast<std::size_t>(live.tracer)], 3);
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "fluorometer/corrections.h"
 
 
+#include <algorithm>
 #include <cmath>
 
 namespace sondalog {
@@ -320,6 +321,12 @@ CorrectedReadings CorrectReadings(const FluorometerFile& file, const Fluorometer
 double ConductivityAt25(double conductivity, double temperature, double alpha)
 {
     return conductivity * std::exp(-alpha * (temperature - 25));
+}
+
+bool FluorometerCorrections::AnyReadingByReading() const
+{
+    return turbidityStrength > 0 || crosstalkTracers.size() >= 2 ||
+           std::any_of(temperatureN.begin(), temperatureN.end(), [](double n) { return n != 0; });
 }
 
 QStringList FluorometerCorrections::Lines() const

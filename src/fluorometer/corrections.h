@@ -29,6 +29,9 @@ struct FluorometerCorrections {
     double windowEndHours = 0;
     std::vector<int> crosstalkTracers;  ///< 1-based tracers present together (two or three); empty: off
 
+    /// Whether a correction that works reading by reading (turbidity, temperature, cross-talk) is on.
+    bool AnyReadingByReading() const;
+
     /// "ordre : …" and each step's setting, as written in a recording's header and the calibration file.
     QStringList Lines() const;
     /// Reads them back; unknown keys passed over.

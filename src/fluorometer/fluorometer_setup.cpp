@@ -109,14 +109,15 @@ std::optional<LiveRow> ReadLiveRow(const QString& row, const FluorometerRowLayou
     return r;
 }
 
-std::array<std::optional<double>, kMaxTracers> LiveConcentrations(const LiveRow& row, const FluorometerSetup& setup)
+std::array<std::optional<double>, kMaxTracers> LiveConcentrations(const LiveRow& row, const FluorometerSetup& setup,
+                                                                  bool corrected)
 {
     FluorometerFile one;
     FluorometerReading reading;
     reading.lamps = row.lamps;
     reading.temperature = row.temperature;
     one.readings.push_back(reading);
-    FluorometerCorrections k = setup.corrections;
+    FluorometerCorrections k = corrected ? setup.corrections : FluorometerCorrections();
     k.background = false;  // a regression over the whole record: on files only
     const CorrectedReadings out = CorrectReadings(one, setup.calibration, k, 0);
     return out.ppb.empty() ? std::array<std::optional<double>, kMaxTracers>{} : out.ppb.front();

@@ -57,7 +57,9 @@ struct LiveRow {
 std::optional<LiveRow> ReadLiveRow(const QString& row, const FluorometerRowLayout& layout, QString& why);
 
 /// The row's tracers in ppb by the calibration and the corrections that work reading by reading (turbidity,
-/// temperature, cross-talk; the natural background needs the whole record).
-std::array<std::optional<double>, kMaxTracers> LiveConcentrations(const LiveRow& row, const FluorometerSetup& setup);
+/// temperature, cross-talk; the natural background needs the whole record); by the calibration alone when not
+/// `corrected` (the raw tracer the graph shows beside the corrected one).
+std::array<std::optional<double>, kMaxTracers> LiveConcentrations(const LiveRow& row, const FluorometerSetup& setup,
+                                                                  bool corrected = true);
 
 }  // namespace sondalog

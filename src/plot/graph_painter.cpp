@@ -335,7 +335,13 @@ void Redraw(QImage& image, ProcessingState& state, const QuantityDrawing& q1, co
         DrawQuantity(image, state.axisY1, upper, state.series, state.view, state.DrawnTracingStart(), baseline);
         QuantityDrawing lower = q2;
         lower.band = Band::Lower;
-        DrawQuantity(image, state.axisY2, lower, state.series, state.view, state.DrawnTracingStart(), baseline);
+        if (q2.quantity == kRawQuantity) {
+            // The raw tracer on the corrected one's axis: the two bands compare at a glance.
+            AxisScale same = state.axisY1;
+            DrawQuantity(image, same, lower, state.series, state.view, state.DrawnTracingStart(), baseline);
+        } else {
+            DrawQuantity(image, state.axisY2, lower, state.series, state.view, state.DrawnTracingStart(), baseline);
+        }
     } else {
         QuantityDrawing whole = q1;
         whole.band = Band::Whole;

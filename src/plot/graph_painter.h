@@ -30,7 +30,7 @@ inline const QColor kIntegralColour = QColor(160, 250, 245);
 
 /// What one drawing of a quantity needs.
 struct QuantityDrawing {
-    int quantity = 1;        ///< 1 or 2: which value of the samples
+    int quantity = 1;        ///< 1, 2 or kRawQuantity: which value of the samples
     Band band = Band::Whole;
     int interval = 1;        ///< seconds between readings, for the time labels
     QColor colour;
@@ -66,7 +66,8 @@ std::vector<PacketPoint> PacketMaxima(const SampleSeries& series, int quantity, 
 void DrawQuantity(QImage& image, AxisScale& axis, const QuantityDrawing& drawing, const SampleSeries& series,
                   const ViewWindow& view, int tracingStartIndex, double baseline);
 
-/// The whole graph: quantity 1 alone, or both halves when `showY2`.
+/// The whole graph: quantity 1 alone, or both halves when `showY2`; a lower half of kRawQuantity (quantity 1
+/// before the corrections) is drawn on quantity 1's axis.
 void Redraw(QImage& image, ProcessingState& state, const QuantityDrawing& q1, const QuantityDrawing& q2, bool showY2);
 
 /// A curve over quantity 1's band (the tracer fit): `valueAt(n)` in quantity 1's units, nothing

@@ -258,6 +258,7 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
         sample.phValue = read.phValue;
         sample.oxValue = read.oxValue;
     }
+    sample.value1Raw = read.value1Raw;
 
     // 13: store.
     sample.time = TimeValue(now);

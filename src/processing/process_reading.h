@@ -73,6 +73,7 @@ struct ReadingFields {
     QString oxText;
     double phValue = 0;
     double oxValue = 0;
+    double value1Raw = std::numeric_limits<double>::quiet_NaN();
     QStringList log;           ///< the values that were not numbers, in the order they were read
     bool notFinite = false;    ///< a value was NaN or infinite: the line is no reading
     /// The record line's values (quantity 1 as recorded, quantity 2, the probes) as their Windows-1252 bytes,

@@ -50,6 +50,9 @@ struct ProcessOptions {
     /// The extra columns (1-based) the third and fourth charts follow in place of pH and oxygen (a fluorometer's
     /// second tracer and turbidity); 0: none.
     std::array<int, 2> extraChartColumns{0, 0};
+    /// The extra column (1-based) holding quantity 1 before the corrections (a corrected fluorometer's raw
+    /// tracer), which the graph can show beside the corrected one; 0: none.
+    int rawColumn = 0;
     Regional regional;
 };
 

@@ -115,6 +115,11 @@ void ReadFields(ReadingFields& r, const QString& whole, const InstrumentConfig& 
             r.phValue = extra.value(options.extraChartColumns[0]).toDouble();
             r.oxValue = extra.value(options.extraChartColumns[1]).toDouble();
         }
+        if (options.rawColumn > 0) {
+            bool ok = false;
+            const double raw = r.extraColumns.section(u'\t', options.rawColumn, options.rawColumn).toDouble(&ok);
+            r.value1Raw = ok ? raw : std::numeric_limits<double>::quiet_NaN();
+        }
     }
     const QuantityConfig& q1 = config.q1;
     const QuantityConfig& q2 = config.q2;

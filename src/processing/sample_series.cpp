@@ -129,7 +129,8 @@ void SampleSeries::Extend(Pyramid& p, int quantity, int upTo) const
     std::vector<double>& base = p.levels[0];
     base.resize(static_cast<std::size_t>(upTo) + 1);
     for (int i = start; i <= upTo; ++i) {
-        const double v = quantity == 2 ? slots_[static_cast<std::size_t>(i)].value2 : slots_[static_cast<std::size_t>(i)].value1;
+        const Sample& s = slots_[static_cast<std::size_t>(i)];
+        const double v = quantity == 2 ? s.value2 : quantity == kRawQuantity ? s.value1Raw : s.value1;
         base[static_cast<std::size_t>(i)] = std::isnan(v) ? -std::numeric_limits<double>::infinity() : v;
     }
     // Each level above: the blocks that hold a changed slot are made again, the others kept.
@@ -159,7 +160,7 @@ double SampleSeries::MaxOf(int quantity, int from, int to) const
     if (from > to) {
         return best;
     }
-    Pyramid& p = pyramids_[quantity == 2 ? 1 : 0];
+    Pyramid& p = pyramids_[quantity == 2 ? 1 : quantity == kRawQuantity ? 2 : 0];
     Extend(p, quantity, to);
     std::size_t l = static_cast<std::size_t>(from);
     std::size_t r = static_cast<std::size_t>(to);

@@ -18,6 +18,8 @@ namespace sondalog {
 class TextWriter;
 
 inline constexpr qint64 kNoTime = std::numeric_limits<qint64>::min();
+/// The "quantity" of a sample's value1Raw, for the graph's band that shows it.
+inline constexpr int kRawQuantity = 3;
 
 /// One accepted reading. The PC time is kept as a value (local seconds since the epoch), and
 /// its text is made from it when asked, so that a week of readings stays small.
@@ -27,6 +29,8 @@ struct Sample {
     double value2 = 0;
     double phValue = 0;
     double oxValue = 0;
+    /// Quantity 1 before the corrections (a corrected fluorometer's raw tracer); not a number when not kept.
+    double value1Raw = std::numeric_limits<double>::quiet_NaN();
     qint32 stampIndex = -1;  ///< index of a kept stamp text (loaded recordings whose stamp did not parse)
 };
 
@@ -90,7 +94,7 @@ public:
     /// by adding the newest value and taking off the oldest; any other window is summed slot by slot.
     double MeanOfLast(int k) const;
 
-    /// The largest value1 (quantity 1) or value2 (2) of slots from..to (both included; values that
+    /// The largest value1 (quantity 1), value2 (2) or value1Raw (kRawQuantity) of slots from..to (both included; values that
     /// are not numbers are passed over; -infinity for none). A pyramid of maxima over blocks of
     /// 2^k slots is kept beside the slots and extended as they fill, so a redraw costs about one
     /// step per pixel however long the run.
@@ -149,7 +153,7 @@ private:
     mutable qint64 stampDay_ = std::numeric_limits<qint64>::min();
     mutable QString stampFormat_;
     mutable QString stampDate_;
-    mutable Pyramid pyramids_[2];
+    mutable Pyramid pyramids_[3];
     mutable std::vector<Stats> blocks_;  ///< block b: slots 64 b .. 64 b + 63
     mutable int blocksValid_ = 0;        ///< blocks 0 .. blocksValid_ - 1 are up to date
     mutable WindowSum windows_[2];       ///< the baseline's window and the height's

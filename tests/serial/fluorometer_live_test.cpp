@@ -157,7 +157,11 @@ TEST(FluorometerLive, TurbidityAndCrossTalkCorrectedAsTheRowsCome)
         worstBefore = std::max(worstBefore, std::abs(column(recordings[0][k], 4) - uranine(k)));
         worstAfter = std::max(worstAfter, std::abs(column(recordings[1][k], 4) - uranine(k)));
         worstSecond = std::max(worstSecond, std::abs(column(recordings[1][k], 11) - second(k)));
+        // Corrected, the record also keeps the tracer by the calibration alone: what the uncorrected run read.
+        EXPECT_NEAR(column(recordings[1][k], 13), column(recordings[0][k], 4), 0.0006) << "reading " << k;
     }
+    EXPECT_TRUE(recordings[1][0].contains(QStringLiteral("\tturbidité [NTU]\tUranine brut [ppb]")));
+    EXPECT_EQ(recordings[0][0].count(QStringLiteral("brut")), 0);
     std::printf("live, worst gap to the dye sent (ppb): uranine %.3f raw, %.4f corrected; sulforhodamine %.4f corrected\n",
                 worstBefore, worstAfter, worstSecond);
     EXPECT_GT(worstBefore, 2);      // 20 NTU reads as 3 ppb of uranine uncorrected

@@ -13,6 +13,7 @@
 #include "ui/charts_window/charts_window.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -70,6 +71,7 @@ TEST(FluorometerWindow, ADyeTestLoggedLiveInPpb)
     const QString link = simDir.filePath(QStringLiteral("port"));
     FluorometerSetup setup;
     setup.calibration = ReadConstantsFile(fluo_fixtures::ConstantsFile(false)).calibration;
+    setup.corrections.turbidityStrength = 1;  // corrected as it comes: the graph can show the raw tracer too
     const QStringList table{QStringLiteral("17"), QStringLiteral("3"), QStringLiteral("header"),
                             QStringLiteral("1,x,GGUN-FL,") + link + QStringLiteral(",9600,1,uranine,120,0,20,\"0,160,0\",5,L1,espace,4,::,-"),
                             QStringLiteral("2,,,,,,température,20,5,5,\"200,0,88\",5,T,espace,10,::,")};
@@ -115,6 +117,33 @@ TEST(FluorometerWindow, ADyeTestLoggedLiveInPpb)
     EXPECT_DOUBLE_EQ(lastSample.phValue, QString(last[11]).replace(u',', u'.').toDouble());
     EXPECT_DOUBLE_EQ(lastSample.oxValue, QString(last[12]).replace(u',', u'.').toDouble());
     EXPECT_GT(lastSample.phValue, 1);  // the second dye is passing
+    // Raw and corrected: at the turbid reading the raw tracer reads more than the corrected one, and the
+    // graph's lower band shows it (in quantity 2's colour) only when asked.
+    int turbid = 1;
+    for (int n = 1; n <= f.N(); ++n) {
+        const Sample& s = w.run().state.series.At(n);
+        ASSERT_TRUE(std::isfinite(s.value1Raw)) << "reading " << n;
+        if (s.oxValue > w.run().state.series.At(turbid).oxValue) {
+            turbid = n;
+        }
+    }
+    EXPECT_GT(w.run().state.series.At(turbid).oxValue, 10);  // the simulated 20 NTU event
+    EXPECT_GT(w.run().state.series.At(turbid).value1Raw, w.run().state.series.At(turbid).value1 + 1);
+    auto lowerBandPixels = [&w] {
+        const QImage& image = w.panels().view->ImageA->image();
+        int count = 0;
+        for (int y = image.height() / 2 + 2; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                count += image.pixelColor(x, y) == QColor(200, 0, 88);
+            }
+        }
+        return count;
+    };
+    QCheckBox* rawBox = Find<QCheckBox>(w, "CheckBox_brut");
+    EXPECT_TRUE(rawBox->isVisible());
+    EXPECT_EQ(lowerBandPixels(), 0);
+    rawBox->setChecked(true);
+    EXPECT_GT(lowerBandPixels(), 50);
     if (!qEnvironmentVariableIsEmpty("SONDALOG_SHOT")) {
         w.grab().save(qEnvironmentVariable("SONDALOG_SHOT"));
     }

@@ -165,9 +165,21 @@ void ViewPanel::Redraw()
     q2.colour = contrastMode_ != 0 ? shownColour2_ : ToQColor(config.q2.colour);
     q2.radius = config.q2.thickness;
     ProcessingState& state = ctx_.run().state;
-    sondalog::Redraw(ImageA->image(), state, q1, q2, CheckBox_y2->isChecked());
+    // A corrected tracer's raw curve takes the lower band when asked: the same axis, under the corrected one.
+    const bool hasRaw = ctx_.run().options.rawColumn > 0;
+    if (CheckBox_brut->isHidden() == hasRaw) {
+        CheckBox_brut->setVisible(hasRaw);
+    }
+    const bool raw = hasRaw && CheckBox_brut->isChecked();
+    if (raw) {
+        q2.quantity = kRawQuantity;
+        q2.radius = q1.radius;
+        q2.integral = false;
+    }
+    const bool twoBands = raw || CheckBox_y2->isChecked();
+    sondalog::Redraw(ImageA->image(), state, q1, q2, twoBands);
     if (ctx_.analysis) {
-        ctx_.analysis->DrawFit(ImageA->image(), state, CheckBox_y2->isChecked());
+        ctx_.analysis->DrawFit(ImageA->image(), state, twoBands);
     }
     ImageA->update();
 }

@@ -33,6 +33,8 @@ namespace {
 const QColor kCustomColours[] = {QColor(0xD0E8E8), QColor(0xD7FFD7), QColor(0xFF0000), QColor(0x00FF00), QColor(0x0000FF),
                                  QColor(0xE8D0E8), QColor(0xE8E8D0), QColor(0xFFD7D7), QColor(0xD7D7FF)};
 const QString kProposedHint = QStringLiteral("double clik = liste de choix");
+const QString kRawCaption = QStringLiteral("traceur brut");
+const QString kRawHint = QStringLiteral("  la bande du bas montre le traceur avant les corrections, à la même échelle ");
 }  // namespace
 
 ViewPanel::ViewPanel(MainContext& context, QWidget* parent)
@@ -70,6 +72,7 @@ ViewPanel::ViewPanel(MainContext& context, QWidget* parent)
         }
         Redraw();
     });
+    connect(CheckBox_brut, &QCheckBox::toggled, this, [this] { Redraw(); });
     connect(CheckBox_af_integrale, &QCheckBox::toggled, this, [this](bool on) {
         Label_hauteur->setVisible(on);
         Redraw();
@@ -108,6 +111,9 @@ QGridLayout* ViewPanel::BuildAxes()
     CheckBox_y2 = Named(new QCheckBox(QStringLiteral("grandeur 2"), this), "CheckBox_y2");
     CheckBox_y2->setToolTip(QStringLiteral("  affiche en plus le graphique de cette grandeur "));
     CheckBox_af_integrale = Named(new QCheckBox(QStringLiteral("intégrale"), this), "CheckBox_af_integrale");
+    CheckBox_brut = Named(new QCheckBox(kRawCaption, this), "CheckBox_brut");
+    CheckBox_brut->setToolTip(kRawHint);
+    CheckBox_brut->hide();
     int row = 0;
     axes->addWidget(Label_grand1, row++, 0, 1, 2);
     axes->addWidget(new QLabel(QStringLiteral("max Y"), this), row, 0);
@@ -120,6 +126,7 @@ QGridLayout* ViewPanel::BuildAxes()
     axes->addWidget(Edit_y1_graduation, row++, 1);
     axes->addWidget(CheckBox_af_integrale, row++, 0, 1, 2);
     axes->addWidget(CheckBox_y2, row++, 0, 1, 2);
+    axes->addWidget(CheckBox_brut, row++, 0, 1, 2);
     axes->addWidget(Label_grandeur2, row++, 0, 1, 2);
     axes->addWidget(Edit_max_y2, row, 1);
     axes->addWidget(Label_y2_max_lu, row++, 0);

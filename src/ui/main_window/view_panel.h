@@ -43,6 +43,7 @@ public:
     QLabel* Label_y2_min_lu = nullptr;
     QCheckBox* CheckBox_y2 = nullptr;
     QCheckBox* CheckBox_af_integrale = nullptr;
+    QCheckBox* CheckBox_brut = nullptr;  ///< a corrected tracer's raw curve in the lower band (shown for such a run)
     QPushButton* Button_zoom = nullptr;
     QPushButton* Button_contraste = nullptr;
     QLabel* Label10 = nullptr;
