@@ -104,7 +104,9 @@ void AcquisitionSession::OpenStringMode()
         line_.SetTimeouts(n.value);
         const bool failed = !settings_.demo && !line_.IsOpen();
         if (failed) {
-            emit openFailed(QStringLiteral("Impossible d'ouvrir le port <") + PortName(description) + u'>');
+            const QString why = line_.ErrorText();
+            emit openFailed(QStringLiteral("Impossible d'ouvrir le port <") + PortName(description) + u'>' +
+                            (why.isEmpty() ? QString() : QStringLiteral(" : ") + why));
         }
         BeginRun();
         if (failed) {

@@ -1,5 +1,7 @@
 #include "serial/port_handle.h"
 
+#include <QFileInfo>
+
 namespace sondalog {
 
 PortHandle::PortHandle(QObject* parent) : QObject(parent), port_(this)
@@ -71,6 +73,24 @@ void PortHandle::OnReadyRead()
     if (!bytes.isEmpty()) {
         emit bytesArrived(bytes);
     }
+}
+
+QString PortHandle::ErrorText() const
+{
+    // A port another program holds reads as a permission error too: only a device the user may not
+    // read and write is a question of rights.
+    if (port_.error() == QSerialPort::PermissionError) {
+        const QFileInfo device(port_.portName().startsWith(u'/') ? port_.portName()
+                                                                 : QStringLiteral("/dev/") + port_.portName());
+        if (device.exists() && !(device.isReadable() && device.isWritable())) {
+#ifdef Q_OS_LINUX
+            return kPortRefusedLinux.arg(device.filePath());
+#else
+            return kPortRefused.arg(device.filePath());
+#endif
+        }
+    }
+    return port_.errorString();
 }
 
 void PortHandle::OnError(QSerialPort::SerialPortError error)

@@ -10,6 +10,11 @@
 
 namespace sondalog {
 
+inline const QString kPortRefused = QStringLiteral("accès refusé à %1 : ce compte n'a pas le droit de l'ouvrir");
+inline const QString kPortRefusedLinux = QStringLiteral(
+    "accès refusé à %1 : ce compte n'est pas dans le groupe dialout (sudo usermod -aG dialout $USER, puis fermer "
+    "la session et la rouvrir)");
+
 class PortHandle : public QObject {
     Q_OBJECT
 public:
@@ -24,7 +29,8 @@ public:
     void SetRts(bool on);
     void Purge();
     void SetQueues(qint64 size);
-    QString ErrorText() const { return port_.errorString(); }
+    /// Why the port failed; a device the user may not open says so, and on Linux names the dialout group.
+    QString ErrorText() const;
 
 signals:
     void bytesArrived(const QByteArray& bytes);
