@@ -1,6 +1,7 @@
 // sondalog-cli: the logger's core without windows, for scripts and tests.
 
 #include "cli/commands.h"
+#include "util/version.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -11,7 +12,8 @@ namespace {
 int Usage()
 {
     QTextStream err(stderr);
-    err << "usage: sondalog-cli config [--config-dir DIR] [--write-example FILE]\n"
+    err << "usage: sondalog-cli --version\n"
+           "       sondalog-cli config [--config-dir DIR] [--write-example FILE]\n"
            "       sondalog-cli demo --readings N [run options]\n"
            "       sondalog-cli replay FILE [--as auto|own] [run options]\n"
            "       sondalog-cli charts FILE [--as auto|own] [--points N|tous] [--calc dernier|moyenne|minimum|maximum]\n"
@@ -20,6 +22,8 @@ int Usage()
            "                            [--components auto|1|2|3] [--end SECONDS]\n"
            "                            [--calibration CAL [--tracer N] [--mass-g G]]\n"
            "       sondalog-cli fluo FILE --calibration CAL [--t0 \"yyyy-MM-dd hh:mm:ss\"] [--locale L] [--out FILE]\n"
+           "corrections (fluo, analyse --calibration): --turbidity S --temperature N1[,N2[,N3]]\n"
+           "                            --background LAMPS --window T1,T2 --crosstalk I,J[,K]\n"
            "       sondalog-cli acquire --port NAME [--mode char|string] [--readings N | --seconds S]\n"
            "                            [--burst-silence MS] [--open-wait-scale X] [run options]\n"
            "run options: --config-dir DIR --t0 K --now \"yyyy-MM-dd hh:mm:ss\" --step S --locale NAME --out FILE --save DIR\n";
@@ -29,6 +33,9 @@ int Usage()
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && sondalog::PrintedVersion(argc, argv, QStringLiteral("sondalog-cli"))) {
+        return 0;
+    }
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) {

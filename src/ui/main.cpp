@@ -4,12 +4,16 @@
 #include "ui/main_window/main_window.h"
 #include "ui/screenshot_scenes.h"
 #include "util/regional.h"
+#include "util/version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 
 int main(int argc, char** argv)
 {
+    if (sondalog::PrintedVersion(argc, argv, QStringLiteral("sondalog"))) {
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sondalog"));
     QCommandLineParser parser;
