@@ -7,7 +7,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <cstring>
 #include <new>
@@ -22,12 +26,22 @@ QString NotTextMessage(const QString& path)
 
 qint64 StoredFileSizeLimit()
 {
+    // A tenth of the machine's memory; 400 MB when it cannot be told.
+#ifdef Q_OS_WIN
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof status;
+    if (!GlobalMemoryStatusEx(&status) || status.ullTotalPhys == 0) {
+        return qint64(400) << 20;
+    }
+    return static_cast<qint64>(status.ullTotalPhys / 10);
+#else
     const long pages = sysconf(_SC_PHYS_PAGES);
     const long pageSize = sysconf(_SC_PAGE_SIZE);
     if (pages <= 0 || pageSize <= 0) {
         return qint64(400) << 20;
     }
     return static_cast<qint64>(pages) * pageSize / 10;
+#endif
 }
 
 StoredFileText ReadStoredFile(const QString& path, qint64 sizeLimit, int headLines)

@@ -1,5 +1,7 @@
 #include "app/config_paths.h"
 
+#include "util/install_layout.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -41,8 +43,9 @@ ConfigPaths ConfigPaths::Resolve(const QString& overrideDir, const QString& appD
     QString dir = overrideDir;
     if (dir.isEmpty()) {
         const QFileInfo app(appDir);
-        dir = app.isDir() && app.isWritable() ? appDir
-                                              : QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+        // An installed program never writes beside itself, even when run by an account that could.
+        const bool portable = app.isDir() && app.isWritable() && InstalledDataDir(appDir).isEmpty();
+        dir = portable ? appDir : QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     }
     QDir().mkpath(dir);
     return {QDir::cleanPath(QDir(dir).absolutePath()), appDir};

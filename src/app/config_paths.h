@@ -24,7 +24,7 @@ struct ConfigPaths {
     /// The configuration folder's example table when it has one, else the one beside the program.
     QString ExampleFile() const;
 
-    /// `overrideDir` when given; else the program's folder when writable (a portable install),
+    /// `overrideDir` when given; else the program's folder when writable and not an install (a portable copy),
     /// else the user's configuration folder. The folder is created when missing.
     static ConfigPaths Resolve(const QString& overrideDir, const QString& appDir);
 };

@@ -1,6 +1,9 @@
 #include "help/help_files.h"
 
+#include "util/install_layout.h"
+
 #include <QDir>
+#include <QFile>
 
 namespace sondalog {
 
@@ -16,7 +19,12 @@ struct Candidate {
 
 QString HelpFilePath(const QString& programFolder)
 {
-    return QDir(programFolder).filePath(kHelpFileName);
+    const QString own = QDir(programFolder).filePath(kHelpFileName);
+    const QString installed = InstalledDataDir(programFolder);
+    if (!QFile::exists(own) && !installed.isEmpty() && QFile::exists(QDir(installed).filePath(kHelpFileName))) {
+        return QDir(installed).filePath(kHelpFileName);
+    }
+    return own;
 }
 
 QString HelpMissing(const QString& path)

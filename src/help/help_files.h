@@ -18,7 +18,8 @@ inline QString NoViewerMessage(const QString& pdfPath)
            QStringLiteral("\n(l'ouvrir avec un lecteur de PDF, ou en installer un)");
 }
 
-/// "<program folder>/Sondalog_help.pdf".
+/// "<program folder>/Sondalog_help.pdf", or the installed one (<prefix>/share/sondalog) when the program's
+/// folder has none.
 QString HelpFilePath(const QString& programFolder);
 /// "<" + path + "> introuvable".
 QString HelpMissing(const QString& path);

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 
 int main(int argc, char** argv)
 {
@@ -16,6 +17,10 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sondalog"));
+    QApplication::setApplicationVersion(sondalog::kVersion);
+    // The installed menu entry and icon (share/applications, share/icons) name the windows too.
+    QGuiApplication::setDesktopFileName(QStringLiteral("sondalog"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("sondalog")));
     QCommandLineParser parser;
     parser.addHelpOption();
     const QCommandLineOption configDir(QStringLiteral("config-dir"), QStringLiteral("configuration folder"),

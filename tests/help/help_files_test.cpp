@@ -1,5 +1,9 @@
 #include "ui/widgets/help_buttons.h"
 #include "help/help_files.h"
+#include "app/config_paths.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <QFile>
 #include <QProcess>
@@ -84,4 +88,27 @@ TEST(Help, TheBuildWritesTheManualAsAPdfOfSeveralPages)
                                 "Le multimètre simulé", "Quand l'adaptateur USB se débranche"}) {
         EXPECT_TRUE(body.contains(QString::fromUtf8(heading))) << heading;
     }
+}
+
+TEST(Help, AnInstalledProgramFindsItsManualAndNeverWritesBesideItself)
+{
+    QTemporaryDir prefix;
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+    const QString bin = prefix.filePath(QStringLiteral("bin"));
+    const QString share = prefix.filePath(QStringLiteral("share/sondalog"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    // A portable copy (no share folder): the manual and the settings beside the program.
+    EXPECT_EQ(HelpFilePath(bin), bin + QStringLiteral("/Sondalog_help.pdf"));
+    EXPECT_EQ(ConfigPaths::Resolve(QString(), bin).dir, QDir(bin).absolutePath());
+    // Installed: the manual from <prefix>/share/sondalog, the settings in the user's configuration folder,
+    // though the program's folder is writable (root).
+    ASSERT_TRUE(QDir().mkpath(share));
+    QFile pdf(share + QStringLiteral("/Sondalog_help.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::WriteOnly));
+    pdf.close();
+    EXPECT_EQ(QFileInfo(HelpFilePath(bin)).canonicalFilePath(), QFileInfo(pdf).canonicalFilePath());
+    const QString config = ConfigPaths::Resolve(QString(), bin).dir;
+    EXPECT_TRUE(config.startsWith(QDir(home.path()).absolutePath())) << config.toStdString();
+    qunsetenv("XDG_CONFIG_HOME");
 }
