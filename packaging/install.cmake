@@ -28,4 +28,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "poppler-utils, evince | okular | firefox-esr")
 set(CPACK_STRIP_FILES ON)
+# Windows (untested here): an NSIS installer with a Start-menu shortcut, after windeployqt has gathered Qt.
+set(CPACK_NSIS_DISPLAY_NAME "Sondalog")
+set(CPACK_PACKAGE_EXECUTABLES sondalog "Sondalog")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY "Sondalog")
 include(CPack)
