@@ -30,7 +30,7 @@ int main(int argc, char** argv)
                                         QStringLiteral("FILE"));
     parser.addOption(configDir);
     const QCommandLineOption scene(QStringLiteral("screenshot-scene"),
-                                   QStringLiteral("what the screenshot shows: demo, chooser, contrast1, contrast2, parameters, charts, analysis"),
+                                   QStringLiteral("what the screenshot shows: demo, chooser, contrast1, contrast2, parameters, charts, analysis, open, calibration"),
                                    QStringLiteral("SCENE"), QStringLiteral("demo"));
     parser.addOption(screenshot);
     parser.addOption(scene);

@@ -52,6 +52,16 @@ void SceneAfterRun(MainWindow& window, const QString& file, const QString& scene
     }
     if (scene == QLatin1String("analysis")) {
         AnalysisScene(window, file);
+    } else if (scene == QLatin1String("open")) {
+        // The question "open" asks first: which kind of file. It is modal: seen from a timer.
+        QTimer::singleShot(500, &window, [file] {
+            if (QWidget* question = QApplication::activeModalWidget()) {
+                question->grab().save(file);
+                question->close();
+            }
+            QCoreApplication::exit(0);
+        });
+        window.panels().runPanel->Button_open_file->click();
     } else if (scene == QLatin1String("charts")) {
         window.panels().runPanel->Button1->click();
         QTimer::singleShot(500, &window, [&window, file] { SaveAndEnd(window.charts(), file); });
@@ -75,6 +85,24 @@ void ParametersScene(MainWindow& window, const QString& file)
                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(p->stringgrid1->viewport(), &move);
         QTimer::singleShot(500, p, [p, file] { SaveAndEnd(p, file); });
+    });
+}
+
+/// The fluorometer's calibration dialog, from the parameters window.
+void CalibrationScene(MainWindow& window, const QString& file)
+{
+    QTimer::singleShot(300, &window, [&window, file] {
+        window.parameters()->show();
+        window.parameters()->GroupBox_tracage->Button_etalonnage->click();
+        QTimer::singleShot(500, &window, [file] {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->isVisible() && top->inherits("sondalog::CalibrationDialog")) {
+                    SaveAndEnd(top, file);
+                    return;
+                }
+            }
+            QCoreApplication::exit(1);
+        });
     });
 }
 
@@ -104,6 +132,10 @@ void ScreenshotRun(MainWindow& window, const QString& file, int readings, const 
     }
     if (scene == QLatin1String("chooser")) {
         ChooserScene(window, file);
+        return;
+    }
+    if (scene == QLatin1String("calibration")) {
+        CalibrationScene(window, file);
         return;
     }
     if (scene == QLatin1String("charts")) {
