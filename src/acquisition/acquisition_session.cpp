@@ -75,8 +75,7 @@ void AcquisitionSession::OpenCharacterMode()
     }
     if (!burst_.Open(description)) {
         emit logLine(QStringLiteral(" _Open ") + description + QStringLiteral("  erreur"));
-        emit openFailed(QStringLiteral("Impossible d'ouvrir le port <") + PortName(description) + QStringLiteral("> : ") +
-                        burst_.ErrorText());
+        emit openFailed(kPortOpenFailedMessage.arg(PortName(description)) + QStringLiteral(" : ") + burst_.ErrorText());
         // As a lost link: the run is under way and tries the port again by itself (an adapter plugged in late).
         BeginRun();
         OnLost(burst_.ErrorText());
@@ -105,7 +104,7 @@ void AcquisitionSession::OpenStringMode()
         const bool failed = !settings_.demo && !line_.IsOpen();
         if (failed) {
             const QString why = line_.ErrorText();
-            emit openFailed(QStringLiteral("Impossible d'ouvrir le port <") + PortName(description) + u'>' +
+            emit openFailed(kPortOpenFailedMessage.arg(PortName(description)) +
                             (why.isEmpty() ? QString() : QStringLiteral(" : ") + why));
         }
         BeginRun();
@@ -333,8 +332,7 @@ void AcquisitionSession::OnLost(const QString&)
     }
     phase_ = Phase::Reconnecting;
     const QString port = PortName(settings_.portDescription);
-    const QString message = QStringLiteral("liaison perdue avec <") + port +
-                            QStringLiteral("> : nouvel essai toutes les 2 s, les mesures reçues sont conservées");
+    const QString message = kLinkLostMessage.arg(port);
     emit logLine(message);
     emit linkLost(message);
     reconnectTimer_.start(settings_.reconnectMs);
@@ -368,7 +366,7 @@ void AcquisitionSession::TryReconnect()
     }
     reconnectTimer_.stop();
     phase_ = Phase::Running;
-    const QString message = QStringLiteral("liaison rétablie avec <") + PortName(description) + u'>';
+    const QString message = kLinkRestoredMessage.arg(PortName(description));
     emit logLine(QStringLiteral(" _Open ") + description);
     emit logLine(message);
     emit linkRestored(message);

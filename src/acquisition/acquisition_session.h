@@ -15,6 +15,12 @@
 
 namespace sondalog {
 
+/// The link's own messages; %1 is the port's name.
+inline const QString kPortOpenFailedMessage = QStringLiteral("Impossible d'ouvrir le port <%1>");
+inline const QString kLinkLostMessage =
+    QStringLiteral("liaison perdue avec <%1> : nouvel essai toutes les 2 s, les mesures reçues sont conservées");
+inline const QString kLinkRestoredMessage = QStringLiteral("liaison rétablie avec <%1>");
+
 /// Said when bytes come in but the table decodes no reading from them (a wrong marker or time mark).
 inline const QString kUndecodedMessage = QStringLiteral(
     "des caractères arrivent mais aucune mesure n'est lue : vérifier le tableau (repère, rep hms, séparateur)");

@@ -39,7 +39,7 @@ bool BlockAssembler::Append(const QString& line)
 }
 
 namespace {
-const QString kBlockDropped = QStringLiteral(
+const QString kBlockDroppedLog = QStringLiteral(
     "bloc sans fin abandonné (plus de 1000 lignes ou 64 Ko) : vérifier le repère de fin de bloc et l'heure");
 }  // namespace
 
@@ -151,7 +151,7 @@ void BlockAssembler::CsvLine(Step& s, const QString& line, const InstrumentConfi
     const QString& key = BlockKey(config, options);
     if (!ContainsText(line, key)) {
         if (!Append(line)) {
-            s.log << kBlockDropped;
+            s.log << kBlockDroppedLog;
         }
         s.readings.clear();
         return;
@@ -244,7 +244,7 @@ void BlockAssembler::PlainLine(Step& s, const QString& line, const InstrumentCon
     }
     if (!HasClockMark(line)) {
         if (!Append(line)) {
-            s.log << kBlockDropped;
+            s.log << kBlockDroppedLog;
         }
         return;
     }

@@ -10,11 +10,11 @@
 namespace sondalog {
 
 inline const QString kHelpFileName = QStringLiteral("Sondalog_help.pdf");
-inline const QString kNoViewer = QStringLiteral("Firefox et Acrobat introuvables");
-/// kNoViewer with where the manual is, so that it can be opened by hand.
+inline const QString kNoViewerMessage = QStringLiteral("Firefox et Acrobat introuvables");
+/// kNoViewerMessage with where the manual is, so that it can be opened by hand.
 inline QString NoViewerMessage(const QString& pdfPath)
 {
-    return kNoViewer + QStringLiteral(" : le manuel est ") + pdfPath +
+    return kNoViewerMessage + QStringLiteral(" : le manuel est ") + pdfPath +
            QStringLiteral("\n(l'ouvrir avec un lecteur de PDF, ou en installer un)");
 }
 

@@ -84,9 +84,9 @@ QString PortHandle::ErrorText() const
                                                                  : QStringLiteral("/dev/") + port_.portName());
         if (device.exists() && !(device.isReadable() && device.isWritable())) {
 #ifdef Q_OS_LINUX
-            return kPortRefusedLinux.arg(device.filePath());
+            return kPortRefusedLinuxMessage.arg(device.filePath());
 #else
-            return kPortRefused.arg(device.filePath());
+            return kPortRefusedMessage.arg(device.filePath());
 #endif
         }
     }

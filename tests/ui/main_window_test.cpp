@@ -219,7 +219,7 @@ TEST(MainWindow, FailedStopSaveLeavesTheRunGoingAndNothingCleared)
     EXPECT_TRUE(f.told.last().startsWith(QStringLiteral("Impossible de créer le fichier ")));
     EXPECT_TRUE(f.told.last().contains(QStringLiteral("conservées")));
     // The status line says the failure, never "sauvegardé" beside a file that was not written.
-    EXPECT_EQ(Find<QLabel>(w, "Label11")->text(), kSaveFailedCaption);
+    EXPECT_EQ(Find<QLabel>(w, "Label11")->text(), kSaveFailedMessage);
     const int n = f.N();
     ASSERT_TRUE(WaitUntil([&] { return f.N() > n; }, 10000));  // still reading
 

@@ -105,7 +105,7 @@ void ConfigurationLink::WireTableButtons()
 {
     const TableFileCallbacks cb{ctx_.confirm, ctx_.info, [this] { SaveSettingsNow(); }};
     connect(ctx_.params->Button_enreg_param, &QPushButton::clicked, this, [this, cb] {
-        if (ctx_.confirm(kAskSaveTable)) {
+        if (ctx_.confirm(kSaveTableQuestion)) {
             ctx_.store->config = SaveTableAndApply(ctx_.store->table, ctx_.store->paths().ParameterFile(),
                                                    ctx_.store->config.active.activeRow, ctx_.regional.decimalSign, cb);
             ApplyTable();

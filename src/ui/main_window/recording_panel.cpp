@@ -112,7 +112,7 @@ void RecordingPanel::ShowSave(const SaveResult& r, bool autoSaving)
     }
     if (!r.error.isEmpty()) {
         // The status line never names a file as saved that is not: it says the failure.
-        Label11->setText(autoSaving ? kBackupFailedCaption : kSaveFailedCaption);
+        Label11->setText(autoSaving ? kBackupFailedMessage : kSaveFailedMessage);
         Label11->setToolTip(r.error);
         SetTextColour(Label11, Qt::red);
     } else if (r.written) {

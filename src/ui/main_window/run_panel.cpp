@@ -301,7 +301,7 @@ void RunPanel::ExitSequence()
         q->SpeedButton_question->setText(QStringLiteral("exit"));
         q->SpeedButton_question->setAutoRaise(false);
         q->hide();
-        ctx_.info(kExitCancelled + failures.join(u'\n') + kReadingsKept);
+        ctx_.info(kExitCancelledMessage + failures.join(u'\n') + kReadingsKeptMessage);
         return;
     }
     int wait = 0;
@@ -322,7 +322,7 @@ void RunPanel::ShowSave(const SaveResult& r, bool autoSaving)
 {
     if (!r.error.isEmpty()) {
         if (!autoSaving && !quietFailures_) {
-            ctx_.info(r.error + kReadingsKept);
+            ctx_.info(r.error + kReadingsKeptMessage);
         } else if (autoSaving) {
             ctx_.info(r.error);
         }

@@ -22,7 +22,7 @@ namespace {
 const QString kTitle = QStringLiteral("étalonnage du fluorimètre");
 const QString kImport = QStringLiteral("importer le fichier de constantes…");
 const QString kSave = QStringLiteral("Enregistrer");
-const QString kNotSaved = QStringLiteral("non enregistré : ");
+const QString kNotSavedMessage = QStringLiteral("non enregistré : ");
 const QString kReady = QStringLiteral("l'étalonnage convertit : ");
 
 QLineEdit* Box(QWidget* parent, const char* name, const QString& hint)
@@ -186,12 +186,12 @@ void CalibrationDialog::Save()
 {
     const FluorometerSetup setup = SetupFromForm(Read());
     if (!setup.Ready()) {
-        Label_etat->setText(kNotSaved + (setup.error.isEmpty() ? setup.calibration.Problem() : setup.error));
+        Label_etat->setText(kNotSavedMessage + (setup.error.isEmpty() ? setup.calibration.Problem() : setup.error));
         return;  // nothing converted with a calibration that cannot convert
     }
     const QString failure = SaveFluorometerSetup(file_, setup);
     if (!failure.isEmpty()) {
-        Label_etat->setText(kNotSaved + file_ + QStringLiteral(" : ") + failure);
+        Label_etat->setText(kNotSavedMessage + file_ + QStringLiteral(" : ") + failure);
         return;
     }
     saved_ = setup;
