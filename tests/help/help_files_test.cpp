@@ -3,6 +3,9 @@
 #include "app/config_paths.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QMap>
+#include <QRegularExpression>
 #include <QFileInfo>
 
 #include <QFile>
@@ -65,7 +68,7 @@ TEST(Help, MissingManualOrViewerIsSaid)
     EXPECT_TRUE(told[0].contains(pdf.fileName())) << told[0].toStdString();
 }
 
-TEST(Help, TheBuildWritesTheManualAsAPdfOfSeveralPages)
+TEST(Help, TheBuildWritesTheManualWithItsContentsAndEveryChapter)
 {
     const QString manual = QStringLiteral(SONDALOG_MANUAL);
     QFile file(manual);
@@ -77,16 +80,29 @@ TEST(Help, TheBuildWritesTheManualAsAPdfOfSeveralPages)
     const QString infoText = QString::fromUtf8(info.readAllStandardOutput());
     const qsizetype pages = infoText.indexOf(QStringLiteral("Pages:"));
     ASSERT_GE(pages, 0) << infoText.toStdString();
-    EXPECT_GE(infoText.mid(pages + 6).section(u'\n', 0, 0).trimmed().toInt(), 2);
+    EXPECT_GE(infoText.mid(pages + 6).section(u'\n', 0, 0).trimmed().toInt(), 12);
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {manual, QStringLiteral("-")});
     ASSERT_TRUE(text.waitForFinished(30000));
     // The typesetter joins "fi" into a ligature: compare compatible forms.
     const QString body = QString::fromUtf8(text.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
-    for (const char* heading : {"Installation", "Le tableau de l'instrument", "Le déroulement d'un traçage",
-                                "Les fichiers d'enregistrement", "Acquisition interrompue", "La ligne de commande",
-                                "Le multimètre simulé", "Quand l'adaptateur USB se débranche"}) {
-        EXPECT_TRUE(body.contains(QString::fromUtf8(heading))) << heading;
+    EXPECT_TRUE(body.contains(QStringLiteral("Table des matières")));
+    // Every window's picture: main, parameters, chooser, open, charts, analysis, calibration, a dye test live.
+    QProcess images;
+    images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), manual});
+    ASSERT_TRUE(images.waitForFinished(30000));
+    const QStringList listed = QString::fromUtf8(images.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    EXPECT_GE(listed.filter(QStringLiteral(" image ")).size(), 8);
+    EXPECT_GE(body.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts).size(), 4000);
+    // Every chapter, once in the contents and once in the text.
+    for (const char* heading :
+         {"Installation", "La fenêtre principale", "La fenêtre Paramètres",
+          "Le tableau de l'instrument", "Le choix du dossier de travail", "Ouvrir un fichier",
+          "La fenêtre des graphiques", "Le déroulement d'un traçage", "L'analyse du traçage",
+          "Traçage aux colorants : le fluorimètre de terrain", "Les fichiers d'enregistrement",
+          "Acquisition interrompue", "La ligne de commande", "Le multimètre simulé",
+          "Quand l'adaptateur USB se débranche", "Quand quelque chose ne va pas"}) {
+        EXPECT_GE(body.count(QString::fromUtf8(heading)), 2) << heading;
     }
 }
 
@@ -111,4 +127,54 @@ TEST(Help, AnInstalledProgramFindsItsManualAndNeverWritesBesideItself)
     const QString config = ConfigPaths::Resolve(QString(), bin).dir;
     EXPECT_TRUE(config.startsWith(QDir(home.path()).absolutePath())) << config.toStdString();
     qunsetenv("XDG_CONFIG_HOME");
+}
+
+namespace {
+/// Whitespace runs as one blank, rules of underscores dropped: a message reads the same on the page.
+QString Flat(QString text)
+{
+    text.remove(QRegularExpression(QStringLiteral("_{3,}")));
+    return text.simplified();
+}
+}  // namespace
+
+TEST(Help, EveryMessageOfTheProgramIsExplainedInTheManual)
+{
+    // The message constants, by their names (…Message, …Log, …Question), read from the sources themselves.
+    const QRegularExpression definition(
+        QStringLiteral(R"re(const QString (k\w*(?:Message|Log|Question)\w*)\s*=\s*QStringLiteral\(((?:\s*"(?:[^"\\]|\\.)*")+)\s*\))re"));
+    const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
+    QMap<QString, QString> messages;
+    QDirIterator it(QStringLiteral(SONDALOG_SOURCE_DIR "/src"), {QStringLiteral("*.h"), QStringLiteral("*.cpp")},
+                    QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString source = QString::fromUtf8(file.readAll());
+        for (auto m = definition.globalMatch(source); m.hasNext();) {
+            const QRegularExpressionMatch d = m.next();
+            QString text;
+            for (auto l = literal.globalMatch(d.captured(2)); l.hasNext();) {
+                text += l.next().captured(1);
+            }
+            messages[d.captured(1)] = text.replace(QStringLiteral("\\n"), QStringLiteral("\n")).replace(QStringLiteral("\\\""), QStringLiteral("\""));
+        }
+    }
+    EXPECT_GE(messages.size(), 20);  // the scan found them: an empty scan would prove nothing
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral(SONDALOG_MANUAL), QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString body = QString::fromUtf8(text.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+    const QString chapterTitle = QStringLiteral("Quand quelque chose ne va pas");
+    ASSERT_GE(body.lastIndexOf(chapterTitle), 0);
+    const QString chapter = Flat(body.mid(body.lastIndexOf(chapterTitle)));
+    for (auto m = messages.cbegin(); m != messages.cend(); ++m) {
+        // Each piece between placeholders and line breaks, as the message shows it.
+        for (const QString& piece : m.value().split(QRegularExpression(QStringLiteral("%\\d|\n")))) {
+            const QString flat = Flat(piece);
+            if (flat.size() >= 4) {
+                EXPECT_TRUE(chapter.contains(flat)) << m.key().toStdString() << ": \"" << flat.toStdString() << '"';
+            }
+        }
+    }
 }
