@@ -22,10 +22,10 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://localhost/sondalog")
-# The Qt libraries as dependencies, read from the programs themselves; the Qt platform plugin is a
-# package of its own that nothing links.
+# The Qt libraries as dependencies, read from the programs themselves; the Qt platform plugin and Qt's own
+# translations (its dialogs' buttons in the interface's language) are packages that nothing links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "poppler-utils, evince | okular | firefox-esr")
 set(CPACK_STRIP_FILES ON)
 # Windows (untested here): an NSIS installer with a Start-menu shortcut, after windeployqt has gathered Qt.

@@ -1,6 +1,7 @@
 // Sondalog: the tracer-test logger's windows.
 
 #include "app/config_paths.h"
+#include "app/language.h"
 #include "ui/main_window/main_window.h"
 #include "ui/screenshot_scenes.h"
 #include "util/regional.h"
@@ -34,7 +35,15 @@ int main(int argc, char** argv)
                                    QStringLiteral("SCENE"), QStringLiteral("demo"));
     parser.addOption(screenshot);
     parser.addOption(scene);
+    const QCommandLineOption language(QStringLiteral("lang"), QStringLiteral("interface language: fr or en (default: the system's)"),
+                                      QStringLiteral("LANG"));
+    parser.addOption(language);
     parser.process(app);
+    // Before any window: the captions are read as the windows are made.
+    for (const QString& missing :
+         sondalog::InstallTranslators(sondalog::ChooseLanguage(parser.value(language), QLocale::system()), &app)) {
+        qWarning("translation %s not found: the texts stay in French", qPrintable(missing));
+    }
 
     const sondalog::ConfigPaths paths =
         sondalog::ConfigPaths::Resolve(parser.value(configDir), QCoreApplication::applicationDirPath());

@@ -46,7 +46,7 @@ QGroupBox* RadioGroup(const QString& title, const QStringList& items, QButtonGro
 ChartsWindow::ChartsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("TForm3"));
-    setWindowTitle(QStringLiteral("Graphiques et enregistrement"));
+    setWindowTitle(tr("Graphiques et enregistrement"));
 
     auto* chartsColumn = new QVBoxLayout;
     chartsColumn->setSpacing(5);
@@ -58,8 +58,8 @@ ChartsWindow::ChartsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     SetUnits({QStringLiteral("µS/cm"), QStringLiteral("°C"), QStringLiteral("pH"), QStringLiteral("%")});
 
     Label1 = Named(new QLabel(QStringLiteral("0"), this), "Label1");
-    Label2 = Named(new QLabel(QStringLiteral("nb_tous"), this), "Label2");
-    Label7 = Named(new QLabel(QStringLiteral("nb points par paquet"), this), "Label7");
+    Label2 = Named(new QLabel(tr("nb_tous"), this), "Label2");
+    Label7 = Named(new QLabel(tr("nb points par paquet"), this), "Label7");
     Label7->setWordWrap(true);
     RadioGroup_points_par_chart = new QButtonGroup(this);
     GroupBox_points = Named(RadioGroup(QStringLiteral("points par graphe"),
@@ -75,12 +75,12 @@ ChartsWindow::ChartsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
                                 "RadioGroup_traitement");
     RadioGroup_points_par_chart->button(packets.PointsChoice())->setChecked(true);
     RadioGroup_traitement->button(static_cast<int>(packets.Calc()))->setChecked(true);
-    CheckBox_options = Named(new QCheckBox(QStringLiteral("options"), this), "CheckBox_options");
+    CheckBox_options = Named(new QCheckBox(tr("options"), this), "CheckBox_options");
     Memo1 = Named(new QPlainTextEdit(this), "Memo1");
     Memo1->setReadOnly(true);
     Memo1->setPlainText(QStringLiteral("Zoom avec roulette\n\nclik droit pour \ndéplacer\n\nsélection \nrectangulaire\n\n"
                                        "double click => \ntout est réaffiché"));
-    Button2 = Named(new QPushButton(QStringLiteral("close"), this), "Button2");
+    Button2 = Named(new QPushButton(tr("close"), this), "Button2");
 
     auto* side = new QVBoxLayout;
     side->addWidget(Label1);

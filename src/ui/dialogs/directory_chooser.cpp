@@ -42,7 +42,7 @@ DirectoryChooser::DirectoryChooser(QWidget* parent) : QFrame(parent)
     files_->setFilter(QDir::Files);
     DirectoryListBox1 = Named(new QTreeView(this), "DirectoryListBox1");
     DirectoryListBox1->setModel(folders_);
-    DirectoryListBox1->setToolTip(QStringLiteral("  DoubleClick pour sélectionner  "));
+    DirectoryListBox1->setToolTip(tr("  DoubleClick pour sélectionner  "));
     for (int c = 1; c < folders_->columnCount(); ++c) {
         DirectoryListBox1->hideColumn(c);
     }
@@ -50,11 +50,11 @@ DirectoryChooser::DirectoryChooser(QWidget* parent) : QFrame(parent)
     DirectoryListBox1->viewport()->installEventFilter(this);
     FileListBox1 = Named(new QListView(this), "FileListBox1");
     FileListBox1->setModel(files_);
-    FileListBox1->setToolTip(QStringLiteral(" _DoubleClick pour l'éditer  "));
+    FileListBox1->setToolTip(tr(" _DoubleClick pour l'éditer  "));
     Label45 = Named(new QLabel(QStringLiteral("n"), this), "Label45");
-    Label_dir_anc = Named(new QLabel(QStringLiteral("Répertoire ..."), this), "Label_dir_anc");
-    Panel_rep_desktop = Named(new QPushButton(QStringLiteral("Bureau"), this), "Panel_rep_desktop");
-    Panel_mes_documents = Named(new QPushButton(QStringLiteral("Mes documents"), this), "Panel_mes_documents");
+    Label_dir_anc = Named(new QLabel(tr("Répertoire ..."), this), "Label_dir_anc");
+    Panel_rep_desktop = Named(new QPushButton(tr("Bureau"), this), "Panel_rep_desktop");
+    Panel_mes_documents = Named(new QPushButton(tr("Mes documents"), this), "Panel_mes_documents");
     auto tool = [this](const char* name, const QString& text) {
         auto* b = Named(new QToolButton(this), name);
         b->setText(text);

@@ -41,10 +41,10 @@ AnalysisPanel::AnalysisPanel(MainContext& context, QWidget* parent) : QWidget(pa
     Panel_analyse->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Panel_analyse->setWordWrap(true);
     Panel_analyse->setMaximumHeight(180);
-    Panel_analyse->setToolTip(QStringLiteral("analyse du traçage depuis t0 (distance, masse et débit dans les Paramètres)"));
-    Button_rapport = new QPushButton(QStringLiteral("rapport d'analyse"), this);
+    Panel_analyse->setToolTip(tr("analyse du traçage depuis t0 (distance, masse et débit dans les Paramètres)"));
+    Button_rapport = new QPushButton(tr("rapport d'analyse"), this);
     Button_rapport->setObjectName(QStringLiteral("Button_rapport"));
-    Button_rapport->setToolTip(QStringLiteral("enregistre l'analyse et le graphique avec la courbe ajustée"));
+    Button_rapport->setToolTip(tr("enregistre l'analyse et le graphique avec la courbe ajustée"));
     box->addWidget(Panel_analyse, 1);
     box->addWidget(Button_rapport, 0, Qt::AlignRight);
     analysisTimer_.setSingleShot(true);
@@ -168,7 +168,7 @@ void AnalysisPanel::ShowAnalysis()
 {
     const TracerFigures& f = analysis_.figures;
     if (analysis_.t0 == 0) {
-        Panel_analyse->setText(QStringLiteral("Analyse du traçage : à partir de t0"));
+        Panel_analyse->setText(tr("Analyse du traçage : à partir de t0"));
         return;
     }
     if (!analysis_.error.isEmpty()) {

@@ -15,7 +15,7 @@ FiguresPanel::FiguresPanel(QWidget* parent) : QWidget(parent)
     Label_nmax_nf = label("Label_nmax_nf", QString());
     Label_nmax_nf->hide();
     Label_heure = label("Label_heure", QString());
-    Label15 = label("Label15", QStringLiteral("durée traçage"));
+    Label15 = label("Label15", tr("durée traçage"));
     Label_tracage = label("Label_tracage", QStringLiteral("---"));
     Label_grandeur1 = label("Label_grandeur1", QString());
     Label_val_grand1 = label("Label_val_grand1", QString());

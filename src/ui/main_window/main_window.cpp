@@ -38,7 +38,7 @@ MainWindow::MainWindow(const ConfigPaths& paths, const Regional& regional, QWidg
 {
     setObjectName(QStringLiteral("TForm1"));
     InstallHintStyle();
-    setWindowTitle(QStringLiteral("Sondalog  ") + kProgramVersion);
+    setWindowTitle(tr("Sondalog  ") + kProgramVersion);
     confirm = [this](const QString& question) {
         return QMessageBox::question(this, QStringLiteral(" S o n d a L O G "), BoundedMessage(question)) == QMessageBox::Yes;
     };

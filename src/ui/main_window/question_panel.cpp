@@ -23,7 +23,7 @@ QuestionPanel::QuestionPanel(QWidget* parent) : QFrame(parent)
     Label_mess->setFont(f);
     SpeedButton_question = Named(new QToolButton(this), "SpeedButton_question");
     SpeedButton_annuler = Named(new QToolButton(this), "SpeedButton_annuler");
-    SpeedButton_annuler->setText(QStringLiteral("annuler"));
+    SpeedButton_annuler->setText(tr("annuler"));
     SpeedButton_croix_close = Named(new QToolButton(this), "SpeedButton_croix_close");
     SpeedButton_croix_close->setText(QStringLiteral("X"));
     Button_go = Named(new QPushButton(QStringLiteral("00:00:00"), this), "Button_go");

@@ -31,7 +31,7 @@ RecordListPanel::RecordListPanel(MainContext& context, QWidget* parent) : QWidge
     Memo3->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo3->hide();
     Memo2 = Named(new QListView(this), "Memo2");
-    Memo2->setToolTip(QStringLiteral("lignes décodées du multimètre"));
+    Memo2->setToolTip(tr("lignes décodées du multimètre"));
     Memo2->setUniformItemSizes(true);  // the whole record list, never cut, fetched as it scrolls
     Memo2->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // At least its last eight lines in view, on a field laptop's screen as on a large one: the graph gives way.

@@ -29,19 +29,19 @@ RecordingPanel::RecordingPanel(MainContext& context, QWidget* parent) : QWidget(
     setObjectName(QStringLiteral("RecordingPanel"));
     Edit_Prefixe = Named(new QLineEdit(QStringLiteral("Forage1"), this), "Edit_Prefixe");
     Edit_Prefixe->setMaxLength(kPrefixMaxChars);
-    Edit_Prefixe->setToolTip(QStringLiteral("PEUT ÊTRE CHANGÉ EN COURS DE LECTURE  "));
-    auto* label16 = Named(new QLabel(QStringLiteral("nom"), this), "Label16");
+    Edit_Prefixe->setToolTip(tr("PEUT ÊTRE CHANGÉ EN COURS DE LECTURE  "));
+    auto* label16 = Named(new QLabel(tr("nom"), this), "Label16");
     label16->setToolTip(Edit_Prefixe->toolTip());
-    CheckBox_date_heure = Named(new QCheckBox(QStringLiteral("+ date/heure"), this), "CheckBox_date_heure");
+    CheckBox_date_heure = Named(new QCheckBox(tr("+ date/heure"), this), "CheckBox_date_heure");
     CheckBox_date_heure->setChecked(true);
-    CheckBox_date_heure->setToolTip(QStringLiteral("date et heure en début de nom"));
+    CheckBox_date_heure->setToolTip(tr("date et heure en début de nom"));
     Edit_repertoire = Named(new QLineEdit(this), "Edit_repertoire");
     Label22 = Named(new QLabel(QStringLiteral("-/-"), this), "Label22");
-    Label11 = Named(new QLabel(QStringLiteral("dernière sauvegarde => "), this), "Label11");
-    Label11->setToolTip(QStringLiteral("fichier"));
+    Label11 = Named(new QLabel(tr("dernière sauvegarde => "), this), "Label11");
+    Label11->setToolTip(tr("fichier"));
     SpeedButton_choix_rep = Named(new QToolButton(this), "SpeedButton_choix_rep");
     SpeedButton_choix_rep->setText(QStringLiteral("./.."));
-    SpeedButton_choix_rep->setToolTip(QStringLiteral("SELECTIONNER UN FICHIER QUELQUONQUE DU DOSSIER !!!!"));
+    SpeedButton_choix_rep->setToolTip(tr("SELECTIONNER UN FICHIER QUELQUONQUE DU DOSSIER !!!!"));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     auto* names = new QHBoxLayout;
@@ -52,14 +52,14 @@ RecordingPanel::RecordingPanel(MainContext& context, QWidget* parent) : QWidget(
     names->addWidget(Label11);
     names->addWidget(Label22);
     column->addLayout(names);
-    Label20 = Named(new QLabel(QStringLiteral("n   heurePC  durée traçage  G1  G2   multimètre          "), this), "Label20");
+    Label20 = Named(new QLabel(tr("n   heurePC  durée traçage  G1  G2   multimètre          "), this), "Label20");
     column->addWidget(Label20);
 
     // The note floats over the window, beside the folder button.
     Panel2 = Named(new QFrame(parent), "Panel2");
     Panel2->setFrameShape(QFrame::Box);
     Panel2->setAutoFillBackground(true);
-    Label18 = Named(new QLabel(QStringLiteral(" \n vérifier le \n répertoire \n\n et le nom \n"), Panel2), "Label18");
+    Label18 = Named(new QLabel(tr(" \n vérifier le \n répertoire \n\n et le nom \n"), Panel2), "Label18");
     (new QVBoxLayout(Panel2))->addWidget(Label18);
     Panel2->resize(220, 250);
     SpeedButton_choix_rep->installEventFilter(this);
@@ -149,7 +149,7 @@ void RecordingPanel::BuildChooser()
 {
     Panel_dir = new DirectoryChooser(parentWidget());
     SpeedButton_choix_rep->setCheckable(true);  // down ("flat") while the chooser is open
-    Edit_repertoire->setPlaceholderText(QStringLiteral("répertoire"));
+    Edit_repertoire->setPlaceholderText(tr("répertoire"));
     connect(SpeedButton_choix_rep, &QToolButton::clicked, this, &RecordingPanel::SpeedButton_choix_repClick);
     connect(Panel_dir, &DirectoryChooser::folderChanged, this, &RecordingPanel::DirectoryListBox1Change);
     connect(Panel_dir, &DirectoryChooser::validated, this, &RecordingPanel::SpeedButton_valider_repertoireClick);

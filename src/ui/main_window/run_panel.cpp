@@ -36,19 +36,19 @@ RunPanel::RunPanel(MainContext& context, QWidget* parent) : QWidget(parent), ctx
         b->setToolTip(hint);
         return b;
     };
-    Button_test_com = button("Button_test_com", QStringLiteral("test COM"), QStringLiteral("bouton de test initial et d'arrêt du test  "));
-    Button_START = button("Button_START", QStringLiteral("Start (base)"), QStringLiteral("  acquisition de la ligne de base  "));
-    Button_stop = button("Button_stop", QStringLiteral("Stop + save"), QStringLiteral("arrêt de l'acquisition et enregistrement"));
+    Button_test_com = button("Button_test_com", tr("test COM"), QStringLiteral("bouton de test initial et d'arrêt du test  "));
+    Button_START = button("Button_START", tr("Start (base)"), QStringLiteral("  acquisition de la ligne de base  "));
+    Button_stop = button("Button_stop", tr("Stop + save"), QStringLiteral("arrêt de l'acquisition et enregistrement"));
     Button_stop->setEnabled(false);
-    Button_exit_ = button("Button_exit_", QStringLiteral("exit + save"), QStringLiteral("sortie avec enregistrement (F12)"));
-    Button_open_file = button("Button_open_file", QStringLiteral("open"),
+    Button_exit_ = button("Button_exit_", tr("exit + save"), QStringLiteral("sortie avec enregistrement (F12)"));
+    Button_open_file = button("Button_open_file", tr("open"),
                               QStringLiteral(" permet de visualiser un fichier existant ou de le  compléter   "));
-    Button_parametres = button("Button_parametres", QStringLiteral("Paramètres"), QString());
-    Button1 = button("Button1", QStringLiteral("Graphiques associés"), QStringLiteral("si 3 sondes connectées "));
+    Button_parametres = button("Button_parametres", tr("Paramètres"), QString());
+    Button1 = button("Button1", tr("Graphiques associés"), QStringLiteral("si 3 sondes connectées "));
     Button1->setEnabled(false);  // with three probes only (the parameters window says)
-    Button_enreg_param = button("Button_enreg_param", QStringLiteral("save paramètres"),
+    Button_enreg_param = button("Button_enreg_param", tr("save paramètres"),
                                 QStringLiteral("enregistre les modifications dans le fichier des paramètres"));
-    CheckBox_demo = Named(new QCheckBox(QStringLiteral("démo"), this), "CheckBox_demo");
+    CheckBox_demo = Named(new QCheckBox(tr("démo"), this), "CheckBox_demo");
     CheckBox_demo->setChecked(true);
     Label_multimetre = Named(new QLabel(this), "Label_multimetre");
     QFont big = Label_multimetre->font();
@@ -57,7 +57,7 @@ RunPanel::RunPanel(MainContext& context, QWidget* parent) : QWidget(parent), ctx
     Label_config = Named(new QLabel(this), "Label_config");
     SpeedButton_aide = Named(new QToolButton(this), "SpeedButton_aide");
     SpeedButton_aide->setText(QStringLiteral("?"));
-    SpeedButton_aide->setToolTip(QStringLiteral("Aide"));
+    SpeedButton_aide->setToolTip(tr("Aide"));
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     for (QWidget* w : std::initializer_list<QWidget*>{Button_test_com, Button_START, Button_stop, Button_exit_,
@@ -151,12 +151,12 @@ void RunPanel::Button_test_comClick()
         if (!ctx_.controller->StartLinkTest([this] { return MakeLinkRequest(); }, ctx_.view->AxisLimits())) {
             return;
         }
-        Button_test_com->setText(QStringLiteral("stop COM"));
+        Button_test_com->setText(tr("stop COM"));
         Button_START->setEnabled(false);
         Button_stop->setEnabled(false);
         ctx_.question->hide();
     } else {
-        Button_test_com->setText(QStringLiteral("test COM"));
+        Button_test_com->setText(tr("test COM"));
         Button_START->setEnabled(true);
         Button_stop->setEnabled(true);
         ctx_.controller->StopLinkTest();
@@ -198,7 +198,7 @@ void RunPanel::Button_STARTClick()
     if (!continuing) {
         ctx_.charts->ResetCharts();
     }
-    Button_START->setText(QStringLiteral("Restart(base)"));
+    Button_START->setText(tr("Restart(base)"));
     if (!CheckBox_demo->isChecked()) {
         CheckBox_demo->hide();
     }
@@ -239,10 +239,10 @@ void RunPanel::Button_stopClick()
         if (!out.stopped) {
             return;
         }
-        Button_START->setText(QStringLiteral("Restart(base)"));
+        Button_START->setText(tr("Restart(base)"));
         Button_START->setEnabled(true);
         Button_stop->setEnabled(false);
-        Button_test_com->setText(QStringLiteral("test COM"));
+        Button_test_com->setText(tr("test COM"));
         if (out.save.written) {
             q->ShowReport();  // the report stays up until the user closes it
         }
@@ -251,8 +251,8 @@ void RunPanel::Button_stopClick()
     CheckBox_demo->show();
     q->SpeedButton_question->show();
     q->Button_go->hide();
-    q->SpeedButton_question->setText(QStringLiteral("Stop + save"));
-    q->Label_mess->setText(QStringLiteral("\nArrêter le stockage des données en mémoire puis les enregistrer\n"));
+    q->SpeedButton_question->setText(tr("Stop + save"));
+    q->Label_mess->setText(tr("\nArrêter le stockage des données en mémoire puis les enregistrer\n"));
     q->Ask(false);
 }
 
@@ -260,7 +260,7 @@ void RunPanel::Button_exit_Click()
 {
     QuestionPanel* q = ctx_.question;
     q->SpeedButton_question->show();
-    q->SpeedButton_question->setText(QStringLiteral("exit"));
+    q->SpeedButton_question->setText(tr("exit"));
     q->Button_go->hide();
     q->Tint(QColor(192, 192, 192));
     q->Label_mess->setText(kExitQuestion);
@@ -288,7 +288,7 @@ void RunPanel::SpeedButton_questionClick()
 void RunPanel::ExitSequence()
 {
     QuestionPanel* q = ctx_.question;
-    q->SpeedButton_question->setText(QStringLiteral("EXIT AUTO..."));
+    q->SpeedButton_question->setText(tr("EXIT AUTO..."));
     q->SpeedButton_question->setAutoRaise(true);
     q->SpeedButton_annuler->hide();
     q->repaint();
@@ -298,7 +298,7 @@ void RunPanel::ExitSequence()
     const QStringList failures = ctx_.controller->Exit(saveConfiguration, &saved);
     quietFailures_ = false;
     if (!failures.isEmpty()) {
-        q->SpeedButton_question->setText(QStringLiteral("exit"));
+        q->SpeedButton_question->setText(tr("exit"));
         q->SpeedButton_question->setAutoRaise(false);
         q->hide();
         ctx_.info(kExitCancelledMessage + failures.join(u'\n') + kReadingsKeptMessage);
@@ -363,7 +363,7 @@ void RunPanel::ShowSessionMessage(const QString& text)
 void RunPanel::OnRunFinished()
 {
     if (ctx_.controller->state() == RunState::LinkTest) {
-        Button_test_com->setText(QStringLiteral("test COM"));
+        Button_test_com->setText(tr("test COM"));
         Button_START->setEnabled(true);
         Button_stop->setEnabled(true);
         ctx_.controller->SetState(RunState::Idle);
@@ -378,7 +378,7 @@ void RunPanel::OnStateChanged(RunState state)
 
 void RunPanel::ShowContinued()
 {
-    Button_START->setText(QStringLiteral("Continue"));
+    Button_START->setText(tr("Continue"));
 }
 
 void RunPanel::FocusNextButton(bool validated)

@@ -104,25 +104,25 @@ QGridLayout* ViewPanel::BuildAxes()
     Edit_min_y1->setToolTip(kProposedHint);
     Label_grand1 = label("Label_grand1", QString());
     Label_grandeur2 = label("Label_grandeur2", QString());
-    Label_y1_max_lu = label("Label_y1_max_lu", QStringLiteral("max lu"));
-    Label_y1_min_lu = label("Label_y1_min_lu", QStringLiteral("min lu"));
-    Label_y2_max_lu = label("Label_y2_max_lu", QStringLiteral("max lu"));
-    Label_y2_min_lu = label("Label_y2_min_lu", QStringLiteral("min lu"));
-    CheckBox_y2 = Named(new QCheckBox(QStringLiteral("grandeur 2"), this), "CheckBox_y2");
-    CheckBox_y2->setToolTip(QStringLiteral("  affiche en plus le graphique de cette grandeur "));
-    CheckBox_af_integrale = Named(new QCheckBox(QStringLiteral("intégrale"), this), "CheckBox_af_integrale");
+    Label_y1_max_lu = label("Label_y1_max_lu", tr("max lu"));
+    Label_y1_min_lu = label("Label_y1_min_lu", tr("min lu"));
+    Label_y2_max_lu = label("Label_y2_max_lu", tr("max lu"));
+    Label_y2_min_lu = label("Label_y2_min_lu", tr("min lu"));
+    CheckBox_y2 = Named(new QCheckBox(tr("grandeur 2"), this), "CheckBox_y2");
+    CheckBox_y2->setToolTip(tr("  affiche en plus le graphique de cette grandeur "));
+    CheckBox_af_integrale = Named(new QCheckBox(tr("intégrale"), this), "CheckBox_af_integrale");
     CheckBox_brut = Named(new QCheckBox(kRawCaption, this), "CheckBox_brut");
     CheckBox_brut->setToolTip(kRawHint);
     CheckBox_brut->hide();
     int row = 0;
     axes->addWidget(Label_grand1, row++, 0, 1, 2);
-    axes->addWidget(new QLabel(QStringLiteral("max Y"), this), row, 0);
+    axes->addWidget(new QLabel(tr("max Y"), this), row, 0);
     axes->addWidget(Edit_max_y1, row++, 1);
     axes->addWidget(Label_y1_max_lu, row++, 1);
-    axes->addWidget(new QLabel(QStringLiteral("min Y"), this), row, 0);
+    axes->addWidget(new QLabel(tr("min Y"), this), row, 0);
     axes->addWidget(Edit_min_y1, row++, 1);
     axes->addWidget(Label_y1_min_lu, row++, 1);
-    axes->addWidget(new QLabel(QStringLiteral("graduation"), this), row, 0);
+    axes->addWidget(new QLabel(tr("graduation"), this), row, 0);
     axes->addWidget(Edit_y1_graduation, row++, 1);
     axes->addWidget(CheckBox_af_integrale, row++, 0, 1, 2);
     axes->addWidget(CheckBox_y2, row++, 0, 1, 2);
@@ -143,14 +143,14 @@ QGridLayout* ViewPanel::BuildAxes()
 
 void ViewPanel::BuildViewControls(QGridLayout* axes, int row)
 {
-    Button_zoom = Named(new QPushButton(QStringLiteral("ZOOM"), this), "Button_zoom");
-    Button_zoom->setToolTip(QStringLiteral("   ZOOM de x1  x2  x3      "));
-    Button_contraste = Named(new QPushButton(QStringLiteral("CONTRASTE"), this), "Button_contraste");
-    Button_contraste->setToolTip(QStringLiteral("bascule entre 3 modes d'affichage"));
+    Button_zoom = Named(new QPushButton(tr("ZOOM"), this), "Button_zoom");
+    Button_zoom->setToolTip(tr("   ZOOM de x1  x2  x3      "));
+    Button_contraste = Named(new QPushButton(tr("CONTRASTE"), this), "Button_contraste");
+    Button_contraste->setToolTip(tr("bascule entre 3 modes d'affichage"));
     Label10 = Named(new QLabel(QStringLiteral("F4"), this), "Label10");
     Label12 = Named(new QLabel(QStringLiteral("F5"), this), "Label12");
     SpeedButton_annuler_couleur = Named(new QToolButton(this), "SpeedButton_annuler_couleur");
-    SpeedButton_annuler_couleur->setText(QStringLiteral("annuler couleurs"));
+    SpeedButton_annuler_couleur->setText(tr("annuler couleurs"));
     SpeedButton_annuler_couleur->setToolTip(
         QStringLiteral("au début, les couleurs de fonds peuvent être mofifiées par un double clik"));
     SpeedButton_annuler_couleur->hide();
@@ -163,7 +163,7 @@ void ViewPanel::BuildViewControls(QGridLayout* axes, int row)
 
     // The list of proposed values floats over the window, beside its box.
     ListBox1 = Named(new QListWidget(parentWidget()), "ListBox1");
-    ListBox1->setToolTip(QStringLiteral("double clik pour  valider"));
+    ListBox1->setToolTip(tr("double clik pour  valider"));
     ListBox1->hide();
     for (QLineEdit* e : AxisBoxes()) {
         connect(e, &QLineEdit::editingFinished, this, [this, e] { ApplyAxisEdit(e); });

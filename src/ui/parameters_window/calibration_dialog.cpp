@@ -50,7 +50,7 @@ CalibrationDialog::CalibrationDialog(const FluorometerSetup& setup, const QStrin
     head->addRow(QStringLiteral("eau (blanc) L1 L2 L3 L4, mV"), Edit_eau);
     top->addLayout(head);
 
-    auto* tracers = new QGroupBox(QStringLiteral("traceurs (le traceur n se lit sur sa lampe)"), this);
+    auto* tracers = new QGroupBox(tr("traceurs (le traceur n se lit sur sa lampe)"), this);
     auto* grid = new QGridLayout(tracers);
     const QStringList captions{QStringLiteral("nom"), QStringLiteral("lampe"), QStringLiteral("étalons ppb:mV"),
                                QStringLiteral("un étalon sur les 4 lampes (diaphonie)")};
@@ -85,7 +85,7 @@ CalibrationDialog::CalibrationDialog(const FluorometerSetup& setup, const QStrin
     Spin_force_turbidite = Named(new QDoubleSpinBox(corrections), "Spin_force_turbidite");
     Spin_force_turbidite->setRange(0, 2);
     Spin_force_turbidite->setSingleStep(0.1);
-    Spin_force_turbidite->setToolTip(QStringLiteral("0 : pas de correction ; 1 : la part de turbidité que disent les étalons"));
+    Spin_force_turbidite->setToolTip(tr("0 : pas de correction ; 1 : la part de turbidité que disent les étalons"));
     Edit_temperature = Box(corrections, "Edit_temperature",
                            QStringLiteral("n de chaque traceur, par °C : F25 = F · exp(n (T − 25)) (0 : pas de correction)"));
     Edit_diaphonie = Box(corrections, "Edit_diaphonie", QStringLiteral("les traceurs présents ensemble (ex. 1 2) : vide, pas de "
@@ -172,14 +172,14 @@ void CalibrationDialog::Import(const QString& path)
 {
     const CalibrationRead read = LoadCalibration(path);
     if (!read.error.isEmpty()) {
-        Label_etat->setText(QStringLiteral("import refusé : ") + read.error);
+        Label_etat->setText(tr("import refusé : ") + read.error);
         return;
     }
     FluorometerSetup imported;
     imported.calibration = read.calibration;
     imported.corrections = SetupFromForm(Read()).corrections;  // the corrections typed stay
     Show(FormFromSetup(imported));
-    Label_etat->setText(QStringLiteral("importé de ") + path + QStringLiteral(" : vérifier, puis Enregistrer"));
+    Label_etat->setText(tr("importé de ") + path + QStringLiteral(" : vérifier, puis Enregistrer"));
 }
 
 void CalibrationDialog::Save()

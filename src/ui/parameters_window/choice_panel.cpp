@@ -21,14 +21,14 @@ ChoicePanel::ChoicePanel(QWidget* parent) : QFrame(parent)
     p.setColor(QPalette::Window, QColor(251, 224, 206));
     setPalette(p);
 
-    Label_choix = Named(new QLabel(QStringLiteral("Choix"), this), "Label_choix");
+    Label_choix = Named(new QLabel(tr("Choix"), this), "Label_choix");
     ComboBox1 = Named(new QComboBox(this), "ComboBox1");
     ComboBox1->setEditable(true);  // a port the system does not list can be typed
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     ComboBox1->setMinimumWidth(160);
     ComboBox1->addItem(QString());
-    Button_valider = Named(new QPushButton(QStringLiteral("Valider"), this), "Button_valider");
-    Button_annuler = Named(new QPushButton(QStringLiteral("annuler"), this), "Button_annuler");
+    Button_valider = Named(new QPushButton(tr("Valider"), this), "Button_valider");
+    Button_annuler = Named(new QPushButton(tr("annuler"), this), "Button_annuler");
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label_choix);

@@ -93,36 +93,36 @@ void ParametersWindow::BuildControls()
     Label_config->setSizePolicy(QSizePolicy::Ignored, Label_config->sizePolicy().verticalPolicy());
     Label_config->setMinimumWidth(120);
 
-    Button_openCOM_read = Named(new QPushButton(QStringLiteral("Open COM"), this), "Button_openCOM_read");
-    Button_close_COM = Named(new QPushButton(QStringLiteral("Close COM"), this), "Button_close_COM");
-    Button_enreg_param = Named(new QPushButton(QStringLiteral("Enregistrer param."), this), "Button_enreg_param");
-    Button_charger_param = Named(new QPushButton(QStringLiteral("Charger param."), this), "Button_charger_param");
-    Button_exemple = Named(new QPushButton(QStringLiteral("exemple param."), this), "Button_exemple");
+    Button_openCOM_read = Named(new QPushButton(tr("Open COM"), this), "Button_openCOM_read");
+    Button_close_COM = Named(new QPushButton(tr("Close COM"), this), "Button_close_COM");
+    Button_enreg_param = Named(new QPushButton(tr("Enregistrer param."), this), "Button_enreg_param");
+    Button_charger_param = Named(new QPushButton(tr("Charger param."), this), "Button_charger_param");
+    Button_exemple = Named(new QPushButton(tr("exemple param."), this), "Button_exemple");
     SpeedButton_question_close = Named(new QToolButton(this), "SpeedButton_question_close");
     SpeedButton_question_close->setText(QStringLiteral("X "));
     SpeedButton_aide = Named(new QToolButton(this), "SpeedButton_aide");
     SpeedButton_aide->setText(QStringLiteral("?"));
-    SpeedButton_aide->setToolTip(QStringLiteral("Aide"));
+    SpeedButton_aide->setToolTip(tr("Aide"));
 #ifdef Q_OS_WIN
-    Button3 = Named(new QPushButton(QStringLiteral("RS232_hercules_3-2-6.exe"), this), "Button3");
+    Button3 = Named(new QPushButton(tr("RS232_hercules_3-2-6.exe"), this), "Button3");
 #else
-    Button3 = Named(new QPushButton(QStringLiteral("terminal série"), this), "Button3");
+    Button3 = Named(new QPushButton(tr("terminal série"), this), "Button3");
 #endif
-    Button4 = Named(new QPushButton(QStringLiteral("Gestionnaire des tâches"), this), "Button4");
-    Button2 = Named(new QPushButton(QStringLiteral("Gestionnaire des périphériques"), this), "Button2");
+    Button4 = Named(new QPushButton(tr("Gestionnaire des tâches"), this), "Button4");
+    Button2 = Named(new QPushButton(tr("Gestionnaire des périphériques"), this), "Button2");
     SetUpToolButton(Button3, ToolKind::SerialTerminal, FindOnPath);
     SetUpToolButton(Button4, ToolKind::TaskManager, FindOnPath);
     SetUpToolButton(Button2, ToolKind::DeviceManager, FindOnPath);
 
     BuildPanels();
-    Button1 = Named(new QPushButton(QStringLiteral("liste COMx"), this), "Button1");
-    Button1->setToolTip(QStringLiteral("permet de lister les COM1 à  10 et voir lesquelles sont disponibles"));
+    Button1 = Named(new QPushButton(tr("liste COMx"), this), "Button1");
+    Button1->setToolTip(tr("permet de lister les COM1 à  10 et voir lesquelles sont disponibles"));
     SpeedButton1 = Named(new QToolButton(this), "SpeedButton1");
-    SpeedButton1->setText(QStringLiteral("NEW"));
-    SpeedButton1->setToolTip(QStringLiteral(" nouvelle procédure pour lister les COM "));
+    SpeedButton1->setText(tr("NEW"));
+    SpeedButton1->setToolTip(tr(" nouvelle procédure pour lister les COM "));
     GroupBox_tracage = new TracerInputsGroup(this);
 
-    Panel_aide = Named(new QLabel(QStringLiteral("explications"), this), "Panel_aide");
+    Panel_aide = Named(new QLabel(tr("explications"), this), "Panel_aide");
     Panel_aide->setAutoFillBackground(true);
     Panel_aide->setFrameShape(QFrame::StyledPanel);
     Panel_aide->setWordWrap(true);
@@ -271,7 +271,7 @@ void ParametersWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     // Centred on its screen, and never larger than what the screen shows.
     if (const QScreen* s = screen()) {
-        Label_ecran->setText(QStringLiteral("Résolution ") + QString::number(s->geometry().width()) + u'x' +
+        Label_ecran->setText(tr("Résolution ") + QString::number(s->geometry().width()) + u'x' +
                              QString::number(s->geometry().height()));
         const QRect available = s->availableGeometry();
         QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),

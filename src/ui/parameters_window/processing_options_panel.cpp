@@ -21,23 +21,23 @@ ProcessingOptionsPanel::ProcessingOptionsPanel(QWidget* parent) : QWidget(parent
     };
     Edit_nb_decimale_1 = edit("Edit_nb_decimale_1", QStringLiteral("µ=0;m=3;k=1;F=3"),
                               QStringLiteral("nombre de décimales pour la grandeur1 Ex:µ=0;m=3;k=1;F=3   (F=> fichier de sortie)  "));
-    Edit_start_inject = edit("Edit_start_inject", QStringLiteral("traçage => t0"),
+    Edit_start_inject = edit("Edit_start_inject", tr("traçage => t0"),
                              QStringLiteral("message affiché pour marquer le début du traçage (t0)"));
     Edit_facteur = edit("Edit_facteur", QStringLiteral("1.02"), QStringLiteral("  facteur multiplicatif pour le calcul de l'aire   "));
-    Edit_nom_blocnote = edit("Edit_nom_blocnote", QStringLiteral("notepad.exe"), QStringLiteral("notepad.exe ou notepad++.exe"));
-    Edit_pH = edit("Edit_pH", QStringLiteral("pH"), QStringLiteral("repère de la valeur du pH dans les lignes reçues"));
-    Edit_ox = edit("Edit_ox", QStringLiteral("Ox"), QStringLiteral("repère de la valeur de l'oxygène dissous dans les lignes reçues"));
-    CheckBox_ph_ox_3sondes = Named(new QCheckBox(QStringLiteral("3 sondes : Cond, T°C, pH et Ox"), this), "CheckBox_ph_ox_3sondes");
+    Edit_nom_blocnote = edit("Edit_nom_blocnote", tr("notepad.exe"), QStringLiteral("notepad.exe ou notepad++.exe"));
+    Edit_pH = edit("Edit_pH", tr("pH"), QStringLiteral("repère de la valeur du pH dans les lignes reçues"));
+    Edit_ox = edit("Edit_ox", tr("Ox"), QStringLiteral("repère de la valeur de l'oxygène dissous dans les lignes reçues"));
+    CheckBox_ph_ox_3sondes = Named(new QCheckBox(tr("3 sondes : Cond, T°C, pH et Ox"), this), "CheckBox_ph_ox_3sondes");
     CheckBox_ph_ox_3sondes->setToolTip(QStringLiteral("multimètre à 3 sondes : conductivité, température, pH et "
                                                       "oxygène dissous"));
     ComboBox_cond_ph_ox = Named(new QComboBox(this), "ComboBox_cond_ph_ox");
     ComboBox_cond_ph_ox->addItems({QStringLiteral("Cond"), QStringLiteral("pH"), QStringLiteral("Ox")});
     ComboBox_cond_ph_ox->setEditable(true);
-    ComboBox_cond_ph_ox->setToolTip(QStringLiteral("pour que les 4 grandeurs soient du même pas de temps"));
-    Label10 = Named(new QLabel(QStringLiteral("décimales"), this), "Label10");
+    ComboBox_cond_ph_ox->setToolTip(tr("pour que les 4 grandeurs soient du même pas de temps"));
+    Label10 = Named(new QLabel(tr("décimales"), this), "Label10");
     Label10->setToolTip(Edit_nb_decimale_1->toolTip());
-    Button5 = Named(new QPushButton(QStringLiteral("Graphique 2,3 sondes sur WTW3430"), this), "Button5");
-    Button5->setToolTip(QStringLiteral("conductivité, température, pH et oxygène sur quatre graphiques"));
+    Button5 = Named(new QPushButton(tr("Graphique 2,3 sondes sur WTW3430"), this), "Button5");
+    Button5->setToolTip(tr("conductivité, température, pH et oxygène sur quatre graphiques"));
     Button5->setEnabled(false);
     connect(CheckBox_ph_ox_3sondes, &QCheckBox::toggled, Button5, &QPushButton::setEnabled);
 

@@ -16,21 +16,21 @@ namespace sondalog {
 ReadingModePanel::ReadingModePanel(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("ReadingModePanel"));
-    GroupBox_lectureRS232 = Named(new QGroupBox(QStringLiteral("lecture RS232"), this), "GroupBox_lectureRS232");
-    RadioButton_car_par_car = Named(new QRadioButton(QStringLiteral("caractère par caractère"), GroupBox_lectureRS232),
+    GroupBox_lectureRS232 = Named(new QGroupBox(tr("lecture RS232"), this), "GroupBox_lectureRS232");
+    RadioButton_car_par_car = Named(new QRadioButton(tr("caractère par caractère"), GroupBox_lectureRS232),
                                     "RadioButton_car_par_car");
     RadioButton_par_chaine_CSV = Named(
-        new QRadioButton(QStringLiteral("par chaîne de caractères et CSV"), GroupBox_lectureRS232), "RadioButton_par_chaine_CSV");
+        new QRadioButton(tr("par chaîne de caractères et CSV"), GroupBox_lectureRS232), "RadioButton_par_chaine_CSV");
     RadioButton_car_par_car->setChecked(true);
-    Label3 = Named(new QLabel(QStringLiteral("TIMEOUTS"), GroupBox_lectureRS232), "Label3");
+    Label3 = Named(new QLabel(tr("TIMEOUTS"), GroupBox_lectureRS232), "Label3");
     Edit_timeouts = Named(new QLineEdit(QStringLiteral("500"), GroupBox_lectureRS232), "Edit_timeouts");
-    Edit_timeouts->setToolTip(QStringLiteral("valeur à modifier en cas de bloquage (par chaîne de caractères)"));
-    CheckBox_DTR = Named(new QCheckBox(QStringLiteral("DTR"), this), "CheckBox_DTR");
-    CheckBox_RTS = Named(new QCheckBox(QStringLiteral("RTS"), this), "CheckBox_RTS");
-    CheckBox_RTS->setToolTip(QStringLiteral("nécessaire pour les anciens 340i"));
-    CheckBox_lecture_sans_traitement = Named(new QCheckBox(QStringLiteral("lecture sans traitement (pour les tests)"), this),
+    Edit_timeouts->setToolTip(tr("valeur à modifier en cas de bloquage (par chaîne de caractères)"));
+    CheckBox_DTR = Named(new QCheckBox(tr("DTR"), this), "CheckBox_DTR");
+    CheckBox_RTS = Named(new QCheckBox(tr("RTS"), this), "CheckBox_RTS");
+    CheckBox_RTS->setToolTip(tr("nécessaire pour les anciens 340i"));
+    CheckBox_lecture_sans_traitement = Named(new QCheckBox(tr("lecture sans traitement (pour les tests)"), this),
                                              "CheckBox_lecture_sans_traitement");
-    CheckBox_lecture_sans_traitement->setToolTip(QStringLiteral("les lignes reçues sont affichées sans être décodées"));
+    CheckBox_lecture_sans_traitement->setToolTip(tr("les lignes reçues sont affichées sans être décodées"));
     Label_nlecture = Named(new QLabel(QStringLiteral("0"), this), "Label_nlecture");
     Label_n = Named(new QLabel(QString(), this), "Label_n");
 

@@ -16,20 +16,20 @@ namespace sondalog {
 RunOptionsPanel::RunOptionsPanel(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("RunOptionsPanel"));
-    CheckBox_demo = Named(new QCheckBox(QStringLiteral("démo"), this), "CheckBox_demo");
+    CheckBox_demo = Named(new QCheckBox(tr("démo"), this), "CheckBox_demo");
     CheckBox_demo->setChecked(true);
-    CheckBox_demo_rapide = Named(new QCheckBox(QStringLiteral("rapide"), this), "CheckBox_demo_rapide");
+    CheckBox_demo_rapide = Named(new QCheckBox(tr("rapide"), this), "CheckBox_demo_rapide");
     CheckBox_demo_rapide->setChecked(true);
     CheckBox_save_sans_confirmation =
-        Named(new QCheckBox(QStringLiteral("save sans confirmation"), this), "CheckBox_save_sans_confirmation");
+        Named(new QCheckBox(tr("save sans confirmation"), this), "CheckBox_save_sans_confirmation");
     CheckBox_save_sans_confirmation->setChecked(true);
-    CheckBox_sauve_auto = Named(new QCheckBox(QStringLiteral("sauvegarde automatique (en  mn)"), this), "CheckBox_sauve_auto");
-    CheckBox_sauve_auto->setToolTip(QStringLiteral("Sauvegarde dans le sous-dossier"));
+    CheckBox_sauve_auto = Named(new QCheckBox(tr("sauvegarde automatique (en  mn)"), this), "CheckBox_sauve_auto");
+    CheckBox_sauve_auto->setToolTip(tr("Sauvegarde dans le sous-dossier"));
     Edit_sos_mn = Named(new QLineEdit(QStringLiteral("5"), this), "Edit_sos_mn");
 
-    auto* signGroup = Named(new QGroupBox(QStringLiteral("signe décimal du fichier d'enregistrement"), this), "RadioGroup_signe_decimal");
-    RadioButton_virgule = Named(new QRadioButton(QStringLiteral("virgule"), signGroup), "RadioButton_virgule");
-    RadioButton_point = Named(new QRadioButton(QStringLiteral("point"), signGroup), "RadioButton_point");
+    auto* signGroup = Named(new QGroupBox(tr("signe décimal du fichier d'enregistrement"), this), "RadioGroup_signe_decimal");
+    RadioButton_virgule = Named(new QRadioButton(tr("virgule"), signGroup), "RadioButton_virgule");
+    RadioButton_point = Named(new QRadioButton(tr("point"), signGroup), "RadioButton_point");
     RadioGroup_signe_decimal = new QButtonGroup(this);
     RadioGroup_signe_decimal->addButton(RadioButton_virgule, 0);
     RadioGroup_signe_decimal->addButton(RadioButton_point, 1);
@@ -39,7 +39,7 @@ RunOptionsPanel::RunOptionsPanel(QWidget* parent) : QWidget(parent)
     signLayout->addWidget(RadioButton_point);
     Label2 = Named(new QLabel(this), "Label2");
 
-    auto* mouseGroup = Named(new QGroupBox(QStringLiteral("souris"), this), "RadioGroup_souris");
+    auto* mouseGroup = Named(new QGroupBox(tr("souris"), this), "RadioGroup_souris");
     RadioGroup_souris = new QButtonGroup(this);
     auto* mouseLayout = new QHBoxLayout(mouseGroup);
     const QStringList mouseItems = {QStringLiteral("habituelle"), QStringLiteral("guidée"), QStringLiteral("saut")};

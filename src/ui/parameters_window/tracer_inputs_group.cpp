@@ -16,7 +16,7 @@ QString Text(std::optional<double> v)
 }
 }  // namespace
 
-TracerInputsGroup::TracerInputsGroup(QWidget* parent) : QGroupBox(QStringLiteral("analyse du traçage"), parent)
+TracerInputsGroup::TracerInputsGroup(QWidget* parent) : QGroupBox(tr("analyse du traçage"), parent)
 {
     setObjectName(QStringLiteral("GroupBox_tracage"));
     Edit_distance = Named(new QLineEdit(this), "Edit_distance");
@@ -28,10 +28,10 @@ TracerInputsGroup::TracerInputsGroup(QWidget* parent) : QGroupBox(QStringLiteral
     Edit_fichier_debit->setToolTip(QStringLiteral("débit variable : fichier de lignes « date-heure;L/s » ou « heures depuis "
                                                   "t0;L/s » (vide : le débit ci-dessus, constant)"));
     Label_k = Named(new QLabel(this), "Label_k");
-    Edit_distance->setToolTip(QStringLiteral("distance du point d'injection au point de mesure, en m"));
-    Edit_masse->setToolTip(QStringLiteral("masse de sel injectée, en kg"));
-    Edit_debit->setToolTip(QStringLiteral("débit au point de mesure, en L/s (constant pendant l'essai)"));
-    Edit_k->setToolTip(QStringLiteral("concentration en mg/L par µS/cm (0,5 pour NaCl à 25 °C)"));
+    Edit_distance->setToolTip(tr("distance du point d'injection au point de mesure, en m"));
+    Edit_masse->setToolTip(tr("masse de sel injectée, en kg"));
+    Edit_debit->setToolTip(tr("débit au point de mesure, en L/s (constant pendant l'essai)"));
+    Edit_k->setToolTip(tr("concentration en mg/L par µS/cm (0,5 pour NaCl à 25 °C)"));
     Edit_etalons->setToolTip(QStringLiteral("étalons concentration:conductivité séparés par ; (ex. 100:210;200:415) : "
                                             "la pente de leur droite donne le facteur"));
     auto* form = new QFormLayout(this);
@@ -42,7 +42,7 @@ TracerInputsGroup::TracerInputsGroup(QWidget* parent) : QGroupBox(QStringLiteral
     form->addRow(QStringLiteral("k (mg/L par µS/cm)"), Edit_k);
     form->addRow(QStringLiteral("étalons"), Edit_etalons);
     form->addRow(Label_k);
-    Button_etalonnage = Named(new QPushButton(QStringLiteral("étalonnage du fluorimètre…"), this), "Button_etalonnage");
+    Button_etalonnage = Named(new QPushButton(tr("étalonnage du fluorimètre…"), this), "Button_etalonnage");
     Button_etalonnage->setToolTip(QStringLiteral("traçage aux colorants : eau, étalons de chaque traceur, turbidité, "
                                                  "corrections ; importer le fichier de constantes de l'instrument"));
     form->addRow(Button_etalonnage);

@@ -1,0 +1,126 @@
+// The windows in English: every caption, hint and title shown comes translated, and the windows still fit
+// a 1366 × 768 screen with no caption cut. A caption without its English translation fails here.
+#include "ui/charts_window/charts_window.h"
+#include "ui/parameters_window/calibration_dialog.h"
+#include "ui/parameters_window/parameters_window.h"
+#include "ui/parameters_window/tracer_inputs_group.h"
+#include "window_fixture.h"
+
+#include <QAbstractButton>
+#include <QPushButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTranslator>
+
+namespace {
+
+/// The English translator for the test's length: the other window tests read the French captions.
+struct English {
+    QTranslator translator;
+    bool loaded = false;
+    English()
+    {
+        loaded = translator.load(QStringLiteral(":/i18n/sondalog_en.qm"));
+        QCoreApplication::installTranslator(&translator);
+    }
+    ~English() { QCoreApplication::removeTranslator(&translator); }
+};
+
+/// What a caption written in French looks like: its accents, its guillemets, its little words.
+bool LooksFrench(const QString& text)
+{
+    static const QRegularExpression french(
+        QStringLiteral(R"re([éèêàçôûù«»]|\b(?:de|du|des|la|le|les|et|au|aux|un|une|pour|sur|avec|dans|nom|fichier|répertoire|valider|annuler|enregistre\w*|sauvegarde\w*)\b)re"),
+        QRegularExpression::CaseInsensitiveOption);
+    return french.match(text).hasMatch();
+}
+
+/// The user's own data shown in controls (the instrument's quantities and units, paths, numbers): not captions.
+bool IsData(const QWidget* w)
+{
+    static const QStringList data{QStringLiteral("Label_grand1"), QStringLiteral("Label_grandeur2"),
+                                  QStringLiteral("CheckBox_y2"), QStringLiteral("Label_multimetre"),
+                                  QStringLiteral("Label_unite1"), QStringLiteral("Label_unite2"),
+                                  QStringLiteral("Label_val_grand1"), QStringLiteral("Label_val_grand2"),
+                                  QStringLiteral("Label_nom_grand1"), QStringLiteral("Label_nom_grand2")};
+    return data.contains(w->objectName()) || qobject_cast<const QLineEdit*>(w) != nullptr;
+}
+
+QStringList FrenchCaptions(QWidget* top)
+{
+    QStringList found;
+    QList<QWidget*> all = top->findChildren<QWidget*>();
+    all.prepend(top);
+    for (QWidget* w : all) {
+        if (IsData(w)) {
+            continue;
+        }
+        QStringList texts{w->toolTip(), w->windowTitle()};
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+            texts << b->text();
+        } else if (auto* l = qobject_cast<QLabel*>(w)) {
+            texts << l->text();
+        } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+            texts << g->title();
+        }
+        for (const QString& t : texts) {
+            if (LooksFrench(t)) {
+                found << w->objectName() + QStringLiteral(": \"") + t.simplified() + u'"';
+            }
+        }
+    }
+    found.removeDuplicates();
+    return found;
+}
+
+/// Buttons whose caption does not fit them: an English word longer than the French one would be cut.
+QStringList CutCaptions(QWidget* top)
+{
+    QStringList cut;
+    for (QAbstractButton* b : top->findChildren<QAbstractButton*>()) {
+        if (b->isVisible() && !b->text().isEmpty() && b->sizeHint().width() > b->width() + 2) {
+            cut << b->objectName() + QStringLiteral(": \"") + b->text() + u'"';
+        }
+    }
+    return cut;
+}
+
+}  // namespace
+
+// Not yet met: about 90 captions, hints and the windows' messages are still French-only (the run of
+// `window_tests --gtest_also_run_disabled_tests --gtest_filter=English*` lists them). It runs with the others
+// once they are translated.
+TEST(EnglishWindows, DISABLED_EveryCaptionIsTranslatedAndFitsTheLaptopScreen)
+{
+    English english;
+    ASSERT_TRUE(english.loaded) << "the English translations are not built into the program";
+    Fixture f;
+    MainWindow& w = *f.window;
+    w.parameters()->show();
+    w.charts()->show();
+    QTest::mouseClick(w.parameters()->GroupBox_tracage->Button_etalonnage, Qt::LeftButton);
+    QWidget* calibration = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (qobject_cast<CalibrationDialog*>(top) && top->isVisible()) {
+            calibration = top;
+        }
+    }
+    ASSERT_NE(calibration, nullptr);
+    QApplication::processEvents();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    for (QWidget* window : {static_cast<QWidget*>(&w), static_cast<QWidget*>(w.parameters()),
+                            static_cast<QWidget*>(w.charts()), calibration}) {
+        const QStringList french = FrenchCaptions(window);
+        EXPECT_TRUE(french.isEmpty()) << window->metaObject()->className() << " shows French captions:\n"
+                                      << french.join(u'\n').toStdString();
+        const QStringList cut = CutCaptions(window);
+        EXPECT_TRUE(cut.isEmpty()) << window->metaObject()->className() << " cuts captions:\n" << cut.join(u'\n').toStdString();
+        EXPECT_LE(window->frameGeometry().width(), screen.width()) << window->metaObject()->className();
+        EXPECT_LE(window->frameGeometry().height(), screen.height()) << window->metaObject()->className();
+    }
+    calibration->close();
+}
