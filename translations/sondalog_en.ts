@@ -19,6 +19,44 @@
         <source>Analyse du traçage : à partir de t0</source>
         <translation>Tracer analysis: from t0 on</translation>
     </message>
+    <message>
+        <source>Analyse depuis t0 (n = %1)%2
+</source>
+        <translation>Analysis since t0 (n = %1)%2
+</translation>
+    </message>
+    <message>
+        <source> — courbe incomplète</source>
+        <translation> — curve incomplete</translation>
+    </message>
+    <message>
+        <source>arrivée %1 · pic %2 (%3) · t̄ %4
+</source>
+        <translation>arrival %1 · peak %2 (%3) · t̄ %4
+</translation>
+    </message>
+    <message>
+        <source>fin du passage %1 · queue extrapolée %2 · dérive de la base %3/h
+</source>
+        <translation>end of passage %1 · extrapolated tail %2 · baseline drift %3/h
+</translation>
+    </message>
+    <message>
+        <source>vitesses %1 / %2 / %3 m/h
+</source>
+        <translation>velocities %1 / %2 / %3 m/h
+</translation>
+    </message>
+    <message>
+        <source>D %1 · α %2 · Pe %3 · restitution %4 (%5)
+</source>
+        <translation>D %1 · α %2 · Pe %3 · recovery %4 (%5)
+</translation>
+    </message>
+    <message>
+        <source>ajusté : v %1 ± %2 m/h · D %3 ± %4 m²/s · R %5 · R² %6</source>
+        <translation>fitted: v %1 ± %2 m/h · D %3 ± %4 m²/s · R %5 · R² %6</translation>
+    </message>
 </context>
 <context>
     <name>sondalog::CalibrationDialog</name>
@@ -37,6 +75,122 @@
     <message>
         <source>importé de </source>
         <translation>imported from </translation>
+    </message>
+    <message>
+        <source>étalonnage du fluorimètre</source>
+        <translation>fluorometer calibration</translation>
+    </message>
+    <message>
+        <source>importer le fichier de constantes…</source>
+        <translation>import the constants file…</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>non enregistré : </source>
+        <translation>not saved: </translation>
+    </message>
+    <message>
+        <source>l'étalonnage convertit : </source>
+        <translation>the calibration converts: </translation>
+    </message>
+    <message>
+        <source>le numéro de l'instrument</source>
+        <translation>the instrument's number</translation>
+    </message>
+    <message>
+        <source>signal de L1 L2 L3 L4 dans l'eau claire, en mV (ex. 1,19 10,2 5,3 0,8)</source>
+        <translation>signal of L1 L2 L3 L4 in clear water, in mV (e.g. 1.19 10.2 5.3 0.8)</translation>
+    </message>
+    <message>
+        <source>instrument</source>
+        <translation>instrument</translation>
+    </message>
+    <message>
+        <source>date de l'étalonnage</source>
+        <translation>calibration date</translation>
+    </message>
+    <message>
+        <source>eau (blanc) L1 L2 L3 L4, mV</source>
+        <translation>water (blank) L1 L2 L3 L4, mV</translation>
+    </message>
+    <message>
+        <source>nom</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>lampe</source>
+        <translation>lamp</translation>
+    </message>
+    <message>
+        <source>étalons ppb:mV</source>
+        <translation>standards ppb:mV</translation>
+    </message>
+    <message>
+        <source>un étalon sur les 4 lampes (diaphonie)</source>
+        <translation>one standard on the 4 lamps (cross-talk)</translation>
+    </message>
+    <message>
+        <source>Uranine, SrhodaminB, AminoGacid… (vide : pas de traceur)</source>
+        <translation>Uranine, SrhodaminB, AminoGacid… (empty: no tracer)</translation>
+    </message>
+    <message>
+        <source>1 à 3 étalons croissants, ppb:mV sur sa lampe (ex. 10:65,47 100:614,25)</source>
+        <translation>1 to 3 increasing standards, ppb:mV on its lamp (e.g. 10:65.47 100:614.25)</translation>
+    </message>
+    <message>
+        <source>ppb:mV de L1 L2 L3 L4 pour un étalon (ex. 100:614,25 40,6 8,1 1,2)</source>
+        <translation>ppb:mV of L1 L2 L3 L4 for one standard (e.g. 100:614.25 40.6 8.1 1.2)</translation>
+    </message>
+    <message>
+        <source>NTU:mV de L1 L2 L3 L4, séparés par ; (ex. 1:2,19 11,4 6 20,8 ; 10:11,2 22,2 12,3 180,8)</source>
+        <translation>NTU:mV of L1 L2 L3 L4, separated by ; (e.g. 1:2.19 11.4 6 20.8 ; 10:11.2 22.2 12.3 180.8)</translation>
+    </message>
+    <message>
+        <source>n de chaque traceur, par °C : F25 = F · exp(n (T − 25)) (0 : pas de correction)</source>
+        <translation>n of each tracer, per °C: F25 = F · exp(n (T − 25)) (0: no correction)</translation>
+    </message>
+    <message>
+        <source>les traceurs présents ensemble (ex. 1 2) : vide, pas de diaphonie</source>
+        <translation>the tracers present together (e.g. 1 2): empty, no cross-talk</translation>
+    </message>
+    <message>
+        <source>les lampes qui disent le fond naturel (ex. 3) : vide, pas de correction ; sur les fichiers seulement</source>
+        <translation>the lamps that tell the natural background (e.g. 3): empty, no correction; on files only</translation>
+    </message>
+    <message>
+        <source>le passage, en heures depuis t0 (ex. 4 ; 20) : le fond est appris hors de cette fenêtre</source>
+        <translation>the passage, in hours since t0 (e.g. 4 ; 20): the background is learnt outside this window</translation>
+    </message>
+    <message>
+        <source>étalons de turbidité</source>
+        <translation>turbidity standards</translation>
+    </message>
+    <message>
+        <source>turbidité : force S (0 à 2)</source>
+        <translation>turbidity: strength S (0 to 2)</translation>
+    </message>
+    <message>
+        <source>température : n1 n2 n3</source>
+        <translation>temperature: n1 n2 n3</translation>
+    </message>
+    <message>
+        <source>diaphonie : traceurs</source>
+        <translation>cross-talk: tracers</translation>
+    </message>
+    <message>
+        <source>fond naturel : lampes</source>
+        <translation>natural background: lamps</translation>
+    </message>
+    <message>
+        <source>fenêtre du passage (h)</source>
+        <translation>passage window (h)</translation>
+    </message>
+    <message>
+        <source>turbidité et corrections (dans cet ordre : turbidité, température, fond naturel, diaphonie)</source>
+        <translation>turbidity and corrections (in this order: turbidity, temperature, natural background, cross-talk)</translation>
     </message>
 </context>
 <context>
@@ -78,6 +232,156 @@
     </message>
 </context>
 <context>
+    <name>sondalog::Column</name>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>actif</source>
+        <translation>active</translation>
+    </message>
+    <message>
+        <source>multimètre</source>
+        <translation>instrument</translation>
+    </message>
+    <message>
+        <source>COMx</source>
+        <translation>COMx</translation>
+    </message>
+    <message>
+        <source>vitesse</source>
+        <translation>speed</translation>
+    </message>
+    <message>
+        <source>intervalle</source>
+        <translation>interval</translation>
+    </message>
+    <message>
+        <source>grandeur</source>
+        <translation>quantity</translation>
+    </message>
+    <message>
+        <source>max</source>
+        <translation>max</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>graduation</source>
+        <translation>graduation</translation>
+    </message>
+    <message>
+        <source>couleur</source>
+        <translation>colour</translation>
+    </message>
+    <message>
+        <source>épaisseur</source>
+        <translation>thickness</translation>
+    </message>
+    <message>
+        <source>repère</source>
+        <translation>marker</translation>
+    </message>
+    <message>
+        <source>séparateur</source>
+        <translation>separator</translation>
+    </message>
+    <message>
+        <source>occurence</source>
+        <translation>occurrence</translation>
+    </message>
+    <message>
+        <source>rep hms</source>
+        <translation>time mark</translation>
+    </message>
+    <message>
+        <source>fin de bloc</source>
+        <translation>end of block</translation>
+    </message>
+</context>
+<context>
+    <name>sondalog::ColumnHint</name>
+    <message>
+        <source>choix </source>
+        <translation>choose </translation>
+    </message>
+    <message>
+        <source> deux grandeurs pour chaque description de multimètre, en 1 =&gt; paramétrage communication 1 =&gt; repères dans les caractères reçus</source>
+        <translation> two quantities for each instrument: on 1 =&gt; the link settings, 1 and 2 =&gt; the markers in the characters received</translation>
+    </message>
+    <message>
+        <source>double clik pour activer un seul des multimètre sur les lignes 1</source>
+        <translation>double-click to make this the one active instrument (on rows 1)</translation>
+    </message>
+    <message>
+        <source>nom du multimètre ou appareil</source>
+        <translation>the instrument's name</translation>
+    </message>
+    <message>
+        <source>double clik pour choisir parmi les COMx avec x&lt;10 sinon changer ce n° voir dans l'aide</source>
+        <translation>double-click to choose among the ports found, or type the port (see the manual)</translation>
+    </message>
+    <message>
+        <source>double clik pour choisir parmi les vitesses possibles, celle réglée sur l'appareil</source>
+        <translation>double-click to choose among the possible speeds: the one set on the instrument</translation>
+    </message>
+    <message>
+        <source>Intervalle supposé en secondes d'envoi des données du multimètre ( valeur utilisée uniquement pour l'affichage )</source>
+        <translation>the instrument's interval between readings, in seconds (used only for the display)</translation>
+    </message>
+    <message>
+        <source>nom affiché de la grandeur ciblée 1 et 2 AVEC l'unité de base sans préfixe ex : Conductivité-{S/cm} ou température-{°F} (si inexistant alors S/cm ou °C)</source>
+        <translation>the quantity's name shown, WITH its base unit without prefix, e.g. Conductivity-{S/cm} or temperature-{°F} (none: S/cm or °C)</translation>
+    </message>
+    <message>
+        <source>valeur maximum de l'axe des ordonnées </source>
+        <translation>maximum of the value axis </translation>
+    </message>
+    <message>
+        <source>valeur minimum de l'axe des ordonnées </source>
+        <translation>minimum of the value axis </translation>
+    </message>
+    <message>
+        <source>valeur de la graduation de l'axe des ordonnées</source>
+        <translation>graduation of the value axis</translation>
+    </message>
+    <message>
+        <source>double clik pour choisir la oouleur relative à la grandeur visualisée, le résultat correspond au codage RVB, rouge, vert bleu , 3 valeur entre 0 et 255</source>
+        <translation>double-click to choose the quantity's colour: red, green, blue, 3 values from 0 to 255</translation>
+    </message>
+    <message>
+        <source>épaisseur du trait et des points sur le graphique</source>
+        <translation>thickness of the line and the points on the graph</translation>
+    </message>
+    <message>
+        <source>chaine pour repérer la ligne contenant la grandeur ciblée à l'exclusion de {...} , ex :  Cond-{pH/Cond}</source>
+        <translation>text that marks the line holding the quantity, excluding {...}, e.g.  Cond-{pH/Cond}</translation>
+    </message>
+    <message>
+        <source>double clik pour choisir le caractère pour repérer les différents  paquets de données sur la ligne (lecture RS232 par chaîne de caractères et CSV)</source>
+        <translation>double-click to choose the character that separates the fields of a line (RS232 reading by character string and CSV)</translation>
+    </message>
+    <message>
+        <source>occurence par rapport au [repère] pour repérer la grandeur ciblée séparée par caractères séparateurs (que pour : lecture RS232 par chaîne de caractères et CSV)</source>
+        <translation>the value's field, counted from the [marker] and split by the separator (RS232 reading by character string and CSV only)</translation>
+    </message>
+    <message>
+        <source>caractères pour repérer la ligne contenant l'heure de la mesure du multimètre ( 2 sont recherchés [::] car 00:00:00 mais un seul est possible [:] 00:00)</source>
+        <translation>characters that mark the line holding the instrument's time (2 sought [::] for 00:00:00, one possible [:] for 00:00)</translation>
+    </message>
+    <message>
+        <source>chaine de caractères (sans espaces) pour repérer la fin de bloc de mesure en ASCII , souvent ____  ou Multi</source>
+        <translation>text (without blanks) that marks the end of a reading block in ASCII, often ____  or Multi</translation>
+    </message>
+    <message>
+        <source>explications pour les colonnes</source>
+        <translation>explanations of the columns</translation>
+    </message>
+</context>
+<context>
     <name>sondalog::DirectoryChooser</name>
     <message>
         <source>  DoubleClick pour sélectionner  </source>
@@ -99,12 +403,42 @@
         <source>Mes documents</source>
         <translation>My documents</translation>
     </message>
+    <message>
+        <source>Valider</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>sondalog::FiguresPanel</name>
     <message>
         <source>durée traçage</source>
         <translation>tracing time</translation>
+    </message>
+</context>
+<context>
+    <name>sondalog::Fluorometer</name>
+    <message>
+        <source>pas d'étalonnage du fluorimètre (</source>
+        <translation>no fluorometer calibration (</translation>
+    </message>
+</context>
+<context>
+    <name>sondalog::Help</name>
+    <message>
+        <source>à installer : un terminal série (cutecom, gtkterm, picocom ou minicom)</source>
+        <translation>to install: a serial terminal (cutecom, gtkterm, picocom or minicom)</translation>
+    </message>
+    <message>
+        <source>à installer : un moniteur système (gnome-system-monitor, xfce4-taskmanager ou htop)</source>
+        <translation>to install: a system monitor (gnome-system-monitor, xfce4-taskmanager or htop)</translation>
+    </message>
+    <message>
+        <source>à installer : un inventaire du matériel (hardinfo ou lshw-gtk)</source>
+        <translation>to install: a hardware inventory (hardinfo or lshw-gtk)</translation>
     </message>
 </context>
 <context>
@@ -180,6 +514,10 @@
         <source>Résolution </source>
         <translation>Resolution </translation>
     </message>
+    <message>
+        <source> lignes brutes récupérées sur la liaison RS232</source>
+        <translation> raw lines received on the RS232 link</translation>
+    </message>
 </context>
 <context>
     <name>sondalog::ProcessingOptionsPanel</name>
@@ -218,6 +556,58 @@
     <message>
         <source>conductivité, température, pH et oxygène sur quatre graphiques</source>
         <translation>conductivity, temperature, pH and oxygen on four charts</translation>
+    </message>
+    <message>
+        <source>nombre de décimales pour la grandeur1 Ex:µ=0;m=3;k=1;F=3   (F=&gt; fichier de sortie)  </source>
+        <translation>decimals of quantity 1, e.g. µ=0;m=3;k=1;F=3   (F=&gt; output file)  </translation>
+    </message>
+    <message>
+        <source>message affiché pour marquer le début du traçage (t0)</source>
+        <translation>message shown to mark the start of the tracing (t0)</translation>
+    </message>
+    <message>
+        <source>  facteur multiplicatif pour le calcul de l'aire   </source>
+        <translation>  multiplying factor of the area   </translation>
+    </message>
+    <message>
+        <source>notepad.exe ou notepad++.exe</source>
+        <translation>notepad.exe or notepad++.exe</translation>
+    </message>
+    <message>
+        <source>repère de la valeur du pH dans les lignes reçues</source>
+        <translation>marker of the pH value in the lines received</translation>
+    </message>
+    <message>
+        <source>repère de la valeur de l'oxygène dissous dans les lignes reçues</source>
+        <translation>marker of the dissolved oxygen value in the lines received</translation>
+    </message>
+    <message>
+        <source>multimètre à 3 sondes : conductivité, température, pH et oxygène dissous</source>
+        <translation>multimeter with 3 probes: conductivity, temperature, pH and dissolved oxygen</translation>
+    </message>
+    <message>
+        <source>message t0</source>
+        <translation>t0 message</translation>
+    </message>
+    <message>
+        <source>facteur aire</source>
+        <translation>area factor</translation>
+    </message>
+    <message>
+        <source>éditeur de texte</source>
+        <translation>text editor</translation>
+    </message>
+    <message>
+        <source>repère pH</source>
+        <translation>pH marker</translation>
+    </message>
+    <message>
+        <source>repère Ox</source>
+        <translation>Ox marker</translation>
+    </message>
+    <message>
+        <source>dernière grandeur du bloc</source>
+        <translation>last quantity of the block</translation>
     </message>
 </context>
 <context>
@@ -268,6 +658,14 @@
     <message>
         <source>les lignes reçues sont affichées sans être décodées</source>
         <translation>the lines received are shown without being decoded</translation>
+    </message>
+    <message>
+        <source>lectures :</source>
+        <translation>readings:</translation>
+    </message>
+    <message>
+        <source>n :</source>
+        <translation>n:</translation>
     </message>
 </context>
 <context>
@@ -368,6 +766,18 @@
         <source>souris</source>
         <translation>mouse</translation>
     </message>
+    <message>
+        <source>habituelle</source>
+        <translation>usual</translation>
+    </message>
+    <message>
+        <source>guidée</source>
+        <translation>guided</translation>
+    </message>
+    <message>
+        <source>saut</source>
+        <translation>jump</translation>
+    </message>
 </context>
 <context>
     <name>sondalog::RunPanel</name>
@@ -439,6 +849,64 @@ Stop storing the readings in memory, then save them
         <source>Continue</source>
         <translation>Continue</translation>
     </message>
+    <message>
+        <source>bouton de test initial et d'arrêt du test  </source>
+        <translation>starts and stops the link test  </translation>
+    </message>
+    <message>
+        <source>  acquisition de la ligne de base  </source>
+        <translation>  learning the baseline  </translation>
+    </message>
+    <message>
+        <source>arrêt de l'acquisition et enregistrement</source>
+        <translation>stops the acquisition and saves</translation>
+    </message>
+    <message>
+        <source>sortie avec enregistrement (F12)</source>
+        <translation>exits and saves (F12)</translation>
+    </message>
+    <message>
+        <source> permet de visualiser un fichier existant ou de le  compléter   </source>
+        <translation> views an existing file, or continues it   </translation>
+    </message>
+    <message>
+        <source>si 3 sondes connectées </source>
+        <translation>with 3 probes connected </translation>
+    </message>
+    <message>
+        <source>enregistre les modifications dans le fichier des paramètres</source>
+        <translation>saves the changes in the parameter file</translation>
+    </message>
+</context>
+<context>
+    <name>sondalog::RunState</name>
+    <message>
+        <source>signe décimal du PC : </source>
+        <translation>PC's decimal sign: </translation>
+    </message>
+    <message>
+        <source>virgule</source>
+        <translation>comma</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>point</translation>
+    </message>
+</context>
+<context>
+    <name>sondalog::StoredFileOpener</name>
+    <message>
+        <source> fichier SondaLOG </source>
+        <translation> SondaLOG file </translation>
+    </message>
+    <message>
+        <source> fichier d'acquisition AUTOmatique</source>
+        <translation> AUTOmatic acquisition file</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>sondalog::TracerInputsGroup</name>
@@ -465,6 +933,50 @@ Stop storing the readings in memory, then save them
     <message>
         <source>étalonnage du fluorimètre…</source>
         <translation>fluorometer calibration…</translation>
+    </message>
+    <message>
+        <source>débit variable : fichier de lignes « date-heure;L/s » ou « heures depuis t0;L/s » (vide : le débit ci-dessus, constant)</source>
+        <translation>varying discharge: a file of "date-time;L/s" or "hours since t0;L/s" lines (empty: the discharge above, constant)</translation>
+    </message>
+    <message>
+        <source>étalons concentration:conductivité séparés par ; (ex. 100:210;200:415) : la pente de leur droite donne le facteur</source>
+        <translation>standards concentration:conductivity separated by ; (e.g. 100:210;200:415): the slope of their line gives the factor</translation>
+    </message>
+    <message>
+        <source>distance (m)</source>
+        <translation>distance (m)</translation>
+    </message>
+    <message>
+        <source>masse injectée (kg)</source>
+        <translation>mass injected (kg)</translation>
+    </message>
+    <message>
+        <source>débit (L/s)</source>
+        <translation>discharge (L/s)</translation>
+    </message>
+    <message>
+        <source>fichier de débit</source>
+        <translation>discharge file</translation>
+    </message>
+    <message>
+        <source>k (mg/L par µS/cm)</source>
+        <translation>k (mg/L per µS/cm)</translation>
+    </message>
+    <message>
+        <source>étalons</source>
+        <translation>standards</translation>
+    </message>
+    <message>
+        <source>traçage aux colorants : eau, étalons de chaque traceur, turbidité, corrections ; importer le fichier de constantes de l'instrument</source>
+        <translation>dye tracing: water, each tracer's standards, turbidity, corrections; import the instrument's constants file</translation>
+    </message>
+    <message>
+        <source>k des étalons = </source>
+        <translation>k from the standards = </translation>
+    </message>
+    <message>
+        <source>k utilisé = </source>
+        <translation>k in use = </translation>
     </message>
 </context>
 <context>
@@ -524,6 +1036,22 @@ Stop storing the readings in memory, then save them
     <message>
         <source>double clik pour  valider</source>
         <translation>double-click to confirm</translation>
+    </message>
+    <message>
+        <source>double clik = liste de choix</source>
+        <translation>double-click = list of choices</translation>
+    </message>
+    <message>
+        <source>traceur brut</source>
+        <translation>raw tracer</translation>
+    </message>
+    <message>
+        <source>  la bande du bas montre le traceur avant les corrections, à la même échelle </source>
+        <translation>  the lower band shows the tracer before the corrections, on the same scale </translation>
+    </message>
+    <message>
+        <source>au début, les couleurs de fonds peuvent être mofifiées par un double clik</source>
+        <translation>before the first reading, a double-click changes the background colours</translation>
     </message>
 </context>
 </TS>

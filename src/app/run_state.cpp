@@ -1,5 +1,7 @@
 #include "app/run_state.h"
 
+#include <QCoreApplication>
+
 #include <QStringList>
 
 #include <algorithm>
@@ -59,8 +61,9 @@ QString DecimalSignQuestion(int choice, QChar pcSign)
 
 QString DecimalSignCaption(QChar pcSign)
 {
-    return QStringLiteral("signe décimal du PC : ") +
-           (pcSign == u',' ? QStringLiteral("virgule") : QStringLiteral("point"));
+    return QCoreApplication::translate("sondalog::RunState", "signe décimal du PC : ") +
+           (pcSign == u',' ? QCoreApplication::translate("sondalog::RunState", "virgule")
+                           : QCoreApplication::translate("sondalog::RunState", "point"));
 }
 
 QRect PlaceMainWindow(QSize size, const QRect& available, const QMargins& frame)

@@ -4,6 +4,7 @@
 #include "fluorometer/fluorometer_file.h"
 #include "util/text_file.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -15,7 +16,7 @@ FluorometerSetup LoadFluorometerSetup(const QString& path)
     FluorometerSetup s;
     const std::optional<QStringList> lines = ReadConfigLines(path);
     if (!lines) {
-        s.error = QStringLiteral("pas d'étalonnage du fluorimètre (") + path + u')';
+        s.error = QCoreApplication::translate("sondalog::Fluorometer", "pas d'étalonnage du fluorimètre (") + path + u')';
         return s;
     }
     // Our own lines, or the instrument's constants file copied in as it is.

@@ -2,6 +2,7 @@
 
 #include "util/install_layout.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -46,7 +47,7 @@ ExternalTool ToolFor(ToolKind kind, const ProgramFinder& find)
                       {QStringLiteral("picocom"), {}, true},
                       {QStringLiteral("minicom"), {}, true}};
 #endif
-        install = QStringLiteral("à installer : un terminal série (cutecom, gtkterm, picocom ou minicom)");
+        install = QCoreApplication::translate("sondalog::Help", "à installer : un terminal série (cutecom, gtkterm, picocom ou minicom)");
         break;
     case ToolKind::TaskManager:
 #ifdef Q_OS_WIN
@@ -58,7 +59,7 @@ ExternalTool ToolFor(ToolKind kind, const ProgramFinder& find)
                       {QStringLiteral("lxtask"), {}, false},
                       {QStringLiteral("htop"), {}, true}};
 #endif
-        install = QStringLiteral("à installer : un moniteur système (gnome-system-monitor, xfce4-taskmanager ou htop)");
+        install = QCoreApplication::translate("sondalog::Help", "à installer : un moniteur système (gnome-system-monitor, xfce4-taskmanager ou htop)");
         break;
     case ToolKind::DeviceManager:
 #ifdef Q_OS_WIN
@@ -66,7 +67,7 @@ ExternalTool ToolFor(ToolKind kind, const ProgramFinder& find)
 #else
         candidates = {{QStringLiteral("hardinfo"), {}, false}, {QStringLiteral("lshw-gtk"), {}, false}};
 #endif
-        install = QStringLiteral("à installer : un inventaire du matériel (hardinfo ou lshw-gtk)");
+        install = QCoreApplication::translate("sondalog::Help", "à installer : un inventaire du matériel (hardinfo ou lshw-gtk)");
         break;
     }
     for (const Candidate& c : candidates) {

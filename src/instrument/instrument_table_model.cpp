@@ -1,5 +1,7 @@
 #include "instrument/instrument_table_model.h"
 
+#include <QCoreApplication>
+
 #include "util/text_utils.h"
 
 namespace sondalog {
@@ -19,10 +21,37 @@ int InstrumentTableModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : shownColumns_;
 }
 
+namespace {
+// The headers as the parameter file names them; only their display is translated.
+const char* const kHeaders[] = {
+    QT_TRANSLATE_NOOP("sondalog::Column", "n"),          QT_TRANSLATE_NOOP("sondalog::Column", "actif"),
+    QT_TRANSLATE_NOOP("sondalog::Column", "multimètre"), QT_TRANSLATE_NOOP("sondalog::Column", "COMx"),
+    QT_TRANSLATE_NOOP("sondalog::Column", "vitesse"),    QT_TRANSLATE_NOOP("sondalog::Column", "intervalle"),
+    QT_TRANSLATE_NOOP("sondalog::Column", "grandeur"),   QT_TRANSLATE_NOOP("sondalog::Column", "max"),
+    QT_TRANSLATE_NOOP("sondalog::Column", "min"),        QT_TRANSLATE_NOOP("sondalog::Column", "graduation"),
+    QT_TRANSLATE_NOOP("sondalog::Column", "couleur"),    QT_TRANSLATE_NOOP("sondalog::Column", "épaisseur"),
+    QT_TRANSLATE_NOOP("sondalog::Column", "repère"),     QT_TRANSLATE_NOOP("sondalog::Column", "séparateur"),
+    QT_TRANSLATE_NOOP("sondalog::Column", "occurence"),  QT_TRANSLATE_NOOP("sondalog::Column", "rep hms"),
+    QT_TRANSLATE_NOOP("sondalog::Column", "fin de bloc")};
+}  // namespace
+
+QString ShownHeader(const QString& header)
+{
+    for (const char* h : kHeaders) {
+        if (header.trimmed() == QString::fromUtf8(h)) {
+            return QCoreApplication::translate("sondalog::Column", h);
+        }
+    }
+    return header;
+}
+
 QVariant InstrumentTableModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= table_.RowCount() || index.column() >= table_.ColumnCount()) {
         return {};
+    }
+    if (role == Qt::DisplayRole && index.row() == 0) {
+        return ShownHeader(table_.Cell(index.column(), index.row()));
     }
     if (role == Qt::DisplayRole || role == Qt::EditRole) {
         return table_.Cell(index.column(), index.row());

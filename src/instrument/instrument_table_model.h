@@ -8,6 +8,9 @@
 
 namespace sondalog {
 
+/// A header of the instrument table as the window shows it: in the interface's language (the file keeps its own).
+QString ShownHeader(const QString& header);
+
 class InstrumentTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:

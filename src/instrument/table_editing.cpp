@@ -1,8 +1,10 @@
 #include "instrument/table_editing.h"
 
 #include "instrument/instrument_config.h"
+#include "instrument/instrument_table_model.h"
 #include "util/text_utils.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace sondalog {
@@ -31,7 +33,7 @@ DoubleClickPlan PlanDoubleClick(const InstrumentTable& table, int column, int ro
         return plan;
     }
     const QString header = table.Header(column).trimmed();
-    plan.title = QStringLiteral("choix ") + table.Header(column);
+    plan.title = QCoreApplication::translate("sondalog::ColumnHint", "choix ") + ShownHeader(table.Header(column));
     if (row == 0) {
         return plan;  // the header row holds no value to choose
     }
@@ -118,38 +120,39 @@ bool IsNumericColumn(int column)
 
 QString ColumnHint(const QString& header)
 {
-    static const QHash<QString, QString> hints = {
-        {col::n, QStringLiteral(" deux grandeurs pour chaque description de multimètre, en 1 => paramétrage "
+    static const QHash<QString, const char*> hints = {
+        {col::n, QT_TRANSLATE_NOOP("sondalog::ColumnHint", " deux grandeurs pour chaque description de multimètre, en 1 => paramétrage "
                                 "communication 1 => repères dans les caractères reçus")},
-        {col::actif, QStringLiteral("double clik pour activer un seul des multimètre sur les lignes 1")},
-        {col::multimetre, QStringLiteral("nom du multimètre ou appareil")},
-        {col::comx, QStringLiteral("double clik pour choisir parmi les COMx avec x<10 sinon changer ce n° voir dans "
+        {col::actif, QT_TRANSLATE_NOOP("sondalog::ColumnHint", "double clik pour activer un seul des multimètre sur les lignes 1")},
+        {col::multimetre, QT_TRANSLATE_NOOP("sondalog::ColumnHint", "nom du multimètre ou appareil")},
+        {col::comx, QT_TRANSLATE_NOOP("sondalog::ColumnHint", "double clik pour choisir parmi les COMx avec x<10 sinon changer ce n° voir dans "
                                    "l'aide")},
-        {col::vitesse, QStringLiteral("double clik pour choisir parmi les vitesses possibles, celle réglée sur "
+        {col::vitesse, QT_TRANSLATE_NOOP("sondalog::ColumnHint", "double clik pour choisir parmi les vitesses possibles, celle réglée sur "
                                       "l'appareil")},
-        {col::intervalle, QStringLiteral("Intervalle supposé en secondes d'envoi des données du multimètre ( valeur "
+        {col::intervalle, QT_TRANSLATE_NOOP("sondalog::ColumnHint", "Intervalle supposé en secondes d'envoi des données du multimètre ( valeur "
                                          "utilisée uniquement pour l'affichage )")},
-        {col::grandeur, QStringLiteral("nom affiché de la grandeur ciblée 1 et 2 AVEC l'unité de base sans préfixe ex "
+        {col::grandeur, QT_TRANSLATE_NOOP("sondalog::ColumnHint", "nom affiché de la grandeur ciblée 1 et 2 AVEC l'unité de base sans préfixe ex "
                                        ": Conductivité-{S/cm} ou température-{°F} (si inexistant alors S/cm ou °C)")},
-        {col::max, QStringLiteral("valeur maximum de l'axe des ordonnées ")},
-        {col::min, QStringLiteral("valeur minimum de l'axe des ordonnées ")},
-        {col::graduation, QStringLiteral("valeur de la graduation de l'axe des ordonnées")},
-        {col::couleur, QStringLiteral("double clik pour choisir la oouleur relative à la grandeur visualisée, le "
+        {col::max, QT_TRANSLATE_NOOP("sondalog::ColumnHint", "valeur maximum de l'axe des ordonnées ")},
+        {col::min, QT_TRANSLATE_NOOP("sondalog::ColumnHint", "valeur minimum de l'axe des ordonnées ")},
+        {col::graduation, QT_TRANSLATE_NOOP("sondalog::ColumnHint", "valeur de la graduation de l'axe des ordonnées")},
+        {col::couleur, QT_TRANSLATE_NOOP("sondalog::ColumnHint", "double clik pour choisir la oouleur relative à la grandeur visualisée, le "
                                       "résultat correspond au codage RVB, rouge, vert bleu , 3 valeur entre 0 et 255")},
-        {col::epaisseur, QStringLiteral("épaisseur du trait et des points sur le graphique")},
-        {col::repere, QStringLiteral("chaine pour repérer la ligne contenant la grandeur ciblée à l'exclusion de {...} "
+        {col::epaisseur, QT_TRANSLATE_NOOP("sondalog::ColumnHint", "épaisseur du trait et des points sur le graphique")},
+        {col::repere, QT_TRANSLATE_NOOP("sondalog::ColumnHint", "chaine pour repérer la ligne contenant la grandeur ciblée à l'exclusion de {...} "
                                      ", ex :  Cond-{pH/Cond}")},
-        {col::separateur, QStringLiteral("double clik pour choisir le caractère pour repérer les différents  paquets "
+        {col::separateur, QT_TRANSLATE_NOOP("sondalog::ColumnHint", "double clik pour choisir le caractère pour repérer les différents  paquets "
                                          "de données sur la ligne (lecture RS232 par chaîne de caractères et CSV)")},
-        {col::occurence, QStringLiteral("occurence par rapport au [repère] pour repérer la grandeur ciblée séparée par "
+        {col::occurence, QT_TRANSLATE_NOOP("sondalog::ColumnHint", "occurence par rapport au [repère] pour repérer la grandeur ciblée séparée par "
                                         "caractères séparateurs (que pour : lecture RS232 par chaîne de caractères et "
                                         "CSV)")},
-        {col::repHms, QStringLiteral("caractères pour repérer la ligne contenant l'heure de la mesure du multimètre ( "
+        {col::repHms, QT_TRANSLATE_NOOP("sondalog::ColumnHint", "caractères pour repérer la ligne contenant l'heure de la mesure du multimètre ( "
                                      "2 sont recherchés [::] car 00:00:00 mais un seul est possible [:] 00:00)")},
-        {col::finDeBloc, QStringLiteral("chaine de caractères (sans espaces) pour repérer la fin de bloc de mesure en "
+        {col::finDeBloc, QT_TRANSLATE_NOOP("sondalog::ColumnHint", "chaine de caractères (sans espaces) pour repérer la fin de bloc de mesure en "
                                         "ASCII , souvent ____  ou Multi")},
     };
-    return hints.value(header.trimmed(), QStringLiteral("explications pour les colonnes"));
+    return QCoreApplication::translate(
+        "sondalog::ColumnHint", hints.value(header.trimmed(), QT_TRANSLATE_NOOP("sondalog::ColumnHint", "explications pour les colonnes")));
 }
 
 }  // namespace sondalog

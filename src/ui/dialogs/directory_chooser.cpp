@@ -60,8 +60,8 @@ DirectoryChooser::DirectoryChooser(QWidget* parent) : QFrame(parent)
         b->setText(text);
         return b;
     };
-    SpeedButton_valider_repertoire = tool("SpeedButton_valider_repertoire", QStringLiteral("Valider"));
-    SpeedButton_annuler_repertoire = tool("SpeedButton_annuler_repertoire", QStringLiteral("Annuler"));
+    SpeedButton_valider_repertoire = tool("SpeedButton_valider_repertoire", tr("Valider"));
+    SpeedButton_annuler_repertoire = tool("SpeedButton_annuler_repertoire", tr("Annuler"));
     SpeedButton_panel_dir_close = tool("SpeedButton_panel_dir_close", QStringLiteral("X"));
 
     auto* grid = new QGridLayout(this);

@@ -175,23 +175,23 @@ void AnalysisPanel::ShowAnalysis()
         Panel_analyse->setText(analysis_.error);
         return;
     }
-    QString text = QStringLiteral("Analyse depuis t0 (n = %1)%2\n").arg(f.n).arg(f.provisional ? QStringLiteral(" — courbe incomplète") : QString());
+    QString text = tr("Analyse depuis t0 (n = %1)%2\n").arg(f.n).arg(f.provisional ? tr(" — courbe incomplète") : QString());
     // Times as a tracer test counts them (h min, days), never as 2,526e+04 s.
-    text += QStringLiteral("arrivée %1 · pic %2 (%3) · t̄ %4\n")
+    text += tr("arrivée %1 · pic %2 (%3) · t̄ %4\n")
                 .arg(ElapsedText(f.firstSeconds), ElapsedText(f.peakSeconds),
                      Figure(f.peakConcentration, ConcentrationUnit(analysis_)), ElapsedText(f.meanSeconds));
     // Where the moments stop, how much of the area is extrapolated, how the background moved.
-    text += QStringLiteral("fin du passage %1 · queue extrapolée %2 · dérive de la base %3/h\n")
+    text += tr("fin du passage %1 · queue extrapolée %2 · dérive de la base %3/h\n")
                 .arg(ElapsedText(f.endSeconds), Figure(f.tailPercent, QStringLiteral("%")), Figure(f.drift, {}));
-    text += QStringLiteral("vitesses %1 / %2 / %3 m/h\n")
+    text += tr("vitesses %1 / %2 / %3 m/h\n")
                 .arg(Figure(f.velocityFirst, {}), Figure(f.velocityPeak, {}), Figure(f.velocityMean, {}));
-    text += QStringLiteral("D %1 · α %2 · Pe %3 · restitution %4 (%5)\n")
+    text += tr("D %1 · α %2 · Pe %3 · restitution %4 (%5)\n")
                 .arg(Figure(f.dispersion, QStringLiteral("m²/s")), Figure(f.dispersivity, QStringLiteral("m")),
                      Figure(f.peclet, {}), Figure(MassAsSaid(analysis_, f.recoveredKg).first, MassAsSaid(analysis_, f.recoveredKg).second),
                      Figure(f.recoveryPercent, QStringLiteral("%")));
     const AdeFit& fit = analysis_.fit;
     if (fit.ok && fit.reliable) {
-        text += QStringLiteral("ajusté : v %1 ± %2 m/h · D %3 ± %4 m²/s · R %5 · R² %6")
+        text += tr("ajusté : v %1 ± %2 m/h · D %3 ± %4 m²/s · R %5 · R² %6")
                     .arg(Figure(fit.velocity, {}), Figure(fit.velocitySe, {}, 2), Figure(fit.dispersion, {}),
                          Figure(fit.dispersionSe, {}, 2), Figure(fit.recovery, QStringLiteral("%")),
                          Figure(fit.r2, {}));

@@ -36,18 +36,18 @@ RunPanel::RunPanel(MainContext& context, QWidget* parent) : QWidget(parent), ctx
         b->setToolTip(hint);
         return b;
     };
-    Button_test_com = button("Button_test_com", tr("test COM"), QStringLiteral("bouton de test initial et d'arrêt du test  "));
-    Button_START = button("Button_START", tr("Start (base)"), QStringLiteral("  acquisition de la ligne de base  "));
-    Button_stop = button("Button_stop", tr("Stop + save"), QStringLiteral("arrêt de l'acquisition et enregistrement"));
+    Button_test_com = button("Button_test_com", tr("test COM"), tr("bouton de test initial et d'arrêt du test  "));
+    Button_START = button("Button_START", tr("Start (base)"), tr("  acquisition de la ligne de base  "));
+    Button_stop = button("Button_stop", tr("Stop + save"), tr("arrêt de l'acquisition et enregistrement"));
     Button_stop->setEnabled(false);
-    Button_exit_ = button("Button_exit_", tr("exit + save"), QStringLiteral("sortie avec enregistrement (F12)"));
+    Button_exit_ = button("Button_exit_", tr("exit + save"), tr("sortie avec enregistrement (F12)"));
     Button_open_file = button("Button_open_file", tr("open"),
-                              QStringLiteral(" permet de visualiser un fichier existant ou de le  compléter   "));
+                              tr(" permet de visualiser un fichier existant ou de le  compléter   "));
     Button_parametres = button("Button_parametres", tr("Paramètres"), QString());
-    Button1 = button("Button1", tr("Graphiques associés"), QStringLiteral("si 3 sondes connectées "));
+    Button1 = button("Button1", tr("Graphiques associés"), tr("si 3 sondes connectées "));
     Button1->setEnabled(false);  // with three probes only (the parameters window says)
     Button_enreg_param = button("Button_enreg_param", tr("save paramètres"),
-                                QStringLiteral("enregistre les modifications dans le fichier des paramètres"));
+                                tr("enregistre les modifications dans le fichier des paramètres"));
     CheckBox_demo = Named(new QCheckBox(tr("démo"), this), "CheckBox_demo");
     CheckBox_demo->setChecked(true);
     Label_multimetre = Named(new QLabel(this), "Label_multimetre");

@@ -22,8 +22,8 @@
 namespace sondalog {
 
 namespace {
-const QString kOwnCaption = QStringLiteral(" fichier SondaLOG ");
-const QString kAutoCaption = QStringLiteral(" fichier d'acquisition AUTOmatique");
+const char* const kOwnCaption = QT_TRANSLATE_NOOP("sondalog::StoredFileOpener", " fichier SondaLOG ");
+const char* const kAutoCaption = QT_TRANSLATE_NOOP("sondalog::StoredFileOpener", " fichier d'acquisition AUTOmatique");
 const QString kOpenFilter =
     QStringLiteral("Fichiers SondaLOG et AUTO (*.txt *.csv);;Fichiers CSV (*.csv);;Tous les fichiers (*)");
 constexpr int kMemo3Lines = 1000;  // what the user sees of the file while answering
@@ -49,9 +49,9 @@ void StoredFileOpener::Button_open_fileClick()
     if (LoadInProgress()) {
         return;
     }
-    const int choice = choose ? choose(kOpenChoiceMessage, {kOwnCaption, kAutoCaption, QStringLiteral("Annuler")})
-                              : ChoiceDialog(window_, kOpenChoiceMessage, QMessageBox::Question, kOwnCaption,
-                                             kAutoCaption, QStringLiteral("Annuler"));
+    const int choice = choose ? choose(kOpenChoiceMessage, {tr(kOwnCaption), tr(kAutoCaption), tr("Annuler")})
+                              : ChoiceDialog(window_, kOpenChoiceMessage, QMessageBox::Question, tr(kOwnCaption),
+                                             tr(kAutoCaption), tr("Annuler"));
     if (choice == 3) {
         return;
     }
@@ -107,7 +107,7 @@ void StoredFileOpener::NewLoadingDialog(const QString& label)
 {
     // Made anew after each question: a progress dialog only hidden shows itself again by its own timer, behind
     // the question, and waits there for ever.
-    auto* dialog = new QProgressDialog(label, QStringLiteral("Annuler"), 0, 0, window_);
+    auto* dialog = new QProgressDialog(label, tr("Annuler"), 0, 0, window_);
     dialog->setWindowTitle(kChoiceCaption);
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setMinimumDuration(300);

@@ -32,9 +32,9 @@ namespace sondalog {
 namespace {
 const QColor kCustomColours[] = {QColor(0xD0E8E8), QColor(0xD7FFD7), QColor(0xFF0000), QColor(0x00FF00), QColor(0x0000FF),
                                  QColor(0xE8D0E8), QColor(0xE8E8D0), QColor(0xFFD7D7), QColor(0xD7D7FF)};
-const QString kProposedHint = QStringLiteral("double clik = liste de choix");
-const QString kRawCaption = QStringLiteral("traceur brut");
-const QString kRawHint = QStringLiteral("  la bande du bas montre le traceur avant les corrections, à la même échelle ");
+const char* const kProposedHint = QT_TRANSLATE_NOOP("sondalog::ViewPanel", "double clik = liste de choix");
+const char* const kRawCaption = QT_TRANSLATE_NOOP("sondalog::ViewPanel", "traceur brut");
+const char* const kRawHint = QT_TRANSLATE_NOOP("sondalog::ViewPanel", "  la bande du bas montre le traceur avant les corrections, à la même échelle ");
 }  // namespace
 
 ViewPanel::ViewPanel(MainContext& context, QWidget* parent)
@@ -100,8 +100,8 @@ QGridLayout* ViewPanel::BuildAxes()
     for (QLineEdit* e : AxisBoxes()) {
         e->setMaximumWidth(90);
     }
-    Edit_max_y1->setToolTip(kProposedHint);
-    Edit_min_y1->setToolTip(kProposedHint);
+    Edit_max_y1->setToolTip(tr(kProposedHint));
+    Edit_min_y1->setToolTip(tr(kProposedHint));
     Label_grand1 = label("Label_grand1", QString());
     Label_grandeur2 = label("Label_grandeur2", QString());
     Label_y1_max_lu = label("Label_y1_max_lu", tr("max lu"));
@@ -111,8 +111,8 @@ QGridLayout* ViewPanel::BuildAxes()
     CheckBox_y2 = Named(new QCheckBox(tr("grandeur 2"), this), "CheckBox_y2");
     CheckBox_y2->setToolTip(tr("  affiche en plus le graphique de cette grandeur "));
     CheckBox_af_integrale = Named(new QCheckBox(tr("intégrale"), this), "CheckBox_af_integrale");
-    CheckBox_brut = Named(new QCheckBox(kRawCaption, this), "CheckBox_brut");
-    CheckBox_brut->setToolTip(kRawHint);
+    CheckBox_brut = Named(new QCheckBox(tr(kRawCaption), this), "CheckBox_brut");
+    CheckBox_brut->setToolTip(tr(kRawHint));
     CheckBox_brut->hide();
     int row = 0;
     axes->addWidget(Label_grand1, row++, 0, 1, 2);
@@ -152,7 +152,7 @@ void ViewPanel::BuildViewControls(QGridLayout* axes, int row)
     SpeedButton_annuler_couleur = Named(new QToolButton(this), "SpeedButton_annuler_couleur");
     SpeedButton_annuler_couleur->setText(tr("annuler couleurs"));
     SpeedButton_annuler_couleur->setToolTip(
-        QStringLiteral("au début, les couleurs de fonds peuvent être mofifiées par un double clik"));
+        tr("au début, les couleurs de fonds peuvent être mofifiées par un double clik"));
     SpeedButton_annuler_couleur->hide();
     axes->addWidget(Button_zoom, row, 0);
     axes->addWidget(Label10, row++, 1);

@@ -19,11 +19,11 @@
 namespace sondalog {
 
 namespace {
-const QString kTitle = QStringLiteral("étalonnage du fluorimètre");
-const QString kImport = QStringLiteral("importer le fichier de constantes…");
-const QString kSave = QStringLiteral("Enregistrer");
-const QString kNotSavedMessage = QStringLiteral("non enregistré : ");
-const QString kReady = QStringLiteral("l'étalonnage convertit : ");
+const char* const kTitle = QT_TRANSLATE_NOOP("sondalog::CalibrationDialog", "étalonnage du fluorimètre");
+const char* const kImport = QT_TRANSLATE_NOOP("sondalog::CalibrationDialog", "importer le fichier de constantes…");
+const char* const kSave = QT_TRANSLATE_NOOP("sondalog::CalibrationDialog", "Enregistrer");
+const char* const kNotSavedMessage = QT_TRANSLATE_NOOP("sondalog::CalibrationDialog", "non enregistré : ");
+const char* const kReady = QT_TRANSLATE_NOOP("sondalog::CalibrationDialog", "l'étalonnage convertit : ");
 
 QLineEdit* Box(QWidget* parent, const char* name, const QString& hint)
 {
@@ -37,36 +37,36 @@ CalibrationDialog::CalibrationDialog(const FluorometerSetup& setup, const QStrin
     : QDialog(parent), file_(calibrationFile), saved_(setup)
 {
     setObjectName(QStringLiteral("CalibrationDialog"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr(kTitle));
     setMinimumWidth(920);  // the standards' lists read whole; still within a 1366-wide screen
     auto* top = new QVBoxLayout(this);
     auto* head = new QFormLayout;
-    Edit_instrument = Box(this, "Edit_instrument", QStringLiteral("le numéro de l'instrument"));
+    Edit_instrument = Box(this, "Edit_instrument", tr("le numéro de l'instrument"));
     Date_etalonnage = Named(new QDateEdit(this), "Date_etalonnage");
     Date_etalonnage->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    Edit_eau = Box(this, "Edit_eau", QStringLiteral("signal de L1 L2 L3 L4 dans l'eau claire, en mV (ex. 1,19 10,2 5,3 0,8)"));
-    head->addRow(QStringLiteral("instrument"), Edit_instrument);
-    head->addRow(QStringLiteral("date de l'étalonnage"), Date_etalonnage);
-    head->addRow(QStringLiteral("eau (blanc) L1 L2 L3 L4, mV"), Edit_eau);
+    Edit_eau = Box(this, "Edit_eau", tr("signal de L1 L2 L3 L4 dans l'eau claire, en mV (ex. 1,19 10,2 5,3 0,8)"));
+    head->addRow(tr("instrument"), Edit_instrument);
+    head->addRow(tr("date de l'étalonnage"), Date_etalonnage);
+    head->addRow(tr("eau (blanc) L1 L2 L3 L4, mV"), Edit_eau);
     top->addLayout(head);
 
     auto* tracers = new QGroupBox(tr("traceurs (le traceur n se lit sur sa lampe)"), this);
     auto* grid = new QGridLayout(tracers);
-    const QStringList captions{QStringLiteral("nom"), QStringLiteral("lampe"), QStringLiteral("étalons ppb:mV"),
-                               QStringLiteral("un étalon sur les 4 lampes (diaphonie)")};
+    const QStringList captions{tr("nom"), tr("lampe"), tr("étalons ppb:mV"),
+                               tr("un étalon sur les 4 lampes (diaphonie)")};
     for (int c = 0; c < captions.size(); ++c) {
         grid->addWidget(new QLabel(captions[c], tracers), 0, c);
     }
     for (int i = 0; i < kMaxTracers; ++i) {
         const std::string n = std::to_string(i + 1);
-        Edit_nom[i] = Box(tracers, ("Edit_nom" + n).c_str(), QStringLiteral("Uranine, SrhodaminB, AminoGacid… (vide : pas de traceur)"));
+        Edit_nom[i] = Box(tracers, ("Edit_nom" + n).c_str(), tr("Uranine, SrhodaminB, AminoGacid… (vide : pas de traceur)"));
         Spin_lampe[i] = Named(new QSpinBox(tracers), ("Spin_lampe" + n).c_str());
         Spin_lampe[i]->setRange(1, 3);
         Spin_lampe[i]->setValue(i + 1);
         Edit_etalons[i] = Box(tracers, ("Edit_etalons" + n).c_str(),
-                              QStringLiteral("1 à 3 étalons croissants, ppb:mV sur sa lampe (ex. 10:65,47 100:614,25)"));
+                              tr("1 à 3 étalons croissants, ppb:mV sur sa lampe (ex. 10:65,47 100:614,25)"));
         Edit_lampes[i] = Box(tracers, ("Edit_lampes" + n).c_str(),
-                             QStringLiteral("ppb:mV de L1 L2 L3 L4 pour un étalon (ex. 100:614,25 40,6 8,1 1,2)"));
+                             tr("ppb:mV de L1 L2 L3 L4 pour un étalon (ex. 100:614,25 40,6 8,1 1,2)"));
         grid->addWidget(Edit_nom[i], i + 1, 0);
         grid->addWidget(Spin_lampe[i], i + 1, 1);
         grid->addWidget(Edit_etalons[i], i + 1, 2);
@@ -76,42 +76,42 @@ CalibrationDialog::CalibrationDialog(const FluorometerSetup& setup, const QStrin
     grid->setColumnStretch(3, 2);
     top->addWidget(tracers);
 
-    auto* corrections = new QGroupBox(QStringLiteral("turbidité et corrections (dans cet ordre : turbidité, température, fond "
+    auto* corrections = new QGroupBox(tr("turbidité et corrections (dans cet ordre : turbidité, température, fond "
                                                      "naturel, diaphonie)"),
                                       this);
     auto* form = new QFormLayout(corrections);
     Edit_turbidite = Box(corrections, "Edit_turbidite",
-                         QStringLiteral("NTU:mV de L1 L2 L3 L4, séparés par ; (ex. 1:2,19 11,4 6 20,8 ; 10:11,2 22,2 12,3 180,8)"));
+                         tr("NTU:mV de L1 L2 L3 L4, séparés par ; (ex. 1:2,19 11,4 6 20,8 ; 10:11,2 22,2 12,3 180,8)"));
     Spin_force_turbidite = Named(new QDoubleSpinBox(corrections), "Spin_force_turbidite");
     Spin_force_turbidite->setRange(0, 2);
     Spin_force_turbidite->setSingleStep(0.1);
     Spin_force_turbidite->setToolTip(tr("0 : pas de correction ; 1 : la part de turbidité que disent les étalons"));
     Edit_temperature = Box(corrections, "Edit_temperature",
-                           QStringLiteral("n de chaque traceur, par °C : F25 = F · exp(n (T − 25)) (0 : pas de correction)"));
-    Edit_diaphonie = Box(corrections, "Edit_diaphonie", QStringLiteral("les traceurs présents ensemble (ex. 1 2) : vide, pas de "
+                           tr("n de chaque traceur, par °C : F25 = F · exp(n (T − 25)) (0 : pas de correction)"));
+    Edit_diaphonie = Box(corrections, "Edit_diaphonie", tr("les traceurs présents ensemble (ex. 1 2) : vide, pas de "
                                                                       "diaphonie"));
-    Edit_fond = Box(corrections, "Edit_fond", QStringLiteral("les lampes qui disent le fond naturel (ex. 3) : vide, pas de correction ; "
+    Edit_fond = Box(corrections, "Edit_fond", tr("les lampes qui disent le fond naturel (ex. 3) : vide, pas de correction ; "
                                                             "sur les fichiers seulement"));
-    Edit_fenetre = Box(corrections, "Edit_fenetre", QStringLiteral("le passage, en heures depuis t0 (ex. 4 ; 20) : le fond est appris "
+    Edit_fenetre = Box(corrections, "Edit_fenetre", tr("le passage, en heures depuis t0 (ex. 4 ; 20) : le fond est appris "
                                                                   "hors de cette fenêtre"));
-    form->addRow(QStringLiteral("étalons de turbidité"), Edit_turbidite);
-    form->addRow(QStringLiteral("turbidité : force S (0 à 2)"), Spin_force_turbidite);
-    form->addRow(QStringLiteral("température : n1 n2 n3"), Edit_temperature);
-    form->addRow(QStringLiteral("diaphonie : traceurs"), Edit_diaphonie);
-    form->addRow(QStringLiteral("fond naturel : lampes"), Edit_fond);
-    form->addRow(QStringLiteral("fenêtre du passage (h)"), Edit_fenetre);
+    form->addRow(tr("étalons de turbidité"), Edit_turbidite);
+    form->addRow(tr("turbidité : force S (0 à 2)"), Spin_force_turbidite);
+    form->addRow(tr("température : n1 n2 n3"), Edit_temperature);
+    form->addRow(tr("diaphonie : traceurs"), Edit_diaphonie);
+    form->addRow(tr("fond naturel : lampes"), Edit_fond);
+    form->addRow(tr("fenêtre du passage (h)"), Edit_fenetre);
     top->addWidget(corrections);
 
     Label_etat = Named(new QLabel(this), "Label_etat");
     Label_etat->setWordWrap(true);
     top->addWidget(Label_etat);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* import = Named(buttons->addButton(kImport, QDialogButtonBox::ActionRole), "Button_importer");
-    QPushButton* save = Named(buttons->addButton(kSave, QDialogButtonBox::AcceptRole), "Button_enregistrer_etalonnage");
+    QPushButton* import = Named(buttons->addButton(tr(kImport), QDialogButtonBox::ActionRole), "Button_importer");
+    QPushButton* save = Named(buttons->addButton(tr(kSave), QDialogButtonBox::AcceptRole), "Button_enregistrer_etalonnage");
     buttons->addButton(QDialogButtonBox::Cancel);
     top->addWidget(buttons);
     pickConstantsFile = [this] {
-        return QFileDialog::getOpenFileName(this, kImport, QString(), QStringLiteral("*.txt *.cal *.dat;;*"));
+        return QFileDialog::getOpenFileName(this, tr(kImport), QString(), QStringLiteral("*.txt *.cal *.dat;;*"));
     };
     connect(import, &QPushButton::clicked, this, [this] {
         const QString path = pickConstantsFile ? pickConstantsFile() : QString();
@@ -123,7 +123,7 @@ CalibrationDialog::CalibrationDialog(const FluorometerSetup& setup, const QStrin
     connect(save, &QPushButton::clicked, this, &CalibrationDialog::Save);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     Show(FormFromSetup(setup));
-    Label_etat->setText(setup.Ready() ? kReady + file_ : setup.error);
+    Label_etat->setText(setup.Ready() ? tr(kReady) + file_ : setup.error);
 }
 
 void CalibrationDialog::Show(const CalibrationForm& f)
@@ -186,12 +186,12 @@ void CalibrationDialog::Save()
 {
     const FluorometerSetup setup = SetupFromForm(Read());
     if (!setup.Ready()) {
-        Label_etat->setText(kNotSavedMessage + (setup.error.isEmpty() ? setup.calibration.Problem() : setup.error));
+        Label_etat->setText(tr(kNotSavedMessage) + (setup.error.isEmpty() ? setup.calibration.Problem() : setup.error));
         return;  // nothing converted with a calibration that cannot convert
     }
     const QString failure = SaveFluorometerSetup(file_, setup);
     if (!failure.isEmpty()) {
-        Label_etat->setText(kNotSavedMessage + file_ + QStringLiteral(" : ") + failure);
+        Label_etat->setText(tr(kNotSavedMessage) + file_ + QStringLiteral(" : ") + failure);
         return;
     }
     saved_ = setup;

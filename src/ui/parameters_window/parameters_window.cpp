@@ -84,7 +84,7 @@ void ParametersWindow::BuildControls()
 
     Memo1 = Named(new QPlainTextEdit(this), "Memo1");
     Memo1->setReadOnly(true);
-    Memo1->setPlainText(QStringLiteral(" lignes brutes récupérées sur la liaison RS232"));
+    Memo1->setPlainText(tr(" lignes brutes récupérées sur la liaison RS232"));
     Memo2 = Named(new QListView(this), "Memo2");
     Memo2->setUniformItemSizes(true);  // a million lines scroll as fast as ten
     Memo2->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -46,8 +46,8 @@ ReadingModePanel::ReadingModePanel(QWidget* parent) : QWidget(parent)
     form->addRow(GroupBox_lectureRS232);
     form->addRow(CheckBox_DTR, CheckBox_RTS);
     form->addRow(CheckBox_lecture_sans_traitement);
-    form->addRow(QStringLiteral("lectures :"), Label_nlecture);
-    form->addRow(QStringLiteral("n :"), Label_n);
+    form->addRow(tr("lectures :"), Label_nlecture);
+    form->addRow(tr("n :"), Label_n);
     for (QRadioButton* b : {RadioButton_car_par_car, RadioButton_par_chaine_CSV}) {
         connect(b, &QRadioButton::clicked, this, [this] { SetReadMode(RadioButton_par_chaine_CSV->isChecked() ? 1 : 0); });
     }

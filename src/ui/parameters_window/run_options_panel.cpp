@@ -42,7 +42,7 @@ RunOptionsPanel::RunOptionsPanel(QWidget* parent) : QWidget(parent)
     auto* mouseGroup = Named(new QGroupBox(tr("souris"), this), "RadioGroup_souris");
     RadioGroup_souris = new QButtonGroup(this);
     auto* mouseLayout = new QHBoxLayout(mouseGroup);
-    const QStringList mouseItems = {QStringLiteral("habituelle"), QStringLiteral("guidée"), QStringLiteral("saut")};
+    const QStringList mouseItems = {tr("habituelle"), tr("guidée"), tr("saut")};
     for (int i = 0; i < mouseItems.size(); ++i) {
         auto* b = new QRadioButton(mouseItems[i], mouseGroup);
         b->setObjectName(QStringLiteral("RadioGroup_souris_%1").arg(i));

@@ -25,25 +25,25 @@ TracerInputsGroup::TracerInputsGroup(QWidget* parent) : QGroupBox(tr("analyse du
     Edit_k = Named(new QLineEdit(this), "Edit_k");
     Edit_etalons = Named(new QLineEdit(this), "Edit_etalons");
     Edit_fichier_debit = Named(new QLineEdit(this), "Edit_fichier_debit");
-    Edit_fichier_debit->setToolTip(QStringLiteral("débit variable : fichier de lignes « date-heure;L/s » ou « heures depuis "
+    Edit_fichier_debit->setToolTip(tr("débit variable : fichier de lignes « date-heure;L/s » ou « heures depuis "
                                                   "t0;L/s » (vide : le débit ci-dessus, constant)"));
     Label_k = Named(new QLabel(this), "Label_k");
     Edit_distance->setToolTip(tr("distance du point d'injection au point de mesure, en m"));
     Edit_masse->setToolTip(tr("masse de sel injectée, en kg"));
     Edit_debit->setToolTip(tr("débit au point de mesure, en L/s (constant pendant l'essai)"));
     Edit_k->setToolTip(tr("concentration en mg/L par µS/cm (0,5 pour NaCl à 25 °C)"));
-    Edit_etalons->setToolTip(QStringLiteral("étalons concentration:conductivité séparés par ; (ex. 100:210;200:415) : "
+    Edit_etalons->setToolTip(tr("étalons concentration:conductivité séparés par ; (ex. 100:210;200:415) : "
                                             "la pente de leur droite donne le facteur"));
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("distance (m)"), Edit_distance);
-    form->addRow(QStringLiteral("masse injectée (kg)"), Edit_masse);
-    form->addRow(QStringLiteral("débit (L/s)"), Edit_debit);
-    form->addRow(QStringLiteral("fichier de débit"), Edit_fichier_debit);
-    form->addRow(QStringLiteral("k (mg/L par µS/cm)"), Edit_k);
-    form->addRow(QStringLiteral("étalons"), Edit_etalons);
+    form->addRow(tr("distance (m)"), Edit_distance);
+    form->addRow(tr("masse injectée (kg)"), Edit_masse);
+    form->addRow(tr("débit (L/s)"), Edit_debit);
+    form->addRow(tr("fichier de débit"), Edit_fichier_debit);
+    form->addRow(tr("k (mg/L par µS/cm)"), Edit_k);
+    form->addRow(tr("étalons"), Edit_etalons);
     form->addRow(Label_k);
     Button_etalonnage = Named(new QPushButton(tr("étalonnage du fluorimètre…"), this), "Button_etalonnage");
-    Button_etalonnage->setToolTip(QStringLiteral("traçage aux colorants : eau, étalons de chaque traceur, turbidité, "
+    Button_etalonnage->setToolTip(tr("traçage aux colorants : eau, étalons de chaque traceur, turbidité, "
                                                  "corrections ; importer le fichier de constantes de l'instrument"));
     form->addRow(Button_etalonnage);
     for (QLineEdit* e : {Edit_distance, Edit_masse, Edit_debit, Edit_fichier_debit, Edit_k, Edit_etalons}) {
@@ -96,8 +96,8 @@ void TracerInputsGroup::ShowFactorInUse()
 {
     const TracerSettings s = Read();
     const std::optional<double> fromStandards = FactorFromStandards(s.standards);
-    Label_k->setText((fromStandards ? QStringLiteral("k des étalons = ") + Text(*fromStandards)
-                                    : QStringLiteral("k utilisé = ") + Text(s.inputs.factor)) +
+    Label_k->setText((fromStandards ? tr("k des étalons = ") + Text(*fromStandards)
+                                    : tr("k utilisé = ") + Text(s.inputs.factor)) +
                      (s.dischargeError.isEmpty() ? QString() : u'\n' + s.dischargeError));
 }
 
