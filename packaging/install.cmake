@@ -3,7 +3,8 @@ set(CMAKE_INSTALL_DOCDIR share/doc/sondalog)  # the package's name, as Debian ha
 include(GNUInstallDirs)
 install(TARGETS sondalog sondalog-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The manual where the programs look for it: <prefix>/share/sondalog beside <prefix>/bin.
-install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Sondalog_help.pdf DESTINATION ${CMAKE_INSTALL_DATADIR}/sondalog)
+install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Sondalog_help.pdf ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Sondalog_help_en.pdf
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/sondalog)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/sondalog.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/sondalog.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)

@@ -440,6 +440,10 @@
         <source>à installer : un inventaire du matériel (hardinfo ou lshw-gtk)</source>
         <translation>to install: a hardware inventory (hardinfo or lshw-gtk)</translation>
     </message>
+    <message>
+        <source>Sondalog_help.pdf</source>
+        <translation>Sondalog_help_en.pdf</translation>
+    </message>
 </context>
 <context>
     <name>sondalog::MainWindow</name>

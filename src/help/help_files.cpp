@@ -20,12 +20,20 @@ struct Candidate {
 
 QString HelpFilePath(const QString& programFolder)
 {
-    const QString own = QDir(programFolder).filePath(kHelpFileName);
-    const QString installed = InstalledDataDir(programFolder);
-    if (!QFile::exists(own) && !installed.isEmpty() && QFile::exists(QDir(installed).filePath(kHelpFileName))) {
-        return QDir(installed).filePath(kHelpFileName);
+    // The manual in the interface's language when there is one (its name is translated), else the French one.
+    const QString translated = QCoreApplication::translate("sondalog::Help", "Sondalog_help.pdf");
+    QStringList folders{programFolder};
+    if (const QString installed = InstalledDataDir(programFolder); !installed.isEmpty()) {
+        folders << installed;
     }
-    return own;
+    for (const QString& name : {translated, kHelpFileName}) {
+        for (const QString& folder : folders) {
+            if (QFile::exists(QDir(folder).filePath(name))) {
+                return QDir(folder).filePath(name);
+            }
+        }
+    }
+    return QDir(programFolder).filePath(kHelpFileName);
 }
 
 QString HelpMissing(const QString& path)

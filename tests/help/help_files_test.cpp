@@ -6,6 +6,8 @@
 #include <QDirIterator>
 #include <QMap>
 #include <QRegularExpression>
+
+#include <vector>
 #include <QFileInfo>
 
 #include <QFile>
@@ -68,41 +70,67 @@ TEST(Help, MissingManualOrViewerIsSaid)
     EXPECT_TRUE(told[0].contains(pdf.fileName())) << told[0].toStdString();
 }
 
-TEST(Help, TheBuildWritesTheManualWithItsContentsAndEveryChapter)
+namespace {
+/// The manual's two editions: their file, their contents' title, their chapters, their troubleshooting chapter.
+struct Edition {
+    const char* pdf;
+    const char* contents;
+    std::vector<const char*> chapters;
+    const char* troubleshooting;
+};
+const Edition kEditions[] = {
+    {SONDALOG_MANUAL_DIR "/Sondalog_help.pdf", "Table des matières",
+     {"Installation", "La fenêtre principale", "La fenêtre Paramètres", "Le tableau de l'instrument",
+      "Le choix du dossier de travail", "Ouvrir un fichier", "La fenêtre des graphiques", "Le déroulement d'un traçage",
+      "L'analyse du traçage", "Traçage aux colorants : le fluorimètre de terrain", "Les fichiers d'enregistrement",
+      "Acquisition interrompue", "La ligne de commande", "Le multimètre simulé", "Quand l'adaptateur USB se débranche",
+      "Quand quelque chose ne va pas"},
+     "Quand quelque chose ne va pas"},
+    {SONDALOG_MANUAL_DIR "/Sondalog_help_en.pdf", "Contents",
+     {"Installing", "The main window", "The parameters window", "The instrument table", "The working-folder chooser",
+      "Opening a file", "The charts window", "A tracer test step by step", "The tracer analysis",
+      "Dye tracing: the field fluorometer", "Recording files", "Interrupted acquisition", "The command line",
+      "The simulated multimeter", "When the USB adapter is unplugged", "When something goes wrong"},
+     "When something goes wrong"},
+};
+
+/// The PDF's text; the typesetter joins "fi" into a ligature: compatible forms compare.
+QString PdfText(const QString& pdf)
 {
-    const QString manual = QStringLiteral(SONDALOG_MANUAL);
-    QFile file(manual);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << manual.toStdString();
-    EXPECT_TRUE(file.read(5) == "%PDF-");
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {manual});
-    ASSERT_TRUE(info.waitForFinished(30000));
-    const QString infoText = QString::fromUtf8(info.readAllStandardOutput());
-    const qsizetype pages = infoText.indexOf(QStringLiteral("Pages:"));
-    ASSERT_GE(pages, 0) << infoText.toStdString();
-    EXPECT_GE(infoText.mid(pages + 6).section(u'\n', 0, 0).trimmed().toInt(), 12);
     QProcess text;
-    text.start(QStringLiteral("pdftotext"), {manual, QStringLiteral("-")});
-    ASSERT_TRUE(text.waitForFinished(30000));
-    // The typesetter joins "fi" into a ligature: compare compatible forms.
-    const QString body = QString::fromUtf8(text.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
-    EXPECT_TRUE(body.contains(QStringLiteral("Table des matières")));
-    // Every window's picture: main, parameters, chooser, open, charts, analysis, calibration, a dye test live.
-    QProcess images;
-    images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), manual});
-    ASSERT_TRUE(images.waitForFinished(30000));
-    const QStringList listed = QString::fromUtf8(images.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-    EXPECT_GE(listed.filter(QStringLiteral(" image ")).size(), 8);
-    EXPECT_GE(body.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts).size(), 4000);
-    // Every chapter, once in the contents and once in the text.
-    for (const char* heading :
-         {"Installation", "La fenêtre principale", "La fenêtre Paramètres",
-          "Le tableau de l'instrument", "Le choix du dossier de travail", "Ouvrir un fichier",
-          "La fenêtre des graphiques", "Le déroulement d'un traçage", "L'analyse du traçage",
-          "Traçage aux colorants : le fluorimètre de terrain", "Les fichiers d'enregistrement",
-          "Acquisition interrompue", "La ligne de commande", "Le multimètre simulé",
-          "Quand l'adaptateur USB se débranche", "Quand quelque chose ne va pas"}) {
-        EXPECT_GE(body.count(QString::fromUtf8(heading)), 2) << heading;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    text.waitForFinished(30000);
+    return QString::fromUtf8(text.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+}
+}  // namespace
+
+TEST(Help, TheBuildWritesBothManualsWithTheirContentsAndEveryChapter)
+{
+    for (const Edition& e : kEditions) {
+        const QString manual = QString::fromUtf8(e.pdf);
+        QFile file(manual);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << manual.toStdString();
+        EXPECT_TRUE(file.read(5) == "%PDF-");
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {manual});
+        ASSERT_TRUE(info.waitForFinished(30000));
+        const QString infoText = QString::fromUtf8(info.readAllStandardOutput());
+        const qsizetype pages = infoText.indexOf(QStringLiteral("Pages:"));
+        ASSERT_GE(pages, 0) << infoText.toStdString();
+        EXPECT_GE(infoText.mid(pages + 6).section(u'\n', 0, 0).trimmed().toInt(), 12) << e.pdf;
+        const QString body = PdfText(manual);
+        EXPECT_TRUE(body.contains(QString::fromUtf8(e.contents))) << e.pdf;
+        // Every window's picture: main, parameters, chooser, open, charts, analysis, calibration, a dye test live.
+        QProcess images;
+        images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), manual});
+        ASSERT_TRUE(images.waitForFinished(30000));
+        const QStringList listed = QString::fromUtf8(images.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        EXPECT_GE(listed.filter(QStringLiteral(" image ")).size(), 8) << e.pdf;
+        EXPECT_GE(body.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts).size(), 4000) << e.pdf;
+        // Every chapter, once in the contents and once in the text.
+        for (const char* heading : e.chapters) {
+            EXPECT_GE(body.count(QString::fromUtf8(heading)), 2) << e.pdf << ": " << heading;
+        }
     }
 }
 
@@ -161,19 +189,18 @@ TEST(Help, EveryMessageOfTheProgramIsExplainedInTheManual)
         }
     }
     EXPECT_GE(messages.size(), 20);  // the scan found them: an empty scan would prove nothing
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral(SONDALOG_MANUAL), QStringLiteral("-")});
-    ASSERT_TRUE(text.waitForFinished(30000));
-    const QString body = QString::fromUtf8(text.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
-    const QString chapterTitle = QStringLiteral("Quand quelque chose ne va pas");
-    ASSERT_GE(body.lastIndexOf(chapterTitle), 0);
-    const QString chapter = Flat(body.mid(body.lastIndexOf(chapterTitle)));
-    for (auto m = messages.cbegin(); m != messages.cend(); ++m) {
-        // Each piece between placeholders and line breaks, as the message shows it.
-        for (const QString& piece : m.value().split(QRegularExpression(QStringLiteral("%\\d|\n")))) {
-            const QString flat = Flat(piece);
-            if (flat.size() >= 4) {
-                EXPECT_TRUE(chapter.contains(flat)) << m.key().toStdString() << ": \"" << flat.toStdString() << '"';
+    for (const Edition& e : kEditions) {
+        const QString body = PdfText(QString::fromUtf8(e.pdf));
+        const QString chapterTitle = QString::fromUtf8(e.troubleshooting);
+        ASSERT_GE(body.lastIndexOf(chapterTitle), 0) << e.pdf;
+        const QString chapter = Flat(body.mid(body.lastIndexOf(chapterTitle)));
+        for (auto m = messages.cbegin(); m != messages.cend(); ++m) {
+            // Each piece between placeholders and line breaks, as the message shows it.
+            for (const QString& piece : m.value().split(QRegularExpression(QStringLiteral("%\\d|\n")))) {
+                const QString flat = Flat(piece);
+                if (flat.size() >= 4) {
+                    EXPECT_TRUE(chapter.contains(flat)) << e.pdf << ": " << m.key().toStdString() << ": \"" << flat.toStdString() << '"';
+                }
             }
         }
     }

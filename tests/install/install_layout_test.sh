@@ -7,7 +7,8 @@ prefix="$(mktemp -d)"
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 fail() { echo "install layout: $*" >&2; exit 1; }
-for f in bin/sondalog bin/sondalog-cli share/sondalog/Sondalog_help.pdf share/applications/sondalog.desktop \
+for f in bin/sondalog bin/sondalog-cli share/sondalog/Sondalog_help.pdf share/sondalog/Sondalog_help_en.pdf \
+         share/applications/sondalog.desktop \
          share/icons/hicolor/scalable/apps/sondalog.svg share/doc/sondalog/README.md; do
   [[ -s "$prefix/$f" ]] || fail "$f missing"
 done

@@ -1,5 +1,6 @@
 // The windows in English: every caption, hint and title shown comes translated, and the windows still fit
 // a 1366 × 768 screen with no caption cut. A caption without its English translation fails here.
+#include "help/help_files.h"
 #include "ui/charts_window/charts_window.h"
 #include "ui/parameters_window/calibration_dialog.h"
 #include "ui/parameters_window/parameters_window.h"
@@ -139,4 +140,21 @@ TEST(EnglishWindows, EveryCaptionInTheTranslationFileHasItsEnglish)
         unfinished << m.next().captured(1);
     }
     EXPECT_TRUE(unfinished.isEmpty()) << unfinished.join(u'\n').toStdString();
+}
+
+TEST(EnglishWindows, TheHelpButtonOpensTheManualInTheInterfacesLanguage)
+{
+    QTemporaryDir folder;
+    for (const char* name : {"Sondalog_help.pdf", "Sondalog_help_en.pdf"}) {
+        QFile pdf(folder.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(pdf.open(QIODevice::WriteOnly));
+    }
+    EXPECT_TRUE(HelpFilePath(folder.path()).endsWith(QStringLiteral("/Sondalog_help.pdf")));
+    {
+        English english;
+        EXPECT_TRUE(HelpFilePath(folder.path()).endsWith(QStringLiteral("/Sondalog_help_en.pdf")));
+        // Without its English edition, the French manual rather than none.
+        QFile::remove(folder.filePath(QStringLiteral("Sondalog_help_en.pdf")));
+        EXPECT_TRUE(HelpFilePath(folder.path()).endsWith(QStringLiteral("/Sondalog_help.pdf")));
+    }
 }
