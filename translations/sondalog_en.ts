@@ -453,6 +453,129 @@
     </message>
 </context>
 <context>
+    <name>sondalog::Messages</name>
+    <message>
+        <source>Impossible d'ouvrir le port &lt;%1&gt;</source>
+        <translation>Cannot open the port &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>liaison perdue avec &lt;%1&gt; : nouvel essai toutes les 2 s, les mesures reçues sont conservées</source>
+        <translation>link lost with &lt;%1&gt;: tried again every 2 s, the readings received are kept</translation>
+    </message>
+    <message>
+        <source>liaison rétablie avec &lt;%1&gt;</source>
+        <translation>link restored with &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>des caractères arrivent mais aucune mesure n'est lue : vérifier le tableau (repère, rep hms, séparateur)</source>
+        <translation>characters arrive but no reading is decoded: check the table (marker, time mark, separator)</translation>
+    </message>
+    <message>
+        <source>bloc sans fin abandonné (plus de 1000 lignes ou 64 Ko) : vérifier le repère de fin de bloc et l'heure</source>
+        <translation>block without an end dropped (over 1000 lines or 64 KB): check the end-of-block mark and the time mark</translation>
+    </message>
+    <message>
+        <source>CSV détecté, changer l'option vers &lt;par chaîne de caractères et CSV&gt;</source>
+        <translation>CSV detected, change the option to &lt;by character string and CSV&gt;</translation>
+    </message>
+    <message>
+        <source>CSV détecté, changer l'option vers &lt;par chaîne de caractères et CSV&gt; ET RTS activé!</source>
+        <translation>CSV detected, change the option to &lt;by character string and CSV&gt; AND tick RTS!</translation>
+    </message>
+    <message>
+        <source>';' reçu dans une ligne qui n'est pas du CSV : ignoré</source>
+        <translation>';' received in a line that is not CSV: ignored</translation>
+    </message>
+    <message>
+        <source>
+ ____________________________  Ouverture de fichiers textes ______________________________________________ 
+
+2 options 
+      Fichiers SondaLOG enregistrés avec ce logiciel
+      Fichiers d'acquisition AUTOmatique enregistrés avec le Multimètre lui même
+
+</source>
+        <translation>
+ ____________________________  Opening text files ______________________________________________ 
+
+2 options 
+      SondaLOG files recorded with this program
+      AUTOmatic acquisition files recorded by the multimeter itself
+
+</translation>
+    </message>
+    <message>
+        <source>acquisition de la ligne de base
+attendre environ une minute ou n ~ 60
+puis [</source>
+        <translation>learning the baseline
+wait about one minute or n ~ 60
+then [</translation>
+    </message>
+    <message>
+        <source>Firefox et Acrobat introuvables</source>
+        <translation>Firefox and Acrobat not found</translation>
+    </message>
+    <message>
+        <source> enregistrer les PARAMETRES  ?</source>
+        <translation> save the PARAMETERS  ?</translation>
+    </message>
+    <message>
+        <source> échec de l'enregistrement de </source>
+        <translation> save failed: </translation>
+    </message>
+    <message>
+        <source> échec de la sauvegarde automatique de </source>
+        <translation> automatic backup failed: </translation>
+    </message>
+    <message>
+        <source>
+
+Les mesures sont conservées en mémoire : libérer de la place ou choisir un autre répertoire, puis recommencer.</source>
+        <translation>
+
+The readings are kept in memory: free some room or choose another folder, then try again.</translation>
+    </message>
+    <message>
+        <source>Sortie annulée : un enregistrement a échoué.
+
+</source>
+        <translation>Exit cancelled: a save failed.
+
+</translation>
+    </message>
+    <message>
+        <source>flux continu sans pause de 110 ms : les blocs sont découpés (64 Ko ou 5 s au plus)</source>
+        <translation>continuous stream without a 110 ms pause: the blocks are cut (64 KB or 5 s at most)</translation>
+    </message>
+    <message>
+        <source>ligne de plus de 64 Ko sans fin de ligne : découpée</source>
+        <translation>line of over 64 KB without a line end: cut</translation>
+    </message>
+    <message>
+        <source>accès refusé à %1 : ce compte n'a pas le droit de l'ouvrir</source>
+        <translation>access to %1 refused: this account may not open it</translation>
+    </message>
+    <message>
+        <source>accès refusé à %1 : ce compte n'est pas dans le groupe dialout (sudo usermod -aG dialout $USER, puis fermer la session et la rouvrir)</source>
+        <translation>access to %1 refused: this account is not in the dialout group (sudo usermod -aG dialout $USER, then log out and back in)</translation>
+    </message>
+    <message>
+        <source>
+Quitter Sondalog ?
+
+Les mesures non enregistrées, les paramètres et le tableau sont enregistrés avant la fin.
+[Échap] ou « annuler » : rester.
+</source>
+        <translation>
+Quit Sondalog?
+
+The unsaved readings, the parameters and the table are saved before the end.
+[Esc] or "cancel": stay.
+</translation>
+    </message>
+</context>
+<context>
     <name>sondalog::ParametersWindow</name>
     <message>
         <source>Open COM</source>

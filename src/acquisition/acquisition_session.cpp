@@ -6,6 +6,7 @@
 #include "serial/port_description.h"
 #include "util/line_field.h"
 #include "util/text_utils.h"
+#include "util/translate.h"
 
 namespace sondalog {
 
@@ -75,7 +76,7 @@ void AcquisitionSession::OpenCharacterMode()
     }
     if (!burst_.Open(description)) {
         emit logLine(QStringLiteral(" _Open ") + description + QStringLiteral("  erreur"));
-        emit openFailed(kPortOpenFailedMessage.arg(PortName(description)) + QStringLiteral(" : ") + burst_.ErrorText());
+        emit openFailed(Message(kPortOpenFailedMessage).arg(PortName(description)) + QStringLiteral(" : ") + burst_.ErrorText());
         // As a lost link: the run is under way and tries the port again by itself (an adapter plugged in late).
         BeginRun();
         OnLost(burst_.ErrorText());
@@ -104,7 +105,7 @@ void AcquisitionSession::OpenStringMode()
         const bool failed = !settings_.demo && !line_.IsOpen();
         if (failed) {
             const QString why = line_.ErrorText();
-            emit openFailed(kPortOpenFailedMessage.arg(PortName(description)) +
+            emit openFailed(Message(kPortOpenFailedMessage).arg(PortName(description)) +
                             (why.isEmpty() ? QString() : QStringLiteral(" : ") + why));
         }
         BeginRun();
@@ -261,7 +262,7 @@ void AcquisitionSession::OnBurst(const QString& text, int count)
     Emit(out);
     if (out.csvDetected) {
         // The wrong reading mode: the run ends, the port stays open for the user to switch.
-        emit messageRequested(kCsvDetectedMessage);
+        emit messageRequested(Message(kCsvDetectedMessage));
         Finish();
     }
 }
@@ -312,7 +313,7 @@ void AcquisitionSession::WatchDecoding()
         undecodedTold_ = true;
         QString raw = lastRaw_;
         raw.replace(u'\r', u'|').replace(u'\n', u' ');
-        emit undecoded(kUndecodedMessage + QStringLiteral("\ndernière ligne reçue : ") + raw.left(300));
+        emit undecoded(Message(kUndecodedMessage) + QStringLiteral("\ndernière ligne reçue : ") + raw.left(300));
     }
 }
 
@@ -332,7 +333,7 @@ void AcquisitionSession::OnLost(const QString&)
     }
     phase_ = Phase::Reconnecting;
     const QString port = PortName(settings_.portDescription);
-    const QString message = kLinkLostMessage.arg(port);
+    const QString message = Message(kLinkLostMessage).arg(port);
     emit logLine(message);
     emit linkLost(message);
     reconnectTimer_.start(settings_.reconnectMs);
@@ -366,7 +367,7 @@ void AcquisitionSession::TryReconnect()
     }
     reconnectTimer_.stop();
     phase_ = Phase::Running;
-    const QString message = kLinkRestoredMessage.arg(PortName(description));
+    const QString message = Message(kLinkRestoredMessage).arg(PortName(description));
     emit logLine(QStringLiteral(" _Open ") + description);
     emit logLine(message);
     emit linkRestored(message);

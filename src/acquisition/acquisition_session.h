@@ -7,6 +7,7 @@
 #include "acquisition/reading_run.h"
 #include "serial/burst_port.h"
 #include "serial/line_port.h"
+#include "util/translate.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -16,13 +17,13 @@
 namespace sondalog {
 
 /// The link's own messages; %1 is the port's name.
-inline const QString kPortOpenFailedMessage = QStringLiteral("Impossible d'ouvrir le port <%1>");
-inline const QString kLinkLostMessage =
-    QStringLiteral("liaison perdue avec <%1> : nouvel essai toutes les 2 s, les mesures reçues sont conservées");
-inline const QString kLinkRestoredMessage = QStringLiteral("liaison rétablie avec <%1>");
+inline const char* const kPortOpenFailedMessage = QT_TRANSLATE_NOOP("sondalog::Messages", "Impossible d'ouvrir le port <%1>");
+inline const char* const kLinkLostMessage =
+    QT_TRANSLATE_NOOP("sondalog::Messages", "liaison perdue avec <%1> : nouvel essai toutes les 2 s, les mesures reçues sont conservées");
+inline const char* const kLinkRestoredMessage = QT_TRANSLATE_NOOP("sondalog::Messages", "liaison rétablie avec <%1>");
 
 /// Said when bytes come in but the table decodes no reading from them (a wrong marker or time mark).
-inline const QString kUndecodedMessage = QStringLiteral(
+inline const char* const kUndecodedMessage = QT_TRANSLATE_NOOP("sondalog::Messages",
     "des caractères arrivent mais aucune mesure n'est lue : vérifier le tableau (repère, rep hms, séparateur)");
 
 struct SessionSettings {

@@ -5,6 +5,7 @@
 #include "util/line_field.h"
 #include "util/text_utils.h"
 #include "util/text_writer.h"
+#include "util/translate.h"
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -39,7 +40,7 @@ bool BlockAssembler::Append(const QString& line)
 }
 
 namespace {
-const QString kBlockDroppedLog = QStringLiteral(
+const char* const kBlockDroppedLog = QT_TRANSLATE_NOOP("sondalog::Messages",
     "bloc sans fin abandonné (plus de 1000 lignes ou 64 Ko) : vérifier le repère de fin de bloc et l'heure");
 }  // namespace
 
@@ -151,7 +152,7 @@ void BlockAssembler::CsvLine(Step& s, const QString& line, const InstrumentConfi
     const QString& key = BlockKey(config, options);
     if (!ContainsText(line, key)) {
         if (!Append(line)) {
-            s.log << kBlockDroppedLog;
+            s.log << Message(kBlockDroppedLog);
         }
         s.readings.clear();
         return;
@@ -244,7 +245,7 @@ void BlockAssembler::PlainLine(Step& s, const QString& line, const InstrumentCon
     }
     if (!HasClockMark(line)) {
         if (!Append(line)) {
-            s.log << kBlockDroppedLog;
+            s.log << Message(kBlockDroppedLog);
         }
         return;
     }

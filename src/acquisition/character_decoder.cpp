@@ -2,6 +2,7 @@
 
 #include "util/line_field.h"
 #include "util/text_utils.h"
+#include "util/translate.h"
 
 namespace sondalog {
 
@@ -144,10 +145,10 @@ CharacterDecoder::Cycle CharacterDecoder::Decode(const QString& line, const Quan
     if (line.contains(u';')) {
         if (IsCsvLine(line, q1)) {
             c.csvDetected = true;
-            c.log << kCsvDetectedLog;
+            c.log << Message(kCsvDetectedLog);
             return c;
         }
-        c.log << kStraySemicolonLog;  // noise on the line: the run goes on
+        c.log << Message(kStraySemicolonLog);  // noise on the line: the run goes on
     }
     const QString time = FindTimeField(line, q1);
     if (!time.isEmpty()) {

@@ -9,13 +9,13 @@
 
 namespace sondalog {
 
-inline const QString kCsvDetectedLog =
-    QStringLiteral("CSV détecté, changer l'option vers <par chaîne de caractères et CSV>");
-inline const QString kCsvDetectedMessage =
-    QStringLiteral("CSV détecté, changer l'option vers <par chaîne de caractères et CSV> ET RTS activé!");
+inline const char* const kCsvDetectedLog =
+    QT_TRANSLATE_NOOP("sondalog::Messages", "CSV détecté, changer l'option vers <par chaîne de caractères et CSV>");
+inline const char* const kCsvDetectedMessage =
+    QT_TRANSLATE_NOOP("sondalog::Messages", "CSV détecté, changer l'option vers <par chaîne de caractères et CSV> ET RTS activé!");
 
-inline const QString kStraySemicolonLog =
-    QStringLiteral("';' reçu dans une ligne qui n'est pas du CSV : ignoré");
+inline const char* const kStraySemicolonLog =
+    QT_TRANSLATE_NOOP("sondalog::Messages", "';' reçu dans une ligne qui n'est pas du CSV : ignoré");
 
 /// True when one of the burst's lines is read by the CSV layout: several ';' fields, a number among them and
 /// quantity 1's marker as a field (a stray ';' in noise is no CSV).

@@ -17,7 +17,7 @@ int BlockLength(const QStringList& lines, const QString& marker);
 /// True when one of the lines is a CSV instrument's reading (its logging file has no end-of-block line).
 bool HoldsCsvReadings(const QStringList& lines, const QuantityConfig& q1);
 
-inline const QString kOpenChoiceMessage = QStringLiteral(
+inline const char* const kOpenChoiceMessage = QT_TRANSLATE_NOOP("sondalog::Messages",
     "\n ____________________________  Ouverture de fichiers textes ______________________________________________ "
     "\n\n2 options \n      Fichiers SondaLOG enregistrés avec ce logiciel\n      Fichiers d'acquisition AUTOmatique "
     "enregistrés avec le Multimètre lui même\n\n");

@@ -1,5 +1,7 @@
 #include "app/run_state.h"
 
+#include "util/translate.h"
+
 #include <QCoreApplication>
 
 #include <QStringList>
@@ -12,7 +14,7 @@ namespace sondalog {
 
 QString BaselineMessage(const QString& startInjectText)
 {
-    return kBaselineMessagePrefix + startInjectText + QStringLiteral("]  pour marquer le début du traçage");
+    return Message(kBaselineMessagePrefix) + startInjectText + QStringLiteral("]  pour marquer le début du traçage");
 }
 
 int FitQuestionPanelWidth(const QString& text)

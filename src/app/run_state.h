@@ -14,7 +14,7 @@ namespace sondalog {
 enum class RunState { Idle, LinkTest, Baseline, Tracing, Exiting };
 
 inline const QString kProgramVersion = QStringLiteral("4.13");
-inline const QString kBaselineMessagePrefix = QStringLiteral("acquisition de la ligne de base\nattendre environ une minute ou n ~ 60\npuis [");
+inline const char* const kBaselineMessagePrefix = QT_TRANSLATE_NOOP("sondalog::Messages", "acquisition de la ligne de base\nattendre environ une minute ou n ~ 60\npuis [");
 
 /// The baseline message shown at Start, naming the t0 button's text.
 QString BaselineMessage(const QString& startInjectText);

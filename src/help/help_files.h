@@ -2,6 +2,8 @@
 // The user manual and the system tools that help find the instrument's port: which file, which
 // program, which arguments. The windows start them with QProcess/QDesktopServices, never a shell.
 
+#include "util/translate.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,11 +12,11 @@
 namespace sondalog {
 
 inline const QString kHelpFileName = QStringLiteral("Sondalog_help.pdf");
-inline const QString kNoViewerMessage = QStringLiteral("Firefox et Acrobat introuvables");
+inline const char* const kNoViewerMessage = QT_TRANSLATE_NOOP("sondalog::Messages", "Firefox et Acrobat introuvables");
 /// kNoViewerMessage with where the manual is, so that it can be opened by hand.
 inline QString NoViewerMessage(const QString& pdfPath)
 {
-    return kNoViewerMessage + QStringLiteral(" : le manuel est ") + pdfPath +
+    return Message(kNoViewerMessage) + QStringLiteral(" : le manuel est ") + pdfPath +
            QStringLiteral("\n(l'ouvrir avec un lecteur de PDF, ou en installer un)");
 }
 

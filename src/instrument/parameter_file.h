@@ -53,7 +53,7 @@ InstrumentConfig SaveTableAndApply(InstrumentTable& table, const QString& path, 
 QStringList TableFileLines(const InstrumentTable& table);
 
 // Texts of the parameters window's file buttons.
-inline const QString kSaveTableQuestion = QStringLiteral(" enregistrer les PARAMETRES  ?");
+inline const char* const kSaveTableQuestion = QT_TRANSLATE_NOOP("sondalog::Messages", " enregistrer les PARAMETRES  ?");
 QString AskLoadExample(const QString& examplePath);
 QString ExampleMissing(const QString& examplePath);
 

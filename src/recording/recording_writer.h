@@ -73,15 +73,15 @@ RescueResult WriteRescue(const RecordStore& records, const QStringList& folders,
 QString RescueMessage(qint64 unwritten, qint64 readings, const QString& reason, const RescueResult& rescue);
 
 /// The status line after a save or a backup that failed (the file named beside it was not written).
-inline const QString kSaveFailedMessage = QStringLiteral(" échec de l'enregistrement de ");
-inline const QString kBackupFailedMessage = QStringLiteral(" échec de la sauvegarde automatique de ");
+inline const char* const kSaveFailedMessage = QT_TRANSLATE_NOOP("sondalog::Messages", " échec de l'enregistrement de ");
+inline const char* const kBackupFailedMessage = QT_TRANSLATE_NOOP("sondalog::Messages", " échec de la sauvegarde automatique de ");
 
 /// Said after a failed save: nothing was cleared.
-inline const QString kReadingsKeptMessage =
-    QStringLiteral("\n\nLes mesures sont conservées en mémoire : libérer de la place ou choisir un autre "
+inline const char* const kReadingsKeptMessage =
+    QT_TRANSLATE_NOOP("sondalog::Messages", "\n\nLes mesures sont conservées en mémoire : libérer de la place ou choisir un autre "
                    "répertoire, puis recommencer.");
 /// Said when a save at exit failed and the program stays open.
-inline const QString kExitCancelledMessage = QStringLiteral("Sortie annulée : un enregistrement a échoué.\n\n");
+inline const char* const kExitCancelledMessage = QT_TRANSLATE_NOOP("sondalog::Messages", "Sortie annulée : un enregistrement a échoué.\n\n");
 /// Asked before Start or the link test clears readings that were never saved.
 QString UnsavedReadingsQuestion(int count);
 

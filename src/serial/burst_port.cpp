@@ -1,6 +1,7 @@
 #include "serial/burst_port.h"
 
 #include "util/cp1252.h"
+#include "util/translate.h"
 
 namespace sondalog {
 
@@ -92,7 +93,7 @@ void BurstPort::CutOverlong()
     // Without a pause the burst would grow for ever: hand on its whole blocks, keep the rest.
     if (!toldOverlong_) {
         toldOverlong_ = true;
-        emit overlong(kOverlongBurstLog);
+        emit overlong(Message(kOverlongBurstLog));
     }
     while (received_.size() >= kMaxBurstChars || burstStart_.elapsed() >= kMaxBurstMs) {
         const QString limited = received_.left(kMaxBurstChars);

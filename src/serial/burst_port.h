@@ -14,8 +14,8 @@ inline constexpr int kBurstSilenceMs = 110;
 /// An instrument that never pauses: a burst is cut at this size or after this long without silence.
 inline constexpr qsizetype kMaxBurstChars = 64 * 1024;
 inline constexpr int kMaxBurstMs = 5000;
-inline const QString kOverlongBurstLog =
-    QStringLiteral("flux continu sans pause de 110 ms : les blocs sont découpés (64 Ko ou 5 s au plus)");
+inline const char* const kOverlongBurstLog =
+    QT_TRANSLATE_NOOP("sondalog::Messages", "flux continu sans pause de 110 ms : les blocs sont découpés (64 Ko ou 5 s au plus)");
 
 /// Where an over-long burst is cut: just after its last complete block (the line holding the
 /// end-of-block marker, else the print block's line of underscores), else after its last line

@@ -1,6 +1,7 @@
 #include "serial/line_port.h"
 
 #include "util/cp1252.h"
+#include "util/translate.h"
 
 namespace sondalog {
 
@@ -50,7 +51,7 @@ void LinePort::OnBytes(const QByteArray& bytes)
     while (pending_.size() >= kMaxLineChars) {
         if (!toldOverlong_) {
             toldOverlong_ = true;
-            emit overlong(kOverlongLineLog);
+            emit overlong(Message(kOverlongLineLog));
         }
         const QString piece = pending_.left(kMaxLineChars);
         pending_.remove(0, kMaxLineChars);

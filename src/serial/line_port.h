@@ -11,7 +11,7 @@ namespace sondalog {
 
 /// A line that never meets its CR is handed on in pieces of this size.
 inline constexpr qsizetype kMaxLineChars = 64 * 1024;
-inline const QString kOverlongLineLog = QStringLiteral("ligne de plus de 64 Ko sans fin de ligne : découpée");
+inline const char* const kOverlongLineLog = QT_TRANSLATE_NOOP("sondalog::Messages", "ligne de plus de 64 Ko sans fin de ligne : découpée");
 
 class LinePort : public QObject {
     Q_OBJECT

@@ -1,5 +1,7 @@
 #include "serial/port_handle.h"
 
+#include "util/translate.h"
+
 #include <QFileInfo>
 
 namespace sondalog {
@@ -84,9 +86,9 @@ QString PortHandle::ErrorText() const
                                                                  : QStringLiteral("/dev/") + port_.portName());
         if (device.exists() && !(device.isReadable() && device.isWritable())) {
 #ifdef Q_OS_LINUX
-            return kPortRefusedLinuxMessage.arg(device.filePath());
+            return Message(kPortRefusedLinuxMessage).arg(device.filePath());
 #else
-            return kPortRefusedMessage.arg(device.filePath());
+            return Message(kPortRefusedMessage).arg(device.filePath());
 #endif
         }
     }

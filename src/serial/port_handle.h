@@ -10,8 +10,8 @@
 
 namespace sondalog {
 
-inline const QString kPortRefusedMessage = QStringLiteral("accès refusé à %1 : ce compte n'a pas le droit de l'ouvrir");
-inline const QString kPortRefusedLinuxMessage = QStringLiteral(
+inline const char* const kPortRefusedMessage = QT_TRANSLATE_NOOP("sondalog::Messages", "accès refusé à %1 : ce compte n'a pas le droit de l'ouvrir");
+inline const char* const kPortRefusedLinuxMessage = QT_TRANSLATE_NOOP("sondalog::Messages",
     "accès refusé à %1 : ce compte n'est pas dans le groupe dialout (sudo usermod -aG dialout $USER, puis fermer "
     "la session et la rouvrir)");
 

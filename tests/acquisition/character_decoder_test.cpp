@@ -2,6 +2,7 @@
 #include "acquisition/countdown.h"
 #include "acquisition/demo_generator.h"
 #include "processing/processing_state.h"
+#include "util/translate.h"
 
 #include <gtest/gtest.h>
 
@@ -88,11 +89,11 @@ TEST(CharacterMode, CycleHandsOverOnlyWithATimeAndStopsOnCsv)
         d.Decode(QStringLiteral("26.09.2009 04:19:39;14451527;600.3;µS/cm;Cond;22.9"), q1, {}, {}, false);
     EXPECT_TRUE(csv.csvDetected);
     EXPECT_FALSE(csv.handOver);
-    EXPECT_EQ(csv.log, QStringList{kCsvDetectedLog});
+    EXPECT_EQ(csv.log, QStringList{Message(kCsvDetectedLog)});
     for (const QString& noise : {QStringLiteral("a;b"), QStringLiteral("x;1;y"), QStringLiteral("Cond;abc;µS")}) {
         const CharacterDecoder::Cycle stray = d.Decode(noise, q1, {}, {}, false);
         EXPECT_FALSE(stray.csvDetected) << noise.toStdString();
-        EXPECT_EQ(stray.log.value(0), kStraySemicolonLog) << noise.toStdString();
+        EXPECT_EQ(stray.log.value(0), Message(kStraySemicolonLog)) << noise.toStdString();
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QDirIterator>
 #include <QMap>
 #include <QRegularExpression>
+#include <QTranslator>
 
 #include <vector>
 #include <QFileInfo>
@@ -77,6 +78,7 @@ struct Edition {
     const char* contents;
     std::vector<const char*> chapters;
     const char* troubleshooting;
+    const char* translations;  ///< the interface's translations of that edition (none: the French source)
 };
 const Edition kEditions[] = {
     {SONDALOG_MANUAL_DIR "/Sondalog_help.pdf", "Table des matières",
@@ -85,13 +87,13 @@ const Edition kEditions[] = {
       "L'analyse du traçage", "Traçage aux colorants : le fluorimètre de terrain", "Les fichiers d'enregistrement",
       "Acquisition interrompue", "La ligne de commande", "Le multimètre simulé", "Quand l'adaptateur USB se débranche",
       "Quand quelque chose ne va pas"},
-     "Quand quelque chose ne va pas"},
+     "Quand quelque chose ne va pas", nullptr},
     {SONDALOG_MANUAL_DIR "/Sondalog_help_en.pdf", "Contents",
      {"Installing", "The main window", "The parameters window", "The instrument table", "The working-folder chooser",
       "Opening a file", "The charts window", "A tracer test step by step", "The tracer analysis",
       "Dye tracing: the field fluorometer", "Recording files", "Interrupted acquisition", "The command line",
       "The simulated multimeter", "When the USB adapter is unplugged", "When something goes wrong"},
-     "When something goes wrong"},
+     "When something goes wrong", ":/i18n/sondalog_en.qm"},
 };
 
 /// The PDF's text; the typesetter joins "fi" into a ligature: compatible forms compare.
@@ -171,9 +173,9 @@ TEST(Help, EveryMessageOfTheProgramIsExplainedInTheManual)
     // The message constants, by their names (…Message, …Log, …Question), read from the sources themselves (a
     // QString, or a translatable text).
     const QRegularExpression definition(
-        QStringLiteral(R"re(const (?:QString|char\* const) (k\w*(?:Message|Log|Question)\w*)\s*=\s*(?:QStringLiteral\(|QT_TRANSLATE_NOOP\("[^"]*",)((?:\s*"(?:[^"\\]|\\.)*")+)\s*\))re"));
+        QStringLiteral(R"re(const (?:QString|char\* const) (k\w*(?:Message|Log|Question)\w*)\s*=\s*(?:QStringLiteral\(|QT_TRANSLATE_NOOP\("([^"]*)",)((?:\s*"(?:[^"\\]|\\.)*")+)\s*\))re"));
     const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
-    QMap<QString, QString> messages;
+    QMap<QString, QPair<QString, QString>> messages;  // name → (translation context, French text)
     QDirIterator it(QStringLiteral(SONDALOG_SOURCE_DIR "/src"), {QStringLiteral("*.h"), QStringLiteral("*.cpp")},
                     QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -183,26 +185,38 @@ TEST(Help, EveryMessageOfTheProgramIsExplainedInTheManual)
         for (auto m = definition.globalMatch(source); m.hasNext();) {
             const QRegularExpressionMatch d = m.next();
             QString text;
-            for (auto l = literal.globalMatch(d.captured(2)); l.hasNext();) {
+            for (auto l = literal.globalMatch(d.captured(3)); l.hasNext();) {
                 text += l.next().captured(1);
             }
-            messages[d.captured(1)] = text.replace(QStringLiteral("\\n"), QStringLiteral("\n")).replace(QStringLiteral("\\\""), QStringLiteral("\""));
+            messages[d.captured(1)] = {d.captured(2), text.replace(QStringLiteral("\\n"), QStringLiteral("\n"))
+                                                          .replace(QStringLiteral("\\\""), QStringLiteral("\""))};
         }
     }
     EXPECT_GE(messages.size(), 22);  // the scan found them: an empty scan would prove nothing
     for (const Edition& e : kEditions) {
+        // Each edition explains the messages as its interface shows them.
+        QTranslator translator;
+        if (e.translations) {
+            ASSERT_TRUE(translator.load(QString::fromUtf8(e.translations)));
+            QCoreApplication::installTranslator(&translator);
+        }
         const QString body = PdfText(QString::fromUtf8(e.pdf));
         const QString chapterTitle = QString::fromUtf8(e.troubleshooting);
         ASSERT_GE(body.lastIndexOf(chapterTitle), 0) << e.pdf;
         const QString chapter = Flat(body.mid(body.lastIndexOf(chapterTitle)));
         for (auto m = messages.cbegin(); m != messages.cend(); ++m) {
             // Each piece between placeholders and line breaks, as the message shows it.
-            for (const QString& piece : m.value().split(QRegularExpression(QStringLiteral("%\\d|\n")))) {
+            const auto& [context, french] = m.value();
+            const QString shown = context.isEmpty() ? french
+                                                    : QCoreApplication::translate(context.toUtf8().constData(),
+                                                                                  french.toUtf8().constData());
+            for (const QString& piece : shown.split(QRegularExpression(QStringLiteral("%\\d|\n")))) {
                 const QString flat = Flat(piece);
                 if (flat.size() >= 4) {
                     EXPECT_TRUE(chapter.contains(flat)) << e.pdf << ": " << m.key().toStdString() << ": \"" << flat.toStdString() << '"';
                 }
             }
         }
+        QCoreApplication::removeTranslator(&translator);
     }
 }

@@ -1,6 +1,7 @@
 #include "pty_pair.h"
 #include "serial/burst_port.h"
 #include "serial/line_port.h"
+#include "util/translate.h"
 #include "wait_until.h"
 
 #include <QElapsedTimer>
@@ -114,7 +115,7 @@ TEST(BurstPortIo, AnInstrumentThatNeverPausesIsCutAtWholeBlocks)
         EXPECT_LE(b.size(), kMaxBurstChars);
         EXPECT_TRUE(b.endsWith(QStringLiteral("_____________________________"))) << b.right(40).toStdString();
     }
-    EXPECT_EQ(said, QStringList{kOverlongBurstLog});  // said once
+    EXPECT_EQ(said, QStringList{Message(kOverlongBurstLog)});  // said once
 }
 
 TEST(LinePortIo, ALineWithoutEndIsCutAt64KiB)
@@ -148,5 +149,5 @@ TEST(LinePortIo, ALineWithoutEndIsCutAt64KiB)
     for (const QString& l : lines) {
         EXPECT_EQ(l.size(), kMaxLineChars);
     }
-    EXPECT_EQ(said, QStringList{kOverlongLineLog});
+    EXPECT_EQ(said, QStringList{Message(kOverlongLineLog)});
 }

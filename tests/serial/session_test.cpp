@@ -3,6 +3,7 @@
 #include "pty_pair.h"
 #include "simulator.h"
 #include "support/print_config.h"
+#include "util/translate.h"
 #include "wait_until.h"
 
 #include <QProcess>
@@ -382,7 +383,7 @@ TEST(Session, BytesThatDecodeToNoReadingAreSaidWithTheLastLine)
     }
     ASSERT_TRUE(WaitUntil([&] { return !undecoded.isEmpty(); }, 3000));
     EXPECT_EQ(h.run.state.series.sampleCount, 0);
-    EXPECT_TRUE(undecoded.first().startsWith(kUndecodedMessage)) << undecoded.first().toStdString();
+    EXPECT_TRUE(undecoded.first().startsWith(Message(kUndecodedMessage))) << undecoded.first().toStdString();
     EXPECT_TRUE(undecoded.first().contains(QStringLiteral("Cond 60"))) << undecoded.first().toStdString();
     h.session.RequestStop();
     WaitUntil([&] { return h.finished; }, 1000);

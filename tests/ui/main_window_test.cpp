@@ -3,6 +3,7 @@
 #include "ui/parameters_window/parameters_window.h"
 #include "support/disk_full.h"
 #include "util/text_file.h"
+#include "util/translate.h"
 #include "wait_until.h"
 
 #include "ui/dialogs/directory_chooser.h"
@@ -219,7 +220,7 @@ TEST(MainWindow, FailedStopSaveLeavesTheRunGoingAndNothingCleared)
     EXPECT_TRUE(f.told.last().startsWith(QStringLiteral("Impossible de créer le fichier ")));
     EXPECT_TRUE(f.told.last().contains(QStringLiteral("conservées")));
     // The status line says the failure, never "sauvegardé" beside a file that was not written.
-    EXPECT_EQ(Find<QLabel>(w, "Label11")->text(), kSaveFailedMessage);
+    EXPECT_EQ(Find<QLabel>(w, "Label11")->text(), Message(kSaveFailedMessage));
     const int n = f.N();
     ASSERT_TRUE(WaitUntil([&] { return f.N() > n; }, 10000));  // still reading
 

@@ -18,6 +18,7 @@
 #include "ui/parameters_window/tracer_inputs_group.h"
 #include "ui/widgets/text_colour.h"
 #include "util/text_utils.h"
+#include "util/translate.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -105,7 +106,7 @@ void ConfigurationLink::WireTableButtons()
 {
     const TableFileCallbacks cb{ctx_.confirm, ctx_.info, [this] { SaveSettingsNow(); }};
     connect(ctx_.params->Button_enreg_param, &QPushButton::clicked, this, [this, cb] {
-        if (ctx_.confirm(kSaveTableQuestion)) {
+        if (ctx_.confirm(Message(kSaveTableQuestion))) {
             ctx_.store->config = SaveTableAndApply(ctx_.store->table, ctx_.store->paths().ParameterFile(),
                                                    ctx_.store->config.active.activeRow, ctx_.regional.decimalSign, cb);
             ApplyTable();

@@ -7,6 +7,7 @@
 #include "util/named.h"
 #include "util/text_file.h"
 #include "util/text_utils.h"
+#include "util/translate.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -112,7 +113,7 @@ void RecordingPanel::ShowSave(const SaveResult& r, bool autoSaving)
     }
     if (!r.error.isEmpty()) {
         // The status line never names a file as saved that is not: it says the failure.
-        Label11->setText(autoSaving ? kBackupFailedMessage : kSaveFailedMessage);
+        Label11->setText(autoSaving ? Message(kBackupFailedMessage) : Message(kSaveFailedMessage));
         Label11->setToolTip(r.error);
         SetTextColour(Label11, Qt::red);
     } else if (r.written) {

@@ -11,6 +11,7 @@
 #include "util/named.h"
 #include "util/text_file.h"
 #include "util/text_utils.h"
+#include "util/translate.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -263,7 +264,7 @@ void RunPanel::Button_exit_Click()
     q->SpeedButton_question->setText(tr("exit"));
     q->Button_go->hide();
     q->Tint(QColor(192, 192, 192));
-    q->Label_mess->setText(kExitQuestion);
+    q->Label_mess->setText(Message(kExitQuestion));
     q->Ask(false);
 }
 
@@ -301,7 +302,7 @@ void RunPanel::ExitSequence()
         q->SpeedButton_question->setText(tr("exit"));
         q->SpeedButton_question->setAutoRaise(false);
         q->hide();
-        ctx_.info(kExitCancelledMessage + failures.join(u'\n') + kReadingsKeptMessage);
+        ctx_.info(Message(kExitCancelledMessage) + failures.join(u'\n') + Message(kReadingsKeptMessage));
         return;
     }
     int wait = 0;
@@ -322,7 +323,7 @@ void RunPanel::ShowSave(const SaveResult& r, bool autoSaving)
 {
     if (!r.error.isEmpty()) {
         if (!autoSaving && !quietFailures_) {
-            ctx_.info(r.error + kReadingsKeptMessage);
+            ctx_.info(r.error + Message(kReadingsKeptMessage));
         } else if (autoSaving) {
             ctx_.info(r.error);
         }

@@ -17,8 +17,8 @@ class QToolButton;
 namespace sondalog {
 
 /// The exit question (F12, "exit + save", the close box): what "exit" does before the program ends.
-inline const QString kExitQuestion =
-    QStringLiteral("\nQuitter Sondalog ?\n\nLes mesures non enregistrées, les paramètres et le tableau sont "
+inline const char* const kExitQuestion =
+    QT_TRANSLATE_NOOP("sondalog::Messages", "\nQuitter Sondalog ?\n\nLes mesures non enregistrées, les paramètres et le tableau sont "
                    "enregistrés avant la fin.\n[Échap] ou « annuler » : rester.\n");
 
 class RunPanel : public QWidget {

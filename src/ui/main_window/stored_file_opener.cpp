@@ -10,6 +10,7 @@
 #include "ui/main_window/recording_panel.h"
 #include "ui/main_window/view_panel.h"
 #include "util/text_utils.h"
+#include "util/translate.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -49,8 +50,8 @@ void StoredFileOpener::Button_open_fileClick()
     if (LoadInProgress()) {
         return;
     }
-    const int choice = choose ? choose(kOpenChoiceMessage, {tr(kOwnCaption), tr(kAutoCaption), tr("Annuler")})
-                              : ChoiceDialog(window_, kOpenChoiceMessage, QMessageBox::Question, tr(kOwnCaption),
+    const int choice = choose ? choose(Message(kOpenChoiceMessage), {tr(kOwnCaption), tr(kAutoCaption), tr("Annuler")})
+                              : ChoiceDialog(window_, Message(kOpenChoiceMessage), QMessageBox::Question, tr(kOwnCaption),
                                              tr(kAutoCaption), tr("Annuler"));
     if (choice == 3) {
         return;
