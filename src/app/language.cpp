@@ -21,22 +21,20 @@ Language ChooseLanguage(const QString& chosen, const QLocale& system)
 QStringList InstallTranslators(Language language, QObject* owner)
 {
     QStringList missing;
-    const QString code = language == Language::French ? QStringLiteral("fr") : QStringLiteral("en");
-    auto* qt = new QTranslator(owner);
-    if (qt->load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(qt);
-    } else {
-        missing << QStringLiteral("qtbase_") + code;
-        delete qt;
-    }
-    if (language == Language::English) {
-        auto* own = new QTranslator(owner);
-        if (own->load(QStringLiteral(":/i18n/sondalog_en.qm"))) {
-            QCoreApplication::installTranslator(own);
+    // One translator per file; what cannot be loaded is named and the texts stay French.
+    auto install = [&missing, owner](const QString& file, const QString& folder) {
+        auto* translator = new QTranslator(owner);
+        if (translator->load(file, folder)) {
+            QCoreApplication::installTranslator(translator);
         } else {
-            missing << QStringLiteral("sondalog_en");
-            delete own;
+            missing << file;
+            delete translator;
         }
+    };
+    const QString code = language == Language::French ? QStringLiteral("fr") : QStringLiteral("en");
+    install(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (language == Language::English) {
+        install(QStringLiteral(":/i18n/sondalog_en.qm"), QString());
     }
     return missing;
 }

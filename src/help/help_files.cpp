@@ -55,7 +55,8 @@ ExternalTool ToolFor(ToolKind kind, const ProgramFinder& find)
                       {QStringLiteral("picocom"), {}, true},
                       {QStringLiteral("minicom"), {}, true}};
 #endif
-        install = QCoreApplication::translate("sondalog::Help", "à installer : un terminal série (cutecom, gtkterm, picocom ou minicom)");
+        install = QCoreApplication::translate(
+            "sondalog::Help", "à installer : un terminal série (cutecom, gtkterm, picocom ou minicom)");
         break;
     case ToolKind::TaskManager:
 #ifdef Q_OS_WIN
@@ -67,7 +68,8 @@ ExternalTool ToolFor(ToolKind kind, const ProgramFinder& find)
                       {QStringLiteral("lxtask"), {}, false},
                       {QStringLiteral("htop"), {}, true}};
 #endif
-        install = QCoreApplication::translate("sondalog::Help", "à installer : un moniteur système (gnome-system-monitor, xfce4-taskmanager ou htop)");
+        install = QCoreApplication::translate(
+            "sondalog::Help", "à installer : un moniteur système (gnome-system-monitor, xfce4-taskmanager ou htop)");
         break;
     case ToolKind::DeviceManager:
 #ifdef Q_OS_WIN
@@ -75,7 +77,8 @@ ExternalTool ToolFor(ToolKind kind, const ProgramFinder& find)
 #else
         candidates = {{QStringLiteral("hardinfo"), {}, false}, {QStringLiteral("lshw-gtk"), {}, false}};
 #endif
-        install = QCoreApplication::translate("sondalog::Help", "à installer : un inventaire du matériel (hardinfo ou lshw-gtk)");
+        install = QCoreApplication::translate(
+            "sondalog::Help", "à installer : un inventaire du matériel (hardinfo ou lshw-gtk)");
         break;
     }
     for (const Candidate& c : candidates) {
