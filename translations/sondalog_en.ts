@@ -8,11 +8,11 @@
         <translation>tracer analysis from t0 (distance, mass and discharge in Parameters)</translation>
     </message>
     <message>
-        <source>rapport d'analyse</source>
+        <source>rapport d&apos;analyse</source>
         <translation>analysis report</translation>
     </message>
     <message>
-        <source>enregistre l'analyse et le graphique avec la courbe ajustée</source>
+        <source>enregistre l&apos;analyse et le graphique avec la courbe ajustée</source>
         <translation>saves the analysis and the graph with the fitted curve</translation>
     </message>
     <message>
@@ -93,15 +93,15 @@
         <translation>not saved: </translation>
     </message>
     <message>
-        <source>l'étalonnage convertit : </source>
+        <source>l&apos;étalonnage convertit : </source>
         <translation>the calibration converts: </translation>
     </message>
     <message>
-        <source>le numéro de l'instrument</source>
-        <translation>the instrument's number</translation>
+        <source>le numéro de l&apos;instrument</source>
+        <translation>the instrument&apos;s number</translation>
     </message>
     <message>
-        <source>signal de L1 L2 L3 L4 dans l'eau claire, en mV (ex. 1,19 10,2 5,3 0,8)</source>
+        <source>signal de L1 L2 L3 L4 dans l&apos;eau claire, en mV (ex. 1,19 10,2 5,3 0,8)</source>
         <translation>signal of L1 L2 L3 L4 in clear water, in mV (e.g. 1.19 10.2 5.3 0.8)</translation>
     </message>
     <message>
@@ -109,7 +109,7 @@
         <translation>instrument</translation>
     </message>
     <message>
-        <source>date de l'étalonnage</source>
+        <source>date de l&apos;étalonnage</source>
         <translation>calibration date</translation>
     </message>
     <message>
@@ -318,46 +318,46 @@
     </message>
     <message>
         <source>nom du multimètre ou appareil</source>
-        <translation>the instrument's name</translation>
+        <translation>the instrument&apos;s name</translation>
     </message>
     <message>
-        <source>double clik pour choisir parmi les COMx avec x&lt;10 sinon changer ce n° voir dans l'aide</source>
+        <source>double clik pour choisir parmi les COMx avec x&lt;10 sinon changer ce n° voir dans l&apos;aide</source>
         <translation>double-click to choose among the ports found, or type the port (see the manual)</translation>
     </message>
     <message>
-        <source>double clik pour choisir parmi les vitesses possibles, celle réglée sur l'appareil</source>
+        <source>double clik pour choisir parmi les vitesses possibles, celle réglée sur l&apos;appareil</source>
         <translation>double-click to choose among the possible speeds: the one set on the instrument</translation>
     </message>
     <message>
-        <source>Intervalle supposé en secondes d'envoi des données du multimètre ( valeur utilisée uniquement pour l'affichage )</source>
-        <translation>the instrument's interval between readings, in seconds (used only for the display)</translation>
+        <source>Intervalle supposé en secondes d&apos;envoi des données du multimètre ( valeur utilisée uniquement pour l&apos;affichage )</source>
+        <translation>the instrument&apos;s interval between readings, in seconds (used only for the display)</translation>
     </message>
     <message>
-        <source>nom affiché de la grandeur ciblée 1 et 2 AVEC l'unité de base sans préfixe ex : Conductivité-{S/cm} ou température-{°F} (si inexistant alors S/cm ou °C)</source>
-        <translation>the quantity's name shown, WITH its base unit without prefix, e.g. Conductivity-{S/cm} or temperature-{°F} (none: S/cm or °C)</translation>
+        <source>nom affiché de la grandeur ciblée 1 et 2 AVEC l&apos;unité de base sans préfixe ex : Conductivité-{S/cm} ou température-{°F} (si inexistant alors S/cm ou °C)</source>
+        <translation>the quantity&apos;s name shown, WITH its base unit without prefix, e.g. Conductivity-{S/cm} or temperature-{°F} (none: S/cm or °C)</translation>
     </message>
     <message>
-        <source>valeur maximum de l'axe des ordonnées </source>
+        <source>valeur maximum de l&apos;axe des ordonnées </source>
         <translation>maximum of the value axis </translation>
     </message>
     <message>
-        <source>valeur minimum de l'axe des ordonnées </source>
+        <source>valeur minimum de l&apos;axe des ordonnées </source>
         <translation>minimum of the value axis </translation>
     </message>
     <message>
-        <source>valeur de la graduation de l'axe des ordonnées</source>
+        <source>valeur de la graduation de l&apos;axe des ordonnées</source>
         <translation>graduation of the value axis</translation>
     </message>
     <message>
         <source>double clik pour choisir la oouleur relative à la grandeur visualisée, le résultat correspond au codage RVB, rouge, vert bleu , 3 valeur entre 0 et 255</source>
-        <translation>double-click to choose the quantity's colour: red, green, blue, 3 values from 0 to 255</translation>
+        <translation>double-click to choose the quantity&apos;s colour: red, green, blue, 3 values from 0 to 255</translation>
     </message>
     <message>
         <source>épaisseur du trait et des points sur le graphique</source>
         <translation>thickness of the line and the points on the graph</translation>
     </message>
     <message>
-        <source>chaine pour repérer la ligne contenant la grandeur ciblée à l'exclusion de {...} , ex :  Cond-{pH/Cond}</source>
+        <source>chaine pour repérer la ligne contenant la grandeur ciblée à l&apos;exclusion de {...} , ex :  Cond-{pH/Cond}</source>
         <translation>text that marks the line holding the quantity, excluding {...}, e.g.  Cond-{pH/Cond}</translation>
     </message>
     <message>
@@ -366,11 +366,11 @@
     </message>
     <message>
         <source>occurence par rapport au [repère] pour repérer la grandeur ciblée séparée par caractères séparateurs (que pour : lecture RS232 par chaîne de caractères et CSV)</source>
-        <translation>the value's field, counted from the [marker] and split by the separator (RS232 reading by character string and CSV only)</translation>
+        <translation>the value&apos;s field, counted from the [marker] and split by the separator (RS232 reading by character string and CSV only)</translation>
     </message>
     <message>
-        <source>caractères pour repérer la ligne contenant l'heure de la mesure du multimètre ( 2 sont recherchés [::] car 00:00:00 mais un seul est possible [:] 00:00)</source>
-        <translation>characters that mark the line holding the instrument's time (2 sought [::] for 00:00:00, one possible [:] for 00:00)</translation>
+        <source>caractères pour repérer la ligne contenant l&apos;heure de la mesure du multimètre ( 2 sont recherchés [::] car 00:00:00 mais un seul est possible [:] 00:00)</source>
+        <translation>characters that mark the line holding the instrument&apos;s time (2 sought [::] for 00:00:00, one possible [:] for 00:00)</translation>
     </message>
     <message>
         <source>chaine de caractères (sans espaces) pour repérer la fin de bloc de mesure en ASCII , souvent ____  ou Multi</source>
@@ -388,7 +388,7 @@
         <translation>  double-click to select  </translation>
     </message>
     <message>
-        <source> _DoubleClick pour l'éditer  </source>
+        <source> _DoubleClick pour l&apos;éditer  </source>
         <translation> _double-click to edit  </translation>
     </message>
     <message>
@@ -422,7 +422,7 @@
 <context>
     <name>sondalog::Fluorometer</name>
     <message>
-        <source>pas d'étalonnage du fluorimètre (</source>
+        <source>pas d&apos;étalonnage du fluorimètre (</source>
         <translation>no fluorometer calibration (</translation>
     </message>
 </context>
@@ -455,7 +455,7 @@
 <context>
     <name>sondalog::Messages</name>
     <message>
-        <source>Impossible d'ouvrir le port &lt;%1&gt;</source>
+        <source>Impossible d&apos;ouvrir le port &lt;%1&gt;</source>
         <translation>Cannot open the port &lt;%1&gt;</translation>
     </message>
     <message>
@@ -467,24 +467,24 @@
         <translation>link restored with &lt;%1&gt;</translation>
     </message>
     <message>
-        <source>des caractères arrivent mais aucune mesure n'est lue : vérifier le tableau (repère, rep hms, séparateur)</source>
+        <source>des caractères arrivent mais aucune mesure n&apos;est lue : vérifier le tableau (repère, rep hms, séparateur)</source>
         <translation>characters arrive but no reading is decoded: check the table (marker, time mark, separator)</translation>
     </message>
     <message>
-        <source>bloc sans fin abandonné (plus de 1000 lignes ou 64 Ko) : vérifier le repère de fin de bloc et l'heure</source>
+        <source>bloc sans fin abandonné (plus de 1000 lignes ou 64 Ko) : vérifier le repère de fin de bloc et l&apos;heure</source>
         <translation>block without an end dropped (over 1000 lines or 64 KB): check the end-of-block mark and the time mark</translation>
     </message>
     <message>
-        <source>CSV détecté, changer l'option vers &lt;par chaîne de caractères et CSV&gt;</source>
+        <source>CSV détecté, changer l&apos;option vers &lt;par chaîne de caractères et CSV&gt;</source>
         <translation>CSV detected, change the option to &lt;by character string and CSV&gt;</translation>
     </message>
     <message>
-        <source>CSV détecté, changer l'option vers &lt;par chaîne de caractères et CSV&gt; ET RTS activé!</source>
+        <source>CSV détecté, changer l&apos;option vers &lt;par chaîne de caractères et CSV&gt; ET RTS activé!</source>
         <translation>CSV detected, change the option to &lt;by character string and CSV&gt; AND tick RTS!</translation>
     </message>
     <message>
-        <source>';' reçu dans une ligne qui n'est pas du CSV : ignoré</source>
-        <translation>';' received in a line that is not CSV: ignored</translation>
+        <source>&apos;;&apos; reçu dans une ligne qui n&apos;est pas du CSV : ignoré</source>
+        <translation>&apos;;&apos; received in a line that is not CSV: ignored</translation>
     </message>
     <message>
         <source>
@@ -492,7 +492,7 @@
 
 2 options 
       Fichiers SondaLOG enregistrés avec ce logiciel
-      Fichiers d'acquisition AUTOmatique enregistrés avec le Multimètre lui même
+      Fichiers d&apos;acquisition AUTOmatique enregistrés avec le Multimètre lui même
 
 </source>
         <translation>
@@ -521,7 +521,7 @@ then [</translation>
         <translation> save the PARAMETERS  ?</translation>
     </message>
     <message>
-        <source> échec de l'enregistrement de </source>
+        <source> échec de l&apos;enregistrement de </source>
         <translation> save failed: </translation>
     </message>
     <message>
@@ -553,11 +553,11 @@ The readings are kept in memory: free some room or choose another folder, then t
         <translation>line of over 64 KB without a line end: cut</translation>
     </message>
     <message>
-        <source>accès refusé à %1 : ce compte n'a pas le droit de l'ouvrir</source>
+        <source>accès refusé à %1 : ce compte n&apos;a pas le droit de l&apos;ouvrir</source>
         <translation>access to %1 refused: this account may not open it</translation>
     </message>
     <message>
-        <source>accès refusé à %1 : ce compte n'est pas dans le groupe dialout (sudo usermod -aG dialout $USER, puis fermer la session et la rouvrir)</source>
+        <source>accès refusé à %1 : ce compte n&apos;est pas dans le groupe dialout (sudo usermod -aG dialout $USER, puis fermer la session et la rouvrir)</source>
         <translation>access to %1 refused: this account is not in the dialout group (sudo usermod -aG dialout $USER, then log out and back in)</translation>
     </message>
     <message>
@@ -571,7 +571,7 @@ Les mesures non enregistrées, les paramètres et le tableau sont enregistrés a
 Quit Sondalog?
 
 The unsaved readings, the parameters and the table are saved before the end.
-[Esc] or "cancel": stay.
+[Esc] or &quot;cancel&quot;: stay.
 </translation>
     </message>
 </context>
@@ -693,7 +693,7 @@ The unsaved readings, the parameters and the table are saved before the end.
         <translation>message shown to mark the start of the tracing (t0)</translation>
     </message>
     <message>
-        <source>  facteur multiplicatif pour le calcul de l'aire   </source>
+        <source>  facteur multiplicatif pour le calcul de l&apos;aire   </source>
         <translation>  multiplying factor of the area   </translation>
     </message>
     <message>
@@ -705,7 +705,7 @@ The unsaved readings, the parameters and the table are saved before the end.
         <translation>marker of the pH value in the lines received</translation>
     </message>
     <message>
-        <source>repère de la valeur de l'oxygène dissous dans les lignes reçues</source>
+        <source>repère de la valeur de l&apos;oxygène dissous dans les lignes reçues</source>
         <translation>marker of the dissolved oxygen value in the lines received</translation>
     </message>
     <message>
@@ -799,7 +799,7 @@ The unsaved readings, the parameters and the table are saved before the end.
     <name>sondalog::RecordListPanel</name>
     <message>
         <source>lignes décodées du multimètre</source>
-        <translation>multimeter's decoded lines</translation>
+        <translation>multimeter&apos;s decoded lines</translation>
     </message>
 </context>
 <context>
@@ -878,7 +878,7 @@ The unsaved readings, the parameters and the table are saved before the end.
         <translation>Backup into the subfolder</translation>
     </message>
     <message>
-        <source>signe décimal du fichier d'enregistrement</source>
+        <source>signe décimal du fichier d&apos;enregistrement</source>
         <translation>decimal sign of the recording file</translation>
     </message>
     <message>
@@ -977,7 +977,7 @@ Stop storing the readings in memory, then save them
         <translation>Continue</translation>
     </message>
     <message>
-        <source>bouton de test initial et d'arrêt du test  </source>
+        <source>bouton de test initial et d&apos;arrêt du test  </source>
         <translation>starts and stops the link test  </translation>
     </message>
     <message>
@@ -985,7 +985,7 @@ Stop storing the readings in memory, then save them
         <translation>  learning the baseline  </translation>
     </message>
     <message>
-        <source>arrêt de l'acquisition et enregistrement</source>
+        <source>arrêt de l&apos;acquisition et enregistrement</source>
         <translation>stops the acquisition and saves</translation>
     </message>
     <message>
@@ -1009,7 +1009,7 @@ Stop storing the readings in memory, then save them
     <name>sondalog::RunState</name>
     <message>
         <source>signe décimal du PC : </source>
-        <translation>PC's decimal sign: </translation>
+        <translation>PC&apos;s decimal sign: </translation>
     </message>
     <message>
         <source>virgule</source>
@@ -1027,7 +1027,7 @@ Stop storing the readings in memory, then save them
         <translation> SondaLOG file </translation>
     </message>
     <message>
-        <source> fichier d'acquisition AUTOmatique</source>
+        <source> fichier d&apos;acquisition AUTOmatique</source>
         <translation> AUTOmatic acquisition file</translation>
     </message>
     <message>
@@ -1042,7 +1042,7 @@ Stop storing the readings in memory, then save them
         <translation>tracer analysis</translation>
     </message>
     <message>
-        <source>distance du point d'injection au point de mesure, en m</source>
+        <source>distance du point d&apos;injection au point de mesure, en m</source>
         <translation>distance from the injection point to the measuring point, in m</translation>
     </message>
     <message>
@@ -1050,7 +1050,7 @@ Stop storing the readings in memory, then save them
         <translation>mass of salt injected, in kg</translation>
     </message>
     <message>
-        <source>débit au point de mesure, en L/s (constant pendant l'essai)</source>
+        <source>débit au point de mesure, en L/s (constant pendant l&apos;essai)</source>
         <translation>discharge at the measuring point, in L/s (constant during the test)</translation>
     </message>
     <message>
@@ -1063,7 +1063,7 @@ Stop storing the readings in memory, then save them
     </message>
     <message>
         <source>débit variable : fichier de lignes « date-heure;L/s » ou « heures depuis t0;L/s » (vide : le débit ci-dessus, constant)</source>
-        <translation>varying discharge: a file of "date-time;L/s" or "hours since t0;L/s" lines (empty: the discharge above, constant)</translation>
+        <translation>varying discharge: a file of &quot;date-time;L/s&quot; or &quot;hours since t0;L/s&quot; lines (empty: the discharge above, constant)</translation>
     </message>
     <message>
         <source>étalons concentration:conductivité séparés par ; (ex. 100:210;200:415) : la pente de leur droite donne le facteur</source>
@@ -1094,8 +1094,8 @@ Stop storing the readings in memory, then save them
         <translation>standards</translation>
     </message>
     <message>
-        <source>traçage aux colorants : eau, étalons de chaque traceur, turbidité, corrections ; importer le fichier de constantes de l'instrument</source>
-        <translation>dye tracing: water, each tracer's standards, turbidity, corrections; import the instrument's constants file</translation>
+        <source>traçage aux colorants : eau, étalons de chaque traceur, turbidité, corrections ; importer le fichier de constantes de l&apos;instrument</source>
+        <translation>dye tracing: water, each tracer&apos;s standards, turbidity, corrections; import the instrument&apos;s constants file</translation>
     </message>
     <message>
         <source>k des étalons = </source>
@@ -1153,7 +1153,7 @@ Stop storing the readings in memory, then save them
         <translation>CONTRAST</translation>
     </message>
     <message>
-        <source>bascule entre 3 modes d'affichage</source>
+        <source>bascule entre 3 modes d&apos;affichage</source>
         <translation>switches between 3 display modes</translation>
     </message>
     <message>
