@@ -57,6 +57,24 @@
         <source>ajusté : v %1 ± %2 m/h · D %3 ± %4 m²/s · R %5 · R² %6</source>
         <translation>fitted: v %1 ± %2 m/h · D %3 ± %4 m²/s · R %5 · R² %6</translation>
     </message>
+    <message>
+        <source>Analyse enregistrée à côté de
+%1</source>
+        <translation>Analysis saved beside
+%1</translation>
+    </message>
+    <message>
+        <source>Rapport d&apos;analyse non enregistré : impossible de créer %1</source>
+        <translation>Analysis report not saved: cannot create %1</translation>
+    </message>
+    <message>
+        <source>image non écrite</source>
+        <translation>picture not written</translation>
+    </message>
+    <message>
+        <source>Rapport d&apos;analyse non enregistré (%1) : %2</source>
+        <translation>Analysis report not saved (%1): %2</translation>
+    </message>
 </context>
 <context>
     <name>sondalog::CalibrationDialog</name>
@@ -71,10 +89,6 @@
     <message>
         <source>import refusé : </source>
         <translation>import refused: </translation>
-    </message>
-    <message>
-        <source>importé de </source>
-        <translation>imported from </translation>
     </message>
     <message>
         <source>étalonnage du fluorimètre</source>
@@ -192,6 +206,10 @@
         <source>turbidité et corrections (dans cet ordre : turbidité, température, fond naturel, diaphonie)</source>
         <translation>turbidity and corrections (in this order: turbidity, temperature, natural background, cross-talk)</translation>
     </message>
+    <message>
+        <source>importé de %1 : vérifier, puis Enregistrer</source>
+        <translation>imported from %1: check, then Save</translation>
+    </message>
 </context>
 <context>
     <name>sondalog::ChartsWindow</name>
@@ -214,6 +232,72 @@
     <message>
         <source>close</source>
         <translation>close</translation>
+    </message>
+    <message>
+        <source>Conductivité</source>
+        <translation>Conductivity</translation>
+    </message>
+    <message>
+        <source>Température</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>pH</source>
+        <translation>pH</translation>
+    </message>
+    <message>
+        <source>O2 dissout</source>
+        <translation>dissolved O2</translation>
+    </message>
+    <message>
+        <source>points par graphe</source>
+        <translation>points per chart</translation>
+    </message>
+    <message>
+        <source>     tous</source>
+        <translation>     all</translation>
+    </message>
+    <message>
+        <source>calcul</source>
+        <translation>calculation</translation>
+    </message>
+    <message>
+        <source>dernier</source>
+        <translation>last</translation>
+    </message>
+    <message>
+        <source>moyenne </source>
+        <translation>mean </translation>
+    </message>
+    <message>
+        <source>minimum</source>
+        <translation>minimum</translation>
+    </message>
+    <message>
+        <source>maximum</source>
+        <translation>maximum</translation>
+    </message>
+    <message>
+        <source>Zoom avec roulette
+
+clik droit pour 
+déplacer
+
+sélection 
+rectangulaire
+
+double click =&gt; 
+tout est réaffiché</source>
+        <translation>Zoom with the wheel
+
+right click to 
+move
+
+rectangular 
+selection
+
+double click =&gt; 
+everything shown again</translation>
     </message>
 </context>
 <context>
@@ -382,6 +466,21 @@
     </message>
 </context>
 <context>
+    <name>sondalog::ConfigurationLink</name>
+    <message>
+        <source>Impossible d&apos;enregistrer %1 : %2</source>
+        <translation>Cannot save %1: %2</translation>
+    </message>
+    <message>
+        <source>Température</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Turbidité</source>
+        <translation>Turbidity</translation>
+    </message>
+</context>
+<context>
     <name>sondalog::DirectoryChooser</name>
     <message>
         <source>  DoubleClick pour sélectionner  </source>
@@ -443,6 +542,14 @@
     <message>
         <source>Sondalog_help.pdf</source>
         <translation>Sondalog_help_en.pdf</translation>
+    </message>
+    <message>
+        <source>permet de lister les COM1 à 9 et voir lesquelles sont actives</source>
+        <translation>lists COM1 to 9 and shows which are active</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; introuvable</source>
+        <translation>&lt;%1&gt; not found</translation>
     </message>
 </context>
 <context>
@@ -574,6 +681,856 @@ The unsaved readings, the parameters and the table are saved before the end.
 [Esc] or &quot;cancel&quot;: stay.
 </translation>
     </message>
+    <message>
+        <source>
+dernière ligne reçue : %1</source>
+        <translation>
+last line received: %1</translation>
+    </message>
+    <message>
+        <source>-&gt; mesures à dates différentes (dt=1pas)  n =%1
+
+%2
+
+ modifier dans les Paramètres la valeur [dernière grandeur affichée sur l&apos;écran du WTW] 
+ actuellement   =&gt; %3 parmi (pH, Ox, Cond) ....  click pour fermer cette fenêtre</source>
+        <translation>-&gt; readings with different times (dt=1 step)  n =%1
+
+%2
+
+ change in the Parameters the value [last quantity shown on the WTW&apos;s screen] 
+ currently   =&gt; %3 among (pH, Ox, Cond) ....  click to close this window</translation>
+    </message>
+    <message>
+        <source>resynchronisation : lignes sans fin de bloc abandonnées</source>
+        <translation>resynchronisation: lines without an end of block dropped</translation>
+    </message>
+    <message>
+        <source>bloc incomplet après reconnexion, ignoré : %1</source>
+        <translation>incomplete block after reconnection, ignored: %1</translation>
+    </message>
+    <message>
+        <source>%1 caractères </source>
+        <translation>%1 characters </translation>
+    </message>
+    <message>
+        <source>fluorimètre : %1 (Paramètres, étalonnage)</source>
+        <translation>fluorometer: %1 (Parameters, calibration)</translation>
+    </message>
+    <message>
+        <source>fluorimètre : aucun traceur de l&apos;étalonnage n&apos;est lu sur L%1</source>
+        <translation>fluorometer: no tracer of the calibration is read on L%1</translation>
+    </message>
+    <message>
+        <source>ligne du fluorimètre sans valeur pour %1 : pas de point</source>
+        <translation>fluorometer line without a value for %1: no point</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;est pas un fichier texte (il contient des octets nuls) : rien n&apos;est chargé</source>
+        <translation>The file %1 is not a text file (it holds NUL bytes): nothing is loaded</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir le fichier %1</source>
+        <translation>Cannot open the file %1</translation>
+    </message>
+    <message>
+        <source> : ce n&apos;est pas un fichier ordinaire</source>
+        <translation>: not a regular file</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est trop grand pour la mémoire de ce PC (%2 Mo, %3 Mo au plus) : rien n&apos;est chargé</source>
+        <translation>The file %1 is too large for this PC&apos;s memory (%2 MB, %3 MB at most): nothing is loaded</translation>
+    </message>
+    <message>
+        <source>Lecture interrompue du fichier %1 : rien n&apos;est chargé</source>
+        <translation>Reading of the file %1 interrupted: nothing is loaded</translation>
+    </message>
+    <message>
+        <source>Mémoire insuffisante pour décoder ce fichier : rien n&apos;est chargé</source>
+        <translation>Not enough memory to decode this file: nothing is loaded</translation>
+    </message>
+    <message>
+        <source> problème avec le fichier &lt;%1&gt;
+
+ il semble que c&apos;est un fichier d&apos;acquisition Automatique du multimètre  
+
+ le traiter ainsi ?
+
+ longueur d&apos;un bloc = %2</source>
+        <translation> problem with the file &lt;%1&gt;
+
+ it looks like an AUTOmatic acquisition file of the multimeter  
+
+ read it as such?
+
+ block length = %2</translation>
+    </message>
+    <message>
+        <source> Aucun bloc détecté avec le repère fin de bloc &lt;%1&gt; dans le fichier &lt;%2&gt;
+
+ il semble que c&apos;est un fichier SondaLOG  (vérifier ce repère dans les paramètres)
+
+ Traiter comme un fichier SondaLOG ?
+
+</source>
+        <translation> No block found with the end-of-block marker &lt;%1&gt; in the file &lt;%2&gt;
+
+ it looks like a SondaLOG file  (check this marker in the parameters)
+
+ Read it as a SondaLOG file?
+
+</translation>
+    </message>
+    <message>
+        <source>ajustement : distance nécessaire</source>
+        <translation>fit: distance needed</translation>
+    </message>
+    <message>
+        <source>ajustement : pas assez de mesures après t0</source>
+        <translation>fit: not enough readings after t0</translation>
+    </message>
+    <message>
+        <source>ajustement : pas de point de départ (courbe plate ou sans aire)</source>
+        <translation>fit: no starting point (flat curve or no area)</translation>
+    </message>
+    <message>
+        <source>ajustement : mémoire insuffisante</source>
+        <translation>fit: not enough memory</translation>
+    </message>
+    <message>
+        <source>ajustement impossible à démarrer</source>
+        <translation>fit could not start</translation>
+    </message>
+    <message>
+        <source>l&apos;ajustement n&apos;a pas convergé (%1)</source>
+        <translation>the fit did not converge (%1)</translation>
+    </message>
+    <message>
+        <source>ajustement peu fiable (R² %1, intervalles à 95 % : v ± %2 m/h, D ± %3 m²/s) : ce n&apos;est pas un résultat</source>
+        <translation>unreliable fit (R² %1, 95 % intervals: v ± %2 m/h, D ± %3 m²/s): this is not a result</translation>
+    </message>
+    <message>
+        <source>l&apos;ajustement n&apos;a pas convergé (valeurs non finies)</source>
+        <translation>the fit did not converge (non-finite values)</translation>
+    </message>
+    <message>
+        <source>conduits : pas d&apos;ajustement simple pour partir</source>
+        <translation>conduits: no single fit to start from</translation>
+    </message>
+    <message>
+        <source>conduits : l&apos;ajustement n&apos;a pas convergé</source>
+        <translation>conduits: the fit did not converge</translation>
+    </message>
+    <message>
+        <source>débit, ligne %1 illisible (« date-heure;L/s » ou « heures depuis t0;L/s » attendu) : %2</source>
+        <translation>discharge, line %1 unreadable (“date-time;L/s” or “hours since t0;L/s” expected): %2</translation>
+    </message>
+    <message>
+        <source>débit : aucune valeur dans le fichier</source>
+        <translation>discharge: no value in the file</translation>
+    </message>
+    <message>
+        <source>mesure n° %1 sans heure lisible : analyse arrêtée (les temps de transit demandent l&apos;heure de chaque mesure)</source>
+        <translation>reading no. %1 without a readable time: analysis stopped (transit times need the time of every reading)</translation>
+    </message>
+    <message>
+        <source>l&apos;heure recule à la mesure n° %1 (%2 après %3) : analyse arrêtée, vérifier l&apos;horloge du PC</source>
+        <translation>the time goes back at reading no. %1 (%2 after %3): analysis stopped, check the PC&apos;s clock</translation>
+    </message>
+    <message>
+        <source>pas de t0 : marquer le début du traçage (ou --t0)</source>
+        <translation>no t0: mark the start of the tracer test (or --t0)</translation>
+    </message>
+    <message>
+        <source>aucune mesure avant t0 : ligne de base prise à t0</source>
+        <translation>no reading before t0: baseline taken at t0</translation>
+    </message>
+    <message>
+        <source>Analyse du traçage — </source>
+        <translation>Tracer test analysis — </translation>
+    </message>
+    <message>
+        <source>Données
+</source>
+        <translation>Data
+</translation>
+    </message>
+    <message>
+        <source>  distance injection – mesure</source>
+        <translation>  distance injection – measurement</translation>
+    </message>
+    <message>
+        <source>  masse de sel injectée</source>
+        <translation>  mass of salt injected</translation>
+    </message>
+    <message>
+        <source>  masse de traceur injectée</source>
+        <translation>  mass of tracer injected</translation>
+    </message>
+    <message>
+        <source>  débit au point de mesure</source>
+        <translation>  discharge at the measuring point</translation>
+    </message>
+    <message>
+        <source>  facteur de conversion k</source>
+        <translation>  conversion factor k</translation>
+    </message>
+    <message>
+        <source>mg/L par µS/cm</source>
+        <translation>mg/L per µS/cm</translation>
+    </message>
+    <message>
+        <source>  t0 : mesure n° </source>
+        <translation>  t0: reading no. </translation>
+    </message>
+    <message>
+        <source>, ligne de base </source>
+        <translation>, baseline </translation>
+    </message>
+    <message>
+        <source> (grandeur 1)
+
+</source>
+        <translation> (quantity 1)
+
+</translation>
+    </message>
+    <message>
+        <source>Résultats (</source>
+        <translation>Results (</translation>
+    </message>
+    <message>
+        <source> mesures après t0)</source>
+        <translation> readings after t0)</translation>
+    </message>
+    <message>
+        <source> — courbe incomplète, résultats provisoires</source>
+        <translation> — incomplete curve, provisional results</translation>
+    </message>
+    <message>
+        <source>  première arrivée</source>
+        <translation>  first arrival</translation>
+    </message>
+    <message>
+        <source>  pic</source>
+        <translation>  peak</translation>
+    </message>
+    <message>
+        <source>  concentration au pic</source>
+        <translation>  peak concentration</translation>
+    </message>
+    <message>
+        <source>  temps de transit moyen</source>
+        <translation>  mean transit time</translation>
+    </message>
+    <message>
+        <source>  variance des temps de transit</source>
+        <translation>  variance of transit times</translation>
+    </message>
+    <message>
+        <source>  vitesse (première arrivée)</source>
+        <translation>  velocity (first arrival)</translation>
+    </message>
+    <message>
+        <source>  vitesse (pic)</source>
+        <translation>  velocity (peak)</translation>
+    </message>
+    <message>
+        <source>  vitesse (temps moyen)</source>
+        <translation>  velocity (mean time)</translation>
+    </message>
+    <message>
+        <source>  dispersion longitudinale D</source>
+        <translation>  longitudinal dispersion D</translation>
+    </message>
+    <message>
+        <source>  dispersivité alpha</source>
+        <translation>  dispersivity alpha</translation>
+    </message>
+    <message>
+        <source>  nombre de Péclet</source>
+        <translation>  Péclet number</translation>
+    </message>
+    <message>
+        <source>  masse restituée</source>
+        <translation>  mass recovered</translation>
+    </message>
+    <message>
+        <source>  taux de restitution</source>
+        <translation>  recovery</translation>
+    </message>
+    <message>
+        <source>  fin du passage</source>
+        <translation>  end of the passage</translation>
+    </message>
+    <message>
+        <source>  part extrapolée de la queue</source>
+        <translation>  extrapolated share of the tail</translation>
+    </message>
+    <message>
+        <source>  dérive de la ligne de base</source>
+        <translation>  baseline drift</translation>
+    </message>
+    <message>
+        <source>par heure</source>
+        <translation>per hour</translation>
+    </message>
+    <message>
+        <source>
+Ajustement advection–dispersion (injection instantanée, concentration de flux)
+</source>
+        <translation>
+Advection–dispersion fit (instantaneous injection, flux concentration)
+</translation>
+    </message>
+    <message>
+        <source>  (± : écart type ; intervalle à 95 % : ± 1,96 écart type)
+</source>
+        <translation>  (±: standard error; 95 % interval: ± 1.96 standard errors)
+</translation>
+    </message>
+    <message>
+        <source>  vitesse v : %1 ± %2 m/h
+</source>
+        <translation>  velocity v: %1 ± %2 m/h
+</translation>
+    </message>
+    <message>
+        <source>  dispersion D : %1 ± %2 m²/s
+</source>
+        <translation>  dispersion D: %1 ± %2 m²/s
+</translation>
+    </message>
+    <message>
+        <source>  restitution R : %1 ± %2 %
+</source>
+        <translation>  recovery R: %1 ± %2 %
+</translation>
+    </message>
+    <message>
+        <source>  écart quadratique moyen : %1 %4, R² = %2 (%3 points)
+</source>
+        <translation>  root mean square error: %1 %4, R² = %2 (%3 points)
+</translation>
+    </message>
+    <message>
+        <source>non calculé</source>
+        <translation>not calculated</translation>
+    </message>
+    <message>
+        <source>
+Remarques
+  </source>
+        <translation>
+Notes
+  </translation>
+    </message>
+    <message>
+        <source>pas assez de mesures après t0 (il en faut au moins deux)</source>
+        <translation>not enough readings after t0 (at least two are needed)</translation>
+    </message>
+    <message>
+        <source>facteur de conversion en concentration absent ou nul</source>
+        <translation>conversion factor to concentration missing or zero</translation>
+    </message>
+    <message>
+        <source>courbe plate : aucune mesure au-dessus de la ligne de base</source>
+        <translation>flat curve: no reading above the baseline</translation>
+    </message>
+    <message>
+        <source>fin du passage demandée avant le pic : ignorée</source>
+        <translation>end of the passage asked before the peak: ignored</translation>
+    </message>
+    <message>
+        <source>courbe incomplète : la concentration n&apos;est pas revenue à la ligne de base, les moments et la restitution sont provisoires</source>
+        <translation>incomplete curve: the concentration has not come back to the baseline, the moments and the recovery are provisional</translation>
+    </message>
+    <message>
+        <source>aire de la courbe nulle ou négative : pas de moments</source>
+        <translation>zero or negative area under the curve: no moments</translation>
+    </message>
+    <message>
+        <source>restitution : masse injectée et débit nécessaires</source>
+        <translation>recovery: injected mass and discharge needed</translation>
+    </message>
+    <message>
+        <source>vitesses et dispersion : distance nécessaire</source>
+        <translation>velocities and dispersion: distance needed</translation>
+    </message>
+    <message>
+        <source>fichier de débit illisible : %1</source>
+        <translation>unreadable discharge file: %1</translation>
+    </message>
+    <message>
+        <source>Acquisition interrompue enregistrée dans
+%1
+
+[Continue] la reprend à la mesure %2</source>
+        <translation>Interrupted acquisition saved in
+%1
+
+[Continue] resumes it at reading %2</translation>
+    </message>
+    <message>
+        <source>]  pour marquer le début du traçage</source>
+        <translation>]  to mark the start of the tracer test</translation>
+    </message>
+    <message>
+        <source> Le signe décimal du fichier de sortie (%1)
+
+ n&apos;est pas en phase avec celui de l&apos;ordinateur (%2)
+
+ mettre le fichier en phase avec l&apos;ordinateur (%3)    ?</source>
+        <translation> The decimal sign of the output file (%1)
+
+ does not match the computer&apos;s (%2)
+
+ make the file match the computer (%3)    ?</translation>
+    </message>
+    <message>
+        <source>tous les %1 points</source>
+        <translation>all %1 points</translation>
+    </message>
+    <message>
+        <source>point par point</source>
+        <translation>point by point</translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 points</translation>
+    </message>
+    <message>
+        <source>%1 points par calcul</source>
+        <translation>%1 points per calculation</translation>
+    </message>
+    <message>
+        <source> : il faut 1 à 3 étalons</source>
+        <translation>: 1 to 3 standards are needed</translation>
+    </message>
+    <message>
+        <source> : l&apos;étalon %1 n&apos;est pas au-dessus de l&apos;eau (%2 mV, eau %3 mV)</source>
+        <translation>: standard %1 is not above the water (%2 mV, water %3 mV)</translation>
+    </message>
+    <message>
+        <source> : étalons non croissants (%1 après %2)</source>
+        <translation>: standards not increasing (%1 after %2)</translation>
+    </message>
+    <message>
+        <source>étalonnage sans eau (blanc) : aucune conversion</source>
+        <translation>calibration without water (blank): no conversion</translation>
+    </message>
+    <message>
+        <source>étalonnage : il faut 1 à 3 traceurs</source>
+        <translation>calibration: 1 to 3 tracers are needed</translation>
+    </message>
+    <message>
+        <source>étalonnage de %1 : lampe %2 (un traceur se lit sur L1, L2 ou L3)</source>
+        <translation>calibration of %1: lamp %2 (a tracer is read on L1, L2 or L3)</translation>
+    </message>
+    <message>
+        <source>étalonnage de %1</source>
+        <translation>calibration of %1</translation>
+    </message>
+    <message>
+        <source>étalons de turbidité</source>
+        <translation>turbidity standards</translation>
+    </message>
+    <message>
+        <source>signal illisible « %1 »</source>
+        <translation>unreadable signal “%1”</translation>
+    </message>
+    <message>
+        <source>nombre de points d&apos;étalonnage du traceur %1 illisible</source>
+        <translation>unreadable number of calibration points of tracer %1</translation>
+    </message>
+    <message>
+        <source>point d&apos;étalonnage du traceur %1 illisible</source>
+        <translation>unreadable calibration point of tracer %1</translation>
+    </message>
+    <message>
+        <source>le bloc « %1 » n&apos;a pas ses quatre lampes L1 à L4</source>
+        <translation>the block “%1” lacks its four lamps L1 to L4</translation>
+    </message>
+    <message>
+        <source>concentration de l&apos;étalon « %1 » inconnue</source>
+        <translation>unknown concentration of the standard “%1”</translation>
+    </message>
+    <message>
+        <source>aucun bloc de signaux (lignes de tirets, L1 à L4) : pas un fichier de constantes d&apos;étalonnage</source>
+        <translation>no block of signals (dashed lines, L1 to L4): not a calibration constants file</translation>
+    </message>
+    <message>
+        <source>valeur illisible « %1 »</source>
+        <translation>unreadable value “%1”</translation>
+    </message>
+    <message>
+        <source>étalonnage illisible : %1</source>
+        <translation>unreadable calibration: %1</translation>
+    </message>
+    <message>
+        <source>fond naturel : la fenêtre du passage demande deux heures depuis t0, la première avant la seconde (ex. 4 ; 20)</source>
+        <translation>natural background: the passage window needs two hours since t0, the first before the second (e.g. 4 ; 20)</translation>
+    </message>
+    <message>
+        <source>correction de turbidité : il faut au moins deux étalons de turbidité</source>
+        <translation>turbidity correction: at least two turbidity standards are needed</translation>
+    </message>
+    <message>
+        <source>correction de turbidité : les étalons de turbidité ne sont pas au-dessus de l&apos;eau sur L%1 et L4</source>
+        <translation>turbidity correction: the turbidity standards are not above the water on L%1 and L4</translation>
+    </message>
+    <message>
+        <source>fond naturel de L%1 : trop peu de mesures hors de la fenêtre du passage, ou des lampes qui ne varient pas</source>
+        <translation>natural background of L%1: too few readings outside the passage window, or lamps that do not vary</translation>
+    </message>
+    <message>
+        <source>diaphonie : les signaux de toutes les lampes pour l&apos;étalon de %1 manquent</source>
+        <translation>cross-talk: the signals of every lamp for the standard of %1 are missing</translation>
+    </message>
+    <message>
+        <source>diaphonie : matrice des réponses singulière (deux traceurs lus de la même façon) : refusée</source>
+        <translation>cross-talk: singular response matrix (two tracers read the same way): refused</translation>
+    </message>
+    <message>
+        <source>ligne %1 : diaphonie sans solution stable (étalonnages trop éloignés des réponses)</source>
+        <translation>line %1: cross-talk without a stable solution (calibrations too far from the responses)</translation>
+    </message>
+    <message>
+        <source>diaphonie : deux ou trois traceurs de l&apos;étalonnage (1 à %1)</source>
+        <translation>cross-talk: two or three tracers of the calibration (1 to %1)</translation>
+    </message>
+    <message>
+        <source>correction illisible : %1</source>
+        <translation>unreadable correction: %1</translation>
+    </message>
+    <message>
+        <source>%1 mesure(s) sans valeur de la lampe L%2 (la première ligne %3) : laissées hors de la courbe</source>
+        <translation>%1 reading(s) without a value of lamp L%2 (the first on line %3): left out of the curve</translation>
+    </message>
+    <message>
+        <source>ligne %1 : </source>
+        <translation>line %1: </translation>
+    </message>
+    <message>
+        <source>il manque des lampes (%1 colonnes, il en faut au moins %2 : n°, heure, R, L1 à L4)</source>
+        <translation>lamps missing (%1 columns, at least %2 needed: no., time, R, L1 to L4)</translation>
+    </message>
+    <message>
+        <source>heure illisible « %1 » (aa/mm/jj-hh:mm:ss attendu)</source>
+        <translation>unreadable time “%1” (yy/mm/dd-hh:mm:ss expected)</translation>
+    </message>
+    <message>
+        <source>valeur illisible dans « %1 »</source>
+        <translation>unreadable value in “%1”</translation>
+    </message>
+    <message>
+        <source>colonne « F%1 [mV] » absente de l&apos;en-tête</source>
+        <translation>column “F%1 [mV]” missing from the header</translation>
+    </message>
+    <message>
+        <source>il manque des lampes (%1 champs, F1 à F4 en demandent %2)</source>
+        <translation>lamps missing (%1 fields, F1 to F4 need %2)</translation>
+    </message>
+    <message>
+        <source>heure illisible « %1 » / « %2 »</source>
+        <translation>unreadable time “%1” / “%2”</translation>
+    </message>
+    <message>
+        <source>valeur illisible (ni nombre ni « - »)</source>
+        <translation>unreadable value (neither a number nor “-”)</translation>
+    </message>
+    <message>
+        <source>il manque des lampes (%1 colonnes)</source>
+        <translation>lamps missing (%1 columns)</translation>
+    </message>
+    <message>
+        <source>heure du fluorimètre illisible « %1 »</source>
+        <translation>unreadable fluorometer time “%1”</translation>
+    </message>
+    <message>
+        <source>valeur illisible</source>
+        <translation>unreadable value</translation>
+    </message>
+    <message>
+        <source>ni fichier de fluorimètre (titre, tirets, colonnes « # Time R Tracer 1 … ») ni export à tabulations (« Timestamp Timestamp … F1 [mV] … »)</source>
+        <translation>neither a fluorometer file (title, dashes, columns “# Time R Tracer 1 …”) nor a tab-separated export (“Timestamp Timestamp … F1 [mV] …”)</translation>
+    </message>
+    <message>
+        <source>aucune mesure après l&apos;en-tête</source>
+        <translation>no reading after the header</translation>
+    </message>
+    <message>
+        <source>heure antérieure à celle de la ligne %1</source>
+        <translation>time earlier than that of line %1</translation>
+    </message>
+    <message>
+        <source>fichier illisible : %1</source>
+        <translation>unreadable file: %1</translation>
+    </message>
+    <message>
+        <source>ligne du fluorimètre sans ses quatre lampes (%1 champs, L4 en colonne %2) : « %3 »</source>
+        <translation>fluorometer line without its four lamps (%1 fields, L4 in column %2): “%3”</translation>
+    </message>
+    <message>
+        <source>ligne du fluorimètre : L%1 illisible « %2 »</source>
+        <translation>fluorometer line: L%1 unreadable “%2”</translation>
+    </message>
+    <message>
+        <source>ligne du fluorimètre : température illisible « %1 »</source>
+        <translation>fluorometer line: unreadable temperature “%1”</translation>
+    </message>
+    <message>
+        <source> : le manuel est %1
+(l&apos;ouvrir avec un lecteur de PDF, ou en installer un)</source>
+        <translation>: the manual is %1
+(open it with a PDF reader, or install one)</translation>
+    </message>
+    <message>
+        <source>La colonne &lt;%1&gt; n&apos;existe pas</source>
+        <translation>The column &lt;%1&gt; does not exist</translation>
+    </message>
+    <message>
+        <source>fichier de paramètrage &lt;%1&gt; illisible et impossible à renommer : il n&apos;a pas été modifié, les paramètres de l&apos;exemple sont utilisés sans être enregistrés ...</source>
+        <translation>parameter file &lt;%1&gt; unreadable and cannot be renamed: it was not changed, the example parameters are used without being saved ...</translation>
+    </message>
+    <message>
+        <source> écraser les PARAMETRES avec l&apos; exemple %1 ?</source>
+        <translation> overwrite the PARAMETERS with the example %1 ?</translation>
+    </message>
+    <message>
+        <source>fichier &lt;%1&gt; introuvable ...</source>
+        <translation>file &lt;%1&gt; not found ...</translation>
+    </message>
+    <message>
+        <source> écraser les PARAMETRES actuels avec ceux enregistrés ?</source>
+        <translation> overwrite the current PARAMETERS with the saved ones?</translation>
+    </message>
+    <message>
+        <source>fichier de paramètrage &lt;%1&gt;  non trouvé ...</source>
+        <translation>parameter file &lt;%1&gt;  not found ...</translation>
+    </message>
+    <message>
+        <source>fichier de paramètrage &lt;%1&gt; illisible : le tableau n&apos;a pas été modifié ...</source>
+        <translation>parameter file &lt;%1&gt; unreadable: the table was not changed ...</translation>
+    </message>
+    <message>
+        <source>fichier de paramètrage &lt;%1&gt; illisible : conservé sous &lt;%2&gt;, les paramètres de l&apos;exemple sont utilisés ...</source>
+        <translation>parameter file &lt;%1&gt; unreadable: kept as &lt;%2&gt;, the example parameters are used ...</translation>
+    </message>
+    <message>
+        <source>le nombre de colonnes a changé de %1  à  %2 il faudra réenregistrer</source>
+        <translation>the number of columns changed from %1  to  %2 save again</translation>
+    </message>
+    <message>
+        <source>la ligne 1 du tableau est quasi vide, risque d&apos;écraser des valeurs antérieures 
+         continuer ?</source>
+        <translation>row 1 of the table is almost empty, earlier values may be overwritten 
+         continue?</translation>
+    </message>
+    <message>
+        <source>pas un nombre : valeur précédente conservée</source>
+        <translation>not a number: previous value kept</translation>
+    </message>
+    <message>
+        <source>max Y doit être au-dessus de min Y : valeur précédente conservée</source>
+        <translation>max Y must be above min Y: previous value kept</translation>
+    </message>
+    <message>
+        <source>min Y doit être au-dessous de max Y : valeur précédente conservée</source>
+        <translation>min Y must be below max Y: previous value kept</translation>
+    </message>
+    <message>
+        <source>la graduation doit être positive : valeur précédente conservée</source>
+        <translation>the graduation must be positive: previous value kept</translation>
+    </message>
+    <message>
+        <source>   aire[</source>
+        <translation>   area[</translation>
+    </message>
+    <message>
+        <source>(moy. des 60 der. val.) - base = </source>
+        <translation>(mean of the last 60 values) - base = </translation>
+    </message>
+    <message>
+        <source>? rapport des intervalles </source>
+        <translation>? ratio of the intervals </translation>
+    </message>
+    <message>
+        <source>valeur non finie &lt;%1&gt; : pas une mesure</source>
+        <translation>non-finite value &lt;%1&gt;: not a reading</translation>
+    </message>
+    <message>
+        <source>valeur illisible &lt;%1&gt; comptée 0</source>
+        <translation>unreadable value &lt;%1&gt; counted 0</translation>
+    </message>
+    <message>
+        <source>Impossible de créer &lt;%1&gt;</source>
+        <translation>Cannot create &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source> sauvegardé à %1</source>
+        <translation> saved at %1</translation>
+    </message>
+    <message>
+        <source>%1 mesures n&apos;ont pu être écrites dans aucun fichier (%2).
+</source>
+        <translation>%1 readings could not be written to any file (%2).
+</translation>
+    </message>
+    <message>
+        <source>Toute l&apos;acquisition (%1 mesures) est enregistrée dans
+%2</source>
+        <translation>The whole acquisition (%1 readings) is saved in
+%2</translation>
+    </message>
+    <message>
+        <source>Elle n&apos;a pu être enregistrée nulle part :
+%1</source>
+        <translation>It could not be saved anywhere:
+%1</translation>
+    </message>
+    <message>
+        <source> Les %1 mesures de l&apos;acquisition en cours n&apos;ont pas été enregistrées.
+
+ Les effacer pour commencer une nouvelle acquisition ?</source>
+        <translation> The %1 readings of the current acquisition have not been saved.
+
+ Clear them to start a new acquisition?</translation>
+    </message>
+    <message>
+        <source>%1 enregistrements effectués dans 
+%2
+  et dans le presse_papier</source>
+        <translation>%1 records written to 
+%2
+  and to the clipboard</translation>
+    </message>
+    <message>
+        <source>Le journal de l&apos;acquisition ne peut pas être écrit (%1 : %2).
+L&apos;acquisition continue, les mesures restent en mémoire ; nouvel essai à chaque mesure.</source>
+        <translation>The acquisition&apos;s journal cannot be written (%1: %2).
+The acquisition goes on, the readings stay in memory; another try at each reading.</translation>
+    </message>
+    <message>
+        <source>le dossier ne peut pas être recréé</source>
+        <translation>the folder cannot be created again</translation>
+    </message>
+    <message>
+        <source>Le dossier du journal de l&apos;acquisition a été supprimé pendant la mesure (%1)</source>
+        <translation>The folder of the acquisition&apos;s journal was deleted during the run (%1)</translation>
+    </message>
+    <message>
+        <source>Le journal de l&apos;acquisition a été supprimé pendant la mesure (%1)</source>
+        <translation>The acquisition&apos;s journal was deleted during the run (%1)</translation>
+    </message>
+    <message>
+        <source> et ne peut pas être réécrit : %1.
+L&apos;acquisition continue, les mesures restent en mémoire : enregistrer ailleurs.</source>
+        <translation> and cannot be written again: %1.
+The acquisition goes on, the readings stay in memory: save elsewhere.</translation>
+    </message>
+    <message>
+        <source> : il a été recréé et les mesures y sont réécrites.</source>
+        <translation>: it was created again and the readings are written to it again.</translation>
+    </message>
+    <message>
+        <source>Une autre fenêtre de Sondalog enregistre une acquisition dans ce dossier :
+
+%1
+
+Ses mesures ne sont pas touchées. Choisir un autre dossier de travail pour une seconde acquisition.</source>
+        <translation>Another Sondalog window is recording an acquisition in this folder:
+
+%1
+
+Its readings are not touched. Choose another working folder for a second acquisition.</translation>
+    </message>
+    <message>
+        <source>Une acquisition interrompue a été retrouvée :
+
+%1
+
+%2 mesures, la dernière le %3
+
+Oui : elle est enregistrée dans le répertoire de travail puis reprise (Continue).
+Non : elle reste dans sauvegarde_auto et ne sera plus proposée.</source>
+        <translation>An interrupted acquisition was found:
+
+%1
+
+%2 readings, the last on %3
+
+Yes: it is saved in the working folder and resumed (Continue).
+No: it stays in sauvegarde_auto and will not be offered again.</translation>
+    </message>
+    <message>
+        <source> Aucune COM est LIBRE ou OCCUPEE , vérifier les branchements</source>
+        <translation> No COM is FREE or BUSY, check the connections</translation>
+    </message>
+    <message>
+        <source>  Aucune COM disponible, vérifier les branchements ou connecter un appareil 
+
+       et tenter à nouveau sans redémarrer ...</source>
+        <translation>  No COM available, check the connections or connect a device 
+
+       and try again without restarting ...</translation>
+    </message>
+    <message>
+        <source>  La %1 semble disponible    
+
+  mettre à jour le tableau  (sans redémarrer) ...</source>
+        <translation>  %1 seems available    
+
+  update the table  (without restarting) ...</translation>
+    </message>
+    <message>
+        <source>  Une ou plusieurs COM sont disponibles    
+
+  Choisir la bonne pour mettre à jour le tableau  (sans redémarrer) ...</source>
+        <translation>  One or more COM ports are available    
+
+  Choose the right one to update the table  (without restarting) ...</translation>
+    </message>
+    <message>
+        <source> disponible</source>
+        <translation> available</translation>
+    </message>
+    <message>
+        <source> non disponible</source>
+        <translation> not available</translation>
+    </message>
+    <message>
+        <source> =====&gt; Vérifier si le Driver du multimètre est installé </source>
+        <translation> =====&gt; Check that the multimeter&apos;s driver is installed </translation>
+    </message>
+    <message>
+        <source>écriture incomplète</source>
+        <translation>incomplete write</translation>
+    </message>
+    <message>
+        <source>écriture impossible</source>
+        <translation>cannot write</translation>
+    </message>
+    <message>
+        <source>Impossible de créer le fichier %1</source>
+        <translation>Cannot create the file %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une valeur en virgule flottante correcte</source>
+        <translation>&apos;%1&apos; is not a correct floating-point value</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas un nombre fini</source>
+        <translation>&apos;%1&apos; is not a finite number</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une valeur entière correcte</source>
+        <translation>&apos;%1&apos; is not a correct whole number</translation>
+    </message>
+    <message>
+        <source>… (%1 lignes de plus) …</source>
+        <translation>… (%1 more lines) …</translation>
+    </message>
 </context>
 <context>
     <name>sondalog::ParametersWindow</name>
@@ -644,6 +1601,22 @@ The unsaved readings, the parameters and the table are saved before the end.
     <message>
         <source> lignes brutes récupérées sur la liaison RS232</source>
         <translation> raw lines received on the RS232 link</translation>
+    </message>
+    <message>
+        <source>nécessaire pour les anciens 340i</source>
+        <translation>needed for the old 340i</translation>
+    </message>
+    <message>
+        <source>pour lecture car/car, la COLONNE [occurence] est inutilisée, mais [rep hms] oui! (WTW340i DTR RTS)</source>
+        <translation>for character reading, the COLUMN [occurence] is unused, but [rep hms] is! (WTW340i DTR RTS)</translation>
+    </message>
+    <message>
+        <source>pour lecture par chaines complètes, COLONNES [occurence] et  [rep hms] nécessaires</source>
+        <translation>for reading whole strings, COLUMNS [occurence] and  [rep hms] are needed</translation>
+    </message>
+    <message>
+        <source>si pb COM, ne pas hésiter à finalement rebooter l&apos;ordinateur!</source>
+        <translation>if the COM port misbehaves, do not hesitate to restart the computer in the end!</translation>
     </message>
 </context>
 <context>
@@ -854,6 +1827,55 @@ The unsaved readings, the parameters and the table are saved before the end.
         <source>répertoire</source>
         <translation>folder</translation>
     </message>
+    <message>
+        <source> Editer le fichier &lt;%1&gt;  ?  
+
+</source>
+        <translation> Edit the file &lt;%1&gt;  ?  
+
+</translation>
+    </message>
+    <message>
+        <source>%1  nouveau dossier =&gt; saisir le nom et [Entrée]...</source>
+        <translation>%1  new folder =&gt; type its name and [Enter]...</translation>
+    </message>
+    <message>
+        <source>
+répertoire &lt;%1&gt; inexistant
+
+ proposition modifiable &lt;%2&gt;</source>
+        <translation>
+folder &lt;%1&gt; does not exist
+
+ suggestion you may change &lt;%2&gt;</translation>
+    </message>
+    <message>
+        <source>Le dossier &lt;%1&gt; n&apos;existe pas : les mesures restent enregistrées dans &lt;%2&gt;</source>
+        <translation>The folder &lt;%1&gt; does not exist: the readings are still saved in &lt;%2&gt;</translation>
+    </message>
+    <message>
+        <source> Le dossier  &lt;%1&gt;    
+
+   n&apos;existe pas, le créer ?,</source>
+        <translation> The folder  &lt;%1&gt;    
+
+   does not exist, create it?,</translation>
+    </message>
+    <message>
+        <source>Impossible de créer %1</source>
+        <translation>Cannot create %1</translation>
+    </message>
+</context>
+<context>
+    <name>sondalog::RunDisplay</name>
+    <message>
+        <source>mesure lue %1  %2</source>
+        <translation>reading %1  %2</translation>
+    </message>
+    <message>
+        <source>Aucune mesure décodée dans %1 : vérifier les repères et la fin de bloc du tableau des paramètres.</source>
+        <translation>No reading decoded in %1: check the markers and the end of block in the parameters table.</translation>
+    </message>
 </context>
 <context>
     <name>sondalog::RunOptionsPanel</name>
@@ -1004,6 +2026,12 @@ Stop storing the readings in memory, then save them
         <source>enregistre les modifications dans le fichier des paramètres</source>
         <translation>saves the changes in the parameter file</translation>
     </message>
+    <message>
+        <source>
++ analyse du traçage dans le dossier analyses</source>
+        <translation>
++ tracer test analysis in the analyses folder</translation>
+    </message>
 </context>
 <context>
     <name>sondalog::RunState</name>
@@ -1033,6 +2061,34 @@ Stop storing the readings in memory, then save them
     <message>
         <source>Annuler</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Fichiers SondaLOG et AUTO (*.txt *.csv);;Fichiers CSV (*.csv);;Tous les fichiers (*)</source>
+        <translation>SondaLOG and AUTO files (*.txt *.csv);;CSV files (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Ouverture d&apos;un fichier d&apos;acquisition AUTOmatique</source>
+        <translation>Opening an AUTOmatic acquisition file</translation>
+    </message>
+    <message>
+        <source>Ouverture d&apos;un fichier SondaLOG</source>
+        <translation>Opening a SondaLOG file</translation>
+    </message>
+    <message>
+        <source>Une acquisition est en cours : l&apos;arrêter (Stop + save) avant d&apos;ouvrir un fichier.</source>
+        <translation>An acquisition is running: stop it (Stop + save) before opening a file.</translation>
+    </message>
+    <message>
+        <source>Lecture de %1</source>
+        <translation>Reading %1</translation>
+    </message>
+    <message>
+        <source>Décodage de %1</source>
+        <translation>Decoding %1</translation>
+    </message>
+    <message>
+        <source>Annulation…</source>
+        <translation>Cancelling…</translation>
     </message>
 </context>
 <context>
@@ -1179,6 +2235,10 @@ Stop storing the readings in memory, then save them
     <message>
         <source>au début, les couleurs de fonds peuvent être mofifiées par un double clik</source>
         <translation>before the first reading, a double-click changes the background colours</translation>
+    </message>
+    <message>
+        <source>annuler les couleurs ?</source>
+        <translation>cancel the colours?</translation>
     </message>
 </context>
 </TS>

@@ -75,7 +75,8 @@ void AcquisitionSession::OpenCharacterMode()
         return;
     }
     if (!burst_.Open(description)) {
-        emit logLine(QStringLiteral(" _Open ") + description + QStringLiteral("  erreur"));
+        emit logLine(QStringLiteral(" _Open ") + description + Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  erreur")));
+
         emit openFailed(Message(kPortOpenFailedMessage).arg(PortName(description)) + QStringLiteral(" : ") + burst_.ErrorText());
         // As a lost link: the run is under way and tries the port again by itself (an adapter plugged in late).
         BeginRun();
@@ -313,7 +314,7 @@ void AcquisitionSession::WatchDecoding()
         undecodedTold_ = true;
         QString raw = lastRaw_;
         raw.replace(u'\r', u'|').replace(u'\n', u' ');
-        emit undecoded(Message(kUndecodedMessage) + QStringLiteral("\ndernière ligne reçue : ") + raw.left(300));
+        emit undecoded(Message(kUndecodedMessage) + Message(QT_TRANSLATE_NOOP("sondalog::Messages", "\ndernière ligne reçue : %1")).arg(raw.left(300)));
     }
 }
 

@@ -172,12 +172,13 @@ void BlockAssembler::CsvLine(Step& s, const QString& line, const InstrumentConfi
     if (sampleCount > 3 && !options.unseen) {
         const StampComparison stamps = CompareBlockStamps(pending_);
         if (stamps.result != 3) {
-            s.label21 = QStringLiteral("-> mesures à dates différentes (dt=1pas)  n =") + QString::number(sampleCount) +
-                        QStringLiteral("\n\n") + stamps.listing + QStringLiteral("\n\n") +
-                        QStringLiteral(" modifier dans les Paramètres la valeur [dernière grandeur affichée sur "
-                                       "l'écran du WTW] \n") +
-                        QStringLiteral(" actuellement   => ") + key +
-                        QStringLiteral(" parmi (pH, Ox, Cond) ....  click pour fermer cette fenêtre");
+            s.label21 = Message(QT_TRANSLATE_NOOP("sondalog::Messages",
+                                                  "-> mesures à dates différentes (dt=1pas)  n =%1\n\n%2\n\n modifier dans "
+                                                  "les Paramètres la valeur [dernière grandeur affichée sur l'écran du WTW] \n "
+                                                  "actuellement   => %3 parmi (pH, Ox, Cond) ....  click pour fermer cette "
+                                                  "fenêtre"))
+                            .arg(QString::number(sampleCount), stamps.listing, key);
+
         }
     }
 

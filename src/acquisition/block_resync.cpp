@@ -3,6 +3,7 @@
 #include "acquisition/block_stamps.h"
 #include "util/line_field.h"
 #include "util/text_utils.h"
+#include "util/translate.h"
 
 namespace sondalog {
 
@@ -72,7 +73,7 @@ BlockResync::Step BlockResync::Feed(const QString& rawLine, const InstrumentConf
     const bool closes = csv ? (!key.isEmpty() && clean.contains(key)) : HasClockMark(clean);
     if (!closes) {
         if (held_.size() > kMaxPendingBlockLines) {
-            step.log << QStringLiteral("resynchronisation : lignes sans fin de bloc abandonnées");
+            step.log << Message(QT_TRANSLATE_NOOP("sondalog::Messages", "resynchronisation : lignes sans fin de bloc abandonnées"));
             held_.clear();
         }
         return step;
@@ -86,7 +87,7 @@ BlockResync::Step BlockResync::Feed(const QString& rawLine, const InstrumentConf
         step.lines = held_;
     } else {
         for (const QString& line : cleanLines) {
-            step.log << QStringLiteral("bloc incomplet après reconnexion, ignoré : ") + line;
+            step.log << Message(QT_TRANSLATE_NOOP("sondalog::Messages", "bloc incomplet après reconnexion, ignoré : %1")).arg(line);
         }
     }
     held_.clear();

@@ -9,7 +9,8 @@ namespace sondalog {
 CleanedBurst CleanBurst(const QString& raw, int count)
 {
     CleanedBurst out;
-    out.log << QString::number(count) + QStringLiteral(" caractères ") << raw;
+    out.log << Message(QT_TRANSLATE_NOOP("sondalog::Messages", "%1 caractères ")).arg(count) << raw;
+
     QString line = raw;
     line.replace(u'\r', u'|');
     line.replace(u'\n', u' ');

@@ -2,6 +2,7 @@
 
 #include "acquisition/block_assembler.h"
 #include "processing/process_reading.h"
+#include "util/translate.h"
 
 namespace sondalog {
 
@@ -21,8 +22,8 @@ bool PrepareFluorometerRun(InstrumentConfig& config, ProcessOptions& options, Bl
         return false;
     }
     if (!setup.Ready()) {
-        why = QStringLiteral("fluorimètre : ") + (setup.error.isEmpty() ? setup.calibration.Problem() : setup.error) +
-              QStringLiteral(" (Paramètres, étalonnage)");
+        why = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "fluorimètre : %1 (Paramètres, étalonnage)"))
+                  .arg(setup.error.isEmpty() ? setup.calibration.Problem() : setup.error);
         return true;
     }
     auto live = std::make_shared<FluorometerLive>();
@@ -35,7 +36,8 @@ bool PrepareFluorometerRun(InstrumentConfig& config, ProcessOptions& options, Bl
         }
     }
     if (live->tracer < 0) {
-        why = QStringLiteral("fluorimètre : aucun traceur de l'étalonnage n'est lu sur L%1").arg(layout->lamp);
+        why = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "fluorimètre : aucun traceur de l'étalonnage n'est lu sur L%1"))
+                  .arg(layout->lamp);
         return true;
     }
     // The values text reads as the demonstration's does: marker, value, unit (µg/L: ppb), temperature.
@@ -82,8 +84,9 @@ bool FluorometerReadingTexts(const QString& row, const FluorometerLive& live, QS
     const std::array<std::optional<double>, kMaxTracers> ppb = LiveConcentrations(*read, live.setup);
     const std::optional<double>& tracer = ppb[static_cast<std::size_t>(live.tracer)];
     if (!tracer) {
-        why = QStringLiteral("ligne du fluorimètre sans valeur pour ") +
-              live.setup.calibration.tracers[static_cast<std::size_t>(live.tracer)].name + QStringLiteral(" : pas de point");
+        why = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "ligne du fluorimètre sans valeur pour %1 : pas de point"))
+                  .arg(live.setup.calibration.tracers[static_cast<std::size_t>(live.tracer)].name);
+
         return false;
     }
     time = read->time;

@@ -3,6 +3,7 @@
 #include "util/clock.h"
 #include "util/line_reader.h"
 #include "util/text_file.h"
+#include "util/translate.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -20,7 +21,7 @@ namespace sondalog {
 
 QString NotTextMessage(const QString& path)
 {
-    return QStringLiteral("Le fichier %1 n'est pas un fichier texte (il contient des octets nuls) : rien n'est chargé")
+    return Message(QT_TRANSLATE_NOOP("sondalog::Messages", "Le fichier %1 n'est pas un fichier texte (il contient des octets nuls) : rien n'est chargé"))
         .arg(path);
 }
 
@@ -47,18 +48,19 @@ qint64 StoredFileSizeLimit()
 StoredFileText ReadStoredFile(const QString& path, qint64 sizeLimit, int headLines)
 {
     StoredFileText text;
-    const QString cannotOpen = QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path);
+    const QString cannotOpen = Message(kCannotOpenFileMessage).arg(path);
     if (!IsReadableRegularFile(path)) {
         text.error = cannotOpen;
         if (QFileInfo::exists(path)) {
-            text.error += QStringLiteral(" : ce n'est pas un fichier ordinaire");
+            text.error += Message(kNotRegularFileMessage);
+
         }
         return text;
     }
     const qint64 size = QFileInfo(path).size();
     if (size > sizeLimit) {
-        text.error = QStringLiteral("Le fichier %1 est trop grand pour la mémoire de ce PC (%2 Mo, %3 Mo au plus) : "
-                                    "rien n'est chargé")
+        text.error = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "Le fichier %1 est trop grand pour la mémoire de ce PC (%2 Mo, %3 Mo au plus) : "
+                                    "rien n'est chargé"))
                          .arg(path)
                          .arg(size >> 20)
                          .arg(sizeLimit >> 20);
@@ -133,7 +135,7 @@ StoredFileResult RunStoredFileJob(const StoredFileJob& job, const std::atomic<bo
             result.own = LoadOwnRecording(next, lineCount, run.state, job.regional, report, fraction);
         }
         if (reader.Failed()) {
-            result.error = QStringLiteral("Lecture interrompue du fichier %1 : rien n'est chargé").arg(job.path);
+            result.error = Message(kReadInterruptedMessage).arg(job.path);
         } else if (reader.NotText()) {
             result.error = NotTextMessage(job.path);
         }
@@ -144,7 +146,7 @@ StoredFileResult RunStoredFileJob(const StoredFileJob& job, const std::atomic<bo
         result.instrumentTime = run.instrumentTime;
     } catch (const std::bad_alloc&) {
         result = StoredFileResult();
-        result.error = QStringLiteral("Mémoire insuffisante pour décoder ce fichier : rien n'est chargé");
+        result.error = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "Mémoire insuffisante pour décoder ce fichier : rien n'est chargé"));
     }
     progress = 1000;
     return result;

@@ -22,6 +22,14 @@ struct StoredFileText {
 /// Why a file holding NUL bytes (UTF-16, binary) is not opened.
 QString NotTextMessage(const QString& path);
 
+/// Said when a stored file cannot be opened; kNotRegularFileMessage follows it for a folder or a device.
+inline const char* const kCannotOpenFileMessage = QT_TRANSLATE_NOOP("sondalog::Messages", "Impossible d'ouvrir le fichier %1");
+inline const char* const kNotRegularFileMessage = QT_TRANSLATE_NOOP("sondalog::Messages", " : ce n'est pas un fichier ordinaire");
+/// Said when the disk fails while a stored file is read: a half-read file is never shown as the whole.
+inline const char* const kReadInterruptedMessage =
+    QT_TRANSLATE_NOOP("sondalog::Messages", "Lecture interrompue du fichier %1 : rien n'est chargé");
+
+
 /// The memory a stored file may take once read: a file larger than this is refused before it
 /// is read (a tenth of the machine's memory, its lines taking several times their bytes).
 qint64 StoredFileSizeLimit();

@@ -4,6 +4,7 @@
 #include "util/instrument_stamp.h"
 #include "util/number_format.h"
 #include "util/text_utils.h"
+#include "util/translate.h"
 
 #include <utility>
 
@@ -115,18 +116,19 @@ int BlockLength(const QStringList& lines, const QString& marker)
 
 QString LooksLikeAutoQuestion(const QString& fileName, int blockLength)
 {
-    return QStringLiteral(" problème avec le fichier <") + fileName + QStringLiteral(">") + QStringLiteral("\n\n") +
-           QStringLiteral(" il semble que c'est un fichier d'acquisition Automatique du multimètre  \n\n") +
-           QStringLiteral(" le traiter ainsi ?\n\n") + QStringLiteral(" longueur d'un bloc = ") +
-           QString::number(blockLength);
+    return Message(QT_TRANSLATE_NOOP("sondalog::Messages", " problème avec le fichier <%1>\n\n il semble que c'est un fichier "
+                                                           "d'acquisition Automatique du multimètre  \n\n le traiter ainsi "
+                                                           "?\n\n longueur d'un bloc = %2"))
+        .arg(fileName, QString::number(blockLength));
 }
 
 QString LooksLikeOwnQuestion(const QString& fileName, const QString& endOfBlock)
 {
-    return QStringLiteral(" Aucun bloc détecté avec le repère fin de bloc <") + endOfBlock +
-           QStringLiteral("> dans le fichier <") + fileName + QStringLiteral(">") + QStringLiteral("\n\n") +
-           QStringLiteral(" il semble que c'est un fichier SondaLOG  (vérifier ce repère dans les paramètres)\n\n") +
-           QStringLiteral(" Traiter comme un fichier SondaLOG ?\n\n");
+    return Message(QT_TRANSLATE_NOOP("sondalog::Messages", " Aucun bloc détecté avec le repère fin de bloc <%1> dans le fichier "
+                                                           "<%2>\n\n il semble que c'est un fichier SondaLOG  (vérifier ce "
+                                                           "repère dans les paramètres)\n\n Traiter comme un fichier SondaLOG ?\n\n"))
+        .arg(endOfBlock, fileName);
+
 }
 
 OwnRecordingLoad LoadOwnRecording(const QStringList& lines, ProcessingState& state, const Regional& regional,

@@ -1,5 +1,7 @@
 #include "analysis/ade_fit.h"
 
+#include "util/translate.h"
+
 #include <gsl/gsl_blas.h>
 #include <gsl/gsl_errno.h>
 #include <gsl/gsl_matrix.h>
@@ -106,16 +108,16 @@ AdeFit FitAde(const std::vector<std::pair<double, double>>& curve, double distan
 {
     AdeFit fit;
     if (!(distance > 0)) {
-        fit.message = QStringLiteral("ajustement : distance nécessaire");
+        fit.message = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "ajustement : distance nécessaire"));
         return fit;
     }
     if (curve.size() < 4) {
-        fit.message = QStringLiteral("ajustement : pas assez de mesures après t0");
+        fit.message = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "ajustement : pas assez de mesures après t0"));
         return fit;
     }
     if (!(guess.velocity > 0) || !(guess.dispersion > 0) || !(guess.amplitude > 0) || !std::isfinite(guess.velocity) ||
         !std::isfinite(guess.dispersion) || !std::isfinite(guess.amplitude)) {
-        fit.message = QStringLiteral("ajustement : pas de point de départ (courbe plate ou sans aire)");
+        fit.message = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "ajustement : pas de point de départ (courbe plate ou sans aire)"));
         return fit;
     }
     FitData data;
@@ -139,19 +141,21 @@ AdeFit FitAde(const std::vector<std::pair<double, double>>& curve, double distan
     Workspace ws;
     ws.w = gsl_multifit_nlinear_alloc(gsl_multifit_nlinear_trust, &parameters, n, p);
     if (!ws.w) {
-        fit.message = QStringLiteral("ajustement : mémoire insuffisante");
+        fit.message = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "ajustement : mémoire insuffisante"));
         return fit;
     }
     double start[4] = {std::log(guess.velocity), std::log(guess.dispersion), std::log(guess.amplitude), 0.0};
     gsl_vector_view x0 = gsl_vector_view_array(start, p);
     if (gsl_multifit_nlinear_init(&x0.vector, &fdf, ws.w) != GSL_SUCCESS) {
-        fit.message = QStringLiteral("ajustement impossible à démarrer");
+        fit.message = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "ajustement impossible à démarrer"));
         return fit;
     }
     int info = 0;
     const int status = gsl_multifit_nlinear_driver(300, 1e-10, 1e-10, 0.0, nullptr, nullptr, &info, ws.w);
     if (status != GSL_SUCCESS) {
-        fit.message = QStringLiteral("l'ajustement n'a pas convergé (") + QString::fromLatin1(gsl_strerror(status)) + u')';
+        fit.message = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "l'ajustement n'a pas convergé (%1)"))
+                          .arg(QString::fromLatin1(gsl_strerror(status)));
+
         return fit;
     }
     const gsl_vector* best = gsl_multifit_nlinear_position(ws.w);
@@ -202,8 +206,8 @@ AdeFit FitAde(const std::vector<std::pair<double, double>>& curve, double distan
     }
     fit.reliable = fit.r2 >= 0.9 && fit.velocityCi95 < fit.velocity && fit.dispersionCi95 < fit.dispersion;
     if (!fit.reliable) {
-        fit.message = QStringLiteral("ajustement peu fiable (R² %1, intervalles à 95 % : v ± %2 m/h, D ± %3 m²/s) : "
-                                     "ce n'est pas un résultat")
+        fit.message = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "ajustement peu fiable (R² %1, intervalles à 95 % : v ± %2 m/h, D ± %3 m²/s) : "
+                                     "ce n'est pas un résultat"))
                           .arg(fit.r2, 0, 'f', 2)
                           .arg(fit.velocityCi95, 0, 'g', 3)
                           .arg(fit.dispersionCi95, 0, 'g', 3);
@@ -212,7 +216,7 @@ AdeFit FitAde(const std::vector<std::pair<double, double>>& curve, double distan
                         std::isfinite(fit.dispersionSe) && std::isfinite(fit.rmse);
     if (!finite) {
         fit = AdeFit();
-        fit.message = QStringLiteral("l'ajustement n'a pas convergé (valeurs non finies)");
+        fit.message = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "l'ajustement n'a pas convergé (valeurs non finies)"));
         return fit;
     }
     fit.ok = true;

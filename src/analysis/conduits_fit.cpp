@@ -1,5 +1,7 @@
 #include "analysis/conduits_fit.h"
 
+#include "util/translate.h"
+
 #include <gsl/gsl_blas.h>
 #include <gsl/gsl_errno.h>
 #include <gsl/gsl_multifit_nlinear.h>
@@ -107,7 +109,7 @@ ConduitsFit FitConduits(const std::vector<std::pair<double, double>>& curve, dou
 {
     ConduitsFit out;
     if (!single.ok || curve.size() < 10 || components < 0 || components > 3) {
-        out.message = QStringLiteral("conduits : pas d'ajustement simple pour partir");
+        out.message = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "conduits : pas d'ajustement simple pour partir"));
         return out;
     }
     gsl_set_error_handler_off();
@@ -150,7 +152,7 @@ ConduitsFit FitConduits(const std::vector<std::pair<double, double>>& curve, dou
         }
     }
     if (bestK == 0) {
-        out.message = QStringLiteral("conduits : l'ajustement n'a pas convergé");
+        out.message = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "conduits : l'ajustement n'a pas convergé"));
         return out;
     }
     double total = 0;

@@ -2,6 +2,7 @@
 
 #include "analysis/tracer_inputs_file.h"
 #include "processing/sample_series.h"
+#include "util/translate.h"
 
 #include <QDateTime>
 
@@ -42,8 +43,8 @@ DischargeFile ReadDischargeLines(const QStringList& lines)
             if (file.entries.empty() && !q) {
                 continue;  // a header
             }
-            file.error = QStringLiteral("débit, ligne %1 illisible (« date-heure;L/s » ou « heures depuis t0;L/s » "
-                                        "attendu) : %2")
+            file.error = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "débit, ligne %1 illisible (« date-heure;L/s » ou « heures depuis t0;L/s » "
+                                        "attendu) : %2"))
                              .arg(i + 1)
                              .arg(line.left(80));
             file.entries.clear();
@@ -54,7 +55,7 @@ DischargeFile ReadDischargeLines(const QStringList& lines)
         file.entries.push_back(e);
     }
     if (file.entries.empty()) {
-        file.error = QStringLiteral("débit : aucune valeur dans le fichier");
+        file.error = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "débit : aucune valeur dans le fichier"));
     }
     return file;
 }

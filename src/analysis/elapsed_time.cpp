@@ -1,5 +1,7 @@
 #include "analysis/elapsed_time.h"
 
+#include "util/translate.h"
+
 #include <QDateTime>
 
 namespace sondalog {
@@ -69,8 +71,8 @@ ElapsedTimes ElapsedSeconds(const SampleSeries& series, int first, int origin, i
     }
     for (int n = first; n <= last; ++n) {
         if (series.At(n).time == kNoTime) {
-            out.error = QStringLiteral("mesure n° %1 sans heure lisible : analyse arrêtée (les temps de transit "
-                                       "demandent l'heure de chaque mesure)")
+            out.error = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "mesure n° %1 sans heure lisible : analyse arrêtée (les temps de transit "
+                                       "demandent l'heure de chaque mesure)"))
                             .arg(n);
             out.seconds.clear();
             return out;
@@ -83,8 +85,8 @@ ElapsedTimes ElapsedSeconds(const SampleSeries& series, int first, int origin, i
     for (int n = first; n <= last; ++n) {
         const qint64 instant = reader.Instant(series.At(n).time, previous);
         if (instant < previous) {
-            out.error = QStringLiteral("l'heure recule à la mesure n° %1 (%2 après %3) : analyse arrêtée, "
-                                       "vérifier l'horloge du PC")
+            out.error = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "l'heure recule à la mesure n° %1 (%2 après %3) : analyse arrêtée, "
+                                       "vérifier l'horloge du PC"))
                             .arg(n)
                             .arg(WallText(series.At(n).time), WallText(series.At(n - 1).time));
             out.seconds.clear();

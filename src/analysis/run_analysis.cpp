@@ -2,6 +2,7 @@
 
 #include "analysis/elapsed_time.h"
 #include "analysis/figure_text.h"
+#include "util/translate.h"
 
 #include <cmath>
 
@@ -46,7 +47,7 @@ RunAnalysis AnalyseSeries(const SampleSeries& series, int t0, const TracerInputs
     a.concentrationInMgL = inputs.concentrationInMgL;
     const int count = series.sampleCount;
     if (t0 < 1 || t0 > count) {
-        a.figures.notes << QStringLiteral("pas de t0 : marquer le début du traçage (ou --t0)");
+        a.figures.notes << Message(QT_TRANSLATE_NOOP("sondalog::Messages", "pas de t0 : marquer le début du traçage (ou --t0)"));
         return a;
     }
     a.t0 = t0;
@@ -72,7 +73,7 @@ RunAnalysis AnalyseSeries(const SampleSeries& series, int t0, const TracerInputs
         }
     }
     if (t0 == 1) {
-        a.figures.notes << QStringLiteral("aucune mesure avant t0 : ligne de base prise à t0");
+        a.figures.notes << Message(QT_TRANSLATE_NOOP("sondalog::Messages", "aucune mesure avant t0 : ligne de base prise à t0"));
     }
     a.background = FitBackground(before, curve);
     TracerInputs resolved = inputs;
@@ -95,7 +96,7 @@ void FitRun(RunAnalysis& a, const TracerInputs& inputs)
     }
     const TracerFigures& f = a.figures;
     if (!inputs.distance) {
-        a.fit.message = QStringLiteral("ajustement : distance nécessaire");
+        a.fit.message = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "ajustement : distance nécessaire"));
         return;
     }
     const double x = *inputs.distance;
@@ -220,7 +221,7 @@ QStringList AnalysisKeyValues(const RunAnalysis& a)
 QString AnalysisReport(const RunAnalysis& a, const TracerInputs& in, const QString& recordingName)
 {
     const TracerFigures& f = a.figures;
-    // Decimal commas and ordinary notation: the report is read in French, on paper as on screen.
+    // Decimal commas and ordinary notation, as on screen: the report is read on paper too (in the interface's language).
     auto line = [](const QString& label, std::optional<double> v, const QString& unit) -> QString {
         return label + QStringLiteral(" : ") + FigureText(v, unit) + u'\n';
     };
@@ -229,59 +230,59 @@ QString AnalysisReport(const RunAnalysis& a, const TracerInputs& in, const QStri
                (v && std::isfinite(*v) ? QStringLiteral(" (") + FigureText(v, QStringLiteral("s")) + u')' : QString()) +
                u'\n';
     };
-    QString r = QStringLiteral("Analyse du traçage — ") + recordingName + QStringLiteral("\n\n");
-    r += QStringLiteral("Données\n");
-    r += line(QStringLiteral("  distance injection – mesure"), in.distance, QStringLiteral("m"));
+    QString r = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "Analyse du traçage — ")) + recordingName + QStringLiteral("\n\n");
+    r += Message(QT_TRANSLATE_NOOP("sondalog::Messages", "Données\n"));
+    r += line(Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  distance injection – mesure")), in.distance, QStringLiteral("m"));
     const bool salt = a.concentrationInMgL == 1;
     const auto [injected, massUnit] = MassAsSaid(a, in.mass);
-    r += line(salt ? QStringLiteral("  masse de sel injectée") : QStringLiteral("  masse de traceur injectée"), injected, massUnit);
-    r += line(QStringLiteral("  débit au point de mesure"), in.discharge, QStringLiteral("L/s"));
+    r += line(salt ? Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  masse de sel injectée")) : Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  masse de traceur injectée")), injected, massUnit);
+    r += line(Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  débit au point de mesure")), in.discharge, QStringLiteral("L/s"));
     if (salt) {
-        r += line(QStringLiteral("  facteur de conversion k"), in.factor, QStringLiteral("mg/L par µS/cm"));
+        r += line(Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  facteur de conversion k")), in.factor, Message(QT_TRANSLATE_NOOP("sondalog::Messages", "mg/L par µS/cm")));
     }
-    r += QStringLiteral("  t0 : mesure n° ") + (a.t0 > 0 ? QString::number(a.t0) : QStringLiteral("—")) +
-         QStringLiteral(", ligne de base ") + FigureText(f.baseline, {}, 6) + QStringLiteral(" (grandeur 1)\n\n");
-    r += QStringLiteral("Résultats (") + QString::number(f.n) + QStringLiteral(" mesures après t0)") +
-         (f.provisional ? QStringLiteral(" — courbe incomplète, résultats provisoires") : QString()) + QStringLiteral("\n");
-    r += duration(QStringLiteral("  première arrivée"), f.firstSeconds);
-    r += duration(QStringLiteral("  pic"), f.peakSeconds);
-    r += line(QStringLiteral("  concentration au pic"), f.peakConcentration, ConcentrationUnit(a));
-    r += duration(QStringLiteral("  temps de transit moyen"), f.meanSeconds);
-    r += line(QStringLiteral("  variance des temps de transit"), f.variance, QStringLiteral("s²"));
-    r += line(QStringLiteral("  vitesse (première arrivée)"), f.velocityFirst, QStringLiteral("m/h"));
-    r += line(QStringLiteral("  vitesse (pic)"), f.velocityPeak, QStringLiteral("m/h"));
-    r += line(QStringLiteral("  vitesse (temps moyen)"), f.velocityMean, QStringLiteral("m/h"));
-    r += line(QStringLiteral("  dispersion longitudinale D"), f.dispersion, QStringLiteral("m²/s"));
-    r += line(QStringLiteral("  dispersivité alpha"), f.dispersivity, QStringLiteral("m"));  // α has no Windows-1252 code
-    r += line(QStringLiteral("  nombre de Péclet"), f.peclet, QString());
+    r += Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  t0 : mesure n° ")) + (a.t0 > 0 ? QString::number(a.t0) : QStringLiteral("—")) +
+         Message(QT_TRANSLATE_NOOP("sondalog::Messages", ", ligne de base ")) + FigureText(f.baseline, {}, 6) + Message(QT_TRANSLATE_NOOP("sondalog::Messages", " (grandeur 1)\n\n"));
+    r += Message(QT_TRANSLATE_NOOP("sondalog::Messages", "Résultats (")) + QString::number(f.n) + Message(QT_TRANSLATE_NOOP("sondalog::Messages", " mesures après t0)")) +
+         (f.provisional ? Message(QT_TRANSLATE_NOOP("sondalog::Messages", " — courbe incomplète, résultats provisoires")) : QString()) + QStringLiteral("\n");
+    r += duration(Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  première arrivée")), f.firstSeconds);
+    r += duration(Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  pic")), f.peakSeconds);
+    r += line(Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  concentration au pic")), f.peakConcentration, ConcentrationUnit(a));
+    r += duration(Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  temps de transit moyen")), f.meanSeconds);
+    r += line(Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  variance des temps de transit")), f.variance, QStringLiteral("s²"));
+    r += line(Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  vitesse (première arrivée)")), f.velocityFirst, QStringLiteral("m/h"));
+    r += line(Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  vitesse (pic)")), f.velocityPeak, QStringLiteral("m/h"));
+    r += line(Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  vitesse (temps moyen)")), f.velocityMean, QStringLiteral("m/h"));
+    r += line(Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  dispersion longitudinale D")), f.dispersion, QStringLiteral("m²/s"));
+    r += line(Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  dispersivité alpha")), f.dispersivity, QStringLiteral("m"));  // α has no Windows-1252 code
+    r += line(Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  nombre de Péclet")), f.peclet, QString());
     const auto [recovered, recoveredUnit] = MassAsSaid(a, f.recoveredKg);
-    r += line(QStringLiteral("  masse restituée"), recovered, recoveredUnit);
-    r += line(QStringLiteral("  taux de restitution"), f.recoveryPercent, QStringLiteral("%"));
-    r += duration(QStringLiteral("  fin du passage"), f.endSeconds);
-    r += line(QStringLiteral("  part extrapolée de la queue"), f.tailPercent, QStringLiteral("%"));
-    r += line(QStringLiteral("  dérive de la ligne de base"), a.t0 > 0 && a.error.isEmpty() ? std::optional<double>(f.drift)
+    r += line(Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  masse restituée")), recovered, recoveredUnit);
+    r += line(Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  taux de restitution")), f.recoveryPercent, QStringLiteral("%"));
+    r += duration(Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  fin du passage")), f.endSeconds);
+    r += line(Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  part extrapolée de la queue")), f.tailPercent, QStringLiteral("%"));
+    r += line(Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  dérive de la ligne de base")), a.t0 > 0 && a.error.isEmpty() ? std::optional<double>(f.drift)
                                                                                        : std::nullopt,
-              QStringLiteral("par heure"));
-    r += QStringLiteral("\nAjustement advection–dispersion (injection instantanée, concentration de flux)\n");
+              Message(QT_TRANSLATE_NOOP("sondalog::Messages", "par heure")));
+    r += Message(QT_TRANSLATE_NOOP("sondalog::Messages", "\nAjustement advection–dispersion (injection instantanée, concentration de flux)\n"));
     if (a.fit.ok) {
         const AdeFit& fit = a.fit;
         if (!fit.reliable) {
             r += QStringLiteral("  ") + fit.message + u'\n';
         }
-        r += QStringLiteral("  (± : écart type ; intervalle à 95 % : ± 1,96 écart type)\n");
-        r += QStringLiteral("  vitesse v : %1 ± %2 m/h\n").arg(FigureText(fit.velocity, {}, 5), FigureText(fit.velocitySe, {}, 2));
-        r += QStringLiteral("  dispersion D : %1 ± %2 m²/s\n")
+        r += Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  (± : écart type ; intervalle à 95 % : ± 1,96 écart type)\n"));
+        r += Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  vitesse v : %1 ± %2 m/h\n")).arg(FigureText(fit.velocity, {}, 5), FigureText(fit.velocitySe, {}, 2));
+        r += Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  dispersion D : %1 ± %2 m²/s\n"))
                  .arg(FigureText(fit.dispersion, {}, 5), FigureText(fit.dispersionSe, {}, 2));
         if (fit.recovery) {
-            r += QStringLiteral("  restitution R : %1 ± %2 %\n").arg(FigureText(fit.recovery), FigureText(fit.recoverySe, {}, 2));
+            r += Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  restitution R : %1 ± %2 %\n")).arg(FigureText(fit.recovery), FigureText(fit.recoverySe, {}, 2));
         }
-        r += QStringLiteral("  écart quadratique moyen : %1 %4, R² = %2 (%3 points)\n")
+        r += Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  écart quadratique moyen : %1 %4, R² = %2 (%3 points)\n"))
                  .arg(FigureText(fit.rmse), FigureText(fit.r2, {}, 4), QString::number(fit.points), ConcentrationUnit(a));
     } else {
-        r += QStringLiteral("  ") + (a.fit.message.isEmpty() ? QStringLiteral("non calculé") : a.fit.message) + u'\n';
+        r += QStringLiteral("  ") + (a.fit.message.isEmpty() ? Message(QT_TRANSLATE_NOOP("sondalog::Messages", "non calculé")) : a.fit.message) + u'\n';
     }
     if (!f.notes.isEmpty()) {
-        r += QStringLiteral("\nRemarques\n  ") + f.notes.join(QStringLiteral("\n  ")) + u'\n';
+        r += Message(QT_TRANSLATE_NOOP("sondalog::Messages", "\nRemarques\n  ")) + f.notes.join(QStringLiteral("\n  ")) + u'\n';
     }
     return r;
 }

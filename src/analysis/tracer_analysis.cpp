@@ -1,5 +1,7 @@
 #include "analysis/tracer_analysis.h"
 
+#include "util/translate.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -142,12 +144,12 @@ TracerFigures AnalyseCurve(const std::vector<CurvePoint>& curve, const Backgroun
     f.baseline = background.level;
     f.drift = background.slope * 3600;
     if (curve.size() < 2) {
-        f.notes << QStringLiteral("pas assez de mesures après t0 (il en faut au moins deux)");
+        f.notes << Message(QT_TRANSLATE_NOOP("sondalog::Messages", "pas assez de mesures après t0 (il en faut au moins deux)"));
         return f;
     }
     const double k = inputs.factor;
     if (!(k > 0) || !Finite(k)) {
-        f.notes << QStringLiteral("facteur de conversion en concentration absent ou nul");
+        f.notes << Message(QT_TRANSLATE_NOOP("sondalog::Messages", "facteur de conversion en concentration absent ou nul"));
         return f;
     }
     std::vector<double> c(curve.size());
@@ -162,7 +164,7 @@ TracerFigures AnalyseCurve(const std::vector<CurvePoint>& curve, const Backgroun
     f.firstSeconds = FirstArrival(curve, c, 3 * sd);
     const double peakC = c[peak];
     if (!(peakC > 0)) {
-        f.notes << QStringLiteral("courbe plate : aucune mesure au-dessus de la ligne de base");
+        f.notes << Message(QT_TRANSLATE_NOOP("sondalog::Messages", "courbe plate : aucune mesure au-dessus de la ligne de base"));
         return f;
     }
     f.peakSeconds = curve[peak].seconds;
@@ -179,7 +181,7 @@ TracerFigures AnalyseCurve(const std::vector<CurvePoint>& curve, const Backgroun
         if (last > peak) {
             back = last;
         } else {
-            f.notes << QStringLiteral("fin du passage demandée avant le pic : ignorée");
+            f.notes << Message(QT_TRANSLATE_NOOP("sondalog::Messages", "fin du passage demandée avant le pic : ignorée"));
         }
     }
     const std::size_t end = back ? *back : curve.size() - 1;
@@ -212,11 +214,11 @@ TracerFigures AnalyseCurve(const std::vector<CurvePoint>& curve, const Backgroun
     // Not back, and a tail that cannot be told or weighs more than a twentieth: the figures will change.
     f.provisional = (!back && !tail.fitted) || (f.tailPercent && *f.tailPercent > 5);
     if (f.provisional) {
-        f.notes << QStringLiteral("courbe incomplète : la concentration n'est pas revenue à la ligne de base, les "
-                                  "moments et la restitution sont provisoires");
+        f.notes << Message(QT_TRANSLATE_NOOP("sondalog::Messages", "courbe incomplète : la concentration n'est pas revenue à la ligne de base, les "
+                                  "moments et la restitution sont provisoires"));
     }
     if (!(m0 > 0)) {
-        f.notes << QStringLiteral("aire de la courbe nulle ou négative : pas de moments");
+        f.notes << Message(QT_TRANSLATE_NOOP("sondalog::Messages", "aire de la courbe nulle ou négative : pas de moments"));
         return f;
     }
     const double mean = m1 / m0;
@@ -232,10 +234,10 @@ TracerFigures AnalyseCurve(const std::vector<CurvePoint>& curve, const Backgroun
         f.recoveredKg = *inputs.discharge * m0 * 1e-6 * inputs.concentrationInMgL;  // L/s × mg·s/L = mg
         f.recoveryPercent = *f.recoveredKg / *inputs.mass * 100;
     } else {
-        f.notes << QStringLiteral("restitution : masse injectée et débit nécessaires");
+        f.notes << Message(QT_TRANSLATE_NOOP("sondalog::Messages", "restitution : masse injectée et débit nécessaires"));
     }
     if (!inputs.distance || !(*inputs.distance > 0)) {
-        f.notes << QStringLiteral("vitesses et dispersion : distance nécessaire");
+        f.notes << Message(QT_TRANSLATE_NOOP("sondalog::Messages", "vitesses et dispersion : distance nécessaire"));
         return f;
     }
     const double x = *inputs.distance;

@@ -1,6 +1,7 @@
 #include "analysis/tracer_inputs_file.h"
 
 #include "util/text_file.h"
+#include "util/translate.h"
 
 #include <cmath>
 
@@ -82,7 +83,8 @@ void ReadDischargeFile(TracerSettings& s)
     }
     const std::optional<QStringList> lines = ReadConfigLines(s.dischargeFile.trimmed());
     if (!lines) {
-        s.dischargeError = QStringLiteral("fichier de débit illisible : ") + s.dischargeFile;
+        s.dischargeError = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "fichier de débit illisible : %1")).arg(s.dischargeFile);
+
         return;
     }
     const DischargeFile file = ReadDischargeLines(*lines);

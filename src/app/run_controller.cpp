@@ -2,6 +2,7 @@
 
 #include "acquisition/stored_files.h"
 #include "util/text_file.h"
+#include "util/translate.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -253,8 +254,11 @@ void RunController::OfferRecovery(const InstrumentConfig& limits)
         }
         ContinueRecording(j.lines, r.path, limits);
         if (info) {
-            info(QStringLiteral("Acquisition interrompue enregistrée dans\n") + r.path +
-                 QStringLiteral("\n\n[Continue] la reprend à la mesure ") + QString::number(j.count + 1));
+            info(Message(QT_TRANSLATE_NOOP("sondalog::Messages",
+                                           "Acquisition interrompue enregistrée dans\n%1\n\n[Continue] la reprend à la mesure %2"))
+                     .arg(r.path, QString::number(j.count + 1)));
+
+
         }
         return;
     }

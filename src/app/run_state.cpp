@@ -14,7 +14,8 @@ namespace sondalog {
 
 QString BaselineMessage(const QString& startInjectText)
 {
-    return Message(kBaselineMessagePrefix) + startInjectText + QStringLiteral("]  pour marquer le début du traçage");
+    return Message(kBaselineMessagePrefix) + startInjectText +
+           Message(QT_TRANSLATE_NOOP("sondalog::Messages", "]  pour marquer le début du traçage"));
 }
 
 int FitQuestionPanelWidth(const QString& text)
@@ -53,12 +54,13 @@ QString DecimalSignQuestion(int choice, QChar pcSign)
     if (!mismatch) {
         return {};
     }
-    const QString current = choice == 0 ? QStringLiteral("virgule") : QStringLiteral("point");
-    const QString other = choice == 0 ? QStringLiteral("point") : QStringLiteral("virgule");
-    return QStringLiteral(" Le signe décimal du fichier de sortie (") + current + QStringLiteral(")") +
-           QStringLiteral("\n\n") + QStringLiteral(" n'est pas en phase avec celui de l'ordinateur (") + other +
-           QStringLiteral(")") + QStringLiteral("\n\n") + QStringLiteral(" mettre le fichier en phase avec l'ordinateur (") +
-           pcSign + QStringLiteral(")    ?");
+    const QString comma = QCoreApplication::translate("sondalog::RunState", "virgule");
+    const QString point = QCoreApplication::translate("sondalog::RunState", "point");
+    return Message(QT_TRANSLATE_NOOP("sondalog::Messages", " Le signe décimal du fichier de sortie (%1)\n\n n'est pas en phase "
+                                                           "avec celui de l'ordinateur (%2)\n\n mettre le fichier en phase "
+                                                           "avec l'ordinateur (%3)    ?"))
+        .arg(choice == 0 ? comma : point, choice == 0 ? point : comma, QString(pcSign));
+
 }
 
 QString DecimalSignCaption(QChar pcSign)

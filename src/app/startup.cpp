@@ -1,6 +1,8 @@
 #include "app/startup.h"
 
 #include "instrument/parameter_file.h"
+#include "util/text_file.h"
+#include "util/translate.h"
 
 #include <QFileInfo>
 
@@ -10,8 +12,10 @@ Startup LoadStartup(const ConfigPaths& paths, QChar decimalSign, const InfoSink&
 {
     Startup s;
     TableFileCallbacks cb;
+    const QString cannotCreate = Message(kCannotCreateFileMessage).section(QStringLiteral("%1"), 0, 0);
     cb.info = [&](const QString& text) {
-        if (text.startsWith(QStringLiteral("Impossible de créer"))) {
+        if (text.startsWith(cannotCreate)) {
+
             s.writeFailures << text;
         }
         if (info) {
@@ -21,7 +25,7 @@ Startup LoadStartup(const ConfigPaths& paths, QChar decimalSign, const InfoSink&
     // A missing table must not wipe settings the user already has.
     cb.saveSettings = [&] {
         if (!QFileInfo::exists(paths.SettingsFile()) && !SaveSettings(paths.SettingsFile(), s.settings)) {
-            const QString failure = QStringLiteral("Impossible de créer le fichier %1").arg(paths.SettingsFile());
+            const QString failure = Message(kCannotCreateFileMessage).arg(paths.SettingsFile());
             s.writeFailures << failure;
             if (info) {
                 info(failure);

@@ -1,5 +1,7 @@
 #include "charts/chart_packets.h"
 
+#include "util/translate.h"
+
 #include <algorithm>
 
 namespace sondalog {
@@ -55,7 +57,7 @@ ChartUpdate ChartPackets::Feed(const SampleSeries& series)
         return update;
     }
     if (pointsChoice_ == 0) {
-        captions_.Label2 = QStringLiteral("tous les ") + QString::number(n) + QStringLiteral(" points");
+        captions_.Label2 = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "tous les %1 points")).arg(n);
         update.points.push_back(Packet(series, n, n, PacketCalc::Last));
         return update;
     }
@@ -77,8 +79,8 @@ ChartUpdate ChartPackets::Rebuild(const SampleSeries& series)
     update.rebuild = true;
     captions_.Label1 = QString::number(n);
     if (pointsChoice_ == 0) {
-        captions_.Label2 = QStringLiteral("tous les ") + QString::number(n) + QStringLiteral(" points");
-        captions_.Label7 = QStringLiteral("point par point");
+        captions_.Label2 = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "tous les %1 points")).arg(n);
+        captions_.Label7 = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "point par point"));
         update.points.reserve(static_cast<std::size_t>(std::max(n, 0)));
         for (int i = 1; i <= n; ++i) {
             update.points.push_back(Packet(series, i, i, PacketCalc::Last));
@@ -86,8 +88,8 @@ ChartUpdate ChartPackets::Rebuild(const SampleSeries& series)
         return update;
     }
     factor_ = pointsPerChart_ > 0 ? n / pointsPerChart_ : 0;
-    captions_.Label2 = QString::number(pointsPerChart_) + QStringLiteral(" points");
-    captions_.Label7 = QString::number(factor_) + QStringLiteral(" points par calcul");
+    captions_.Label2 = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "%1 points")).arg(pointsPerChart_);
+    captions_.Label7 = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "%1 points par calcul")).arg(factor_);
     const int step = factor_ + 1;
     update.points.reserve(static_cast<std::size_t>(std::max(n / step, 0)));
     for (int i = step; i <= n; i += step) {

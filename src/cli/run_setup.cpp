@@ -7,6 +7,7 @@
 #include "recording/recording_writer.h"
 #include "util/text_file.h"
 #include "util/text_utils.h"
+#include "util/translate.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -108,7 +109,7 @@ bool WriteRecords(const QString& path, const RecordStore& records, QTextStream& 
     }
     const QString failure = WriteFileAtomically(path, records.CrLfBytes());
     if (!failure.isEmpty()) {
-        err << "Impossible de créer le fichier " << path << " (" << failure << ")\n";
+        err << Message(kCannotCreateFileMessage).arg(path) << " (" << failure << ")\n";
         if (why) {
             *why = failure;
         }
@@ -222,7 +223,7 @@ bool StoredSource::Refused(QTextStream& err) const
         return true;
     }
     if (reader_.Failed()) {
-        err << QStringLiteral("Lecture interrompue du fichier %1 : rien n'est chargé").arg(path_) << '\n';
+        err << Message(kReadInterruptedMessage).arg(path_) << '\n';
         return true;
     }
     return false;
@@ -235,9 +236,9 @@ std::unique_ptr<StoredSource> OpenStoredFile(const QString& path, QTextStream& e
         return nullptr;
     }
     if (!source->IsOpen()) {
-        err << QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path);
+        err << Message(kCannotOpenFileMessage).arg(path);
         if (QFileInfo::exists(path) && !IsReadableRegularFile(path)) {
-            err << " : ce n'est pas un fichier ordinaire";
+            err << Message(kNotRegularFileMessage);
         }
         err << '\n';
         return nullptr;

@@ -1,5 +1,7 @@
 #include "fluorometer/calibration.h"
 
+#include "util/translate.h"
+
 #include <cmath>
 
 namespace sondalog {
@@ -33,19 +35,19 @@ namespace {
 QString AboveBlank(const std::vector<Standard>& standards, double water, const QString& what, std::vector<Standard>* out)
 {
     if (standards.empty() || standards.size() > 3) {
-        return what + QStringLiteral(" : il faut 1 à 3 étalons");
+        return what + Message(QT_TRANSLATE_NOOP("sondalog::Messages", " : il faut 1 à 3 étalons"));
     }
     for (std::size_t i = 0; i < standards.size(); ++i) {
         const Standard& s = standards[i];
         const double delta = s.millivolts - water;
         if (!(s.value > 0) || !(delta > 0) || !std::isfinite(s.value) || !std::isfinite(delta)) {
-            return what + QStringLiteral(" : l'étalon %1 n'est pas au-dessus de l'eau (%2 mV, eau %3 mV)")
+            return what + Message(QT_TRANSLATE_NOOP("sondalog::Messages", " : l'étalon %1 n'est pas au-dessus de l'eau (%2 mV, eau %3 mV)"))
                               .arg(s.value)
                               .arg(s.millivolts)
                               .arg(water);
         }
         if (i > 0 && !(s.value > standards[i - 1].value && s.millivolts > standards[i - 1].millivolts)) {
-            return what + QStringLiteral(" : étalons non croissants (%1 après %2)").arg(s.value).arg(standards[i - 1].value);
+            return what + Message(QT_TRANSLATE_NOOP("sondalog::Messages", " : étalons non croissants (%1 après %2)")).arg(s.value).arg(standards[i - 1].value);
         }
         if (out) {
             out->push_back({s.value, delta});
@@ -58,17 +60,17 @@ QString AboveBlank(const std::vector<Standard>& standards, double water, const Q
 QString FluorometerCalibration::Problem() const
 {
     if (!water) {
-        return QStringLiteral("étalonnage sans eau (blanc) : aucune conversion");
+        return Message(QT_TRANSLATE_NOOP("sondalog::Messages", "étalonnage sans eau (blanc) : aucune conversion"));
     }
     if (tracers.empty() || tracers.size() > kMaxTracers) {
-        return QStringLiteral("étalonnage : il faut 1 à 3 traceurs");
+        return Message(QT_TRANSLATE_NOOP("sondalog::Messages", "étalonnage : il faut 1 à 3 traceurs"));
     }
     for (const TracerCalibration& t : tracers) {
         if (t.lamp < 1 || t.lamp > 3) {
-            return QStringLiteral("étalonnage de %1 : lampe %2 (un traceur se lit sur L1, L2 ou L3)").arg(t.name).arg(t.lamp);
+            return Message(QT_TRANSLATE_NOOP("sondalog::Messages", "étalonnage de %1 : lampe %2 (un traceur se lit sur L1, L2 ou L3)")).arg(t.name).arg(t.lamp);
         }
         const QString problem = AboveBlank(t.standards, (*water)[static_cast<std::size_t>(t.lamp - 1)],
-                                           QStringLiteral("étalonnage de ") + t.name, nullptr);
+                                           Message(QT_TRANSLATE_NOOP("sondalog::Messages", "étalonnage de %1")).arg(t.name), nullptr);
         if (!problem.isEmpty()) {
             return problem;
         }
@@ -78,7 +80,7 @@ QString FluorometerCalibration::Problem() const
         for (const TurbidityStandard& s : turbidity) {
             l4.push_back({s.ntu, s.millivolts[3]});
         }
-        return AboveBlank(l4, (*water)[3], QStringLiteral("étalons de turbidité"), nullptr);
+        return AboveBlank(l4, (*water)[3], Message(QT_TRANSLATE_NOOP("sondalog::Messages", "étalons de turbidité")), nullptr);
     }
     return {};
 }

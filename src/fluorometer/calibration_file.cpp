@@ -2,6 +2,7 @@
 
 #include "fluorometer/fluorometer_file.h"
 #include "util/text_file.h"
+#include "util/translate.h"
 
 #include <QRegularExpression>
 
@@ -73,7 +74,7 @@ CalibrationRead ReadConstantsFile(const QStringList& lines)
         if (const QRegularExpressionMatch m = lamp.match(line); inBlocks && m.hasMatch() && !blocks.empty()) {
             const std::optional<double> mv = Number(m.captured(2));
             if (!mv) {
-                r.error = AtLine(i, QStringLiteral("signal illisible « %1 »").arg(m.captured(2)));
+                r.error = AtLine(i, Message(QT_TRANSLATE_NOOP("sondalog::Messages", "signal illisible « %1 »")).arg(m.captured(2)));
                 return r;
             }
             Block& b = blocks.back();
@@ -85,7 +86,7 @@ CalibrationRead ReadConstantsFile(const QStringList& lines)
             const int tracer = m.captured(1).toInt();
             const std::optional<double> count = i + 1 < lines.size() ? Number(lines[i + 1]) : std::nullopt;
             if (!count || *count < 0 || *count > 3 || *count != std::floor(*count)) {
-                r.error = AtLine(i + 1, QStringLiteral("nombre de points d'étalonnage du traceur %1 illisible").arg(tracer));
+                r.error = AtLine(i + 1, Message(QT_TRANSLATE_NOOP("sondalog::Messages", "nombre de points d'étalonnage du traceur %1 illisible")).arg(tracer));
                 return r;
             }
             for (int k = 0; k < static_cast<int>(*count); ++k) {
@@ -94,7 +95,7 @@ CalibrationRead ReadConstantsFile(const QStringList& lines)
                 const std::optional<double> log10 = f.size() >= 2 ? Number(f[0]) : std::nullopt;
                 const std::optional<double> mv = f.size() >= 2 ? Number(f[1]) : std::nullopt;
                 if (!log10 || !mv) {
-                    r.error = AtLine(at, QStringLiteral("point d'étalonnage du traceur %1 illisible").arg(tracer));
+                    r.error = AtLine(at, Message(QT_TRANSLATE_NOOP("sondalog::Messages", "point d'étalonnage du traceur %1 illisible")).arg(tracer));
                     return r;
                 }
                 // log10 of a mass fraction: −8 is 10⁻⁸, 10 ppb.
@@ -122,7 +123,7 @@ CalibrationRead ReadConstantsFile(const QStringList& lines)
             continue;  // a parameter line after dashes, no block of signals
         }
         if (b.seen < kLamps) {
-            r.error = AtLine(b.line, QStringLiteral("le bloc « %1 » n'a pas ses quatre lampes L1 à L4").arg(b.name));
+            r.error = AtLine(b.line, Message(QT_TRANSLATE_NOOP("sondalog::Messages", "le bloc « %1 » n'a pas ses quatre lampes L1 à L4")).arg(b.name));
             return r;
         }
         if (b.name.compare(QLatin1String("Eau"), Qt::CaseInsensitive) == 0 ||
@@ -142,15 +143,15 @@ CalibrationRead ReadConstantsFile(const QStringList& lines)
             } else if (blockPpb) {
                 t.standards = {{*blockPpb, b.mv[static_cast<std::size_t>(t.lamp - 1)]}};
             } else {
-                r.error = AtLine(b.line, QStringLiteral("concentration de l'étalon « %1 » inconnue").arg(b.name));
+                r.error = AtLine(b.line, Message(QT_TRANSLATE_NOOP("sondalog::Messages", "concentration de l'étalon « %1 » inconnue")).arg(b.name));
                 return r;
             }
             c.tracers.push_back(t);
         }
     }
     if (!c.water && c.tracers.empty() && c.turbidity.empty()) {
-        r.error = QStringLiteral("aucun bloc de signaux (lignes de tirets, L1 à L4) : pas un fichier de constantes "
-                                 "d'étalonnage");
+        r.error = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "aucun bloc de signaux (lignes de tirets, L1 à L4) : pas un fichier de constantes "
+                                 "d'étalonnage"));
         return r;
     }
     r.error = c.Problem();
@@ -272,7 +273,7 @@ CalibrationRead ReadCalibrationLines(const QStringList& lines)
             continue;  // a key of a later version: passed over
         }
         if (!ok) {
-            r.error = AtLine(i, QStringLiteral("valeur illisible « %1 »").arg(line));
+            r.error = AtLine(i, Message(QT_TRANSLATE_NOOP("sondalog::Messages", "valeur illisible « %1 »")).arg(line));
             return r;
         }
     }
@@ -285,7 +286,7 @@ CalibrationRead LoadCalibration(const QString& path)
     const std::optional<QStringList> lines = ReadConfigLines(path);
     if (!lines) {
         CalibrationRead r;
-        r.error = QStringLiteral("étalonnage illisible : ") + path;
+        r.error = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "étalonnage illisible : %1")).arg(path);
         return r;
     }
     for (const QString& line : *lines) {

@@ -1,6 +1,7 @@
 #include "fluorometer/calibration_form.h"
 
 #include "fluorometer/calibration_file.h"
+#include "util/translate.h"
 
 namespace sondalog {
 
@@ -81,8 +82,8 @@ FluorometerSetup SetupFromForm(const CalibrationForm& f)
         s.error = problem;
     }
     if (s.error.isEmpty() && k.background && !(k.windowEndHours > k.windowStartHours)) {
-        s.error = QStringLiteral("fond naturel : la fenêtre du passage demande deux heures depuis t0, la première avant "
-                                 "la seconde (ex. 4 ; 20)");
+        s.error = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "fond naturel : la fenêtre du passage demande deux heures depuis t0, la première avant "
+                                 "la seconde (ex. 4 ; 20)"));
     }
     return s;
 }

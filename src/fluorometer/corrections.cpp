@@ -1,5 +1,7 @@
 #include "fluorometer/corrections.h"
 
+#include "util/translate.h"
+
 
 #include <algorithm>
 #include <cmath>
@@ -61,14 +63,14 @@ using Lamps = std::array<std::optional<double>, kLamps>;
 QString TurbidityStep(std::vector<Lamps>& lamps, const FluorometerCalibration& c, double strength)
 {
     if (c.turbidity.size() < 2) {
-        return QStringLiteral("correction de turbidité : il faut au moins deux étalons de turbidité");
+        return Message(QT_TRANSLATE_NOOP("sondalog::Messages", "correction de turbidité : il faut au moins deux étalons de turbidité"));
     }
     std::array<TurbidityShare, 3> shares;
     for (const TracerCalibration& t : c.tracers) {
         shares[static_cast<std::size_t>(t.lamp - 1)] = FitTurbidityShare(c, t.lamp);
         if (!shares[static_cast<std::size_t>(t.lamp - 1)].ok) {
-            return QStringLiteral("correction de turbidité : les étalons de turbidité ne sont pas au-dessus de l'eau sur "
-                                  "L%1 et L4")
+            return Message(QT_TRANSLATE_NOOP("sondalog::Messages", "correction de turbidité : les étalons de turbidité ne sont pas au-dessus de l'eau sur "
+                                  "L%1 et L4"))
                 .arg(t.lamp);
         }
     }
@@ -146,8 +148,8 @@ QString BackgroundStep(std::vector<Lamps>& lamps, const FluorometerFile& file, c
         }
         std::vector<double> beta;
         if (used.size() < p + 2 || !Solve(ata, aty, beta)) {
-            return QStringLiteral("fond naturel de L%1 : trop peu de mesures hors de la fenêtre du passage, ou des lampes "
-                                  "qui ne varient pas")
+            return Message(QT_TRANSLATE_NOOP("sondalog::Messages", "fond naturel de L%1 : trop peu de mesures hors de la fenêtre du passage, ou des lampes "
+                                  "qui ne varient pas"))
                 .arg(lamp);
         }
         double mean = 0, rss = 0, tss = 0;
@@ -189,7 +191,7 @@ QString CrosstalkStep(const std::vector<Lamps>& lamps, const FluorometerFile& fi
     for (std::size_t b = 0; b < m; ++b) {
         const TracerCalibration& dye = c.tracers[static_cast<std::size_t>(present[b] - 1)];
         if (!dye.allLamps || !(dye.allLampsPpb > 0)) {
-            return QStringLiteral("diaphonie : les signaux de toutes les lampes pour l'étalon de %1 manquent").arg(dye.name);
+            return Message(QT_TRANSLATE_NOOP("sondalog::Messages", "diaphonie : les signaux de toutes les lampes pour l'étalon de %1 manquent")).arg(dye.name);
         }
         for (std::size_t a = 0; a < m; ++a) {
             const int lamp = c.tracers[static_cast<std::size_t>(present[a] - 1)].lamp;
@@ -198,7 +200,7 @@ QString CrosstalkStep(const std::vector<Lamps>& lamps, const FluorometerFile& fi
     }
     std::vector<double> probe;
     if (!Solve(response, std::vector<double>(m, 1.0), probe)) {
-        return QStringLiteral("diaphonie : matrice des réponses singulière (deux traceurs lus de la même façon) : refusée");
+        return Message(QT_TRANSLATE_NOOP("sondalog::Messages", "diaphonie : matrice des réponses singulière (deux traceurs lus de la même façon) : refusée"));
     }
     for (std::size_t r = 0; r < lamps.size(); ++r) {
         std::vector<double> delta(m);
@@ -230,7 +232,7 @@ QString CrosstalkStep(const std::vector<Lamps>& lamps, const FluorometerFile& fi
             }
         }
         if (!settled) {
-            return QStringLiteral("ligne %1 : diaphonie sans solution stable (étalonnages trop éloignés des réponses)")
+            return Message(QT_TRANSLATE_NOOP("sondalog::Messages", "ligne %1 : diaphonie sans solution stable (étalonnages trop éloignés des réponses)"))
                 .arg(file.readings[r].line);
         }
         for (std::size_t a = 0; a < m; ++a) {
@@ -310,7 +312,7 @@ CorrectedReadings CorrectReadings(const FluorometerFile& file, const Fluorometer
                                return t >= 1 && t <= static_cast<int>(c.tracers.size());
                            });
         out.error = valid ? CrosstalkStep(lamps, file, c, k.crosstalkTracers, out)
-                          : QStringLiteral("diaphonie : deux ou trois traceurs de l'étalonnage (1 à %1)").arg(c.tracers.size());
+                          : Message(QT_TRANSLATE_NOOP("sondalog::Messages", "diaphonie : deux ou trois traceurs de l'étalonnage (1 à %1)")).arg(c.tracers.size());
     }
     if (!out.error.isEmpty()) {
         out.ppb.clear();  // nothing corrected half-way
@@ -402,7 +404,7 @@ FluorometerCorrections FluorometerCorrections::FromLines(const QStringList& line
             }
         }
         if (!ok && error) {
-            *error = QStringLiteral("correction illisible : ") + line;
+            *error = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "correction illisible : %1")).arg(line);
         }
     }
     return k;

@@ -1,5 +1,7 @@
 #include "fluorometer/fluorometer_export.h"
 
+#include "util/translate.h"
+
 #include <QTimeZone>
 
 namespace sondalog {
@@ -81,8 +83,8 @@ TracerCurve TracerSeries(const FluorometerFile& file, const FluorometerCalibrati
         }
     }
     if (missing > 0) {
-        curve.note = QStringLiteral("%1 mesure(s) sans valeur de la lampe L%2 (la première ligne %3) : laissées hors "
-                                    "de la courbe")
+        curve.note = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "%1 mesure(s) sans valeur de la lampe L%2 (la première ligne %3) : laissées hors "
+                                    "de la courbe"))
                          .arg(missing)
                          .arg(lamp + 1)
                          .arg(firstMissing);

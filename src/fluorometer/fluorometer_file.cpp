@@ -1,6 +1,7 @@
 #include "fluorometer/fluorometer_file.h"
 
 #include "util/text_file.h"
+#include "util/translate.h"
 
 #include <QRegularExpression>
 #include <QTimeZone>
@@ -11,7 +12,7 @@ namespace sondalog {
 
 QString LineMessage(int line, const QString& what)
 {
-    return QStringLiteral("ligne %1 : ").arg(line) + what;
+    return Message(QT_TRANSLATE_NOOP("sondalog::Messages", "ligne %1 : ")).arg(line) + what;
 }
 
 bool LampValue(const QString& text, const QString& missing, std::optional<double>& out)
@@ -77,15 +78,15 @@ void ReadSpaceAligned(const QStringList& lines, FluorometerFile& file)
         const QStringList f = row.split(u' ');
         const int line = i + 1;
         if (f.size() < kSpaceLamp1 + kLamps) {
-            file.error = AtLine(line, QStringLiteral("il manque des lampes (%1 colonnes, il en faut au moins %2 : n°, "
-                                                     "heure, R, L1 à L4)")
+            file.error = AtLine(line, Message(QT_TRANSLATE_NOOP("sondalog::Messages", "il manque des lampes (%1 colonnes, il en faut au moins %2 : n°, "
+                                                     "heure, R, L1 à L4)"))
                                           .arg(f.size())
                                           .arg(kSpaceLamp1 + kLamps));
             return;
         }
         QDateTime at = QDateTime::fromString(f[1], QStringLiteral("yy/MM/dd-hh:mm:ss"));
         if (!at.isValid()) {
-            file.error = AtLine(line, QStringLiteral("heure illisible « %1 » (aa/mm/jj-hh:mm:ss attendu)").arg(f[1]));
+            file.error = AtLine(line, Message(QT_TRANSLATE_NOOP("sondalog::Messages", "heure illisible « %1 » (aa/mm/jj-hh:mm:ss attendu)")).arg(f[1]));
             return;
         }
         at = QDateTime(at.date().addYears(100), at.time(), Qt::UTC);  // "17" is 2017
@@ -99,7 +100,7 @@ void ReadSpaceAligned(const QStringList& lines, FluorometerFile& file)
         ok = ok && (f.size() <= kSpaceTemperature || ReadValue(f[kSpaceTemperature], r.temperature));
         ok = ok && (f.size() <= kSpaceConductivity || ReadValue(f[kSpaceConductivity], r.conductivity));
         if (!ok) {
-            file.error = AtLine(line, QStringLiteral("valeur illisible dans « %1 »").arg(row));
+            file.error = AtLine(line, Message(QT_TRANSLATE_NOOP("sondalog::Messages", "valeur illisible dans « %1 »")).arg(row));
             return;
         }
         file.readings.push_back(r);
@@ -116,7 +117,7 @@ void ReadTabSeparated(const QStringList& lines, FluorometerFile& file)
     for (int k = 0; k < kLamps; ++k) {
         lamps[k] = column(QStringLiteral("F%1 [mV]").arg(k + 1));
         if (lamps[k] < 0) {
-            file.error = AtLine(1, QStringLiteral("colonne « F%1 [mV] » absente de l'en-tête").arg(k + 1));
+            file.error = AtLine(1, Message(QT_TRANSLATE_NOOP("sondalog::Messages", "colonne « F%1 [mV] » absente de l'en-tête")).arg(k + 1));
             return;
         }
         last = std::max(last, lamps[k]);
@@ -129,7 +130,7 @@ void ReadTabSeparated(const QStringList& lines, FluorometerFile& file)
         const QStringList f = lines[i].split(u'\t');
         const int line = i + 1;
         if (f.size() <= last) {
-            file.error = AtLine(line, QStringLiteral("il manque des lampes (%1 champs, F1 à F4 en demandent %2)")
+            file.error = AtLine(line, Message(QT_TRANSLATE_NOOP("sondalog::Messages", "il manque des lampes (%1 champs, F1 à F4 en demandent %2)"))
                                           .arg(f.size())
                                           .arg(last + 1));
             return;
@@ -140,7 +141,7 @@ void ReadTabSeparated(const QStringList& lines, FluorometerFile& file)
         const qint64 unix = f[1].trimmed().toLongLong(&ok);
         const QRegularExpressionMatch m = offset.match(f[0]);
         if (!ok || !m.hasMatch()) {
-            file.error = AtLine(line, QStringLiteral("heure illisible « %1 » / « %2 »").arg(f[0], f[1]));
+            file.error = AtLine(line, Message(QT_TRANSLATE_NOOP("sondalog::Messages", "heure illisible « %1 » / « %2 »")).arg(f[0], f[1]));
             return;
         }
         r.instantMs = unix * 1000;
@@ -152,7 +153,7 @@ void ReadTabSeparated(const QStringList& lines, FluorometerFile& file)
         }
         values = values && (temperature < 0 || temperature >= f.size() || ReadValue(f[temperature], r.temperature));
         if (!values) {
-            file.error = AtLine(line, QStringLiteral("valeur illisible (ni nombre ni « - »)"));
+            file.error = AtLine(line, Message(QT_TRANSLATE_NOOP("sondalog::Messages", "valeur illisible (ni nombre ni « - »)")));
             return;
         }
         file.readings.push_back(r);
@@ -180,12 +181,12 @@ void ReadRecording(const QStringList& lines, FluorometerFile& file)
         const QStringList f = lines[i].split(u'\t');
         const int line = i + 1;
         if (f.size() < lamp1 + kLamps) {
-            file.error = AtLine(line, QStringLiteral("il manque des lampes (%1 colonnes)").arg(f.size()));
+            file.error = AtLine(line, Message(QT_TRANSLATE_NOOP("sondalog::Messages", "il manque des lampes (%1 colonnes)")).arg(f.size()));
             return;
         }
         const QDateTime at = QDateTime::fromString(f[2].trimmed(), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
         if (!at.isValid()) {
-            file.error = AtLine(line, QStringLiteral("heure du fluorimètre illisible « %1 »").arg(f[2]));
+            file.error = AtLine(line, Message(QT_TRANSLATE_NOOP("sondalog::Messages", "heure du fluorimètre illisible « %1 »")).arg(f[2]));
             return;
         }
         FluorometerReading r;
@@ -199,7 +200,7 @@ void ReadRecording(const QStringList& lines, FluorometerFile& file)
         ok = ok && value(f[5]);
         r.temperature = number;
         if (!ok) {
-            file.error = AtLine(line, QStringLiteral("valeur illisible"));
+            file.error = AtLine(line, Message(QT_TRANSLATE_NOOP("sondalog::Messages", "valeur illisible")));
             return;
         }
         file.readings.push_back(r);
@@ -231,8 +232,8 @@ FluorometerFile ReadFluorometerLines(const QStringList& lines)
     file.layout = DetectFluorometerLayout(lines.mid(0, 3));
     switch (file.layout) {
     case FluorometerLayout::None:
-        file.error = QStringLiteral("ni fichier de fluorimètre (titre, tirets, colonnes « # Time R Tracer 1 … ») ni "
-                                    "export à tabulations (« Timestamp Timestamp … F1 [mV] … »)");
+        file.error = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "ni fichier de fluorimètre (titre, tirets, colonnes « # Time R Tracer 1 … ») ni "
+                                    "export à tabulations (« Timestamp Timestamp … F1 [mV] … »)"));
         return file;
     case FluorometerLayout::SpaceAligned:
         ReadSpaceAligned(lines, file);
@@ -245,11 +246,11 @@ FluorometerFile ReadFluorometerLines(const QStringList& lines)
         break;
     }
     if (file.error.isEmpty() && file.readings.empty()) {
-        file.error = QStringLiteral("aucune mesure après l'en-tête");
+        file.error = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "aucune mesure après l'en-tête"));
     }
     for (std::size_t i = 1; file.error.isEmpty() && i < file.readings.size(); ++i) {
         if (file.readings[i].instantMs < file.readings[i - 1].instantMs) {
-            file.error = AtLine(file.readings[i].line, QStringLiteral("heure antérieure à celle de la ligne %1")
+            file.error = AtLine(file.readings[i].line, Message(QT_TRANSLATE_NOOP("sondalog::Messages", "heure antérieure à celle de la ligne %1"))
                                                            .arg(file.readings[i - 1].line));
         }
     }
@@ -264,7 +265,7 @@ FluorometerFile ReadFluorometerFile(const QString& path)
     const std::optional<QStringList> lines = ReadTextLines(path);
     if (!lines) {
         FluorometerFile file;
-        file.error = QStringLiteral("fichier illisible : ") + path;
+        file.error = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "fichier illisible : %1")).arg(path);
         return file;
     }
     return ReadFluorometerLines(*lines);

@@ -3,6 +3,7 @@
 #include "fluorometer/calibration_file.h"
 #include "fluorometer/fluorometer_file.h"
 #include "util/text_file.h"
+#include "util/translate.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -76,7 +77,7 @@ std::optional<LiveRow> ReadLiveRow(const QString& row, const FluorometerRowLayou
                                                    : row.split(layout.separator);
     const int lastLamp = layout.lamp1Column + kLamps - 1;
     if (f.size() < lastLamp) {
-        why = QStringLiteral("ligne du fluorimètre sans ses quatre lampes (%1 champs, L4 en colonne %2) : « %3 »")
+        why = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "ligne du fluorimètre sans ses quatre lampes (%1 champs, L4 en colonne %2) : « %3 »"))
                   .arg(f.size())
                   .arg(lastLamp)
                   .arg(row.trimmed());
@@ -88,13 +89,13 @@ std::optional<LiveRow> ReadLiveRow(const QString& row, const FluorometerRowLayou
     };
     for (int k = 0; k < kLamps; ++k) {
         if (!read(layout.lamp1Column + k, r.lamps[static_cast<std::size_t>(k)])) {
-            why = QStringLiteral("ligne du fluorimètre : L%1 illisible « %2 »").arg(k + 1).arg(f[layout.lamp1Column + k - 1]);
+            why = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "ligne du fluorimètre : L%1 illisible « %2 »")).arg(k + 1).arg(f[layout.lamp1Column + k - 1]);
             return std::nullopt;
         }
     }
     if (layout.temperatureColumn >= 1 && layout.temperatureColumn <= f.size() &&
         !read(layout.temperatureColumn, r.temperature)) {
-        why = QStringLiteral("ligne du fluorimètre : température illisible « %1 »").arg(f[layout.temperatureColumn - 1]);
+        why = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "ligne du fluorimètre : température illisible « %1 »")).arg(f[layout.temperatureColumn - 1]);
         return std::nullopt;
     }
     // The logger's time in one unambiguous form, yyyy-MM-dd hh:mm:ss: "17/03/23-14:03:15" is 23 March 2017, which

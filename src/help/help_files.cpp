@@ -9,7 +9,7 @@
 namespace sondalog {
 
 namespace {
-const QString kToolHint = QStringLiteral("permet de lister les COM1 à 9 et voir lesquelles sont actives");
+const char* const kToolHint = QT_TRANSLATE_NOOP("sondalog::Help", "permet de lister les COM1 à 9 et voir lesquelles sont actives");
 
 struct Candidate {
     QString name;
@@ -38,7 +38,7 @@ QString HelpFilePath(const QString& programFolder)
 
 QString HelpMissing(const QString& path)
 {
-    return u'<' + path + QStringLiteral("> introuvable");
+    return QCoreApplication::translate("sondalog::Help", "<%1> introuvable").arg(path);
 }
 
 ExternalTool ToolFor(ToolKind kind, const ProgramFinder& find)
@@ -98,7 +98,8 @@ ExternalTool ToolFor(ToolKind kind, const ProgramFinder& find)
             tool.program = program;
             tool.arguments = c.arguments;
         }
-        tool.hint = kToolHint + QStringLiteral(" (") + c.name + u')';
+        tool.hint = QCoreApplication::translate("sondalog::Help", kToolHint) + QStringLiteral(" (") + c.name + u')';
+
         return tool;
     }
     ExternalTool none;

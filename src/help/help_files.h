@@ -16,8 +16,11 @@ inline const char* const kNoViewerMessage = QT_TRANSLATE_NOOP("sondalog::Message
 /// kNoViewerMessage with where the manual is, so that it can be opened by hand.
 inline QString NoViewerMessage(const QString& pdfPath)
 {
-    return Message(kNoViewerMessage) + QStringLiteral(" : le manuel est ") + pdfPath +
-           QStringLiteral("\n(l'ouvrir avec un lecteur de PDF, ou en installer un)");
+    return Message(kNoViewerMessage) +
+           Message(QT_TRANSLATE_NOOP("sondalog::Messages", " : le manuel est %1\n(l'ouvrir avec un lecteur de PDF, ou en "
+                                                           "installer un)"))
+               .arg(pdfPath);
+
 }
 
 /// "<program folder>/Sondalog_help.pdf", or the installed one (<prefix>/share/sondalog) when the program's

@@ -1,6 +1,7 @@
 #include "instrument/instrument_table.h"
 
 #include "util/text_utils.h"
+#include "util/translate.h"
 
 #include <array>
 
@@ -118,7 +119,8 @@ int InstrumentTable::ColumnByName(const QString& header, const InfoSink& info) c
         }
     }
     if (found < 0 && info) {
-        info(QStringLiteral("La colonne <") + header + QStringLiteral("> n'existe pas"));
+        info(Message(QT_TRANSLATE_NOOP("sondalog::Messages", "La colonne <%1> n'existe pas")).arg(header));
+
     }
     return found;
 }

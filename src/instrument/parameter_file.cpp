@@ -3,6 +3,7 @@
 #include "instrument/row_text.h"
 #include "util/text_file.h"
 #include "util/text_utils.h"
+#include "util/translate.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -54,9 +55,10 @@ QString FreeBadName(const QString& path)
 void ExampleWithoutSaving(InstrumentTable& table, const QString& path, const TableFileCallbacks& cb)
 {
     FillExampleRows(table);
-    Tell(cb, QStringLiteral("fichier de paramètrage <") + path +
-                 QStringLiteral("> illisible et impossible à renommer : il n'a pas été modifié, les paramètres de "
-                                "l'exemple sont utilisés sans être enregistrés ..."));
+    Tell(cb, Message(QT_TRANSLATE_NOOP("sondalog::Messages",
+                                       "fichier de paramètrage <%1> illisible et impossible à renommer : il n'a pas été "
+                                       "modifié, les paramètres de l'exemple sont utilisés sans être enregistrés ..."))
+                 .arg(path));
 }
 
 void StartFromExample(InstrumentTable& table, const QString& path, const TableFileCallbacks& cb)
@@ -71,12 +73,12 @@ void StartFromExample(InstrumentTable& table, const QString& path, const TableFi
 
 QString AskLoadExample(const QString& examplePath)
 {
-    return QStringLiteral(" écraser les PARAMETRES avec l' exemple ") + examplePath + QStringLiteral(" ?");
+    return Message(QT_TRANSLATE_NOOP("sondalog::Messages", " écraser les PARAMETRES avec l' exemple %1 ?")).arg(examplePath);
 }
 
 QString ExampleMissing(const QString& examplePath)
 {
-    return QStringLiteral("fichier <") + examplePath + QStringLiteral("> introuvable ...");
+    return Message(QT_TRANSLATE_NOOP("sondalog::Messages", "fichier <%1> introuvable ...")).arg(examplePath);
 }
 
 void FillExampleRows(InstrumentTable& table)
@@ -89,13 +91,13 @@ void FillExampleRows(InstrumentTable& table)
 TableLoad LoadTableFile(InstrumentTable& table, const QString& path, bool ask, const TableFileCallbacks& cb,
                         bool keepBadAside)
 {
-    if (ask && !Ask(cb, QStringLiteral(" écraser les PARAMETRES actuels avec ceux enregistrés ?"))) {
+    if (ask && !Ask(cb, Message(QT_TRANSLATE_NOOP("sondalog::Messages", " écraser les PARAMETRES actuels avec ceux enregistrés ?")))) {
         return TableLoad::Cancelled;
     }
     const QFileInfo info(path);
     const bool present = info.exists() || info.isSymLink();
     if (!present) {
-        Tell(cb, QStringLiteral("fichier de paramètrage <") + path + QStringLiteral(">  non trouvé ..."));
+        Tell(cb, Message(QT_TRANSLATE_NOOP("sondalog::Messages", "fichier de paramètrage <%1>  non trouvé ...")).arg(path));
         StartFromExample(table, path, cb);
         return TableLoad::Missing;
     }
@@ -103,8 +105,9 @@ TableLoad LoadTableFile(InstrumentTable& table, const QString& path, bool ask, c
     const TableParse parsed = read ? ParseTableLines(table, *read) : TableParse{};
     if (!parsed.ok) {
         if (!keepBadAside) {
-            Tell(cb, QStringLiteral("fichier de paramètrage <") + path +
-                         QStringLiteral("> illisible : le tableau n'a pas été modifié ..."));
+            Tell(cb, Message(QT_TRANSLATE_NOOP("sondalog::Messages",
+                                               "fichier de paramètrage <%1> illisible : le tableau n'a pas été modifié ..."))
+                         .arg(path));
             return TableLoad::Cancelled;
         }
         // Never overwrite what the user may still want to recover: set it aside under a free name,
@@ -114,15 +117,17 @@ TableLoad LoadTableFile(InstrumentTable& table, const QString& path, bool ask, c
             ExampleWithoutSaving(table, path, cb);
             return TableLoad::Bad;
         }
-        Tell(cb, QStringLiteral("fichier de paramètrage <") + path + QStringLiteral("> illisible : conservé sous <") +
-                     bad + QStringLiteral(">, les paramètres de l'exemple sont utilisés ..."));
+        Tell(cb, Message(QT_TRANSLATE_NOOP("sondalog::Messages", "fichier de paramètrage <%1> illisible : conservé sous "
+                                                                 "<%2>, les paramètres de l'exemple sont utilisés ..."))
+                     .arg(path, bad));
         StartFromExample(table, path, cb);
         return TableLoad::Bad;
     }
     if (parsed.columnCount != table.ColumnCount()) {
-        Tell(cb, QStringLiteral("le nombre de colonnes a changé de ") + QString::number(parsed.columnCount) +
-                     QStringLiteral("  à  ") + QString::number(table.ColumnCount()) +
-                     QStringLiteral(" il faudra réenregistrer"));
+        Tell(cb, Message(QT_TRANSLATE_NOOP("sondalog::Messages", "le nombre de colonnes a changé de %1  à  %2 il faudra "
+                                                                 "réenregistrer"))
+                     .arg(parsed.columnCount)
+                     .arg(table.ColumnCount()));
     }
     return TableLoad::Loaded;
 }
@@ -167,13 +172,14 @@ QStringList TableFileLines(const InstrumentTable& table)
 bool SaveTableFile(InstrumentTable& table, const QString& path, const TableFileCallbacks& cb)
 {
     if (table.RowCount() > 1 && IsQuasiEmpty(WriteRowText(table.Row(1))) &&
-        !Ask(cb, QStringLiteral("la ligne 1 du tableau est quasi vide, risque d'écraser des valeurs antérieures "
-                                "\n         continuer ?"))) {
+        !Ask(cb, Message(QT_TRANSLATE_NOOP("sondalog::Messages", "la ligne 1 du tableau est quasi vide, risque "
+                                                                 "d'écraser des valeurs antérieures \n         continuer ?")))) {
+
         return false;
     }
     const QString failure = WriteFileAtomically(path, JoinCrLf(TableFileLines(table)));
     if (!failure.isEmpty()) {
-        Tell(cb, QStringLiteral("Impossible de créer le fichier %1").arg(path) + QStringLiteral(" (") + failure +
+        Tell(cb, Message(kCannotCreateFileMessage).arg(path) + QStringLiteral(" (") + failure +
                      QStringLiteral(")"));
         return false;
     }

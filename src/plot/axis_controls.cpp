@@ -2,8 +2,8 @@
 
 #include "processing/decimals.h"
 #include "util/number_format.h"
-#include "util/number_format.h"
 #include "util/text_utils.h"
+#include "util/translate.h"
 
 #include <cmath>
 
@@ -11,15 +11,10 @@ namespace sondalog {
 
 QString CleanNumberText(const QString& text, QChar decimalSign)
 {
-    static const QString azerty = QStringLiteral("&é\"'(è_çà");
-    static const QString digits = QStringLiteral("123457890");
     static const QString kept = QStringLiteral("+,-.0123456789E");
     QString clean;
-    for (QChar c : QStringView(text).left(255)) {
-        const qsizetype i = azerty.indexOf(c);
-        if (i >= 0) {
-            c = digits.at(i);
-        }
+    for (QChar typed : QStringView(text).left(255)) {
+        const QChar c = AzertyDigit(typed);
         if (kept.contains(c)) {
             clean += c;
         }
@@ -59,18 +54,18 @@ std::optional<QString> AxisBoxRefusal(const QString& text, AxisBox box, const Ax
     const QString clean = CleanNumberText(text, decimalSign);
     const Parsed<double> parsed = ParseReal(clean, decimalSign);
     if (clean.isEmpty() || parsed.malformed || !clean.back().isDigit()) {
-        return QStringLiteral("pas un nombre : valeur précédente conservée");
+        return Message(QT_TRANSLATE_NOOP("sondalog::Messages", "pas un nombre : valeur précédente conservée"));
     }
     const AxisScale& axis = box.quantity == 1 ? axisY1 : axisY2;
     const double value = parsed.value;
     if (box.field == AxisField::Max && !(value > axis.min)) {
-        return QStringLiteral("max Y doit être au-dessus de min Y : valeur précédente conservée");
+        return Message(QT_TRANSLATE_NOOP("sondalog::Messages", "max Y doit être au-dessus de min Y : valeur précédente conservée"));
     }
     if (box.field == AxisField::Min && !(value < axis.max)) {
-        return QStringLiteral("min Y doit être au-dessous de max Y : valeur précédente conservée");
+        return Message(QT_TRANSLATE_NOOP("sondalog::Messages", "min Y doit être au-dessous de max Y : valeur précédente conservée"));
     }
     if (box.field == AxisField::Graduation && !(value > 0)) {
-        return QStringLiteral("la graduation doit être positive : valeur précédente conservée");
+        return Message(QT_TRANSLATE_NOOP("sondalog::Messages", "la graduation doit être positive : valeur précédente conservée"));
     }
     return std::nullopt;
 }

@@ -5,6 +5,7 @@
 #include "util/line_field.h"
 #include "util/number_format.h"
 #include "util/text_utils.h"
+#include "util/translate.h"
 
 #include <algorithm>
 #include <array>
@@ -101,11 +102,11 @@ void LastReadingCaptions(DisplayTexts& out, const ProcessingState& state, const 
     } else {
         out.Label_zero = QStringLiteral("base = ") + f5(state.baseline) + QStringLiteral("   dhMAX = ") +
                          f5(state.maxReadBeforeLast - state.baseline) + QStringLiteral("   hMAX = ") +
-                         f5(state.maxReadBeforeLast) + QStringLiteral("   aire[") + state.initialPrefix + config.q1.unit +
+                         f5(state.maxReadBeforeLast) + Message(QT_TRANSLATE_NOOP("sondalog::Messages", "   aire[")) + state.initialPrefix + config.q1.unit +
                          QStringLiteral(".s]x") + TrimSpaces(options.factorText) + QStringLiteral(" = ") +
                          FormatFixed(static_cast<double>(state.area), 8, 5, sign) + u' ';
     }
-    out.Label_hauteur = QStringLiteral("(moy. des 60 der. val.) - base = ") +
+    out.Label_hauteur = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "(moy. des 60 der. val.) - base = ")) +
                         FormatFixed(series.MeanOfLast(60) - static_cast<double>(state.baseline), 8, 1, sign) + u' ';
     out.Label_val_grand1 = TrimSpaces(FormatFixed(sample.value1, 8, d, sign) + u' ' + state.initialPrefix + config.q1.unit);
     out.Label_grandeur1 = config.q1.name;
@@ -224,7 +225,7 @@ DisplayTexts ProcessReading(ProcessingState& state, const InstrumentConfig& conf
         }
         if (ratio > 1.2) {
             out.showLabel7 = true;
-            out.Label7 = QStringLiteral("? rapport des intervalles ") + FormatGeneral(ratio, 3, 1, sign);
+            out.Label7 = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "? rapport des intervalles ")) + FormatGeneral(ratio, 3, 1, sign);
         }
     }
 

@@ -4,6 +4,7 @@
 
 #include "util/line_field.h"
 #include "util/text_utils.h"
+#include "util/translate.h"
 
 namespace sondalog {
 
@@ -66,13 +67,12 @@ double InstrumentNumber(QStringView text, QChar decimalSign, QStringList& log, b
     const Parsed<double> parsed = ParseReal(text, decimalSign);
     if (IsNotFinite(original.isNull() ? text : original, parsed)) {
         notFinite = true;
-        log << QStringLiteral("valeur non finie <") + (original.isNull() ? text : original) +
-                   QStringLiteral("> : pas une mesure");
+        log << Message(QT_TRANSLATE_NOOP("sondalog::Messages", "valeur non finie <%1> : pas une mesure")).arg(original.isNull() ? text : original);
         return 0;
     }
     if (parsed.malformed) {
         // A run must never stop on a garbled number: it counts 0 and the log says so.
-        log << QStringLiteral("valeur illisible <") + text + QStringLiteral("> comptée 0");
+        log << Message(QT_TRANSLATE_NOOP("sondalog::Messages", "valeur illisible <%1> comptée 0")).arg(text);
     }
     return parsed.value;
 }

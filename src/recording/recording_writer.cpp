@@ -1,6 +1,7 @@
 #include "recording/recording_writer.h"
 
 #include "util/text_file.h"
+#include "util/translate.h"
 
 #include <QDir>
 
@@ -31,7 +32,7 @@ SaveResult RecordingWriter::Write(const RecordStore& records, const SaveRequest&
     if (!folderInfo.isDir()) {
         std::error_code ec;
         if (!std::filesystem::create_directory(std::filesystem::path(folder.toStdU16String()), ec) || ec) {
-            result.error = QStringLiteral("Impossible de créer <") + folder + u'>' +
+            result.error = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "Impossible de créer <%1>")).arg(folder) +
                            (ec ? QStringLiteral(" (") + QString::fromLocal8Bit(ec.message()) + u')' : QString());
             return result;
         }
@@ -41,7 +42,7 @@ SaveResult RecordingWriter::Write(const RecordStore& records, const SaveRequest&
     result.Label22 = fileName;
     const QString failure = WriteFileAtomically(path, records.CrLfBytes());
     if (!failure.isEmpty()) {
-        result.error = QStringLiteral("Impossible de créer le fichier %1").arg(path) + QStringLiteral(" (") + failure + u')';
+        result.error = Message(kCannotCreateFileMessage).arg(path) + QStringLiteral(" (") + failure + u')';
         return result;
     }
     // Counted as saved only once the whole file is in place.
@@ -51,7 +52,8 @@ SaveResult RecordingWriter::Write(const RecordStore& records, const SaveRequest&
     if (!request.autoSaving) {
         lastSavedPath_ = path;
     }
-    result.Label11 = QStringLiteral(" sauvegardé à ") + request.name.now.toString(QStringLiteral("hh'H'mm"));
+    result.Label11 = Message(QT_TRANSLATE_NOOP("sondalog::Messages", " sauvegardé à %1"))
+                         .arg(request.name.now.toString(QStringLiteral("hh'H'mm")));
     result.Label11Hint = path;
     if (request.autoSaving) {
         if (!lastAutoSaveFile_.isEmpty() && lastAutoSaveFile_ != path && QFile::exists(lastAutoSaveFile_)) {
@@ -88,20 +90,23 @@ RescueResult WriteRescue(const RecordStore& records, const QStringList& folders,
 
 QString RescueMessage(qint64 unwritten, qint64 readings, const QString& reason, const RescueResult& rescue)
 {
-    QString text = QString::number(unwritten) + QStringLiteral(" mesures n'ont pu être écrites dans aucun fichier (") +
-                   reason + QStringLiteral(").\n");
+    const QString text =
+        Message(QT_TRANSLATE_NOOP("sondalog::Messages", "%1 mesures n'ont pu être écrites dans aucun fichier (%2).\n"))
+            .arg(QString::number(unwritten), reason);
     if (!rescue.path.isEmpty()) {
-        return text + QStringLiteral("Toute l'acquisition (") + QString::number(readings) +
-               QStringLiteral(" mesures) est enregistrée dans\n") + rescue.path;
+        return text + Message(QT_TRANSLATE_NOOP("sondalog::Messages", "Toute l'acquisition (%1 mesures) est enregistrée dans\n%2"))
+                          .arg(QString::number(readings), rescue.path);
     }
-    return text + QStringLiteral("Elle n'a pu être enregistrée nulle part :\n") + rescue.failures.join(u'\n');
+    return text + Message(QT_TRANSLATE_NOOP("sondalog::Messages", "Elle n'a pu être enregistrée nulle part :\n%1"))
+                      .arg(rescue.failures.join(u'\n'));
 }
 
 QString UnsavedReadingsQuestion(int count)
 {
-    return QStringLiteral(" Les ") + QString::number(count) +
-           QStringLiteral(" mesures de l'acquisition en cours n'ont pas été enregistrées.\n\n"
-                          " Les effacer pour commencer une nouvelle acquisition ?");
+    return Message(QT_TRANSLATE_NOOP("sondalog::Messages", " Les %1 mesures de l'acquisition en cours n'ont pas été "
+                                                           "enregistrées.\n\n Les effacer pour commencer une nouvelle "
+                                                           "acquisition ?"))
+        .arg(count);
 }
 
 QString ClipboardText(const RecordStore& records)
@@ -111,8 +116,9 @@ QString ClipboardText(const RecordStore& records)
 
 QString SaveReport(int lineCount, const QString& path)
 {
-    return QString::number(lineCount) + QStringLiteral(" enregistrements effectués dans ") + u'\n' + path + u'\n' +
-           QStringLiteral("  et dans le presse_papier");
+    return Message(QT_TRANSLATE_NOOP("sondalog::Messages", "%1 enregistrements effectués dans \n%2\n  et dans le presse_papier"))
+        .arg(QString::number(lineCount), path);
+
 }
 
 bool IsRecordingDataLine(const QString& line)

@@ -6,6 +6,7 @@
 #include "util/cp1252.h"
 #include "util/text_file.h"
 #include "util/text_utils.h"
+#include "util/translate.h"
 
 #include <QDir>
 #include <QFile>
@@ -218,9 +219,10 @@ QString RunJournal::AppendLines(const QStringList& lines)
         return {};
     }
     told_ = true;
-    return QStringLiteral("Le journal de l'acquisition ne peut pas être écrit (") + path_ + QStringLiteral(" : ") +
-           QString::fromLocal8Bit(std::strerror(error)) +
-           QStringLiteral(").\nL'acquisition continue, les mesures restent en mémoire ; nouvel essai à chaque mesure.");
+    return Message(QT_TRANSLATE_NOOP("sondalog::Messages", "Le journal de l'acquisition ne peut pas être écrit (%1 : %2).\n"
+                                                           "L'acquisition continue, les mesures restent en mémoire ; nouvel "
+                                                           "essai à chaque mesure."))
+        .arg(path_, QString::fromLocal8Bit(std::strerror(error)));
 }
 
 void RunJournal::SyncSoon()
@@ -299,7 +301,7 @@ QString RunJournal::CheckStillThere()
     lock_.reset();
     QString failure;
     if (!QDir().mkpath(folder)) {
-        failure = QStringLiteral("le dossier ne peut pas être recréé");
+        failure = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "le dossier ne peut pas être recréé"));
     } else if (!OpenFile()) {
         failure = QString::fromLocal8Bit(std::strerror(errno));
     } else {
@@ -315,14 +317,20 @@ QString RunJournal::CheckStillThere()
         const std::lock_guard lock(mutex_);
         dirty_ = true;
     }
-    const QString what = folderGone ? QStringLiteral("Le dossier du journal de l'acquisition a été supprimé pendant la mesure (")
-                                    : QStringLiteral("Le journal de l'acquisition a été supprimé pendant la mesure (");
+    const QString what =
+        folderGone ? Message(QT_TRANSLATE_NOOP("sondalog::Messages", "Le dossier du journal de l'acquisition a été supprimé "
+                                                                     "pendant la mesure (%1)"))
+                   : Message(QT_TRANSLATE_NOOP("sondalog::Messages", "Le journal de l'acquisition a été supprimé pendant la "
+                                                                     "mesure (%1)"));
     if (!failure.isEmpty()) {
         CloseFile();
-        return what + path_ + QStringLiteral(") et ne peut pas être réécrit : ") + failure +
-               QStringLiteral(".\nL'acquisition continue, les mesures restent en mémoire : enregistrer ailleurs.");
+        return what.arg(path_) +
+               Message(QT_TRANSLATE_NOOP("sondalog::Messages", " et ne peut pas être réécrit : %1.\nL'acquisition continue, "
+                                                               "les mesures restent en mémoire : enregistrer ailleurs."))
+                   .arg(failure);
     }
-    return what + path_ + QStringLiteral(") : il a été recréé et les mesures y sont réécrites.");
+    return what.arg(path_) +
+           Message(QT_TRANSLATE_NOOP("sondalog::Messages", " : il a été recréé et les mesures y sont réécrites."));
 }
 
 void RunJournal::Finish()
@@ -397,18 +405,20 @@ QStringList FindLiveJournals(const QString& workingDirectory)
 
 QString LiveJournalMessage(const QStringList& livePaths)
 {
-    return QStringLiteral("Une autre fenêtre de Sondalog enregistre une acquisition dans ce dossier :\n\n") +
-           livePaths.join(u'\n') +
-           QStringLiteral("\n\nSes mesures ne sont pas touchées. Choisir un autre dossier de travail pour une seconde "
-                          "acquisition.");
+    return Message(QT_TRANSLATE_NOOP("sondalog::Messages", "Une autre fenêtre de Sondalog enregistre une acquisition dans ce "
+                                                           "dossier :\n\n%1\n\nSes mesures ne sont pas touchées. Choisir un "
+                                                           "autre dossier de travail pour une seconde acquisition."))
+        .arg(livePaths.join(u'\n'));
 }
 
 QString RecoveryQuestion(const InterruptedJournal& journal)
 {
-    return QStringLiteral("Une acquisition interrompue a été retrouvée :\n\n") + journal.path + QStringLiteral("\n\n") +
-           QString::number(journal.count) + QStringLiteral(" mesures, la dernière le ") + journal.lastTime +
-           QStringLiteral("\n\nOui : elle est enregistrée dans le répertoire de travail puis reprise (Continue).\n"
-                          "Non : elle reste dans sauvegarde_auto et ne sera plus proposée.");
+    return Message(QT_TRANSLATE_NOOP("sondalog::Messages", "Une acquisition interrompue a été retrouvée :\n\n%1\n\n%2 mesures, "
+                                                           "la dernière le %3\n\nOui : elle est enregistrée dans le répertoire "
+                                                           "de travail puis reprise (Continue).\nNon : elle reste dans "
+                                                           "sauvegarde_auto et ne sera plus proposée."))
+        .arg(journal.path, QString::number(journal.count), journal.lastTime);
+
 }
 
 namespace {
@@ -466,7 +476,7 @@ RecoveryResult RecoverJournal(const InterruptedJournal& journal, const QString& 
     }
     const QString failure = WriteFileAtomically(path, JoinCrLf(journal.lines));
     if (!failure.isEmpty()) {
-        r.error = QStringLiteral("Impossible de créer le fichier %1").arg(path) + QStringLiteral(" (") + failure +
+        r.error = Message(kCannotCreateFileMessage).arg(path) + QStringLiteral(" (") + failure +
                   u')';
         return r;
     }

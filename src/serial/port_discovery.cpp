@@ -1,6 +1,7 @@
 #include "serial/port_discovery.h"
 
 #include "serial/port_description.h"
+#include "util/translate.h"
 
 #include <QSerialPort>
 #include <QSerialPortInfo>
@@ -83,9 +84,10 @@ PortListingReport ReportPortListing(const PortListing& listing)
     PortListingReport r;
     r.memoLines << QString() << QStringLiteral("----------- NEW ---------------");
     if (listing.entries.isEmpty()) {
-        r.memoLines << QStringLiteral(" Aucune COM est LIBRE ou OCCUPEE , vérifier les branchements");
-        r.dialog = QStringLiteral("  Aucune COM disponible, vérifier les branchements ou connecter un appareil \n\n"
-                                  "       et tenter à nouveau sans redémarrer ...");
+        r.memoLines << Message(QT_TRANSLATE_NOOP("sondalog::Messages", " Aucune COM est LIBRE ou OCCUPEE , vérifier les branchements"));
+        r.dialog = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  Aucune COM disponible, vérifier les branchements ou "
+                                                                   "connecter un appareil \n\n       et tenter à nouveau "
+                                                                   "sans redémarrer ..."));
         r.error = true;
         return r;
     }
@@ -93,11 +95,12 @@ PortListingReport ReportPortListing(const PortListing& listing)
         r.memoLines << QStringLiteral("TEST Open ") + entry;
     }
     if (listing.entries.size() == 1) {
-        r.dialog = QStringLiteral("  La ") + listing.entries.first() + QStringLiteral(" semble disponible    ") +
-                   QStringLiteral("\n\n") + QStringLiteral("  mettre à jour le tableau  (sans redémarrer) ...");
+        r.dialog = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  La %1 semble disponible    \n\n  mettre à jour le "
+                                                                   "tableau  (sans redémarrer) ..."))
+                       .arg(listing.entries.first());
     } else {
-        r.dialog = QStringLiteral("  Une ou plusieurs COM sont disponibles    \n\n  Choisir la bonne pour mettre à jour "
-                                  "le tableau  (sans redémarrer) ...");
+        r.dialog = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  Une ou plusieurs COM sont disponibles    \n\n  Choisir "
+                                                                   "la bonne pour mettre à jour le tableau  (sans redémarrer) ..."));
     }
     return r;
 }
@@ -141,9 +144,11 @@ QStringList ComTestLog(const QStringList& ports, const QString& speedCell, const
     for (qsizetype i = 0; i < ports.size(); ++i) {
         const bool available = i < opened.size() && opened[i];
         log << QStringLiteral("TEST Open ") + DescriptionFor(ports[i], speedCell) +
-                   (available ? QStringLiteral(" disponible") : QStringLiteral(" non disponible"));
+                   (available ? Message(QT_TRANSLATE_NOOP("sondalog::Messages", " disponible"))
+                              : Message(QT_TRANSLATE_NOOP("sondalog::Messages", " non disponible")));
     }
-    log << QStringLiteral(" =====> Vérifier si le Driver du multimètre est installé ");
+    log << Message(QT_TRANSLATE_NOOP("sondalog::Messages", " =====> Vérifier si le Driver du multimètre est installé "));
+
     return log;
 }
 

@@ -2,6 +2,7 @@
 
 #include "util/cp1252.h"
 #include "util/text_utils.h"
+#include "util/translate.h"
 
 #include <QDir>
 #include <QFile>
@@ -83,13 +84,14 @@ QString WriteFileAtomically(const QString& path, const QByteArray& bytes)
                        file.size() == bytes.size();
     if (!whole) {
         const QString why = file.error() != QFileDevice::NoError ? file.errorString()
-                                                                  : QStringLiteral("écriture incomplète");
+                                                                  : Message(QT_TRANSLATE_NOOP("sondalog::Messages", "écriture incomplète"));
         file.cancelWriting();
-        return why.isEmpty() ? QStringLiteral("écriture incomplète") : why;
+        return why.isEmpty() ? Message(QT_TRANSLATE_NOOP("sondalog::Messages", "écriture incomplète")) : why;
     }
     if (!file.commit()) {
         const QString why = file.errorString();
-        return why.isEmpty() ? QStringLiteral("écriture impossible") : why;
+        return why.isEmpty() ? Message(QT_TRANSLATE_NOOP("sondalog::Messages", "écriture impossible")) : why;
+
     }
     return {};
 }

@@ -1,5 +1,7 @@
 #include "util/text_utils.h"
 
+#include "util/translate.h"
+
 #include <algorithm>
 
 #include <QLocale>
@@ -251,12 +253,12 @@ Parsed<double> ParseRealLongWay(const QString& text, QChar decimalSign)
     if (const auto value = ToDouble(dotted)) {
         return {*value, false, {}};
     }
-    return {0.0, true, QStringLiteral("'%1' n'est pas une valeur en virgule flottante correcte").arg(normal)};
+    return {0.0, true, Message(QT_TRANSLATE_NOOP("sondalog::Messages", "'%1' n'est pas une valeur en virgule flottante correcte")).arg(normal)};
 }
 
 Parsed<double> NotFinite(const QString& text)
 {
-    return {0.0, true, QStringLiteral("'%1' n'est pas un nombre fini").arg(text), true};
+    return {0.0, true, Message(QT_TRANSLATE_NOOP("sondalog::Messages", "'%1' n'est pas un nombre fini")).arg(text), true};
 }
 }  // namespace
 
@@ -349,7 +351,7 @@ Parsed<int> ParseInt(const QString& text, QChar decimalSign)
     if (ok && value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max()) {
         return {static_cast<int>(value), false, {}};
     }
-    return {0, true, QStringLiteral("'%1' n'est pas une valeur entière correcte").arg(normal)};
+    return {0, true, Message(QT_TRANSLATE_NOOP("sondalog::Messages", "'%1' n'est pas une valeur entière correcte")).arg(normal)};
 }
 
 QString FieldText(const QString& text, int n, QChar sep)
@@ -397,12 +399,18 @@ int FieldInt(const QString& text, int n, QChar sep, int fallback)
     return ok ? value : fallback;
 }
 
-QChar NumericKeyFilter(QChar typed)
+QChar AzertyDigit(QChar typed)
 {
+    // The unshifted top row of a French keyboard (6 is left out: its key gives the minus sign).
     static const QString azerty = QStringLiteral("&é\"'(è_çà");
     static const QString digits = QStringLiteral("123457890");
     const qsizetype i = azerty.indexOf(typed);
-    QChar c = i >= 0 ? digits.at(i) : typed;
+    return i >= 0 ? digits.at(i) : typed;
+}
+
+QChar NumericKeyFilter(QChar typed)
+{
+    const QChar c = AzertyDigit(typed);
     const bool passes = c == QChar(8) || c == QChar(9) || c == u',' || c == u'-' || c == u'.' ||
                         (c >= u'0' && c <= u'9');
     return passes ? c : QChar(0);
@@ -457,7 +465,7 @@ QString BoundedMessage(const QString& text, int maxLineChars, int maxLines)
         const int tail = std::max(1, maxLines / 6);
         const int head = std::max(1, maxLines - tail - 1);
         const qsizetype left = lines.size() - head - tail;
-        lines = lines.mid(0, head) + QStringList{QStringLiteral("… (%1 lignes de plus) …").arg(left)} +
+        lines = lines.mid(0, head) + QStringList{Message(QT_TRANSLATE_NOOP("sondalog::Messages", "… (%1 lignes de plus) …")).arg(left)} +
                 lines.mid(lines.size() - tail);
     }
     return lines.join(u'\n');

@@ -41,7 +41,10 @@ Parsed<int> ParseInt(const QString& text, QChar decimalSign);
 /// Field n (from 1) of `text` split at `sep`, runs of separators collapsed, trimmed.
 QString FieldText(const QString& text, int n, QChar sep);
 int FieldInt(const QString& text, int n, QChar sep, int fallback);
+/// The digit a French keyboard's unshifted top-row key stands for (& → 1 … à → 0); other characters unchanged.
+QChar AzertyDigit(QChar typed);
 /// Maps the French top-row keys to digits and swallows (returns code 0 for) non-numeric keys.
+
 QChar NumericKeyFilter(QChar typed);
 QString BoolText(bool flag);
 bool IsTrueText(const QString& text);

@@ -1,10 +1,15 @@
-// The windows in English: every caption, hint and title shown comes translated, and the windows still fit
-// a 1366 × 768 screen with no caption cut. A caption without its English translation fails here.
+// The windows in English: every caption, hint, title and message shown comes translated, and the windows still
+// fit a 1366 × 768 screen with no caption cut. A caption without its English translation fails here.
+#include "acquisition/stored_file_load.h"
+#include "analysis/run_analysis.h"
 #include "help/help_files.h"
+#include "recording/run_journal.h"
 #include "ui/charts_window/charts_window.h"
 #include "ui/parameters_window/calibration_dialog.h"
 #include "ui/parameters_window/parameters_window.h"
 #include "ui/parameters_window/tracer_inputs_group.h"
+#include "util/text_file.h"
+#include "util/translate.h"
 #include "window_fixture.h"
 
 #include <QAbstractButton>
@@ -157,4 +162,24 @@ TEST(EnglishWindows, TheHelpButtonOpensTheManualInTheInterfacesLanguage)
         QFile::remove(folder.filePath(QStringLiteral("Sondalog_help_en.pdf")));
         EXPECT_TRUE(HelpFilePath(folder.path()).endsWith(QStringLiteral("/Sondalog_help.pdf")));
     }
+}
+
+TEST(EnglishWindows, TheCoresMessagesAndTheAnalysisReportSpeakEnglish)
+{
+    // Texts made far from the windows (the analysis, the journal, the files) come out in the interface's language.
+    English english;
+    const QString report = AnalysisReport(RunAnalysis{}, TracerInputs{}, QStringLiteral("essai.txt"));
+    for (const char* line : {"Tracer test analysis — essai.txt", "Data\n", "Results (", "  mass recovered : ",
+                             "\nAdvection–dispersion fit", "  not calculated"}) {
+        EXPECT_TRUE(report.contains(QString::fromUtf8(line))) << line << "\n" << report.toStdString();
+    }
+    for (const char* french : {"Données", "Résultats", "masse", "vitesse", "non calculé"}) {
+        EXPECT_FALSE(report.contains(QString::fromUtf8(french))) << french;
+    }
+    InterruptedJournal journal;
+    journal.path = QStringLiteral("/tmp/j.txt");
+    journal.count = 12;
+    EXPECT_TRUE(RecoveryQuestion(journal).startsWith(QStringLiteral("An interrupted acquisition was found")));
+    EXPECT_EQ(Message(kCannotCreateFileMessage).arg(QStringLiteral("/x")), QStringLiteral("Cannot create the file /x"));
+    EXPECT_EQ(NotTextMessage(QStringLiteral("f")), QStringLiteral("The file f is not a text file (it holds NUL bytes): nothing is loaded"));
 }

@@ -19,14 +19,14 @@ namespace sondalog {
 namespace {
 struct ChartLook {
     const char* name;
-    QString title;
+    const char* title;  // translated where shown
     QColor colour;
 };
 const std::array<ChartLook, 4> kCharts = {{
-    {"Chart1", QStringLiteral("Conductivité"), QColor(0, 0, 255)},
-    {"Chart2", QStringLiteral("Température"), QColor(255, 0, 0)},
-    {"Chart3", QStringLiteral("pH"), QColor(0, 128, 0)},
-    {"Chart4", QStringLiteral("O2 dissout"), QColor(128, 0, 128)},
+    {"Chart1", QT_TRANSLATE_NOOP("sondalog::ChartsWindow", "Conductivité"), QColor(0, 0, 255)},
+    {"Chart2", QT_TRANSLATE_NOOP("sondalog::ChartsWindow", "Température"), QColor(255, 0, 0)},
+    {"Chart3", QT_TRANSLATE_NOOP("sondalog::ChartsWindow", "pH"), QColor(0, 128, 0)},
+    {"Chart4", QT_TRANSLATE_NOOP("sondalog::ChartsWindow", "O2 dissout"), QColor(128, 0, 128)},
 }};
 
 QGroupBox* RadioGroup(const QString& title, const QStringList& items, QButtonGroup* group, QWidget* parent)
@@ -51,7 +51,7 @@ ChartsWindow::ChartsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* chartsColumn = new QVBoxLayout;
     chartsColumn->setSpacing(5);
     for (std::size_t i = 0; i < kCharts.size(); ++i) {
-        charts[i] = Named(new ChartView(kCharts[i].title, kCharts[i].colour, this), kCharts[i].name);
+        charts[i] = Named(new ChartView(tr(kCharts[i].title), kCharts[i].colour, this), kCharts[i].name);
         charts[i]->labelOf = [this](int n) { return series_ && regional_ ? series_->StampText(n, *regional_) : QString(); };
         chartsColumn->addWidget(charts[i], 1);
     }
@@ -62,15 +62,15 @@ ChartsWindow::ChartsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     Label7 = Named(new QLabel(tr("nb points par paquet"), this), "Label7");
     Label7->setWordWrap(true);
     RadioGroup_points_par_chart = new QButtonGroup(this);
-    GroupBox_points = Named(RadioGroup(QStringLiteral("points par graphe"),
-                                       {QStringLiteral("     tous"), QStringLiteral("      100"), QStringLiteral("   2 000 "),
+    GroupBox_points = Named(RadioGroup(tr("points par graphe"),
+                                       {tr("     tous"), QStringLiteral("      100"), QStringLiteral("   2 000 "),
                                         QStringLiteral("   5 000"), QStringLiteral(" 38 400"), QStringLiteral("100 000")},
                                        RadioGroup_points_par_chart, this),
                             "RadioGroup_points_par_chart");
     RadioGroup_traitement = new QButtonGroup(this);
-    GroupBox_traitement = Named(RadioGroup(QStringLiteral("calcul"),
-                                           {QStringLiteral("dernier"), QStringLiteral("moyenne "),
-                                            QStringLiteral("minimum"), QStringLiteral("maximum")},
+    GroupBox_traitement = Named(RadioGroup(tr("calcul"),
+                                           {tr("dernier"), tr("moyenne "),
+                                            tr("minimum"), tr("maximum")},
                                            RadioGroup_traitement, this),
                                 "RadioGroup_traitement");
     RadioGroup_points_par_chart->button(packets.PointsChoice())->setChecked(true);
@@ -78,8 +78,9 @@ ChartsWindow::ChartsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     CheckBox_options = Named(new QCheckBox(tr("options"), this), "CheckBox_options");
     Memo1 = Named(new QPlainTextEdit(this), "Memo1");
     Memo1->setReadOnly(true);
-    Memo1->setPlainText(QStringLiteral("Zoom avec roulette\n\nclik droit pour \ndéplacer\n\nsélection \nrectangulaire\n\n"
-                                       "double click => \ntout est réaffiché"));
+    Memo1->setPlainText(tr("Zoom avec roulette\n\nclik droit pour \ndéplacer\n\nsélection \nrectangulaire\n\n"
+                           "double click => \ntout est réaffiché"));
+
     Button2 = Named(new QPushButton(tr("close"), this), "Button2");
 
     auto* side = new QVBoxLayout;
@@ -128,7 +129,7 @@ void ChartsWindow::SetUnits(const QStringList& units)
 void ChartsWindow::SetTitles(const QStringList& titles)
 {
     for (std::size_t i = 0; i < charts.size(); ++i) {
-        charts[i]->chart()->setTitle(titles.isEmpty() ? kCharts[i].title : titles.value(static_cast<qsizetype>(i)));
+        charts[i]->chart()->setTitle(titles.isEmpty() ? tr(kCharts[i].title) : titles.value(static_cast<qsizetype>(i)));
     }
 }
 

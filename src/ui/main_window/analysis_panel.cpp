@@ -57,7 +57,7 @@ AnalysisPanel::AnalysisPanel(MainContext& context, QWidget* parent) : QWidget(pa
                                                 : QDir(ctx_.store->workingDir).filePath(QDateTime::currentDateTime().toString(
                                                       QStringLiteral("yyyy-MM-dd HH'H'mm'''ss")) + QStringLiteral(" traçage.txt"));
         const QString failure = SaveAnalysisBeside(beside);
-        ctx_.info(failure.isEmpty() ? QStringLiteral("Analyse enregistrée à côté de\n") + beside : failure);
+        ctx_.info(failure.isEmpty() ? tr("Analyse enregistrée à côté de\n%1").arg(beside) : failure);
     });
     ShowAnalysis();
 }
@@ -228,15 +228,16 @@ QString AnalysisPanel::SaveAnalysisBeside(const QString& recordingPath)
     const QFileInfo info(recordingPath);
     const QDir folder(info.dir().filePath(QStringLiteral("analyses")));
     if (!folder.exists() && !QDir().mkpath(folder.path())) {
-        return QStringLiteral("Rapport d'analyse non enregistré : impossible de créer ") + folder.path();
+        return tr("Rapport d'analyse non enregistré : impossible de créer %1").arg(folder.path());
     }
     const QString stem = folder.filePath(info.completeBaseName() + QStringLiteral("_analyse"));
     const QString report = AnalysisReport(full, inputs, info.fileName());
     QString failure = WriteFileAtomically(stem + QStringLiteral(".txt"), JoinCrLf(report.split(u'\n')));
     if (failure.isEmpty() && !ctx_.view->ImageA->image().save(stem + QStringLiteral(".png"))) {
-        failure = QStringLiteral("image non écrite");
+        failure = tr("image non écrite");
     }
-    return failure.isEmpty() ? QString() : QStringLiteral("Rapport d'analyse non enregistré (%1) : %2").arg(stem, failure);
+    return failure.isEmpty() ? QString() : tr("Rapport d'analyse non enregistré (%1) : %2")
+.arg(stem, failure);
 }
 
 }  // namespace sondalog

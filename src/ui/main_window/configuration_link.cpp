@@ -17,6 +17,7 @@
 #include "ui/parameters_window/parameters_window.h"
 #include "ui/parameters_window/tracer_inputs_group.h"
 #include "ui/widgets/text_colour.h"
+#include "util/text_file.h"
 #include "util/text_utils.h"
 #include "util/translate.h"
 
@@ -84,7 +85,7 @@ void ConfigurationLink::WireParameters()
         const QString file = ctx_.store->paths().TracerFile();
         const QString failure = SaveTracerSettings(file, ctx_.store->tracer);
         if (!failure.isEmpty()) {
-            ctx_.info(QStringLiteral("Impossible d'enregistrer ") + file + QStringLiteral(" : ") + failure);
+            ctx_.info(tr("Impossible d'enregistrer %1 : %2").arg(file, failure));
         }
         ctx_.analysis->Restart();  // new inputs: a new fit at once
     };
@@ -200,8 +201,8 @@ void ConfigurationLink::ApplyTable()
             }
         }
         const bool ntu = !fluo.turbidity.empty();
-        ctx_.charts->SetTitles({followed, QStringLiteral("Température"), other.isEmpty() ? followed : other,
-                                QStringLiteral("Turbidité")});
+        ctx_.charts->SetTitles({followed, tr("Température"), other.isEmpty() ? followed : other, tr("Turbidité")});
+
         ctx_.charts->SetUnits({QStringLiteral("µg/L"), QStringLiteral("°C"), QStringLiteral("µg/L"),
                                ntu ? QStringLiteral("NTU") : QStringLiteral("mV (L4)")});
         run->Button1->setEnabled(true);
@@ -246,7 +247,7 @@ void ConfigurationLink::SettingsChanged()
         return;
     }
     if (!SaveSettingsNow()) {
-        ctx_.records->LogLine(QStringLiteral("Impossible de créer le fichier %1").arg(ctx_.store->paths().SettingsFile()));
+        ctx_.records->LogLine(Message(kCannotCreateFileMessage).arg(ctx_.store->paths().SettingsFile()));
     }
 }
 
@@ -254,7 +255,7 @@ QStringList ConfigurationLink::SaveBeforeExit()
 {
     QStringList failures;
     if (!SaveSettingsNow()) {
-        failures << QStringLiteral("Impossible de créer le fichier %1").arg(ctx_.store->paths().SettingsFile());
+        failures << Message(kCannotCreateFileMessage).arg(ctx_.store->paths().SettingsFile());
     }
     if (ctx_.store->table.modified) {
         QStringList told;

@@ -158,15 +158,13 @@ void RecordingPanel::BuildChooser()
     connect(Edit_repertoire, &QLineEdit::returnPressed, this, &RecordingPanel::Edit_repertoireKeyUp);
     connect(Panel_dir, &DirectoryChooser::fileChosen, this, [this](const QString& path) {
         const QFileInfo file(path);
-        if (ctx_.confirm(QStringLiteral(" Editer le fichier <") + file.fileName() + QStringLiteral(">  ?  ") +
-                         QStringLiteral("\n\n")) &&
+        if (ctx_.confirm(tr(" Editer le fichier <%1>  ?  \n\n").arg(file.fileName())) &&
             ctx_.openEditor) {
             ctx_.openEditor(file.absolutePath(), file.fileName());
         }
     });
     connect(Panel_dir, &DirectoryChooser::folderRightClicked, this, [this] {
-        ctx_.info(QString::number(ctx_.run().state.series.sampleCount) +
-                  QStringLiteral("  nouveau dossier => saisir le nom et [Entrée]..."));
+        ctx_.info(tr("%1  nouveau dossier => saisir le nom et [Entrée]...").arg(ctx_.run().state.series.sampleCount));
     });
 }
 
@@ -191,8 +189,7 @@ void RecordingPanel::OpenChooser()
     if (!QFileInfo(folder).isDir()) {
         const QString current = QDir::currentPath();
         if (!folder.isEmpty() && folder != QLatin1String("répertoire")) {
-            ctx_.info(QStringLiteral("\nrépertoire <") + folder + QStringLiteral("> inexistant") + QStringLiteral("\n\n") +
-                      QStringLiteral(" proposition modifiable <") + current + QStringLiteral(">"));
+            ctx_.info(tr("\nrépertoire <%1> inexistant\n\n proposition modifiable <%2>").arg(folder, current));
         }
         folder = current;
     }
@@ -272,21 +269,20 @@ void RecordingPanel::Edit_repertoireKeyUp()
     if (ctx_.run().state.series.sampleCount != 0) {
         // A folder is only created before a run has readings: the box goes back to where they go.
         ctx_.question->hide();
-        ctx_.info(QStringLiteral("Le dossier <") + path +
-                  QStringLiteral("> n'existe pas : les mesures restent enregistrées dans <") + workingDir + u'>');
+        ctx_.info(tr("Le dossier <%1> n'existe pas : les mesures restent enregistrées dans <%2>").arg(path, workingDir));
         Edit_repertoire->setText(workingDir);
         return;
     }
-    if (!ctx_.confirm(QStringLiteral(" Le dossier  <") + path + QStringLiteral(">    ") + QStringLiteral("\n\n") +
-                      QStringLiteral("   n'existe pas, le créer ?,"))) {
+    if (!ctx_.confirm(tr(" Le dossier  <%1>    \n\n   n'existe pas, le créer ?,").arg(path))) {
         Edit_repertoire->setText(workingDir);
         return;
     }
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(path.toStdU16String()), ec);
     if (ec || !QFileInfo(path).isDir()) {
-        ctx_.info(QStringLiteral("Impossible de créer ") + path +
+        ctx_.info(tr("Impossible de créer %1").arg(path) +
                   (ec ? QStringLiteral(" (") + QString::fromLocal8Bit(ec.message()) + u')' : QString()));
+
         Edit_repertoire->setText(workingDir);
         return;
     }

@@ -66,8 +66,9 @@ void RunDisplay::OnReading(const DisplayTexts& texts)
         ctx_.params->Label_n->setText(*texts.Label_n_parametres);
     }
     if (ctx_.controller->state() == RunState::LinkTest && texts.stored) {
-        ctx_.recording->ShowLinkNote(kLinkTestCaption + QStringLiteral("mesure lue ") + ctx_.figures->Label_val_grand1->text() +
-                                         QStringLiteral("  ") + ctx_.figures->Label_val_grand2->text(),
+        ctx_.recording->ShowLinkNote(kLinkTestCaption + tr("mesure lue %1  %2")
+                                                            .arg(ctx_.figures->Label_val_grand1->text(),
+                                                                 ctx_.figures->Label_val_grand2->text()),
                                      false);
     }
     QPushButton* go = ctx_.question->Button_go;
@@ -126,8 +127,9 @@ void RunDisplay::OnLoaded(const QString& path, bool asAuto, const DisplayTexts& 
         ctx_.params->Label_n->setText(autoLoad.Label_n_parametres);
         ctx_.runPanel->Button_stop->setEnabled(true);
         if (ctx_.controller->run().state.series.sampleCount == 0) {
-            ctx_.info(QStringLiteral("Aucune mesure décodée dans ") + QFileInfo(path).fileName() +
-                 QStringLiteral(" : vérifier les repères et la fin de bloc du tableau des paramètres."));
+            ctx_.info(tr("Aucune mesure décodée dans %1 : vérifier les repères et la fin de bloc du tableau des paramètres.")
+                          .arg(QFileInfo(path).fileName()));
+
         }
     }
     ctx_.recording->Label22->setText(QFileInfo(path).fileName());

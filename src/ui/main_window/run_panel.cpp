@@ -144,7 +144,7 @@ void RunPanel::Button_test_comClick()
     }
     ctx_.recording->Label18->hide();
     ctx_.recording->Panel2->hide();
-    if (Button_test_com->text() == QLatin1String("test COM")) {
+    if (Button_test_com->text() == tr("test COM")) {
         if (const QString why = InstrumentRefusal(); !why.isEmpty()) {
             ctx_.info(why);
             return;
@@ -344,7 +344,8 @@ void RunPanel::ShowSave(const SaveResult& r, bool autoSaving)
         if (ctx_.analysis->AnalysisT0() != 0) {
             // Beside the recording: the analysis in French and the graph with its fitted curve.
             const QString failure = ctx_.analysis->SaveAnalysisBeside(r.path);
-            report += failure.isEmpty() ? QStringLiteral("\n+ analyse du traçage dans le dossier analyses")
+            report += failure.isEmpty() ? tr("\n+ analyse du traçage dans le dossier analyses")
+
                                         : QStringLiteral("\n") + failure;
         }
         q->Label_mess->setText(report);
@@ -388,7 +389,7 @@ void RunPanel::FocusNextButton(bool validated)
         if (Button_START->isVisible() && Button_START->isEnabled()) {
             Button_START->setFocus();
         }
-    } else if (Button_START->text() != QLatin1String("Restart(base)")) {
+    } else if (Button_START->text() != tr("Restart(base)")) {
         Button_test_com->setFocus();
     } else if (Button_START->isEnabled()) {
         Button_START->setFocus();

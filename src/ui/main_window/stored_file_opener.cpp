@@ -25,8 +25,8 @@ namespace sondalog {
 namespace {
 const char* const kOwnCaption = QT_TRANSLATE_NOOP("sondalog::StoredFileOpener", " fichier SondaLOG ");
 const char* const kAutoCaption = QT_TRANSLATE_NOOP("sondalog::StoredFileOpener", " fichier d'acquisition AUTOmatique");
-const QString kOpenFilter =
-    QStringLiteral("Fichiers SondaLOG et AUTO (*.txt *.csv);;Fichiers CSV (*.csv);;Tous les fichiers (*)");
+const char* const kOpenFilter = QT_TRANSLATE_NOOP("sondalog::StoredFileOpener",
+                                                  "Fichiers SondaLOG et AUTO (*.txt *.csv);;Fichiers CSV (*.csv);;Tous les fichiers (*)");
 constexpr int kMemo3Lines = 1000;  // what the user sees of the file while answering
 }  // namespace
 
@@ -57,16 +57,16 @@ void StoredFileOpener::Button_open_fileClick()
         return;
     }
     const bool asAuto = choice != 1;  // the close box reads as the instrument's file
-    const QString title = asAuto ? QStringLiteral("Ouverture d'un fichier d'acquisition AUTOmatique")
-                                 : QStringLiteral("Ouverture d'un fichier SondaLOG");
-    const QString path = openFileName ? openFileName(title, kOpenFilter)
-                                      : QFileDialog::getOpenFileName(window_, title, ctx_.store->workingDir, kOpenFilter);
+    const QString title = asAuto ? tr("Ouverture d'un fichier d'acquisition AUTOmatique") : tr("Ouverture d'un fichier SondaLOG");
+    const QString filter = tr(kOpenFilter);
+    const QString path = openFileName ? openFileName(title, filter)
+                                      : QFileDialog::getOpenFileName(window_, title, ctx_.store->workingDir, filter);
     if (path.isEmpty()) {
         return;
     }
     if (ctx_.controller->session().IsRunning()) {
         // Loading would replace the readings the run is taking.
-        ctx_.info(QStringLiteral("Une acquisition est en cours : l'arrêter (Stop + save) avant d'ouvrir un fichier."));
+        ctx_.info(tr("Une acquisition est en cours : l'arrêter (Stop + save) avant d'ouvrir un fichier."));
         return;
     }
     OpenStoredFile(path, asAuto);
@@ -76,7 +76,7 @@ void StoredFileOpener::OpenStoredFile(const QString& path, bool asAuto)
 {
     auto loading = std::make_shared<Loading>();
     loading_ = loading;
-    NewLoadingDialog(QStringLiteral("Lecture de ") + QFileInfo(path).fileName());
+    NewLoadingDialog(tr("Lecture de %1").arg(QFileInfo(path).fileName()));
     loading->poll = new QTimer(this);
     connect(loading->poll, &QTimer::timeout, this, [loading] {
         if (loading->dialog && loading->dialog->maximum() > 0) {
@@ -171,7 +171,8 @@ void StoredFileOpener::DecodeStoredFile(const QString& path, bool asAuto, QStrin
         expected->setText(ExpectedReadings(static_cast<int>(std::min<qint64>(lineCount, 1'000'000'000)) + 1, blockLength));
         expected->show();
     }
-    NewLoadingDialog(QStringLiteral("Décodage de ") + fileName);
+    NewLoadingDialog(tr("Décodage de %1").arg(fileName));
+
     loading->dialog->setRange(0, 1000);
     loading->dialog->show();
 
@@ -238,7 +239,7 @@ void StoredFileOpener::CancelLoad()
     }
     loading_->cancel = true;
     if (loading_->dialog) {
-        loading_->dialog->setLabelText(QStringLiteral("Annulation…"));
+        loading_->dialog->setLabelText(tr("Annulation…"));
     }
 }
 

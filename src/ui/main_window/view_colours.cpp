@@ -115,7 +115,8 @@ void ViewPanel::ImageADblClick()
 
 void ViewPanel::SpeedButton_annuler_couleurClick()
 {
-    if (!ctx_.confirm(QStringLiteral("annuler les couleurs ?"))) {
+    if (!ctx_.confirm(tr("annuler les couleurs ?"))
+) {
         return;
     }
     RestoreStoredColours();

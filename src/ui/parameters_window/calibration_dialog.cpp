@@ -179,7 +179,8 @@ void CalibrationDialog::Import(const QString& path)
     imported.calibration = read.calibration;
     imported.corrections = SetupFromForm(Read()).corrections;  // the corrections typed stay
     Show(FormFromSetup(imported));
-    Label_etat->setText(tr("importé de ") + path + QStringLiteral(" : vérifier, puis Enregistrer"));
+    Label_etat->setText(tr("importé de %1 : vérifier, puis Enregistrer").arg(path));
+
 }
 
 void CalibrationDialog::Save()

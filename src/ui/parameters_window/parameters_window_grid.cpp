@@ -227,16 +227,17 @@ void ParametersWindow::WireHints()
         return CheckBox_sauve_auto->toolTip() + u' ' + dir + QStringLiteral("sauvegarde_auto\\");
     };
     hints_ = {
-        {CheckBox_RTS, [] { return QStringLiteral("nécessaire pour les anciens 340i"); }},
+        {CheckBox_RTS, [this] { return tr("nécessaire pour les anciens 340i"); }},
         {RadioButton_car_par_car,
-         [] {
-             return QStringLiteral("pour lecture car/car, la COLONNE [occurence] est inutilisée, mais [rep hms] oui! "
-                                   "(WTW340i DTR RTS)");
+         [this] {
+             return tr("pour lecture car/car, la COLONNE [occurence] est inutilisée, mais [rep hms] oui! "
+                       "(WTW340i DTR RTS)");
          }},
         {RadioButton_par_chaine_CSV,
-         [] { return QStringLiteral("pour lecture par chaines complètes, COLONNES [occurence] et  [rep hms] nécessaires"); }},
+         [this] { return tr("pour lecture par chaines complètes, COLONNES [occurence] et  [rep hms] nécessaires"); }},
         {GroupBox_lectureRS232,
-         [] { return QStringLiteral("si pb COM, ne pas hésiter à finalement rebooter l'ordinateur!"); }},
+         [this] { return tr("si pb COM, ne pas hésiter à finalement rebooter l'ordinateur!"); }},
+
         {Button5, own(Button5)},
         {CheckBox_ph_ox_3sondes, own(CheckBox_ph_ox_3sondes)},
         {Edit_start_inject, own(Edit_start_inject)},
