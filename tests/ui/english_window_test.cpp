@@ -10,6 +10,7 @@
 #include "ui/parameters_window/tracer_inputs_group.h"
 #include "util/text_file.h"
 #include "util/translate.h"
+#include "wait_until.h"
 #include "window_fixture.h"
 
 #include <QAbstractButton>
@@ -182,4 +183,52 @@ TEST(EnglishWindows, TheCoresMessagesAndTheAnalysisReportSpeakEnglish)
     EXPECT_TRUE(RecoveryQuestion(journal).startsWith(QStringLiteral("An interrupted acquisition was found")));
     EXPECT_EQ(Message(kCannotCreateFileMessage).arg(QStringLiteral("/x")), QStringLiteral("Cannot create the file /x"));
     EXPECT_EQ(NotTextMessage(QStringLiteral("f")), QStringLiteral("The file f is not a text file (it holds NUL bytes): nothing is loaded"));
+}
+
+TEST(EnglishWindows, ATestRunFromStartToSaveSpeaksEnglish)
+{
+    // A demonstration run in English: start, t0, the curve, Stop + save. Every caption, message and question it
+    // shows (the question panel's report of the save among them), and the analysis report saved beside the
+    // recording, are English (the table's own quantity names and the paths aside).
+    English english;
+    Fixture f;
+    MainWindow& w = *f.window;
+    f.Click(Find<QPushButton>(w, "Button_START"));
+    ASSERT_TRUE(WaitUntil([&] { return f.N() >= 30; }, 20000));
+    f.Click(Find<QPushButton>(w, "Button_go"));
+    const int t0 = w.run().state.tracingStartIndex;
+    ASSERT_TRUE(WaitUntil([&] { return f.N() >= t0 + 60; }, 30000));
+    w.panels().analysis->UpdateAnalysis();
+    ASSERT_TRUE(WaitUntil([&] { return !w.panels().analysis->FitRunning(); }, 20000));
+    f.Click(Find<QPushButton>(w, "Button_stop"));
+    ASSERT_EQ(f.Recordings().size(), 1);
+    const QString recording = QFileInfo(f.Recordings().first()).completeBaseName();
+    const std::optional<QStringList> report =
+        ReadTextLines(f.work + QStringLiteral("/analyses/") + recording + QStringLiteral("_analyse.txt"));
+    ASSERT_TRUE(report.has_value());
+
+    QStringList shown = FrenchCaptions(&w);
+    auto check = [&](const QString& where, QString text) {
+        text.remove(f.dir.path()).remove(recording).remove(QStringLiteral("Péclet"));
+        for (const QString& data : {QStringLiteral("conductivité"), QStringLiteral("température")}) {
+            text.remove(data);  // the instrument table's quantity names: the user's data
+        }
+        if (LooksFrench(text)) {
+            shown << where + QStringLiteral(": \"") + text.simplified() + u'"';
+        }
+    };
+    for (const QString& t : f.told) {
+        check(QStringLiteral("message"), t);
+    }
+    for (const QString& q : f.asked) {
+        check(QStringLiteral("question"), q);
+    }
+    for (const QString& line : *report) {
+        check(QStringLiteral("report"), line);
+    }
+    EXPECT_GE(report->size(), 20);
+    EXPECT_TRUE(Find<QLabel>(w, "Label_mess")->text().contains(QStringLiteral(" records written to ")));
+    EXPECT_TRUE(Find<QLabel>(w, "Panel_analyse")->text().startsWith(QStringLiteral("Analysis since t0")));
+    EXPECT_TRUE(report->first().startsWith(QStringLiteral("Tracer test analysis — "))) << report->first().toStdString();
+    EXPECT_TRUE(shown.isEmpty()) << shown.join(u'\n').toStdString();
 }
