@@ -76,7 +76,6 @@ void AcquisitionSession::OpenCharacterMode()
     }
     if (!burst_.Open(description)) {
         emit logLine(QStringLiteral(" _Open ") + description + Message(QT_TRANSLATE_NOOP("sondalog::Messages", "  erreur")));
-
         emit openFailed(Message(kPortOpenFailedMessage).arg(PortName(description)) + QStringLiteral(" : ") + burst_.ErrorText());
         // As a lost link: the run is under way and tries the port again by itself (an adapter plugged in late).
         BeginRun();

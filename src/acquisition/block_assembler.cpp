@@ -178,7 +178,6 @@ void BlockAssembler::CsvLine(Step& s, const QString& line, const InstrumentConfi
                                                   "actuellement   => %3 parmi (pH, Ox, Cond) ....  click pour fermer cette "
                                                   "fenêtre"))
                             .arg(QString::number(sampleCount), stamps.listing, key);
-
         }
     }
 

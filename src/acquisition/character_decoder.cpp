@@ -10,7 +10,6 @@ CleanedBurst CleanBurst(const QString& raw, int count)
 {
     CleanedBurst out;
     out.log << Message(QT_TRANSLATE_NOOP("sondalog::Messages", "%1 caractères ")).arg(count) << raw;
-
     QString line = raw;
     line.replace(u'\r', u'|');
     line.replace(u'\n', u' ');

@@ -86,7 +86,6 @@ bool FluorometerReadingTexts(const QString& row, const FluorometerLive& live, QS
     if (!tracer) {
         why = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "ligne du fluorimètre sans valeur pour %1 : pas de point"))
                   .arg(live.setup.calibration.tracers[static_cast<std::size_t>(live.tracer)].name);
-
         return false;
     }
     time = read->time;

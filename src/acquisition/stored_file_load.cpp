@@ -53,7 +53,6 @@ StoredFileText ReadStoredFile(const QString& path, qint64 sizeLimit, int headLin
         text.error = cannotOpen;
         if (QFileInfo::exists(path)) {
             text.error += Message(kNotRegularFileMessage);
-
         }
         return text;
     }

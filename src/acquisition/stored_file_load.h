@@ -29,7 +29,6 @@ inline const char* const kNotRegularFileMessage = QT_TRANSLATE_NOOP("sondalog::M
 inline const char* const kReadInterruptedMessage =
     QT_TRANSLATE_NOOP("sondalog::Messages", "Lecture interrompue du fichier %1 : rien n'est chargé");
 
-
 /// The memory a stored file may take once read: a file larger than this is refused before it
 /// is read (a tenth of the machine's memory, its lines taking several times their bytes).
 qint64 StoredFileSizeLimit();

@@ -128,7 +128,6 @@ QString LooksLikeOwnQuestion(const QString& fileName, const QString& endOfBlock)
                                                            "<%2>\n\n il semble que c'est un fichier SondaLOG  (vérifier ce "
                                                            "repère dans les paramètres)\n\n Traiter comme un fichier SondaLOG ?\n\n"))
         .arg(endOfBlock, fileName);
-
 }
 
 OwnRecordingLoad LoadOwnRecording(const QStringList& lines, ProcessingState& state, const Regional& regional,

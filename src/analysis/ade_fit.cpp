@@ -155,7 +155,6 @@ AdeFit FitAde(const std::vector<std::pair<double, double>>& curve, double distan
     if (status != GSL_SUCCESS) {
         fit.message = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "l'ajustement n'a pas convergé (%1)"))
                           .arg(QString::fromLatin1(gsl_strerror(status)));
-
         return fit;
     }
     const gsl_vector* best = gsl_multifit_nlinear_position(ws.w);

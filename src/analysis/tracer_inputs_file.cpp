@@ -84,7 +84,6 @@ void ReadDischargeFile(TracerSettings& s)
     const std::optional<QStringList> lines = ReadConfigLines(s.dischargeFile.trimmed());
     if (!lines) {
         s.dischargeError = Message(QT_TRANSLATE_NOOP("sondalog::Messages", "fichier de débit illisible : %1")).arg(s.dischargeFile);
-
         return;
     }
     const DischargeFile file = ReadDischargeLines(*lines);

@@ -257,8 +257,6 @@ void RunController::OfferRecovery(const InstrumentConfig& limits)
             info(Message(QT_TRANSLATE_NOOP("sondalog::Messages",
                                            "Acquisition interrompue enregistrée dans\n%1\n\n[Continue] la reprend à la mesure %2"))
                      .arg(r.path, QString::number(j.count + 1)));
-
-
         }
         return;
     }

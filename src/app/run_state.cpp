@@ -60,7 +60,6 @@ QString DecimalSignQuestion(int choice, QChar pcSign)
                                                            "avec celui de l'ordinateur (%2)\n\n mettre le fichier en phase "
                                                            "avec l'ordinateur (%3)    ?"))
         .arg(choice == 0 ? comma : point, choice == 0 ? point : comma, QString(pcSign));
-
 }
 
 QString DecimalSignCaption(QChar pcSign)

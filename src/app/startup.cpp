@@ -15,7 +15,6 @@ Startup LoadStartup(const ConfigPaths& paths, QChar decimalSign, const InfoSink&
     const QString cannotCreate = Message(kCannotCreateFileMessage).section(QStringLiteral("%1"), 0, 0);
     cb.info = [&](const QString& text) {
         if (text.startsWith(cannotCreate)) {
-
             s.writeFailures << text;
         }
         if (info) {

@@ -2,7 +2,6 @@
 
 #include "util/translate.h"
 
-
 #include <algorithm>
 #include <cmath>
 

@@ -99,7 +99,6 @@ ExternalTool ToolFor(ToolKind kind, const ProgramFinder& find)
             tool.arguments = c.arguments;
         }
         tool.hint = QCoreApplication::translate("sondalog::Help", kToolHint) + QStringLiteral(" (") + c.name + u')';
-
         return tool;
     }
     ExternalTool none;

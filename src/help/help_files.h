@@ -20,7 +20,6 @@ inline QString NoViewerMessage(const QString& pdfPath)
            Message(QT_TRANSLATE_NOOP("sondalog::Messages", " : le manuel est %1\n(l'ouvrir avec un lecteur de PDF, ou en "
                                                            "installer un)"))
                .arg(pdfPath);
-
 }
 
 /// "<program folder>/Sondalog_help.pdf", or the installed one (<prefix>/share/sondalog) when the program's

@@ -120,7 +120,6 @@ int InstrumentTable::ColumnByName(const QString& header, const InfoSink& info) c
     }
     if (found < 0 && info) {
         info(Message(QT_TRANSLATE_NOOP("sondalog::Messages", "La colonne <%1> n'existe pas")).arg(header));
-
     }
     return found;
 }

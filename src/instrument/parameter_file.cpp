@@ -174,7 +174,6 @@ bool SaveTableFile(InstrumentTable& table, const QString& path, const TableFileC
     if (table.RowCount() > 1 && IsQuasiEmpty(WriteRowText(table.Row(1))) &&
         !Ask(cb, Message(QT_TRANSLATE_NOOP("sondalog::Messages", "la ligne 1 du tableau est quasi vide, risque "
                                                                  "d'écraser des valeurs antérieures \n         continuer ?")))) {
-
         return false;
     }
     const QString failure = WriteFileAtomically(path, JoinCrLf(TableFileLines(table)));

@@ -118,7 +118,6 @@ QString SaveReport(int lineCount, const QString& path)
 {
     return Message(QT_TRANSLATE_NOOP("sondalog::Messages", "%1 enregistrements effectués dans \n%2\n  et dans le presse_papier"))
         .arg(QString::number(lineCount), path);
-
 }
 
 bool IsRecordingDataLine(const QString& line)

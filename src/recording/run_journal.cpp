@@ -418,7 +418,6 @@ QString RecoveryQuestion(const InterruptedJournal& journal)
                                                            "de travail puis reprise (Continue).\nNon : elle reste dans "
                                                            "sauvegarde_auto et ne sera plus proposée."))
         .arg(journal.path, QString::number(journal.count), journal.lastTime);
-
 }
 
 namespace {

@@ -148,7 +148,6 @@ QStringList ComTestLog(const QStringList& ports, const QString& speedCell, const
                               : Message(QT_TRANSLATE_NOOP("sondalog::Messages", " non disponible")));
     }
     log << Message(QT_TRANSLATE_NOOP("sondalog::Messages", " =====> Vérifier si le Driver du multimètre est installé "));
-
     return log;
 }
 

@@ -91,7 +91,6 @@ QString WriteFileAtomically(const QString& path, const QByteArray& bytes)
     if (!file.commit()) {
         const QString why = file.errorString();
         return why.isEmpty() ? Message(QT_TRANSLATE_NOOP("sondalog::Messages", "écriture impossible")) : why;
-
     }
     return {};
 }

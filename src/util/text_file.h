@@ -12,7 +12,6 @@ namespace sondalog {
 /// Said when a file (settings, table, recording, journal) cannot be written; the system's reason follows.
 inline const char* const kCannotCreateFileMessage = QT_TRANSLATE_NOOP("sondalog::Messages", "Impossible de créer le fichier %1");
 
-
 /// The lines of a Windows-1252 file; CR LF, LF and lone CR end a line. nullopt when it cannot be read
 /// or is not a regular file (a FIFO or a device would never end).
 std::optional<QStringList> ReadTextLines(const QString& path);

@@ -80,7 +80,6 @@ ChartsWindow::ChartsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     Memo1->setReadOnly(true);
     Memo1->setPlainText(tr("Zoom avec roulette\n\nclik droit pour \ndéplacer\n\nsélection \nrectangulaire\n\n"
                            "double click => \ntout est réaffiché"));
-
     Button2 = Named(new QPushButton(tr("close"), this), "Button2");
 
     auto* side = new QVBoxLayout;

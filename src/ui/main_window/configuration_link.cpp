@@ -202,7 +202,6 @@ void ConfigurationLink::ApplyTable()
         }
         const bool ntu = !fluo.turbidity.empty();
         ctx_.charts->SetTitles({followed, tr("Température"), other.isEmpty() ? followed : other, tr("Turbidité")});
-
         ctx_.charts->SetUnits({QStringLiteral("µg/L"), QStringLiteral("°C"), QStringLiteral("µg/L"),
                                ntu ? QStringLiteral("NTU") : QStringLiteral("mV (L4)")});
         run->Button1->setEnabled(true);

@@ -282,7 +282,6 @@ void RecordingPanel::Edit_repertoireKeyUp()
     if (ec || !QFileInfo(path).isDir()) {
         ctx_.info(tr("Impossible de créer %1").arg(path) +
                   (ec ? QStringLiteral(" (") + QString::fromLocal8Bit(ec.message()) + u')' : QString()));
-
         Edit_repertoire->setText(workingDir);
         return;
     }

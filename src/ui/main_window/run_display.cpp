@@ -129,7 +129,6 @@ void RunDisplay::OnLoaded(const QString& path, bool asAuto, const DisplayTexts& 
         if (ctx_.controller->run().state.series.sampleCount == 0) {
             ctx_.info(tr("Aucune mesure décodée dans %1 : vérifier les repères et la fin de bloc du tableau des paramètres.")
                           .arg(QFileInfo(path).fileName()));
-
         }
     }
     ctx_.recording->Label22->setText(QFileInfo(path).fileName());

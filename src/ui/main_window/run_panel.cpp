@@ -345,7 +345,6 @@ void RunPanel::ShowSave(const SaveResult& r, bool autoSaving)
             // Beside the recording: the analysis in French and the graph with its fitted curve.
             const QString failure = ctx_.analysis->SaveAnalysisBeside(r.path);
             report += failure.isEmpty() ? tr("\n+ analyse du traçage dans le dossier analyses")
-
                                         : QStringLiteral("\n") + failure;
         }
         q->Label_mess->setText(report);

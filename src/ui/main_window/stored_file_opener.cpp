@@ -172,7 +172,6 @@ void StoredFileOpener::DecodeStoredFile(const QString& path, bool asAuto, QStrin
         expected->show();
     }
     NewLoadingDialog(tr("Décodage de %1").arg(fileName));
-
     loading->dialog->setRange(0, 1000);
     loading->dialog->show();
 

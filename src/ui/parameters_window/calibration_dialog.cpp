@@ -180,7 +180,6 @@ void CalibrationDialog::Import(const QString& path)
     imported.corrections = SetupFromForm(Read()).corrections;  // the corrections typed stay
     Show(FormFromSetup(imported));
     Label_etat->setText(tr("importé de %1 : vérifier, puis Enregistrer").arg(path));
-
 }
 
 void CalibrationDialog::Save()

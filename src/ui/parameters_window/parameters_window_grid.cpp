@@ -237,7 +237,6 @@ void ParametersWindow::WireHints()
          [this] { return tr("pour lecture par chaines complètes, COLONNES [occurence] et  [rep hms] nécessaires"); }},
         {GroupBox_lectureRS232,
          [this] { return tr("si pb COM, ne pas hésiter à finalement rebooter l'ordinateur!"); }},
-
         {Button5, own(Button5)},
         {CheckBox_ph_ox_3sondes, own(CheckBox_ph_ox_3sondes)},
         {Edit_start_inject, own(Edit_start_inject)},
